@@ -1,0 +1,121 @@
+#include "scenegraph/CSGGroup.h"
+
+#include <GL/gl.h>
+
+#include "scenegraph/CSGScene.h"
+#include "xml/XmlElement.h"
+
+CSGGroup::~CSGGroup()
+{
+    Clear();
+}
+
+void CSGGroup::Prepare()
+{
+    glPushMatrix();
+    for (auto& child : m_children)
+        child->Prepare();
+    glPopMatrix();
+}
+
+void CSGGroup::Draw(float t)
+{
+    glPushMatrix();
+    if (SaveLightState)
+        glPushAttrib(GL_LIGHTING_BIT);
+    GLuint index = 0;
+    for (auto& child : m_children) {
+        glPushName(index++);
+        child->Draw(t);
+        glPopName();
+    }
+    if (SaveLightState)
+        glPopAttrib();
+    glPopMatrix();
+}
+
+void CSGGroup::WriteXml(std::FILE* file)
+{
+    std::fprintf(file, "<CSGGroup SaveLightState = \"%i\" >\n", SaveLightState ? 1 : 0);
+    WriteChildren(file);
+    std::fprintf(file, "</CSGGroup>\n");
+}
+
+void CSGGroup::WriteChildren(std::FILE* file)
+{
+    for (auto& child : m_children)
+        child->WriteXml(file);
+}
+
+void CSGGroup::ReadXml(const XmlElement& element, CSGScene& factory)
+{
+    Clear();
+    SaveLightState = element.GetAttribute("SaveLightState") != "0";
+    for (const XmlElement& childElement : element.GetChildren()) {
+        CSGNode* child = factory.CreateNode(childElement.GetName());
+        if (!child) {
+            // Dropping it would lose it at the next save: the factory records it and the
+            // load is refused.
+            factory.ReportUnknownElement(childElement.GetName());
+            continue;
+        }
+        child->ReadXml(childElement, factory);
+        AppendChild(child);
+    }
+}
+
+void CSGGroup::Clear()
+{
+    // Children are deleted one at a time from the back so that a node's destructor never
+    // sees a half-destroyed list.
+    while (!m_children.empty())
+        m_children.pop_back();
+}
+
+CSGNode* CSGGroup::GetChild(unsigned index) const
+{
+    if (index >= m_children.size())
+        return nullptr;
+    auto it = m_children.begin();
+    std::advance(it, index);
+    return it->get();
+}
+
+std::optional<CSGGroup::Location> CSGGroup::FindChild(const CSGNode* node)
+{
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (it->get() == node)
+            return Location{this, it};
+        if ((*it)->GetType() == GROUP) {
+            if (auto found = static_cast<CSGGroup*>(it->get())->FindChild(node))
+                return found;
+        }
+    }
+    return std::nullopt;
+}
+
+void CSGGroup::AppendChild(CSGNode* node)
+{
+    m_children.emplace_back(node);
+}
+
+void CSGGroup::PrependChild(CSGNode* node)
+{
+    m_children.emplace_front(node);
+}
+
+std::unique_ptr<CSGNode> CSGGroup::RemoveChild(Position position)
+{
+    std::unique_ptr<CSGNode> node = std::move(*position);
+    m_children.erase(position);
+    return node;
+}
+
+bool CSGGroup::DeleteDescendant(const CSGNode* node)
+{
+    auto location = FindChild(node);
+    if (!location)
+        return false;
+    location->parent->RemoveChild(location->position);
+    return true;
+}

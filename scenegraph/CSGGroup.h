@@ -1,0 +1,53 @@
+#pragma once
+
+#include <list>
+#include <memory>
+#include <optional>
+
+#include "scenegraph/CSGNode.h"
+
+// A node with an ordered list of children that it owns. Drawing brackets the children with a
+// matrix push/pop (and the lighting attributes while SaveLightState is set) and pushes each
+// child's index on the OpenGL name stack for picking.
+class CSGGroup : public CSGNode {
+public:
+    using ChildList = std::list<std::unique_ptr<CSGNode>>;
+    using Position = ChildList::iterator;
+
+    // Where a node sits: the group that directly holds it and its place in that group's list.
+    struct Location {
+        CSGGroup* parent;
+        Position position;
+    };
+
+    CSGGroup() = default;
+    ~CSGGroup() override;
+
+    int GetType() const override { return GROUP; }
+    void Prepare() override;
+    void Draw(float t) override;
+    void WriteXml(std::FILE* file) override;
+    void ReadXml(const XmlElement& element, CSGScene& factory) override;
+    virtual void Clear();
+
+    CSGNode* GetChild(unsigned index) const;
+    // Depth-first pre-order search below this group; the group itself is never found.
+    std::optional<Location> FindChild(const CSGNode* node);
+    void AppendChild(CSGNode* node);
+    void PrependChild(CSGNode* node);
+    // Unlinks the child; the caller owns it again.
+    std::unique_ptr<CSGNode> RemoveChild(Position position);
+    // Finds the node anywhere below this group and deletes it; false when it is not there.
+    bool DeleteDescendant(const CSGNode* node);
+
+    const ChildList& Children() const { return m_children; }
+    std::size_t ChildCount() const { return m_children.size(); }
+
+    bool SaveLightState = true;
+
+protected:
+    void WriteChildren(std::FILE* file);
+
+private:
+    ChildList m_children;
+};

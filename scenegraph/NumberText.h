@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Conversions between numbers and file text that ignore the user's locale: level files always
+// use '.' as the decimal point, whatever LC_NUMERIC the toolkit installed.
+
+// C atoi rules: leading blanks skipped, the longest valid prefix taken, 0 when there is none.
+int TextToInt(const std::string& text);
+// C atof rules, with '.' as the decimal point.
+float TextToFloat(const std::string& text);
+double TextToDouble(const std::string& text);
+
+// While alive, the calling thread formats and parses numbers in the "C" locale, so that
+// fprintf("%f") in the writers gives "2.000000" and never "2,000000".
+class ScopedCLocale {
+public:
+    ScopedCLocale();
+    ~ScopedCLocale();
+    ScopedCLocale(const ScopedCLocale&) = delete;
+    ScopedCLocale& operator=(const ScopedCLocale&) = delete;
+
+private:
+    void* m_previous;
+};

@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test: first a normal build, then the same
+# tests built with AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz corpus replay
+# and a short fuzzing run. Exits non-zero on any failure.
+set -eu
+cd "$(dirname "$0")"
+ROOT=$(pwd)
+tools/install-deps.sh
+
+run_suite() {
+  build=$1
+  ctest --test-dir "$build" -L offscreen --output-on-failure -j "$(nproc)" --timeout 300
+  # Window tests share one virtual display, so they run one at a time.
+  xvfb-run -a -s "-screen 0 1600x1200x24" \
+    ctest --test-dir "$build" -LE offscreen --output-on-failure --timeout 300
+}
+
+echo "== Debug build"
+cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELKAN_BENCH=ON >/dev/null
+cmake --build build/debug
+run_suite build/debug
+
+echo "== Sanitizer build (ASan + UBSan)"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELKAN_SANITIZE=ON >/dev/null
+cmake --build build/asan
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite build/asan
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  echo "== Fuzzing (corpus replay and a short run)"
+  CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DTRELKAN_FUZZ=ON -DTRELKAN_TESTS=OFF >/dev/null
+  cmake --build build/fuzz --target fuzz_level_read
+  fuzz/run.sh build/fuzz/fuzz/fuzz_level_read "${TRELKAN_FUZZ_SECONDS:-60}"
+fi
+echo "All tests passed."
