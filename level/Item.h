@@ -1,0 +1,31 @@
+#pragma once
+
+#include "level/LevelObject.h"
+#include "scenegraph/CSGNode.h"
+
+// A collectable item: a spinning plus or minus sign in a glass sphere.
+class Item : public CSGNode, public LevelObject {
+public:
+    Item();
+    // Inserting constructor: RespawnTime 0 for ITEM_NORMAL, 20 otherwise.
+    Item(float posX, float posY, float posZ, int itemType);
+
+    // The ItemTypeID, or ITEM_OUT_OF_RANGE for a value outside 16..21 (kept as read).
+    int GetType() const override;
+    // Builds the item's own sphere and cube display lists.
+    void Prepare() override;
+    void Draw(float t) override;
+    void WriteXml(std::FILE* file) override;
+    void ReadXml(const XmlElement& element, CSGScene& factory) override;
+
+    // PosX, PosY, PosZ are the LevelObject x, y, z.
+    float RespawnTime = 0.0f;
+    float TTLBeforePicked = 1.0f;
+    float Amount = 0.2f;
+    int ItemTypeID = ITEM_NORMAL;
+    float m_size = 0.5f;
+    unsigned m_sphereList = 0;
+    unsigned m_cubeList = 0;
+    unsigned m_sphereMapTexture = 0;
+    bool m_listsNeeded = true;
+};

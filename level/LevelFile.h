@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CSGGroup;
+class LevelScene;
+
+// Reads a level map file and loads it into a new scene. The result is complete or absent: on
+// failure it is null and `error` says why (unreadable file, parse error with its line, unknown
+// element, missing game settings / texture list / level group / floor, too many textures).
+// Repairs that keep the level usable (a TextureID outside the file's table becomes 0) are made
+// here. The texture table and the start marker are the document's steps.
+std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error);
+
+// Writes the tree below `root` as a level map file without ever destroying the old file: a
+// temporary file in the same folder is written, checked, synced and renamed over the target.
+// On failure the target is untouched and `error` says why.
+bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error);

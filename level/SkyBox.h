@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "scenegraph/Matrix4.h"
+
+// Six images around the eye: one cube-map texture when the context offers the cube-map
+// extension, six 2D textures otherwise. Owns its texture names.
+class SkyBox {
+public:
+    SkyBox() = default;
+    ~SkyBox();
+    SkyBox(const SkyBox&) = delete;
+    SkyBox& operator=(const SkyBox&) = delete;
+
+    // Loads the six faces named after baseName; a reload reuses the texture names.
+    // False (nothing loaded) when the face names cannot be formed.
+    bool Load(const std::string& baseName);
+    // Draws the box turned by the view rotation r.
+    void Draw(const Matrix4& r);
+
+    unsigned m_cubeTexture = 0;
+    unsigned m_faceTextures[6] = {0, 0, 0, 0, 0, 0};
+};
+
+// The six face file names for a base name, in the order _negx, _posx, _negy, _posy, _negz,
+// _posz; false when the base name has no '.' to split at.
+bool SkyBoxFaceNames(const std::string& baseName, std::string names[6]);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scenegraph/CSGNode.h"
+
+// Carries the document's texture table through the file: filled just before a save and after a
+// read, empty otherwise. Draws nothing.
+class TexturesNode : public CSGNode {
+public:
+    void Draw(float) override {}
+    void WriteXml(std::FILE* file) override;
+    void ReadXml(const XmlElement& element, CSGScene& factory) override;
+
+    std::vector<std::string> m_names; // texture "1" first
+};

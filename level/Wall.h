@@ -1,0 +1,23 @@
+#pragma once
+
+#include "level/TexturedObject.h"
+
+// A box-shaped wall standing on the floor; x and z are its centre.
+class Wall : public TexturedObject {
+public:
+    Wall();
+    Wall(float centerX, float centerZ, float width, float depth);
+
+    int GetType() const override { return WALL_NODE; }
+    void Draw(float t) override;
+    void WriteXml(std::FILE* file) override;
+    void ReadXml(const XmlElement& element, CSGScene& factory) override;
+
+    // Used while the wall is dragged out: centre and size at once, y back to 0.
+    void Set(float centerX, float centerZ, float width, float depth);
+
+    float Width = 1.0f;
+    float Depth = 1.0f;
+    float m_height = 1.0f;
+    float OrientationAngle = 0.0f;
+};
