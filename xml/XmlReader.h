@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "xml/XmlElement.h"
+
+// Reads one level map file (the editor's restricted XML dialect) into an element tree that it
+// owns. Every read starts fresh; nothing of an earlier read carries over.
+class XmlReader {
+public:
+    // False when the file cannot be opened or does not parse; the parser's messages go to the
+    // standard error stream and GetError() tells the reason ("parse error at line 3").
+    bool Read(const std::string& path);
+    // The same on bytes already in memory.
+    bool ReadBuffer(const char* data, std::size_t size);
+
+    const XmlElement* GetRoot() const { return m_root.get(); }
+    const std::string& GetError() const { return m_error; }
+
+private:
+    std::unique_ptr<XmlElement> m_root;
+    std::string m_error;
+};
