@@ -2,8 +2,7 @@
 
 #include <cstddef>
 
-#include "scenegraph/NumberText.h"
-#include "xml/XmlElement.h"
+#include "scenegraph/XmlAttributes.h"
 
 // One float attribute of a level element and the field it is read into.
 template <class Node>
@@ -17,5 +16,5 @@ template <class Node, std::size_t N>
 void ReadFloatAttributes(const XmlElement& element, Node& node, const FloatAttribute<Node> (&table)[N])
 {
     for (const FloatAttribute<Node>& attribute : table)
-        node.*attribute.field = TextToFloat(element.GetAttribute(attribute.name));
+        node.*attribute.field = ReadFloatAttribute(element, attribute.name);
 }

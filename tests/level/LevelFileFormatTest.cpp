@@ -14,7 +14,7 @@
 #include "level/StartPositionNode.h"
 #include "level/TexturesNode.h"
 #include "level/Wall.h"
-#include "scenegraph/Matrix4.h"
+#include "scenegraph/CSGTransformation.h"
 #include "tests/level/LevelTestSupport.h"
 #include "xml/XmlElement.h"
 
@@ -65,13 +65,15 @@ const char kEditedLevel[] =
     "</LevelGroupNode>\n"
     "</CSGGroup>\n";
 
-const char kIdentityMatrix[] =
+const char kIdentityTransformation[] =
+    "<CSGTransformation>\n"
     "<Matrix Label=\"M\"\n"
     "a00=\"1.000000\" a01=\"0.000000\" a02=\"0.000000 \" a03=\"0.000000\" \n"
     "a10=\"0.000000\" a11=\"1.000000\" a12=\"0.000000 \" a13=\"0.000000\" \n"
     "a20=\"0.000000\" a21=\"0.000000\" a22=\"1.000000 \" a23=\"0.000000\" \n"
     "a30=\"0.000000\" a31=\"0.000000\" a32=\"0.000000 \" a33=\"1.000000\" \n"
-    "/>\n";
+    "/>\n"
+    "</CSGTransformation>\n";
 
 // The tree of a new level: settings, textures, level group with marker and floor.
 struct NewLevel {
@@ -139,8 +141,8 @@ TEST(LevelFileFormat, ExampleFilesAreReproducedByteForByte)
     EXPECT_EQ(WrittenText(newLevel.root), kNewLevel);
     EditedLevel edited;
     EXPECT_EQ(WrittenText(edited.root), kEditedLevel);
-    EXPECT_EQ(TextWrittenBy([](std::FILE* file) { xmlMatrixWrite(file, "M", Matrix4::Identity()); }),
-              kIdentityMatrix);
+    CSGTransformation identity;
+    EXPECT_EQ(WrittenText(identity), kIdentityTransformation);
 }
 
 TEST(LevelFileFormat, DecimalCommaLocaleStillWritesPoints)

@@ -7,28 +7,20 @@
 #include "scenegraph/CSGNode.h"
 #include "scenegraph/NumberText.h"
 
-// The text that write(file) puts into a file, written in the C numeric locale as the level
-// files are.
-template <class Write>
-std::string TextWrittenBy(Write write)
+// The element a node writes, as a level file receives it (in the C numeric locale).
+inline std::string WrittenText(CSGNode& node)
 {
     char* data = nullptr;
     std::size_t size = 0;
     std::FILE* file = open_memstream(&data, &size);
     {
         ScopedCLocale cLocale;
-        write(file);
+        node.WriteXml(file);
     }
     std::fclose(file);
     std::string text(data, size);
     std::free(data);
     return text;
-}
-
-// The element a node writes.
-inline std::string WrittenText(CSGNode& node)
-{
-    return TextWrittenBy([&](std::FILE* file) { node.WriteXml(file); });
 }
 
 #include <array>
