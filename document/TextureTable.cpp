@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include <GL/gl.h>
 #include <IL/il.h>
+// The OpenGL part of ILUT is declared only on request.
+#define ILUT_USE_OPENGL
 #include <IL/ilut.h>
 
 #include "level/ImageFile.h"
@@ -121,9 +124,7 @@ bool TextureTable::AssignTextureFile(TextureMapping& mapping, const std::string&
         id = static_cast<int>(m_textures.size());
         m_textures.push_back({path, 1});
     } else {
-        // A row that no floor or wall counted may still hold the image it was opened with.
-        if (!m_textures[id].path.empty())
-            m_texturesToDelete.push_back(id);
+        // A row that nobody counted may still hold its image; the load lets go of it.
         m_textures[id] = {path, 1};
     }
     m_texturesToLoad.push_back(id);
