@@ -90,6 +90,30 @@ void TextureTable::ReleaseTexture(int index)
     }
 }
 
+TextureTable::RowSearch TextureTable::SearchRows(const std::string& path) const
+{
+    RowSearch found;
+    for (int i = 1; HasRow(i); ++i) {
+        if (found.freeRow < 0 && m_textures[i].refCount == 0 && HasSlot(i))
+            found.freeRow = i;
+        if (m_textures[i].path == path) {
+            found.match = i;
+            break;
+        }
+    }
+    return found;
+}
+
+void TextureTable::ShareRow(TextureMapping& mapping, int index)
+{
+    ++m_textures[index].refCount;
+    mapping.SetGLTexture(m_glTextures[SlotFor(index)]);
+    // A row still waiting for its image hands the name over once it is loaded.
+    if (IsPendingLoad(index))
+        mapping.SetNeedsTextureUpdate(true);
+    mapping.SetTextureID(index);
+}
+
 bool TextureTable::AssignTextureFile(TextureMapping& mapping, const std::string& path)
 {
     const int old = mapping.GetTextureID();
@@ -97,36 +121,23 @@ bool TextureTable::AssignTextureFile(TextureMapping& mapping, const std::string&
     const std::size_t queuedDeletions = m_texturesToDelete.size();
     ReleaseTexture(old);
 
-    int freeRow = -1;
-    for (int i = 1; HasRow(i); ++i) {
-        TextureEntry& row = m_textures[i];
-        if (freeRow < 0 && row.refCount == 0 && HasSlot(i))
-            freeRow = i;
-        if (row.path == path) {
-            ++row.refCount;
-            mapping.SetGLTexture(m_glTextures[SlotFor(i)]);
-            // A row still waiting for its image hands the name over once it is loaded.
-            if (IsPendingLoad(i))
-                mapping.SetNeedsTextureUpdate(true);
-            mapping.SetTextureID(i);
-            return true;
-        }
+    const RowSearch found = SearchRows(path);
+    if (found.match >= 0) {
+        ShareRow(mapping, found.match);
+        return true;
     }
-
-    int id = freeRow;
-    if (id < 0) {
-        if (m_textures.size() >= static_cast<std::size_t>(MAX_ROWS)) {
-            if (oldRow)
-                m_textures[old] = *oldRow;
-            m_texturesToDelete.resize(queuedDeletions);
-            return false;
-        }
-        id = static_cast<int>(m_textures.size());
-        m_textures.push_back({path, 1});
-    } else {
-        // A row that nobody counted may still hold its image; the load lets go of it.
-        m_textures[id] = {path, 1};
+    const bool full = found.freeRow < 0 && m_textures.size() >= static_cast<std::size_t>(MAX_ROWS);
+    if (full) {
+        if (oldRow)
+            m_textures[old] = *oldRow;
+        m_texturesToDelete.resize(queuedDeletions);
+        return false;
     }
+    const int id = found.freeRow >= 0 ? found.freeRow : static_cast<int>(m_textures.size());
+    if (found.freeRow < 0)
+        m_textures.emplace_back();
+    // A free row that nobody counted may still hold its image; the load lets go of it.
+    m_textures[id] = {path, 1};
     m_texturesToLoad.push_back(id);
     mapping.SetNeedsTextureUpdate(true);
     m_bTexturesDirty = true;

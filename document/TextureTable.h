@@ -69,6 +69,14 @@ public:
     std::string m_sphereMapPath = SPHERE_MAP_PATH;
 
 private:
+    // The row already holding a path, and the first free row met before it; -1 for none.
+    struct RowSearch {
+        int match = -1;
+        int freeRow = -1;
+    };
+    RowSearch SearchRows(const std::string& path) const;
+    // Gives the mapping a row that already holds its image.
+    void ShareRow(TextureMapping& mapping, int index);
     bool HasRow(int index) const;
     static bool HasSlot(int index);
     // The slot a node with this identifier draws from: its own row, or row 0 for an identifier
