@@ -1,0 +1,195 @@
+#include <clocale>
+#include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "level/CICubeMapNode.h"
+#include "level/GameSettingsNode.h"
+#include "level/LevelFile.h"
+#include "level/LevelScene.h"
+#include "level/Wall.h"
+#include "LevelFileTestSupport.h"
+
+namespace {
+
+const std::string OLD_BYTES = "the previous level\n";
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+mode_t CurrentUmask()
+{
+    mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+// A level big enough that it cannot be written in one small buffer.
+void BuildLevelWithWalls(CSGGroup& root, int walls)
+{
+    LevelGroupNode& group = BuildNewLevel(root);
+    for (int i = 0; i < walls; ++i)
+        group.AppendChild(new Wall(static_cast<float>(i), 1.0f, 2.0f, 0.5f));
+}
+
+// Switches the numbers of the process to a locale with a decimal comma, building one with
+// localedef when the system has none installed. False when neither works.
+bool UseDecimalCommaLocale(const TempFolder& folder)
+{
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+        if (std::setlocale(LC_ALL, name))
+            return true;
+    std::string locales = folder.Path("locales");
+    std::string command = "localedef -i de_DE -f UTF-8 " + locales + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(("mkdir -p " + locales + " && " + command).c_str()) != 0)
+        return false;
+    setenv("LOCPATH", locales.c_str(), 1);
+    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+class LevelFileWrite : public ::testing::Test {
+protected:
+    void SetUp() override { BuildNewLevel(m_root); }
+
+    bool Save(const std::string& path) { return WriteLevelFile(m_root, path, m_error); }
+
+    TempFolder m_folder;
+    CSGGroup m_root;
+    std::string m_error;
+};
+
+} // namespace
+
+TEST_F(LevelFileWrite, SaveIntoAMissingFolderFailsWithTheReason)
+{
+    EXPECT_FALSE(Save(m_folder.Path("no/such/folder/level.xml")));
+    EXPECT_NE(m_error.find("No such file or directory"), std::string::npos) << m_error;
+    EXPECT_TRUE(m_folder.Entries().empty());
+}
+
+TEST_F(LevelFileWrite, SaveOverAFolderKeepsItAndLeavesNoTemporaryFile)
+{
+    std::string target = m_folder.Path("level.xml");
+    ASSERT_EQ(mkdir(target.c_str(), 0755), 0);
+    WriteBytes(target + "/inside.xml", OLD_BYTES);
+    EXPECT_FALSE(Save(target));
+    EXPECT_FALSE(m_error.empty());
+    EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+    EXPECT_EQ(ReadBytes(target + "/inside.xml"), OLD_BYTES);
+}
+
+TEST_F(LevelFileWrite, FailedWriteKeepsTheOldFileByteForByte)
+{
+    std::string target = m_folder.Path("level.xml");
+    WriteBytes(target, OLD_BYTES);
+    BuildLevelWithWalls(m_root, 200);
+    // A file size limit makes the writes themselves fail. It is set in a child process so that
+    // the test runner's own files are not limited.
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        bool saved = Save(target);
+        bool reasonGiven = m_error.find("File too large") != std::string::npos;
+        _exit(!saved && reasonGiven ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(target), OLD_BYTES);
+    EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+}
+
+TEST_F(LevelFileWrite, SaveReplacesTheTargetAndKeepsItsPermissions)
+{
+    std::string target = m_folder.Path("level.xml");
+    for (mode_t mode : {0600, 0640, 0754}) {
+        WriteBytes(target, OLD_BYTES);
+        ASSERT_EQ(chmod(target.c_str(), mode), 0);
+        ASSERT_TRUE(Save(target)) << m_error;
+        EXPECT_EQ(ModeOf(target), mode);
+        EXPECT_EQ(ReadBytes(target).rfind("<CSGGroup SaveLightState = \"1\" >\n", 0), 0u);
+        EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+    }
+}
+
+TEST_F(LevelFileWrite, NewFileGetsTheUsualPermissions)
+{
+    std::string target = m_folder.Path("new.xml");
+    ASSERT_TRUE(Save(target)) << m_error;
+    EXPECT_EQ(ModeOf(target), 0644 & ~CurrentUmask());
+}
+
+TEST_F(LevelFileWrite, SaveThroughASymbolicLinkReplacesTheFileItNames)
+{
+    std::string real = m_folder.Path("real.xml");
+    std::string link = m_folder.Path("link.xml");
+    WriteBytes(real, OLD_BYTES);
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(Save(link)) << m_error;
+    std::string error;
+    EXPECT_TRUE(ReadLevelFile(real, error)) << error;
+    struct stat info {};
+    ASSERT_EQ(lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(LevelFileWrite, DoubleQuoteInATextureOrSkyBoxNameIsRefusedBeforeAnythingIsWritten)
+{
+    std::string target = m_folder.Path("level.xml");
+    WriteBytes(target, OLD_BYTES);
+    auto* textures = static_cast<TexturesNode*>(m_root.GetChild(1));
+    textures->m_names = {"a.jpg", "say \"hi\".jpg"};
+    EXPECT_FALSE(Save(target));
+    EXPECT_NE(m_error.find("say \"hi\".jpg"), std::string::npos) << m_error;
+
+    textures->m_names = {"a.jpg"};
+    auto* nested = new CSGGroup;
+    auto* cubeMap = new CICubeMapNode;
+    cubeMap->TextureBaseName = "sky\".png";
+    nested->AppendChild(cubeMap);
+    m_root.AppendChild(nested);
+    EXPECT_FALSE(Save(target));
+    EXPECT_NE(m_error.find("sky\".png"), std::string::npos) << m_error;
+
+    EXPECT_EQ(ReadBytes(target), OLD_BYTES);
+    EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+}
+
+TEST_F(LevelFileWrite, NumbersUseADecimalPointInAnyLocale)
+{
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!UseDecimalCommaLocale(m_folder))
+        GTEST_SKIP() << "no locale with a decimal comma";
+    char formatted[16];
+    std::snprintf(formatted, sizeof formatted, "%.1f", 2.5);
+    EXPECT_STREQ(formatted, "2,5");
+
+    auto* settings = static_cast<GameSettingsNode*>(m_root.GetChild(0));
+    settings->SnakeInitialPosX = 1.5f;
+    std::string target = m_folder.Path("level.xml");
+    bool saved = Save(target);
+    std::string error;
+    auto scene = ReadLevelFile(target, error);
+    std::setlocale(LC_ALL, previous.c_str());
+
+    ASSERT_TRUE(saved) << m_error;
+    std::string bytes = ReadBytes(target);
+    EXPECT_NE(bytes.find("SnakeInitialPosX = \"1.500000\" "), std::string::npos);
+    EXPECT_EQ(bytes.find(','), std::string::npos);
+    ASSERT_TRUE(scene) << error;
+    EXPECT_FLOAT_EQ(scene->m_pGameSettings->SnakeInitialPosX, 1.5f);
+}
