@@ -1,4 +1,5 @@
 #include <clocale>
+#include <memory>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -43,20 +44,39 @@ void BuildLevelWithWalls(CSGGroup& root, int walls)
         group.AppendChild(new Wall(static_cast<float>(i), 1.0f, 2.0f, 0.5f));
 }
 
-// Switches the numbers of the process to a locale with a decimal comma, building one with
-// localedef when the system has none installed. False when neither works.
-bool UseDecimalCommaLocale(const TempFolder& folder)
-{
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
-        if (std::setlocale(LC_ALL, name))
-            return true;
-    std::string locales = folder.Path("locales");
-    std::string command = "localedef -i de_DE -f UTF-8 " + locales + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(("mkdir -p " + locales + " && " + command).c_str()) != 0)
-        return false;
-    setenv("LOCPATH", locales.c_str(), 1);
-    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-}
+// While alive, the process formats numbers with a decimal comma, from an installed German
+// locale or, when the system has none, from one that localedef builds in `folder`.
+class DecimalCommaLocale {
+public:
+    explicit DecimalCommaLocale(const TempFolder& folder) : m_previous(std::setlocale(LC_ALL, nullptr))
+    {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+            if (std::setlocale(LC_ALL, name))
+                return;
+        std::string locales = folder.Path("locales");
+        std::string build = "mkdir -p " + locales + " && localedef -i de_DE -f UTF-8 " + locales +
+                            "/de_DE.UTF-8 >/dev/null 2>&1";
+        if (std::system(build.c_str()) != 0)
+            return;
+        setenv("LOCPATH", locales.c_str(), 1);
+        m_ownPath = true;
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+    }
+    ~DecimalCommaLocale()
+    {
+        std::setlocale(LC_ALL, m_previous.c_str());
+        if (m_ownPath)
+            unsetenv("LOCPATH");
+    }
+    DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+    DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+
+    bool Active() const { return std::localeconv()->decimal_point[0] == ','; }
+
+private:
+    std::string m_previous;
+    bool m_ownPath = false;
+};
 
 class LevelFileWrite : public ::testing::Test {
 protected:
@@ -171,22 +191,18 @@ TEST_F(LevelFileWrite, DoubleQuoteInATextureOrSkyBoxNameIsRefusedBeforeAnythingI
 
 TEST_F(LevelFileWrite, NumbersUseADecimalPointInAnyLocale)
 {
-    std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (!UseDecimalCommaLocale(m_folder))
-        GTEST_SKIP() << "no locale with a decimal comma";
-    char formatted[16];
-    std::snprintf(formatted, sizeof formatted, "%.1f", 2.5);
-    EXPECT_STREQ(formatted, "2,5");
-
     auto* settings = static_cast<GameSettingsNode*>(m_root.GetChild(0));
     settings->SnakeInitialPosX = 1.5f;
     std::string target = m_folder.Path("level.xml");
-    bool saved = Save(target);
     std::string error;
-    auto scene = ReadLevelFile(target, error);
-    std::setlocale(LC_ALL, previous.c_str());
-
-    ASSERT_TRUE(saved) << m_error;
+    std::unique_ptr<LevelScene> scene;
+    {
+        DecimalCommaLocale locale(m_folder);
+        if (!locale.Active())
+            GTEST_SKIP() << "no locale with a decimal comma";
+        ASSERT_TRUE(Save(target)) << m_error;
+        scene = ReadLevelFile(target, error);
+    }
     std::string bytes = ReadBytes(target);
     EXPECT_NE(bytes.find("SnakeInitialPosX = \"1.500000\" "), std::string::npos);
     EXPECT_EQ(bytes.find(','), std::string::npos);
