@@ -134,15 +134,27 @@ std::string ResolveTarget(const std::string& path)
     return resolved;
 }
 
-// The old file's permission bits, or what a newly created file would get.
-mode_t TargetMode(const std::string& path)
+// The new file takes over the old one's owner, group and permission bits (the owner only where
+// we may give files away); a file that did not exist gets 0644 less the umask.
+bool CopyTargetAttributes(int fd, const std::string& target, std::string& error)
 {
     struct stat info;
-    if (stat(path.c_str(), &info) == 0)
-        return info.st_mode & 07777;
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0644 & ~mask;
+    mode_t mode = 0;
+    if (stat(target.c_str(), &info) == 0) {
+        if (fchown(fd, info.st_uid, info.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0) {
+            // Not ours to give away: the new file keeps our own owner and group.
+        }
+        mode = info.st_mode & 07777;
+    } else {
+        mode_t mask = umask(0);
+        umask(mask);
+        mode = 0644 & ~mask;
+    }
+    if (fchmod(fd, mode) != 0) {
+        error = SystemError("cannot set the permissions of the new file");
+        return false;
+    }
+    return true;
 }
 
 // Writes, checks and closes the temporary file; `file` is closed whatever happens.
@@ -152,13 +164,9 @@ bool WriteAndClose(std::FILE* file, CSGGroup& root, std::string& error)
         ScopedCLocale cLocale;
         root.WriteXml(file);
     }
-    bool ok = !std::ferror(file);
+    bool ok = !std::ferror(file) && std::fflush(file) == 0;
     if (!ok)
         error = SystemError("cannot write the level");
-    if (ok && std::fflush(file) != 0) {
-        ok = false;
-        error = SystemError("cannot write the level");
-    }
     if (ok && fsync(fileno(file)) != 0) {
         ok = false;
         error = SystemError("cannot flush the level to disk");
@@ -185,14 +193,12 @@ bool SyncFolder(const std::string& folder, std::string& error)
     return ok;
 }
 
-// Gives the temporary file the target's permissions and writes the level into it; `fd` is
+// Gives the temporary file the target's attributes and writes the level into it; `fd` is
 // closed whatever happens.
 bool WriteTemporary(int fd, const std::string& target, CSGGroup& root, std::string& error)
 {
     std::FILE* file = nullptr;
-    if (fchmod(fd, TargetMode(target)) != 0)
-        error = SystemError("cannot set the permissions of the new file");
-    else if (!(file = fdopen(fd, "w")))
+    if (CopyTargetAttributes(fd, target, error) && !(file = fdopen(fd, "w")))
         error = SystemError("cannot write the new file");
     if (!file) {
         close(fd);
@@ -201,14 +207,26 @@ bool WriteTemporary(int fd, const std::string& target, CSGGroup& root, std::stri
     return WriteAndClose(file, root, error);
 }
 
+// A file the user may not write stays as it is, although its folder would let us replace it.
+bool IsWritableOrNew(const std::string& target, std::string& error)
+{
+    if (access(target.c_str(), F_OK) != 0 || access(target.c_str(), W_OK) == 0)
+        return true;
+    error = SystemError("cannot write " + target);
+    return false;
+}
+
 // Writes into a new temporary file next to the target and renames it over the target, so the
 // target holds either the old or the new level, never a part of one.
 bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
 {
-    std::string temporary = target + ".XXXXXX";
+    if (!IsWritableOrNew(target, error))
+        return false;
+    std::string folder = FolderOf(target);
+    std::string temporary = folder + "/.trelkan-save-XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0) {
-        error = SystemError("cannot create a file in " + FolderOf(target));
+        error = SystemError("cannot create a file in " + folder);
         return false;
     }
     bool ok = WriteTemporary(fd, target, root, error);
@@ -220,7 +238,7 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
         unlink(temporary.c_str());
         return false;
     }
-    return SyncFolder(FolderOf(target), error);
+    return SyncFolder(folder, error);
 }
 
 } // namespace

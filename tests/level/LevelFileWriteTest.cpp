@@ -146,6 +146,47 @@ TEST_F(LevelFileWrite, SaveReplacesTheTargetAndKeepsItsPermissions)
     }
 }
 
+TEST_F(LevelFileWrite, SaveKeepsTheOwnerAndGroupOfTheOldFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another owner";
+    std::string target = m_folder.Path("level.xml");
+    WriteBytes(target, OLD_BYTES);
+    ASSERT_EQ(chown(target.c_str(), 1234, 5678), 0);
+    ASSERT_TRUE(Save(target)) << m_error;
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 5678u);
+}
+
+TEST_F(LevelFileWrite, ReadOnlyFileIsNotReplaced)
+{
+    // Root may write anything, so as root the save runs as an ordinary user owning the file.
+    constexpr uid_t NOBODY = 65534;
+    std::string target = m_folder.Path("level.xml");
+    WriteBytes(target, OLD_BYTES);
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(chown(target.c_str(), NOBODY, NOBODY), 0);
+        ASSERT_EQ(chmod(m_folder.Path(".").c_str(), 0777), 0);
+    }
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (asRoot && (setgid(NOBODY) != 0 || setuid(NOBODY) != 0))
+            _exit(2);
+        bool saved = Save(target);
+        _exit(!saved && m_error.find("Permission denied") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(target), OLD_BYTES);
+    EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+}
+
 TEST_F(LevelFileWrite, NewFileGetsTheUsualPermissions)
 {
     std::string target = m_folder.Path("new.xml");
