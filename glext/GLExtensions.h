@@ -11,6 +11,9 @@ bool QueryGLExtension(const char* name);
 bool QueryWGLExtension(const char* name);
 // The platform's entry-point lookup; a miss sets the lookup-failure flag.
 void* GetExtensionProc(const char* name);
+// The entry point that the last InitExtensions() stored under `name` for an available version
+// or extension; null when none was resolved.
+void* GetLoadedEntryPoint(const char* name);
 
 // Flags of the last InitExtensions(), by extension or version name ("GL_ARB_texture_cube_map",
 // "GL_VERSION_1_3", "WGL_ARB_pbuffer", ...); false for unknown names.

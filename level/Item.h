@@ -28,4 +28,10 @@ public:
     unsigned m_cubeList = 0;
     unsigned m_sphereMapTexture = 0;
     bool m_listsNeeded = true;
+
+private:
+    // The spinning plus or minus sign made of one or two scaled cubes.
+    void DrawSign(float t) const;
+    // The translucent sphere-mapped ball around the sign.
+    void DrawGlassSphere() const;
 };

@@ -14,15 +14,25 @@ public:
     SkyBox& operator=(const SkyBox&) = delete;
 
     // Loads the six faces named after baseName; a reload reuses the texture names.
-    // False (nothing loaded) when the face names cannot be formed.
+    // False (nothing loaded, nothing drawn, one message on standard output) when the face
+    // names cannot be formed.
     bool Load(const std::string& baseName);
-    // Draws the box turned by the view rotation r.
+    // Draws the box turned by the view rotation r; nothing when the last load failed.
     void Draw(const Matrix4& r);
 
     unsigned m_cubeTexture = 0;
     unsigned m_faceTextures[6] = {0, 0, 0, 0, 0, 0};
+
+private:
+    void LoadCube(const std::string names[6]);
+    void LoadSixTextures(const std::string names[6]);
+    void DrawCube(const Matrix4& r) const;
+    void DrawSixTextures(const Matrix4& r) const;
+
+    bool m_loaded = false;
 };
 
 // The six face file names for a base name, in the order _negx, _posx, _negy, _posy, _negz,
-// _posz; false when the base name has no '.' to split at.
+// _posz: the suffix goes before the extension, which starts at the last '.'. False when the
+// file name itself has no '.' to split at.
 bool SkyBoxFaceNames(const std::string& baseName, std::string names[6]);

@@ -12,8 +12,13 @@ public:
 
 protected:
     // The floor and the wall draw the same way around their own geometry.
+    // Colour (r, g, b in the edit view, white otherwise), texture and texture matrix, then
+    // the selection highlight; EndTexturedDraw undoes it all.
     void BeginTexturedDraw(float t, float r, float g, float b);
     void EndTexturedDraw(float t);
+    // True when the drawing at time t lays the texture on the geometry.
+    bool IsTexturedDraw(float t) const;
+    // Writes the texture attributes that end the floor's and the wall's attribute line.
     void WriteMappingAttributes(std::FILE* file) const;
     void ReadMappingAttributes(const XmlElement& element);
 };

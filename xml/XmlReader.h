@@ -20,6 +20,9 @@ public:
     const std::string& GetError() const { return m_error; }
 
 private:
+    // Writes `report` (when there is one) to the standard error stream and keeps `error`.
+    bool Fail(const char* report, std::string error);
+
     std::unique_ptr<XmlElement> m_root;
     std::string m_error;
 };

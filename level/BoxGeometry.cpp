@@ -1,0 +1,79 @@
+#include "level/BoxGeometry.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// What a texture coordinate is made of.
+enum class Tex { Zero, HalfX, HalfZ, PlusHalf, MinusHalf };
+
+struct Corner {
+    float sx;  // -1 or 1: side along X
+    bool top;  // top or bottom of the box
+    float sz;  // -1 or 1: side along Z
+    Tex s;
+    Tex t;
+};
+
+struct Face {
+    float normal[3];
+    Corner corners[4];
+};
+
+constexpr int kBottomFace = 1;
+
+const Face kFaces[6] = {
+    {{0, 1, 0}, {{-1, true, 1, Tex::Zero, Tex::Zero}, {1, true, 1, Tex::HalfX, Tex::Zero},
+                 {1, true, -1, Tex::HalfX, Tex::HalfZ}, {-1, true, -1, Tex::Zero, Tex::HalfZ}}},
+    {{0, -1, 0}, {{-1, false, 1, Tex::Zero, Tex::HalfZ}, {-1, false, -1, Tex::Zero, Tex::Zero},
+                  {1, false, -1, Tex::HalfX, Tex::Zero}, {1, false, 1, Tex::HalfX, Tex::HalfZ}}},
+    {{0, 0, 1}, {{-1, true, 1, Tex::Zero, Tex::Zero}, {-1, false, 1, Tex::Zero, Tex::MinusHalf},
+                 {1, false, 1, Tex::HalfX, Tex::MinusHalf}, {1, true, 1, Tex::HalfX, Tex::Zero}}},
+    {{0, 0, -1}, {{-1, false, -1, Tex::HalfX, Tex::PlusHalf}, {-1, true, -1, Tex::HalfX, Tex::Zero},
+                  {1, true, -1, Tex::Zero, Tex::Zero}, {1, false, -1, Tex::Zero, Tex::PlusHalf}}},
+    {{-1, 0, 0}, {{-1, true, -1, Tex::Zero, Tex::PlusHalf}, {-1, false, -1, Tex::Zero, Tex::Zero},
+                  {-1, false, 1, Tex::HalfZ, Tex::Zero}, {-1, true, 1, Tex::HalfZ, Tex::PlusHalf}}},
+    {{1, 0, 0}, {{1, true, 1, Tex::Zero, Tex::PlusHalf}, {1, false, 1, Tex::Zero, Tex::Zero},
+                 {1, false, -1, Tex::HalfZ, Tex::Zero}, {1, true, -1, Tex::HalfZ, Tex::PlusHalf}}},
+};
+
+float TexValue(Tex code, const BoxExtent& box)
+{
+    switch (code) {
+    case Tex::HalfX:
+        return box.halfX;
+    case Tex::HalfZ:
+        return box.halfZ;
+    case Tex::PlusHalf:
+        return 0.5f;
+    case Tex::MinusHalf:
+        return -0.5f;
+    case Tex::Zero:
+        break;
+    }
+    return 0.0f;
+}
+
+} // namespace
+
+void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
+{
+    glBegin(GL_QUADS);
+    for (int f = 0; f < 6; ++f) {
+        if (f == kBottomFace && !withBottom)
+            continue;
+        const Face& face = kFaces[f];
+        glNormal3fv(face.normal);
+        for (const Corner& c : face.corners) {
+            if (textured)
+                glTexCoord2f(TexValue(c.s, box), TexValue(c.t, box));
+            glVertex3f(c.sx * box.halfX, c.top ? box.topY : box.bottomY, c.sz * box.halfZ);
+        }
+    }
+    glEnd();
+}
+
+void DrawUnitCube()
+{
+    DrawBox({0.5f, 0.5f, -0.5f, 0.5f}, true, false);
+}

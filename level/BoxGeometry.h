@@ -1,0 +1,17 @@
+#pragma once
+
+// An axis-aligned box around the Y axis, as the floor, the walls and the items draw it.
+struct BoxExtent {
+    float halfX;
+    float halfZ;
+    float bottomY;
+    float topY;
+};
+
+// One GL_QUADS batch: top, bottom (when withBottom), front, back, left, right, each with its
+// normal. With textured, every corner gets the texture coordinates of the level geometry:
+// the half extents along the faces and the constants 0 and +-0.5 up the sides.
+void DrawBox(const BoxExtent& box, bool withBottom, bool textured);
+
+// Side 1, centred on the origin, untextured.
+void DrawUnitCube();

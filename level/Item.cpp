@@ -1,0 +1,145 @@
+#include "level/Item.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "level/AttributeTable.h"
+#include "level/BoxGeometry.h"
+
+namespace {
+
+const FloatAttribute<Item> kItemAttributes[] = {
+    {"PosX", &Item::x},
+    {"PosY", &Item::y},
+    {"PosZ", &Item::z},
+    {"RespawnTime", &Item::RespawnTime},
+    {"TTLBeforePicked", &Item::TTLBeforePicked},
+    {"Amount", &Item::Amount},
+};
+
+// Colour of each item type in the three-dimensional view, from ITEM_NORMAL on.
+const float kTypeColours[][4] = {
+    {0.4f, 1.0f, 1.0f, 0.5f}, // ITEM_NORMAL
+    {1.0f, 0.0f, 0.0f, 0.5f}, // ITEM_LIFE_EXTRA
+    {1.0f, 1.0f, 1.0f, 0.5f}, // ITEM_NO_GROWTH
+    {0.2f, 0.8f, 0.8f, 0.5f}, // ITEM_DECREASE_LENGTH
+    {1.0f, 1.0f, 0.0f, 0.5f}, // ITEM_INCREASE_SPEED
+    {0.8f, 0.8f, 0.0f, 0.5f}, // ITEM_DECREASE_SPEED
+};
+
+bool IsKnownItemType(int type)
+{
+    return type >= ITEM_NORMAL && type <= ITEM_DECREASE_SPEED;
+}
+
+// Items that take something away show a minus sign: no vertical bar.
+bool ShowsMinusSign(int type)
+{
+    return type == ITEM_DECREASE_LENGTH || type == ITEM_DECREASE_SPEED;
+}
+
+void CallScaledList(unsigned list, float sx, float sy, float sz)
+{
+    glPushMatrix();
+    glScalef(sx, sy, sz);
+    glCallList(list);
+    glPopMatrix();
+}
+
+} // namespace
+
+Item::Item() = default;
+
+Item::Item(float posX, float posY, float posZ, int itemType)
+    : RespawnTime(itemType == ITEM_NORMAL ? 0.0f : 20.0f), ItemTypeID(itemType)
+{
+    x = posX;
+    y = posY;
+    z = posZ;
+}
+
+int Item::GetType() const
+{
+    return IsKnownItemType(ItemTypeID) ? ItemTypeID : ITEM_OUT_OF_RANGE;
+}
+
+void Item::Prepare()
+{
+    m_sphereList = glGenLists(2);
+    m_cubeList = m_sphereList + 1;
+    GLUquadric* quadric = gluNewQuadric();
+    glNewList(m_sphereList, GL_COMPILE);
+    gluSphere(quadric, m_size, 15, 8);
+    glEndList();
+    gluDeleteQuadric(quadric);
+    glNewList(m_cubeList, GL_COMPILE);
+    DrawUnitCube();
+    glEndList();
+    m_listsNeeded = false;
+}
+
+void Item::Draw(float t)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    if (selected)
+        glColor4f(1.0f, 0.0f, 0.0f, 0.8f);
+    else if (IsFlatDraw(t))
+        glColor3f(0.5f, 0.4f, 0.2f);
+    else if (IsKnownItemType(ItemTypeID))
+        glColor4fv(kTypeColours[ItemTypeID - ITEM_NORMAL]);
+    glPushMatrix();
+    glTranslatef(0.0f, m_size, 0.0f);
+    glTranslatef(x, y, z);
+    if (IsFlatDraw(t)) {
+        DrawUnitCube();
+    } else {
+        DrawSign(t);
+        DrawGlassSphere();
+    }
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void Item::DrawSign(float t) const
+{
+    glPushMatrix();
+    glRotatef(90.0f * t, 0.0f, 1.0f, 0.0f);
+    CallScaledList(m_cubeList, m_size, 0.4f * m_size, 0.4f * m_size);
+    if (!ShowsMinusSign(ItemTypeID))
+        CallScaledList(m_cubeList, 0.4f * m_size, m_size, 0.4f * m_size);
+    glPopMatrix();
+}
+
+void Item::DrawGlassSphere() const
+{
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, m_sphereMapTexture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glCallList(m_sphereList);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void Item::WriteXml(std::FILE* file)
+{
+    std::fprintf(file, "<Item\n");
+    std::fprintf(file,
+                 "  ItemTypeID = \"%i\" PosX = \"%f\" PosY = \"%f\" PosZ = \"%f\" RespawnTime = \"%f\" "
+                 "TTLBeforePicked = \"%f\" Amount = \"%f\"\n",
+                 ItemTypeID, x, y, z, RespawnTime, TTLBeforePicked, Amount);
+    std::fprintf(file, "/>\n");
+}
+
+void Item::ReadXml(const XmlElement& element, CSGScene&)
+{
+    ItemTypeID = TextToInt(element.GetAttribute("ItemTypeID"));
+    ReadFloatAttributes(element, *this, kItemAttributes);
+}

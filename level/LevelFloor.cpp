@@ -1,0 +1,27 @@
+#include "level/LevelFloor.h"
+
+#include "level/BoxGeometry.h"
+#include "scenegraph/NumberText.h"
+#include "xml/XmlElement.h"
+
+void LevelFloor::Draw(float t)
+{
+    BeginTexturedDraw(t, 0.1f, 0.8f, 0.8f);
+    DrawBox({Width * 0.5f, Heigth * 0.5f, -1.0f, 0.0f}, true, IsTexturedDraw(t));
+    EndTexturedDraw(t);
+}
+
+void LevelFloor::WriteXml(std::FILE* file)
+{
+    std::fprintf(file, "<LevelFloor\n");
+    std::fprintf(file, "  Width = \"%i\" Heigth = \"%i\" ", Width, Heigth);
+    WriteMappingAttributes(file);
+    std::fprintf(file, "/>\n");
+}
+
+void LevelFloor::ReadXml(const XmlElement& element, CSGScene&)
+{
+    Width = TextToInt(element.GetAttribute("Width"));
+    Heigth = TextToInt(element.GetAttribute("Heigth"));
+    ReadMappingAttributes(element);
+}

@@ -1,0 +1,87 @@
+#include "level/Picking.h"
+
+#include <algorithm>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "level/LevelGroupNode.h"
+#include "level/LevelScene.h"
+
+namespace {
+
+// Allocated once for the whole run; OpenGL fills it during each selection render.
+GLuint g_selectionBuffer[kSelectionBufferSize];
+
+constexpr double kDepthScale = 4294967296.0; // 2^32
+constexpr std::size_t kRecordHeader = 3;    // name count, minimum depth, maximum depth
+const std::vector<int> kMiss = {-1};
+
+bool NearerHit(const PickHit& a, const PickHit& b)
+{
+    if (a.depth != b.depth)
+        return a.depth < b.depth;
+    return a.names < b.names;
+}
+
+} // namespace
+
+std::vector<PickHit> ParseHitRecords(const unsigned* buffer, std::size_t size, int hitCount)
+{
+    std::vector<PickHit> hits;
+    std::size_t pos = 0;
+    for (int i = 0; i < hitCount; ++i) {
+        if (size - pos < kRecordHeader)
+            break;
+        const std::size_t nameCount = buffer[pos];
+        if (size - pos - kRecordHeader < nameCount)
+            break;
+        PickHit hit;
+        hit.depth = buffer[pos + 1] / kDepthScale;
+        const unsigned* names = buffer + pos + kRecordHeader;
+        hit.names.assign(names, names + nameCount);
+        hits.push_back(std::move(hit));
+        pos += kRecordHeader + nameCount;
+    }
+    return hits;
+}
+
+std::vector<int> NearestHitPath(std::vector<PickHit> hits)
+{
+    if (hits.empty())
+        return kMiss;
+    std::sort(hits.begin(), hits.end(), NearerHit);
+    return hits.front().names;
+}
+
+std::vector<int> LevelScene::Pick(int x, int y, const float& time)
+{
+    if (!m_pLevelGroup)
+        return kMiss;
+    glSelectBuffer(static_cast<GLsizei>(kSelectionBufferSize), g_selectionBuffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble projection[16];
+    glMatrixMode(GL_PROJECTION);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix(x, viewport[3] - y, 4.0, 4.0, viewport);
+    glMultMatrixd(projection);
+
+    glMatrixMode(GL_MODELVIEW);
+    m_pLevelGroup->Draw(time);
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    const GLint hitCount = glRenderMode(GL_RENDER);
+    // A miss, or an overflow that OpenGL reports as -1: both deselect.
+    if (hitCount <= 0)
+        return kMiss;
+    return NearestHitPath(ParseHitRecords(g_selectionBuffer, kSelectionBufferSize, hitCount));
+}

@@ -1,0 +1,237 @@
+#include "level/SkyBox.h"
+
+#include <cstdio>
+
+#include <GL/gl.h>
+#include <IL/il.h>
+
+#include "glext/GLExtensions.h"
+#include "level/ImageFile.h"
+
+namespace {
+
+const char* const kFaceSuffixes[6] = {"_negx", "_posx", "_negy", "_posy", "_negz", "_posz"};
+
+const GLenum kCubeFaceTargets[6] = {
+    GL_TEXTURE_CUBE_MAP_NEGATIVE_X_ARB, GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB,
+    GL_TEXTURE_CUBE_MAP_NEGATIVE_Y_ARB, GL_TEXTURE_CUBE_MAP_POSITIVE_Y_ARB,
+    GL_TEXTURE_CUBE_MAP_NEGATIVE_Z_ARB, GL_TEXTURE_CUBE_MAP_POSITIVE_Z_ARB,
+};
+
+const float kCorners[8][3] = {
+    {-1, 1, -1}, {-1, -1, -1}, {1, -1, -1}, {1, 1, -1},
+    {-1, 1, 1},  {-1, -1, 1},  {1, -1, 1},  {1, 1, 1},
+};
+
+// Corner indices of each face, in the order of the face suffixes.
+const int kFaces[6][4] = {
+    {3, 2, 6, 7}, {4, 5, 1, 0}, {4, 0, 3, 7}, {1, 5, 6, 2}, {7, 6, 5, 4}, {0, 1, 2, 3},
+};
+
+const float kFaceTexCoords[4][2] = {{1, 1}, {1, 0}, {0, 0}, {0, 1}};
+
+const char kNoCubeMapWarning[] =
+    "Warning: Your graphics hw does not support ARB_texture_cube_map\nUsing just six textures...";
+
+bool HasCubeMapExtension()
+{
+    return IsExtensionAvailable("GL_ARB_texture_cube_map");
+}
+
+void SetFilters(GLenum target)
+{
+    glTexParameterf(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameterf(target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+}
+
+// Uploads one face image to `target`. Only the safe decoders are used, and the pixels are
+// converted to tightly packed 8-bit RGB first, so OpenGL reads exactly the buffer it is given.
+// A face that cannot be read uploads nothing.
+void LoadFace(GLenum target, const std::string& path)
+{
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    const ILenum type = DetectImageType(path);
+    if (type != IL_TYPE_UNKNOWN && ilLoad(type, path.c_str()) &&
+        ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
+        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(target, 0, 3, ilGetInteger(IL_IMAGE_WIDTH), ilGetInteger(IL_IMAGE_HEIGHT), 0,
+                     GL_RGB, GL_UNSIGNED_BYTE, ilGetData());
+        glPopClientAttrib();
+    }
+    ilDeleteImages(1, &image);
+}
+
+// Multiplies the current matrix by a row-major matrix.
+void MultMatrix(const Matrix4& matrix)
+{
+    Matrix4 columns = matrix;
+    columns.Transpose();
+    glMultMatrixf(columns.m);
+}
+
+void DeleteTexture(unsigned name)
+{
+    if (name != 0 && glIsTexture(name))
+        glDeleteTextures(1, &name);
+}
+
+} // namespace
+
+bool SkyBoxFaceNames(const std::string& baseName, std::string names[6])
+{
+    const std::size_t dot = baseName.rfind('.');
+    const std::size_t slash = baseName.find_last_of("/\\");
+    // A '.' that only belongs to a folder ("../data/sky") leaves no extension to split off.
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return false;
+    const std::string stem = baseName.substr(0, dot);
+    const std::string extension = baseName.substr(dot);
+    for (int i = 0; i < 6; ++i)
+        names[i] = stem + kFaceSuffixes[i] + extension;
+    return true;
+}
+
+SkyBox::~SkyBox()
+{
+    DeleteTexture(m_cubeTexture);
+    for (unsigned name : m_faceTextures)
+        DeleteTexture(name);
+}
+
+bool SkyBox::Load(const std::string& baseName)
+{
+    std::string names[6];
+    m_loaded = SkyBoxFaceNames(baseName, names);
+    if (!m_loaded) {
+        std::printf("Sky box not loaded: no extension in the image name \"%s\"\n", baseName.c_str());
+        return false;
+    }
+    InitImageLibrary();
+    if (HasCubeMapExtension()) {
+        LoadCube(names);
+    } else {
+        std::printf("%s", kNoCubeMapWarning);
+        LoadSixTextures(names);
+    }
+    return true;
+}
+
+void SkyBox::LoadCube(const std::string names[6])
+{
+    glPushAttrib(GL_ENABLE_BIT);
+    glEnable(GL_TEXTURE_CUBE_MAP_ARB);
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_TEXTURE_2D);
+    if (m_cubeTexture == 0)
+        glGenTextures(1, &m_cubeTexture);
+    glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
+    SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
+    for (int i = 0; i < 6; ++i)
+        LoadFace(kCubeFaceTargets[i], names[i]);
+    glPopAttrib();
+}
+
+void SkyBox::LoadSixTextures(const std::string names[6])
+{
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_1D);
+    glEnable(GL_TEXTURE_2D);
+    if (m_faceTextures[0] == 0)
+        glGenTextures(6, m_faceTextures);
+    for (int i = 0; i < 6; ++i) {
+        glBindTexture(GL_TEXTURE_2D, m_faceTextures[i]);
+        SetFilters(GL_TEXTURE_2D);
+        LoadFace(GL_TEXTURE_2D, names[i]);
+    }
+    glPopAttrib();
+}
+
+void SkyBox::Draw(const Matrix4& r)
+{
+    if (!m_loaded)
+        return;
+    if (HasCubeMapExtension()) {
+        DrawCube(r);
+    } else {
+        std::printf("%s", kNoCubeMapWarning);
+        DrawSixTextures(r);
+    }
+}
+
+void SkyBox::DrawCube(const Matrix4& r) const
+{
+    // Normal-map coordinates are eye-space directions; the inverse view rotation turns them
+    // back into the fixed directions of the sky.
+    Matrix4 inverse = r;
+    inverse.Invert();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_TEXTURE_CUBE_MAP_ARB);
+    glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
+    glDepthMask(GL_FALSE);
+    for (GLenum coord : {GL_S, GL_T, GL_R})
+        glTexGeni(coord, GL_TEXTURE_GEN_MODE, GL_NORMAL_MAP_ARB);
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+    glEnable(GL_TEXTURE_GEN_R);
+    SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glLoadIdentity();
+    MultMatrix(inverse);
+    for (const auto& face : kFaces) {
+        glBegin(GL_QUADS);
+        for (int corner : face) {
+            glNormal3fv(kCorners[corner]);
+            glVertex3fv(kCorners[corner]);
+        }
+        glEnd();
+    }
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    glDisable(GL_TEXTURE_GEN_R);
+    glDisable(GL_TEXTURE_CUBE_MAP_ARB);
+    glDepthMask(GL_TRUE);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void SkyBox::DrawSixTextures(const Matrix4& r) const
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_1D);
+    glEnable(GL_TEXTURE_2D);
+    glDepthMask(GL_FALSE);
+    SetFilters(GL_TEXTURE_2D);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glPushMatrix();
+    glLoadIdentity();
+    MultMatrix(r);
+    glScalef(-1.0f, -1.0f, 1.0f);
+    for (int i = 0; i < 6; ++i) {
+        glBindTexture(GL_TEXTURE_2D, m_faceTextures[i]);
+        glBegin(GL_QUADS);
+        for (int k = 0; k < 4; ++k) {
+            glTexCoord2fv(kFaceTexCoords[k]);
+            glVertex3fv(kCorners[kFaces[i][k]]);
+        }
+        glEnd();
+    }
+    glPopMatrix();
+    glDepthMask(GL_TRUE);
+    glPopMatrix();
+    glPopAttrib();
+}

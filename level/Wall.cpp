@@ -1,0 +1,62 @@
+#include "level/Wall.h"
+
+#include <GL/gl.h>
+
+#include "level/AttributeTable.h"
+#include "level/BoxGeometry.h"
+
+namespace {
+
+const FloatAttribute<Wall> kWallAttributes[] = {
+    {"CenterX", &Wall::x},
+    {"CenterZ", &Wall::z},
+    {"Width", &Wall::Width},
+    {"Depth", &Wall::Depth},
+    {"OrientationAngle", &Wall::OrientationAngle},
+};
+
+} // namespace
+
+Wall::Wall() = default;
+
+Wall::Wall(float centerX, float centerZ, float width, float depth)
+{
+    Set(centerX, centerZ, width, depth);
+}
+
+void Wall::Set(float centerX, float centerZ, float width, float depth)
+{
+    x = centerX;
+    y = 0.0f;
+    z = centerZ;
+    Width = width;
+    Depth = depth;
+}
+
+void Wall::Draw(float t)
+{
+    BeginTexturedDraw(t, 0.5f, 0.4f, 0.2f);
+    glPushMatrix();
+    glTranslatef(x, 0.0f, z);
+    glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
+    DrawBox({Width * 0.5f, Depth * 0.5f, 0.0f, m_height}, false, IsTexturedDraw(t));
+    glPopMatrix();
+    EndTexturedDraw(t);
+}
+
+void Wall::WriteXml(std::FILE* file)
+{
+    std::fprintf(file, "<Wall\n");
+    std::fprintf(file,
+                 "  CenterX = \"%f\" CenterZ = \"%f\" Width = \"%f\" Depth = \"%f\" OrientationAngle "
+                 "= \"%f\" ",
+                 x, z, Width, Depth, OrientationAngle);
+    WriteMappingAttributes(file);
+    std::fprintf(file, "/>\n");
+}
+
+void Wall::ReadXml(const XmlElement& element, CSGScene&)
+{
+    ReadFloatAttributes(element, *this, kWallAttributes);
+    ReadMappingAttributes(element);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "scenegraph/NumberText.h"
+#include "xml/XmlElement.h"
+
+// A float attribute of a file element with atof rules: a missing or non-numeric one gives 0.
+inline float ReadFloatAttribute(const XmlElement& element, const std::string& name)
+{
+    return TextToFloat(element.GetAttribute(name));
+}

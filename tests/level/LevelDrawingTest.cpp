@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "level/Item.h"
+#include "level/LevelFloor.h"
+#include "level/StartPositionNode.h"
+#include "level/Wall.h"
+#include "tests/level/LevelTestSupport.h"
+
+namespace {
+
+constexpr float kFlat = -1.0f;
+
+// A 2 x 1 texture, red on the left half and blue on the right, repeating without filtering.
+GLuint MakeStripeTexture()
+{
+    const unsigned char texels[] = {255, 0, 0, 0, 0, 255};
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+// An orthographic front view of [-half, half] in X and Y around the origin, looking along -Z;
+// clears colour and depth and enables the depth test.
+void LookAlongMinusZ(float half)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-half, half, -half, half, -100.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+}
+
+bool IsRed(const std::array<unsigned char, 4>& p) { return HasColour(p, 1, 0, 0); }
+bool IsBlue(const std::array<unsigned char, 4>& p) { return HasColour(p, 0, 0, 1); }
+
+} // namespace
+
+TEST(LevelDrawing, FloorCoversTwentyBySixteenInItsEditColour)
+{
+    OffscreenContext context(64, 64);
+    TopDownCamera camera(context, 16.0f);
+    LevelFloor floor;
+    floor.Draw(kFlat);
+    EXPECT_TRUE(HasColour(camera.At(0, 0), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(HasColour(camera.At(9.7f, 7.7f), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(HasColour(camera.At(-9.7f, -7.7f), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(IsBackground(camera.At(10.3f, 0)));
+    EXPECT_TRUE(IsBackground(camera.At(-10.3f, 0)));
+    EXPECT_TRUE(IsBackground(camera.At(0, 8.3f)));
+    EXPECT_TRUE(IsBackground(camera.At(0, -8.3f)));
+}
+
+TEST(LevelDrawing, FloorTopIsAtZeroAndBottomAtMinusOne)
+{
+    OffscreenContext context(64, 64);
+    LookAlongMinusZ(16.0f);
+    LevelFloor floor;
+    floor.Draw(kFlat);
+    auto row = [&](float y) { return context.Pixel(32, static_cast<int>((y + 16) * 2)); };
+    EXPECT_TRUE(IsBackground(row(0.25f)));
+    EXPECT_TRUE(HasColour(row(-0.25f), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(HasColour(row(-0.75f), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(IsBackground(row(-1.25f)));
+}
+
+TEST(LevelDrawing, WallStandsOnTheFloorTurnedAboutItsCentre)
+{
+    OffscreenContext context(64, 64);
+    TopDownCamera camera(context, 8.0f);
+    LevelFloor floor;
+    Wall wall(2.0f, -3.0f, 4.0f, 1.0f);
+    floor.Draw(kFlat);
+    wall.Draw(kFlat);
+    EXPECT_TRUE(HasColour(camera.At(0.2f, -3.0f), 0.5f, 0.4f, 0.2f));
+    EXPECT_TRUE(HasColour(camera.At(3.8f, -2.7f), 0.5f, 0.4f, 0.2f));
+    EXPECT_TRUE(HasColour(camera.At(2.0f, -4.0f), 0.1f, 0.8f, 0.8f));
+
+    TopDownCamera again(context, 8.0f);
+    wall.OrientationAngle = 90.0f;
+    wall.Draw(kFlat);
+    EXPECT_TRUE(HasColour(again.At(2.0f, -4.7f), 0.5f, 0.4f, 0.2f));
+    EXPECT_TRUE(IsBackground(again.At(0.2f, -3.0f)));
+}
+
+TEST(LevelDrawing, ItemAndStartMarkerEditColours)
+{
+    OffscreenContext context(64, 64);
+    TopDownCamera camera(context, 4.0f);
+    Item item(2.0f, 0.0f, 2.0f, ITEM_LIFE_EXTRA);
+    item.Draw(kFlat);
+    EXPECT_TRUE(HasColour(camera.At(2.4f, 2.4f), 0.5f, 0.4f, 0.2f)) << "a unit cube around its position";
+    EXPECT_TRUE(IsBackground(camera.At(2.6f, 2.0f)));
+
+    StartPositionNode marker(-2.0f, 0.0f, 1.0f, 0.0f);
+    marker.Draw(kFlat);
+    // The cone's tip points along -Z: its shadow lies between z = 1 and z = -1.
+    EXPECT_TRUE(HasColour(camera.At(-2.0f, 0.5f), 1.0f, 0.5f, 0.5f));
+    EXPECT_TRUE(HasColour(camera.At(-2.0f, -0.5f), 1.0f, 0.5f, 0.5f));
+    EXPECT_TRUE(IsBackground(camera.At(-2.0f, 1.5f)));
+    EXPECT_TRUE(IsBackground(camera.At(-2.0f, -1.5f)));
+}
+
+TEST(LevelDrawing, SelectedNodesAreRedInBothViews)
+{
+    for (float t : {kFlat, 0.0f}) {
+        OffscreenContext context(64, 64);
+        TopDownCamera camera(context, 16.0f);
+        LevelFloor floor;
+        Wall wall(-5.0f, 0.0f, 2.0f, 2.0f);
+        Item item(5.0f, 0.0f, 0.0f, ITEM_NORMAL);
+        StartPositionNode marker(0.0f, 0.0f, 5.0f, 0.0f);
+        for (LevelObject* object : {static_cast<LevelObject*>(&floor), static_cast<LevelObject*>(&wall),
+                                    static_cast<LevelObject*>(&item), static_cast<LevelObject*>(&marker)})
+            object->selected = true;
+        if (t != kFlat)
+            item.Prepare();
+        floor.Draw(t);
+        wall.Draw(t);
+        item.Draw(t);
+        marker.Draw(t);
+        EXPECT_TRUE(IsRed(camera.At(0.0f, -6.0f))) << "floor, t = " << t;
+        EXPECT_TRUE(IsRed(camera.At(-5.0f, 0.0f))) << "wall, t = " << t;
+        EXPECT_TRUE(IsRed(camera.At(0.0f, 4.0f))) << "marker, t = " << t;
+        if (t == kFlat) {
+            EXPECT_TRUE(IsRed(camera.At(5.0f, 0.0f))) << "item";
+        }
+    }
+}
+
+TEST(LevelDrawing, ItemSignHasOneBarForDecreasingTypes)
+{
+    const int types[] = {ITEM_NORMAL, ITEM_LIFE_EXTRA, ITEM_NO_GROWTH, ITEM_DECREASE_LENGTH,
+                         ITEM_INCREASE_SPEED, ITEM_DECREASE_SPEED};
+    for (int type : types) {
+        OffscreenContext context(64, 64);
+        LookAlongMinusZ(1.0f);
+        Item item(0.0f, -0.5f, 0.0f, type);
+        item.Prepare();
+        item.Draw(0.0f);
+        // Where a bar is, the glass sphere blends the item colour over the same colour; beside
+        // the bars it blends over the background and stays darker.
+        auto brightness = [&](float x, float y) {
+            auto p = context.Pixel(static_cast<int>((x + 1) * 32), static_cast<int>((y + 1) * 32));
+            return p[0] + p[1] + p[2];
+        };
+        const int horizontalBar = brightness(0.2f, 0.0f);
+        const int verticalBar = brightness(0.0f, 0.2f);
+        const int beside = brightness(0.2f, 0.2f);
+        EXPECT_GT(horizontalBar, beside + 30) << type;
+        const bool minus = type == ITEM_DECREASE_LENGTH || type == ITEM_DECREASE_SPEED;
+        if (minus) {
+            EXPECT_LT(std::abs(verticalBar - beside), 10) << type;
+        } else {
+            EXPECT_GT(verticalBar, beside + 30) << type;
+        }
+    }
+}
+
+TEST(LevelDrawing, ItemTypeColourInThePreview)
+{
+    OffscreenContext context(64, 64);
+    LookAlongMinusZ(1.0f);
+    Item item(0.0f, -0.5f, 0.0f, ITEM_DECREASE_LENGTH);
+    item.Prepare();
+    EXPECT_FALSE(item.m_listsNeeded);
+    EXPECT_TRUE(glIsList(item.m_sphereList));
+    EXPECT_TRUE(glIsList(item.m_cubeList));
+    item.Draw(0.0f);
+    EXPECT_TRUE(HasColour(context.Pixel(32, 32), 0.2f, 0.8f, 0.8f));
+}
+
+// A floor with the stripe texture, seen from above near its corner at (-10, 8), where the
+// texture coordinates are (0, 0). S runs from 0 at X = -10 to 10 at X = 10, so one repeat of
+// the texture spans two level units.
+class TexturedFloorTest : public ::testing::Test {
+protected:
+    TexturedFloorTest() { m_floor.SetGLTexture(m_texture); }
+    ~TexturedFloorTest() override { glDeleteTextures(1, &m_texture); }
+
+    // Draws the floor at time t in a view of 2 x 2 units centred on (-9, cz).
+    TopDownCamera Draw(float t, float cz = 0.0f)
+    {
+        TopDownCamera camera(m_context, 1.0f, -9.0f, cz);
+        m_floor.Draw(t);
+        return camera;
+    }
+
+    OffscreenContext m_context{64, 64};
+    GLuint m_texture = MakeStripeTexture();
+    LevelFloor m_floor;
+};
+
+TEST_F(TexturedFloorTest, ScaleRepeatsTheTexture)
+{
+    TopDownCamera camera = Draw(0.0f);
+    EXPECT_TRUE(IsRed(camera.At(-9.75f, 0)));
+    EXPECT_TRUE(IsRed(camera.At(-9.25f, 0)));
+    EXPECT_TRUE(IsBlue(camera.At(-8.75f, 0)));
+    EXPECT_TRUE(IsBlue(camera.At(-8.25f, 0)));
+
+    m_floor.SetTexScaleX(2.0f);
+    camera = Draw(0.0f);
+    EXPECT_TRUE(IsRed(camera.At(-9.75f, 0)));
+    EXPECT_TRUE(IsBlue(camera.At(-9.25f, 0)));
+    EXPECT_TRUE(IsRed(camera.At(-8.75f, 0)));
+    EXPECT_TRUE(IsBlue(camera.At(-8.25f, 0)));
+
+    // In the edit view the texture is never used.
+    camera = Draw(kFlat);
+    EXPECT_TRUE(HasColour(camera.At(-9.75f, 0), 0.1f, 0.8f, 0.8f));
+    EXPECT_TRUE(HasColour(camera.At(-8.25f, 0), 0.1f, 0.8f, 0.8f));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(TexturedFloorTest, RotationTurnsAboutTheCentreOfTheUnitSquare)
+{
+    m_floor.SetTexRotationAngleDeg(90.0f);
+    TopDownCamera camera = Draw(0.0f, 7.0f);
+    // Turned by 90 degrees the stripes run along X: constant across, changing along Z.
+    EXPECT_EQ(camera.At(-9.5f, 7.5f), camera.At(-8.5f, 7.5f));
+    EXPECT_EQ(camera.At(-9.5f, 6.5f), camera.At(-8.5f, 6.5f));
+    EXPECT_NE(camera.At(-9.5f, 7.5f), camera.At(-9.5f, 6.5f));
+}
+
+TEST_F(TexturedFloorTest, SelectionModulatesTheTextureWithRed)
+{
+    m_floor.selected = true;
+    TopDownCamera camera = Draw(0.0f);
+    EXPECT_TRUE(IsRed(camera.At(-9.5f, 0)));
+    EXPECT_TRUE(IsBackground(camera.At(-8.5f, 0))) << "blue texels turn black";
+}
+
+TEST(LevelDrawing, DrawingRestoresTheStateItChanged)
+{
+    OffscreenContext context(16, 16);
+    const GLuint texture = MakeStripeTexture();
+    Wall wall;
+    wall.SetGLTexture(texture);
+    wall.SetTexScaleX(3.0f);
+    glColor3f(0.25f, 0.5f, 0.75f);
+    wall.Draw(0.0f);
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[0], 0.25f);
+    GLfloat textureMatrix[16];
+    glGetFloatv(GL_TEXTURE_MATRIX, textureMatrix);
+    EXPECT_FLOAT_EQ(textureMatrix[0], 1.0f);
+    EXPECT_EQ(GetInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(GetInteger(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    glDeleteTextures(1, &texture);
+}

@@ -1,0 +1,284 @@
+#include "xml/XmlParser.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <type_traits>
+#include <utility>
+
+// Finished children are moved into their parent's vector; a copying move would make every
+// reallocation copy whole subtrees.
+static_assert(std::is_nothrow_move_constructible_v<XmlElement>);
+
+using Kind = XmlTokenKind;
+
+namespace {
+
+// The attributes of a start tag in name order, each name once with the last value it was given;
+// sorted as views first, so that every string is built once and in its final place.
+XmlAttributeList SortKeepingLast(std::vector<std::pair<std::string_view, std::string_view>>& inTagOrder)
+{
+    std::stable_sort(inTagOrder.begin(), inTagOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    XmlAttributeList attributes;
+    attributes.reserve(inTagOrder.size());
+    for (std::size_t i = 0; i < inTagOrder.size(); ++i)
+        if (i + 1 == inTagOrder.size() || inTagOrder[i + 1].first != inTagOrder[i].first)
+            attributes.emplace_back(inTagOrder[i].first, inTagOrder[i].second);
+    return attributes;
+}
+
+} // namespace
+
+bool XmlParser::Parse()
+{
+    if (!ParseDocumentStart() || !ParseElementTree())
+        return false;
+    return LookaheadIs(Kind::EndOfInput) || Reject();
+}
+
+// Leaves the root's LT shifted and its NAME as the lookahead, after the optional prologue.
+bool XmlParser::ParseDocumentStart()
+{
+    if (!Expect(Kind::LessThan))
+        return false;
+    if (!LookaheadIs(Kind::Question))
+        return LookaheadIs(Kind::Name) || Reject();
+    if (!ExpectSequence({Kind::Question, Kind::Name, Kind::Name, Kind::Equals, Kind::Quote, Kind::Text,
+                         Kind::Quote, Kind::Question, Kind::GreaterThan}))
+        return false;
+    Reduce(10); // declaration
+    // After the declaration the token behind the next LT tells a doctype from the root.
+    if (!Expect(Kind::LessThan))
+        return false;
+    if (LookaheadIs(Kind::Name))
+        return true; // prologue := declaration, one entry like the declaration it replaces
+    if (!ExpectSequence({Kind::Bang, Kind::Name, Kind::Name, Kind::Name, Kind::Quote, Kind::Text, Kind::Quote,
+                         Kind::GreaterThan}))
+        return false;
+    Reduce(9); // doctype
+    Reduce(2); // prologue := declaration doctype
+    return Expect(Kind::LessThan) && (LookaheadIs(Kind::Name) || Reject());
+}
+
+// Reads the root element and everything inside it, one start tag per turn of the loop and the
+// open elements on m_open instead of the call stack.
+bool XmlParser::ParseElementTree()
+{
+    for (;;) {
+        ContentEnd end = ParseStartTag();
+        while (end == ContentEnd::Closed) {
+            CloseElement();
+            if (m_open.empty())
+                return true;
+            Reduce(2); // content := content element
+            end = ParseContent();
+        }
+        if (end == ContentEnd::Failed)
+            return false;
+    }
+}
+
+// The LT is shifted and the element's NAME is the lookahead.
+XmlParser::ContentEnd XmlParser::ParseStartTag()
+{
+    m_open.emplace_back();
+    m_open.back().SetName(std::string(m_lookahead.text));
+    Shift();
+    Reduce(0); // attributes := (empty)
+    if (!ParseAttributes())
+        return ContentEnd::Failed;
+    if (LookaheadIs(Kind::Slash)) {
+        if (!ExpectSequence({Kind::Slash, Kind::GreaterThan}))
+            return ContentEnd::Failed;
+        Reduce(5); // element := LT NAME attributes SLASH GT
+        return ContentEnd::Closed;
+    }
+    if (!Expect(Kind::GreaterThan))
+        return ContentEnd::Failed;
+    Reduce(0); // content := (empty)
+    return ParseContent();
+}
+
+bool XmlParser::ParseAttributes()
+{
+    while (LookaheadIs(Kind::Name)) {
+        std::string_view name = m_lookahead.text;
+        Shift();
+        std::string_view value;
+        std::size_t length = 1; // attribute := NAME
+        if (LookaheadIs(Kind::Equals)) {
+            if (!ExpectSequence({Kind::Equals, Kind::Quote}))
+                return false;
+            length = 4; // attribute := NAME EQUALS QUOTE QUOTE
+            if (LookaheadIs(Kind::Text)) {
+                value = m_lookahead.text;
+                Shift();
+                length = 5; // attribute := NAME EQUALS QUOTE TEXT QUOTE
+            }
+            if (!Expect(Kind::Quote))
+                return false;
+        }
+        Reduce(length);
+        Reduce(2); // attributes := attributes attribute
+        m_attributes.emplace_back(name, value);
+    }
+    m_open.back().SetSortedAttributes(SortKeepingLast(m_attributes));
+    m_attributes.clear();
+    return !m_failed;
+}
+
+// Reads the innermost open element's text pieces up to the next tag.
+XmlParser::ContentEnd XmlParser::ParseContent()
+{
+    bool textOnStack = false;
+    for (;;) {
+        switch (Lookahead().kind) {
+        case Kind::Text:
+        case Kind::DataStart:
+            if (!ParsePiece())
+                return ContentEnd::Failed;
+            // A further piece extends the text on the stack rather than ending it.
+            Reduce(textOnStack ? 2 : 1); // text := text piece | piece
+            textOnStack = true;
+            break;
+        case Kind::LessThan:
+            if (textOnStack)
+                Reduce(2); // content := content text
+            Shift();
+            if (LookaheadIs(Kind::Name))
+                return ContentEnd::ChildStart;
+            if (LookaheadIs(Kind::Slash))
+                return ParseEndTag();
+            Reject();
+            return ContentEnd::Failed;
+        default:
+            Reject();
+            return ContentEnd::Failed;
+        }
+    }
+}
+
+bool XmlParser::ParsePiece()
+{
+    std::string_view piece;
+    if (LookaheadIs(Kind::Text)) {
+        piece = m_lookahead.text;
+        Shift();
+        Reduce(1); // piece := TEXT
+    } else {
+        if (!Expect(Kind::DataStart) || !LookaheadIs(Kind::DataText))
+            return Reject();
+        piece = m_lookahead.text;
+        if (!ExpectSequence({Kind::DataText, Kind::DataEnd}))
+            return false;
+        Reduce(3); // piece := DATA_START DATA_TEXT DATA_END
+    }
+    m_open.back().AppendText(std::string(piece));
+    return !m_failed;
+}
+
+// The end tag's LT is shifted and its SLASH is the lookahead.
+XmlParser::ContentEnd XmlParser::ParseEndTag()
+{
+    if (!Expect(Kind::Slash) || !LookaheadIs(Kind::Name)) {
+        Reject();
+        return ContentEnd::Failed;
+    }
+    std::string_view name = m_lookahead.text;
+    if (!ExpectSequence({Kind::Name, Kind::GreaterThan}))
+        return ContentEnd::Failed;
+    Reduce(9); // element := LT NAME attributes GT content LT SLASH NAME GT
+    const std::string& startName = m_open.back().GetName();
+    if (name != startName) {
+        // The dialect refuses this without a report of its own; the user still learns why.
+        Fail(std::string(), AtLine("mismatched end tag </" + std::string(name) + "> for <" + startName + ">"));
+        return ContentEnd::Failed;
+    }
+    return ContentEnd::Closed;
+}
+
+void XmlParser::CloseElement()
+{
+    XmlElement element = std::move(m_open.back());
+    m_open.pop_back();
+    if (m_open.empty())
+        m_root = std::move(element);
+    else
+        m_open.back().AppendChild(std::move(element));
+}
+
+const XmlToken& XmlParser::Lookahead()
+{
+    if (!m_haveLookahead) {
+        m_scanner.Next(m_lookahead);
+        m_haveLookahead = true;
+    }
+    return m_lookahead;
+}
+
+void XmlParser::Shift()
+{
+    m_haveLookahead = false;
+    Push();
+}
+
+bool XmlParser::Expect(XmlTokenKind kind)
+{
+    if (!LookaheadIs(kind))
+        return Reject();
+    Shift();
+    return !m_failed;
+}
+
+bool XmlParser::ExpectSequence(std::initializer_list<XmlTokenKind> kinds)
+{
+    for (XmlTokenKind kind : kinds)
+        if (!Expect(kind))
+            return false;
+    return true;
+}
+
+void XmlParser::Reduce(std::size_t length)
+{
+    m_stackEntries -= length;
+    Push();
+}
+
+void XmlParser::Push()
+{
+    if (++m_stackEntries >= kStackLimit)
+        FailAtLine("parser stack overflow");
+}
+
+bool XmlParser::Reject()
+{
+    if (m_failed)
+        return false;
+    if (m_lookahead.kind == Kind::Fault)
+        return Fail("input buffer overflow, can't enlarge buffer because scanner uses REJECT\n",
+                    AtLine("token of " + std::to_string(XmlScanner::kMatchLimit) + " bytes or more"));
+    return FailAtLine("parse error");
+}
+
+bool XmlParser::FailAtLine(std::string_view what)
+{
+    std::string text = AtLine(what);
+    return Fail(text + "\n", text);
+}
+
+bool XmlParser::Fail(const std::string& report, std::string error)
+{
+    if (m_failed)
+        return false;
+    m_failed = true;
+    std::fputs(report.c_str(), stderr);
+    m_error = std::move(error);
+    m_lookahead = XmlToken{Kind::Fault, {}};
+    m_haveLookahead = true;
+    return false;
+}
+
+std::string XmlParser::AtLine(std::string_view what) const
+{
+    return std::string(what) + " at line " + std::to_string(m_scanner.GetLine());
+}

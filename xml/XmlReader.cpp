@@ -1,0 +1,89 @@
+#include "xml/XmlReader.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "xml/XmlParser.h"
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
+
+const char kNoMemoryReport[] = "out of dynamic memory in yy_create_buffer()\n";
+const char kNoMemoryError[] = "out of memory while reading the file";
+
+// The whole file in one piece, so that the scanner never waits for input mid-token. False on a
+// read error, with errno telling why.
+bool ReadWholeFile(std::FILE* file, std::string& contents)
+{
+    struct stat info;
+    std::size_t expected = 0;
+    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode))
+        expected = static_cast<std::size_t>(info.st_size);
+    // One byte more than expected, so that a file read whole is known to be whole at once.
+    contents.resize(expected + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == contents.size())
+            contents.resize(std::max<std::size_t>(4096, contents.size() * 2));
+        std::size_t count = std::fread(&contents[used], 1, contents.size() - used, file);
+        used += count;
+        if (count == 0)
+            break;
+    }
+    contents.resize(used);
+    return !std::ferror(file);
+}
+
+} // namespace
+
+bool XmlReader::Read(const std::string& path)
+{
+    m_root.reset();
+    m_error.clear();
+    FilePointer file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        m_error = std::string("cannot open file: ") + std::strerror(errno);
+        return false;
+    }
+    std::string contents;
+    try {
+        if (!ReadWholeFile(file.get(), contents))
+            return Fail("input in flex scanner failed\n", std::string("cannot read file: ") + std::strerror(errno));
+    } catch (const std::bad_alloc&) {
+        return Fail(kNoMemoryReport, kNoMemoryError);
+    }
+    file.reset();
+    return ReadBuffer(contents.data(), contents.size());
+}
+
+bool XmlReader::ReadBuffer(const char* data, std::size_t size)
+{
+    m_root.reset();
+    m_error.clear();
+    try {
+        XmlParser parser(data, size);
+        if (!parser.Parse())
+            return Fail(nullptr, parser.GetError());
+        m_root = std::make_unique<XmlElement>(parser.TakeRoot());
+        return true;
+    } catch (const std::bad_alloc&) {
+        return Fail(kNoMemoryReport, kNoMemoryError);
+    }
+}
+
+bool XmlReader::Fail(const char* report, std::string error)
+{
+    if (report)
+        std::fputs(report, stderr);
+    m_error = std::move(error);
+    return false;
+}
