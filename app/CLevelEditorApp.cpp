@@ -13,6 +13,7 @@
 #include "document/CLevelMapDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "framework/MessageBox.h"
 #include "views/CGLView.h"
 
 namespace {
@@ -44,10 +45,20 @@ bool CLevelEditorApp::OnInit()
     // program itself.
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxInitAllImageHandlers();
-    CommandLineInfo commandLine = ParseCommandLine(argv.GetArguments());
+    wxArrayString arguments = argv.GetArguments();
+    arguments.RemoveAt(0); // the program's own name
+    CommandLineInfo commandLine = ParseCommandLine(arguments);
     if (!commandLine.error.empty()) {
         std::fprintf(stderr, "trelkan: %s\n", static_cast<const char*>(commandLine.error.utf8_str()));
         return false;
+    }
+    m_screenshotPath = commandLine.screenshotPath;
+    if (!m_screenshotPath.empty()) {
+        // Nobody is there to press OK: messages go to standard error instead.
+        SetMessageBoxHook([](const MessageBoxRequest& request) {
+            std::fprintf(stderr, "trelkan: %s\n", static_cast<const char*>(request.text.utf8_str()));
+            return (request.style & wxYES_NO) ? wxNO : wxOK;
+        });
     }
     SetRegistryKey("Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
@@ -62,7 +73,6 @@ bool CLevelEditorApp::OnInit()
     frame->Update();
     Bind(wxEVT_MENU, &CLevelEditorApp::OnAppAbout, this, StandardId::AppAbout);
 
-    m_screenshotPath = commandLine.screenshotPath;
     if (!m_screenshotPath.empty()) {
         Bind(wxEVT_TIMER, &CLevelEditorApp::OnScreenshotTimer, this, m_screenshotTimer.GetId());
         m_screenshotTimer.StartOnce(SCREENSHOT_DELAY_MS);

@@ -7,6 +7,7 @@
 
 #include <wx/config.h>
 #include <wx/filehistory.h>
+#include <wx/filename.h>
 #include <wx/menu.h>
 
 #include "framework/CDocTemplate.h"
@@ -22,12 +23,6 @@ namespace {
 const char* const RECENT_FILE_GROUP = "/Recent File List";
 const char* const RECENT_FILE_PLACEHOLDER = "Recent File";
 const char* const UNTITLED = "Untitled";
-
-void ReportUnreadableFile(const wxString& path, const wxString& reason)
-{
-    ShowMessageBox("\"" + path + "\" could not be opened: " + reason + ".", wxString(),
-                   wxOK | wxICON_EXCLAMATION);
-}
 
 } // namespace
 
@@ -84,8 +79,15 @@ void CDocManager::OnFrameDestroyed(CFrameWnd* frame)
     }
 }
 
-CDocument* CDocManager::OpenDocumentFile(const wxString& path)
+CDocument* CDocManager::OpenDocumentFile(const wxString& name)
 {
+    // The document and the recent-file list keep full paths, valid from any directory.
+    wxString path = name;
+    if (!path.empty()) {
+        wxFileName full(path);
+        full.MakeAbsolute();
+        path = full.GetFullPath();
+    }
     CDocTemplate* docTemplate = GetTemplate();
     if (!docTemplate)
         return nullptr;
@@ -124,7 +126,7 @@ bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
     }
     wxString reason;
     if (!CanReadFile(path, reason)) {
-        ReportUnreadableFile(path, reason);
+        ShowFileErrorBox(path, "could not be opened", reason);
         return false;
     }
     if (!document.OnOpenDocument(path))
@@ -285,7 +287,7 @@ void CDocManager::HandleRecentFile(wxCommandEvent& event)
     wxString reason;
     if (!CanReadFile(path, reason)) {
         // A file that is gone leaves the list; the document stays as it is.
-        ReportUnreadableFile(path, reason);
+        ShowFileErrorBox(path, "could not be opened", reason);
         RemoveFileFromHistory(index);
         return;
     }

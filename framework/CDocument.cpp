@@ -103,7 +103,6 @@ wxString CDocument::AskSavePath() const
         request.filter = docTemplate->GetFileFilter();
         request.defaultExt = docTemplate->GetDefaultExtension();
     }
-    request.defaultName = GetPathName().empty() ? wxString() : wxFileName(GetPathName()).GetFullName();
     if (CDocManager* manager = GetDocManager())
         request.parent = manager->GetFrame();
     return ShowFileDialog(request).value_or(wxString());

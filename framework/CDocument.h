@@ -43,7 +43,8 @@ public:
     // Saves to `path`, asking for a path when it is empty. With `replace` the path becomes the
     // document's own (Save, Save As); without, the document's path and title stay.
     bool DoSave(const wxString& path, bool replace = true);
-    // Shows the file-save dialog of the document's type; empty when cancelled.
+    // Shows the file-save dialog of the document's type (no proposed name, overwrite prompt);
+    // empty when cancelled.
     wxString AskSavePath() const;
 
 protected:

@@ -28,6 +28,11 @@ int ShowMessageBox(const wxString& text, const wxString& caption, long style)
     return wxMessageBox(request.text, request.caption, request.style, parent);
 }
 
+void ShowFileErrorBox(const wxString& path, const wxString& failure, const wxString& reason)
+{
+    ShowMessageBox("\"" + path + "\" " + failure + ": " + reason + ".", wxString(), wxOK | wxICON_EXCLAMATION);
+}
+
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
 {
     return std::exchange(CurrentHook(), std::move(hook));

@@ -21,6 +21,10 @@ using MessageBoxHook = std::function<int(const MessageBoxRequest&)>;
 // (wxOK, wxYES, wxNO or wxCANCEL). The caption defaults to the application's name.
 int ShowMessageBox(const wxString& text, const wxString& caption = wxString(), long style = 0);
 
+// The message of a file that could not be used: "<path>" <failure>: <reason>.
+// `failure` says what went wrong, e.g. "could not be opened" or "could not be saved".
+void ShowFileErrorBox(const wxString& path, const wxString& failure, const wxString& reason);
+
 // Replaces the dialog by `hook` until the returned previous hook is put back; an empty hook
 // shows real dialogs.
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
