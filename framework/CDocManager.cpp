@@ -24,6 +24,22 @@ const char* const RECENT_FILE_GROUP = "/Recent File List";
 const char* const RECENT_FILE_PLACEHOLDER = "Recent File";
 const char* const UNTITLED = "Untitled";
 
+// Works in the recent-file group of the settings while it lives.
+class RecentFileGroup {
+public:
+    explicit RecentFileGroup(wxConfigBase& settings) : m_settings(settings), m_oldPath(settings.GetPath())
+    {
+        m_settings.SetPath(RECENT_FILE_GROUP);
+    }
+    ~RecentFileGroup() { m_settings.SetPath(m_oldPath); }
+    RecentFileGroup(const RecentFileGroup&) = delete;
+    RecentFileGroup& operator=(const RecentFileGroup&) = delete;
+
+private:
+    wxConfigBase& m_settings;
+    wxString m_oldPath;
+};
+
 } // namespace
 
 bool CanReadFile(const wxString& path, wxString& reason)
@@ -231,10 +247,10 @@ void CDocManager::LoadRecentFiles(wxConfigBase* settings)
     m_settings = settings;
     if (!m_settings)
         return;
-    wxString oldPath = m_settings->GetPath();
-    m_settings->SetPath(RECENT_FILE_GROUP);
-    FileHistoryLoad(*m_settings);
-    m_settings->SetPath(oldPath);
+    {
+        RecentFileGroup group(*m_settings);
+        FileHistoryLoad(*m_settings);
+    }
     RefreshRecentFileMenu();
 }
 
@@ -242,10 +258,10 @@ void CDocManager::SaveRecentFiles()
 {
     if (!m_settings)
         return;
-    wxString oldPath = m_settings->GetPath();
-    m_settings->SetPath(RECENT_FILE_GROUP);
-    FileHistorySave(*m_settings);
-    m_settings->SetPath(oldPath);
+    {
+        RecentFileGroup group(*m_settings);
+        FileHistorySave(*m_settings);
+    }
     m_settings->Flush();
 }
 
