@@ -30,7 +30,9 @@ wxWindow* C3DGLView::CreateViewWindow(wxWindow* parent)
     wxWindow* canvas = CGLView::CreateViewWindow(parent);
     if (!canvas)
         return nullptr;
-    canvas->Bind(wxEVT_LEFT_DOWN, &C3DGLView::OnLeftDown, this);
+    // A quick second press comes as a double click: it is a press all the same.
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK})
+        canvas->Bind(type, &C3DGLView::OnLeftDown, this);
     canvas->Bind(wxEVT_LEFT_UP, &C3DGLView::OnLeftUp, this);
     canvas->Bind(wxEVT_MOTION, &C3DGLView::OnMotion, this);
     canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &C3DGLView::OnCaptureLost, this);

@@ -65,7 +65,9 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     wxWindow* canvas = CGLView::CreateViewWindow(parent);
     if (!canvas)
         return nullptr;
-    canvas->Bind(wxEVT_LEFT_DOWN, &CEditGLView::OnLeftDown, this);
+    // A quick second press comes as a double click: it is a press all the same.
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK})
+        canvas->Bind(type, &CEditGLView::OnLeftDown, this);
     canvas->Bind(wxEVT_LEFT_UP, &CEditGLView::OnLeftUp, this);
     canvas->Bind(wxEVT_MIDDLE_DOWN, &CEditGLView::OnMiddleDown, this);
     canvas->Bind(wxEVT_MIDDLE_UP, &CEditGLView::OnMiddleUp, this);

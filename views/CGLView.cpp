@@ -153,7 +153,12 @@ bool CGLView::SelectObjectAt(int x, int y, const float& time)
     CLevelMapDoc* document = GetLevelDocument();
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup || !MakeCurrent())
         return false;
+    // A click inside an outline hits the object: filled polygons are what selection counts, as
+    // OpenGL specifies it, but Mesa would count only the outlines that the edit view draws.
+    glPushAttrib(GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     const std::vector<int> path = document->m_pScene->Pick(x, y, time);
+    glPopAttrib();
     CSGNode* hit = NodeAtPath(*document->m_pScene->m_pLevelGroup, path);
     if (!hit) {
         document->SetSelection(nullptr);
