@@ -135,22 +135,12 @@ LevelPoint CEditGLView::UnprojectPoint(int x, int y)
     return ::UnprojectPoint(x, y);
 }
 
-LevelPoint CEditGLView::CornerPoint(const wxPoint& point)
+LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, double (*snap)(double, int))
 {
     LevelPoint p = UnprojectPoint(point.x, point.y);
     if (m_snapToGrid) {
-        p.x = CornerSnap(p.x, m_gridSize);
-        p.z = CornerSnap(p.z, m_gridSize);
-    }
-    return p;
-}
-
-LevelPoint CEditGLView::CellCentrePoint(const wxPoint& point)
-{
-    LevelPoint p = UnprojectPoint(point.x, point.y);
-    if (m_snapToGrid) {
-        p.x = CellCentreSnap(p.x, m_gridSize);
-        p.z = CellCentreSnap(p.z, m_gridSize);
+        p.x = snap(p.x, m_gridSize);
+        p.z = snap(p.z, m_gridSize);
     }
     return p;
 }
@@ -216,7 +206,7 @@ void CEditGLView::StartWall(const wxPoint& point)
     CLevelMapDoc* document = GetLevelDocument();
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
         return;
-    const LevelPoint p = CornerPoint(point);
+    const LevelPoint p = SnappedPoint(point, CornerSnap);
     auto* wall = new Wall(static_cast<float>(p.x), static_cast<float>(p.z), 0.0f, 0.0f);
     document->m_pScene->m_pLevelGroup->AppendChild(wall);
     document->SetSelection(wall);
@@ -234,7 +224,7 @@ void CEditGLView::InsertItem(const wxPoint& point)
     CLevelMapDoc* document = GetLevelDocument();
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
         return;
-    const LevelPoint p = CellCentrePoint(point);
+    const LevelPoint p = SnappedPoint(point, CellCentreSnap);
     auto* item = new Item(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
     document->m_pScene->m_pLevelGroup->AppendChild(item);
     document->SetSelection(item);
@@ -332,7 +322,7 @@ void CEditGLView::ResizeWall(const wxPoint& point)
     LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
     if (!group || !group->FindChild(m_pNewWall))
         return;
-    const LevelPoint p = CornerPoint(point);
+    const LevelPoint p = SnappedPoint(point, CornerSnap);
     const WallSpan width = SpanWall(m_wallStartX, p.x, m_gridSize);
     const WallSpan depth = SpanWall(m_wallStartZ, p.z, m_gridSize);
     m_pNewWall->x = static_cast<float>(width.centre);

@@ -72,9 +72,8 @@ private:
     void EndDrag(bool releaseCapture);
     void EndWall(bool releaseCapture);
     void EndPan(bool releaseCapture);
-    // A level point under the pixel, corner-snapped or cell-centre-snapped when snapping is on.
-    LevelPoint CornerPoint(const wxPoint& point);
-    LevelPoint CellCentrePoint(const wxPoint& point);
+    // The level point under the pixel, put on the grid by `snap` when snapping is on.
+    LevelPoint SnappedPoint(const wxPoint& point, double (*snap)(double, int));
     void StartCapture();
     void EndCapture();
     void UpdateAllViews();
