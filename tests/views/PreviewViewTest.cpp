@@ -42,6 +42,16 @@ TEST_F(PreviewViewTest, FirstFramesRunTheTextureWork)
     EXPECT_FALSE(document->m_pScene->m_pFloor->NeedsTextureUpdate());
 }
 
+TEST_F(PreviewViewTest, ClosingTheWindowReleasesTheLevelsTextures)
+{
+    ASSERT_FALSE(document->m_textures.empty());
+    ASSERT_NE(document->m_glTextures[0], 0u);
+    frame->Close(true);
+    ASSERT_TRUE(PumpUntil([this] { return manager->GetFrame() == nullptr; }));
+    EXPECT_TRUE(document->m_textures.empty());
+    EXPECT_EQ(document->m_glTextures[0], 0u);
+}
+
 TEST_F(PreviewViewTest, ClickSelectsTheNearestObjectWithoutDragging)
 {
     auto* wall = new Wall(0.0f, 0.0f, 4.0f, 4.0f); // on the floor, child 2
