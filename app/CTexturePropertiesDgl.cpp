@@ -1,0 +1,139 @@
+#include "app/CTexturePropertiesDgl.h"
+
+#include <cmath>
+#include <iterator>
+
+#include <wx/button.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "app/DialogTemplates.h"
+#include "app/FieldText.h"
+#include "level/TextureMapping.h"
+
+namespace {
+
+// One edited value: its edit, its spin, its step per spin click and its accessors.
+struct MappingRow {
+    int editId;
+    int spinId;
+    float step;
+    float (TextureMapping::*get)() const;
+    void (TextureMapping::*set)(float);
+};
+
+const MappingRow ROWS[] = {
+    {IDC_TEX_TX, IDC_TEX_TX_SPIN, 0.05f, &TextureMapping::GetTexTX, &TextureMapping::SetTexTX},
+    {IDC_TEX_TY, IDC_TEX_TY_SPIN, 0.05f, &TextureMapping::GetTexTY, &TextureMapping::SetTexTY},
+    {IDC_TEX_SCALE_X, IDC_TEX_SCALE_X_SPIN, 0.05f, &TextureMapping::GetTexScaleX,
+     &TextureMapping::SetTexScaleX},
+    {IDC_TEX_SCALE_Y, IDC_TEX_SCALE_Y_SPIN, 0.05f, &TextureMapping::GetTexScaleY,
+     &TextureMapping::SetTexScaleY},
+    {IDC_TEX_ROTATION, IDC_TEX_ROTATION_SPIN, 0.5f, &TextureMapping::GetTexRotationAngleDeg,
+     &TextureMapping::SetTexRotationAngleDeg},
+};
+
+constexpr int ROW_COUNT = static_cast<int>(std::size(ROWS));
+
+constexpr const char* VALUE_FORMAT = "%4.4f";
+
+} // namespace
+
+CTexturePropertiesDgl::CTexturePropertiesDgl(TextureMapping* mapping, wxWindow* owner)
+    : m_pMapping(mapping)
+{
+    Create(owner, wxID_ANY, wxString::FromUTF8(TEXTURE_PROPERTIES_TEMPLATE.title));
+    SetDialogFont(*this);
+    SetClientSize(DialogSizeInPixels(*this, TEXTURE_PROPERTIES_TEMPLATE));
+    BuildDialog(*this, TEXTURE_PROPERTIES_TEMPLATE);
+
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const int spinId = ROWS[row].spinId;
+        Bind(wxEVT_SPIN_UP, [this, row](wxSpinEvent&) { OnSpin(row, +1.0f); }, spinId);
+        Bind(wxEVT_SPIN_DOWN, [this, row](wxSpinEvent&) { OnSpin(row, -1.0f); }, spinId);
+    }
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnApply, this, IDC_APPLY);
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnOK, this, IDC_OK);
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnCancel, this, IDC_CANCEL);
+    Bind(wxEVT_CLOSE_WINDOW, &CTexturePropertiesDgl::OnClose, this);
+
+    RegisterMappingEditor(*this);
+    ShowValues();
+    PlaceOnMousePointer();
+    Show();
+}
+
+CTexturePropertiesDgl::~CTexturePropertiesDgl()
+{
+    UnregisterMappingEditor(*this);
+}
+
+void CTexturePropertiesDgl::CloseEditor()
+{
+    m_pMapping = nullptr;
+    UnregisterMappingEditor(*this);
+    Destroy();
+}
+
+void CTexturePropertiesDgl::ShowValues()
+{
+    for (int row = 0; row < ROW_COUNT; ++row)
+        ShowValue(row);
+}
+
+void CTexturePropertiesDgl::ShowValue(int row)
+{
+    if (!m_pMapping)
+        return;
+    const float value = (m_pMapping->*ROWS[row].get)();
+    FindControl<wxTextCtrl>(*this, ROWS[row].editId)->ChangeValue(FormatFloat(VALUE_FORMAT, value));
+}
+
+void CTexturePropertiesDgl::ApplyEdits()
+{
+    if (!m_pMapping)
+        return;
+    for (const MappingRow& row : ROWS) {
+        const float value = ReadFloat(*FindControl<wxTextCtrl>(*this, row.editId));
+        if (std::isfinite(value))
+            (m_pMapping->*row.set)(value);
+    }
+    ShowValues();
+}
+
+void CTexturePropertiesDgl::OnSpin(int row, float direction)
+{
+    if (!m_pMapping)
+        return;
+    const MappingRow& r = ROWS[row];
+    (m_pMapping->*r.set)((m_pMapping->*r.get)() + direction * r.step);
+    ShowValue(row);
+}
+
+void CTexturePropertiesDgl::OnApply(wxCommandEvent&)
+{
+    ApplyEdits();
+}
+
+void CTexturePropertiesDgl::OnOK(wxCommandEvent&)
+{
+    ApplyEdits();
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::OnCancel(wxCommandEvent&)
+{
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::OnClose(wxCloseEvent&)
+{
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::PlaceOnMousePointer()
+{
+    const wxSize size = GetSize();
+    Move(wxGetMousePosition() - wxPoint(size.x / 2, size.y / 2));
+}
