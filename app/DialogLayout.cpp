@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -120,4 +121,14 @@ wxSize DialogUnitsToPixels(const wxWindow& window, const wxSize& units)
 wxSize DialogSizeInPixels(const wxWindow& window, const DialogTemplate& dialog)
 {
     return DialogUnitsToPixels(window, wxSize(dialog.width, dialog.height));
+}
+
+wxWindow* CreateFormWindow(wxWindow* parent, const DialogTemplate& dialog)
+{
+    auto* form = new wxScrolledWindow(parent, wxID_ANY);
+    SetDialogFont(*form);
+    BuildDialog(*form, dialog);
+    form->SetVirtualSize(DialogSizeInPixels(*form, dialog));
+    form->SetScrollRate(8, 8);
+    return form;
 }

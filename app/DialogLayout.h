@@ -61,6 +61,10 @@ wxSize DialogUnitsToPixels(const wxWindow& window, const wxSize& units);
 // The size of the whole template in pixels of `window`'s font.
 wxSize DialogSizeInPixels(const wxWindow& window, const DialogTemplate& dialog);
 
+// A pane that holds the template's controls at their places, in the dialog font, and scrolls
+// when it is smaller than the template.
+wxWindow* CreateFormWindow(wxWindow* parent, const DialogTemplate& dialog);
+
 // The control with `id` below `window`, or null when there is none of that class.
 template <class Control>
 Control* FindControl(const wxWindow& window, int id)
