@@ -4,6 +4,7 @@
 #include <vector>
 
 class CSGGroup;
+class CSGNode;
 class TextureMapping;
 
 // One row of the texture table: an image path as stored in the level file and the number of
@@ -15,6 +16,11 @@ struct TextureEntry {
 
 // The texture table of the level document and the OpenGL texture work that the preview view
 // runs before it draws. Row 0 is always the no-texture image. Holds no toolkit state.
+//
+// Several slots may hold the same OpenGL name (a row whose image failed shares row 0's, and the
+// sphere map may fall back to it too), so a name is deleted only when no slot and no sphere map
+// holds it any more. A slot whose texture is released is set to 0, so the table never keeps a
+// name that OpenGL may hand out again for another image.
 class TextureTable {
 public:
     static constexpr const char* NO_TEXTURE_PATH = "../data/Textures/Special/notex.tga";
@@ -22,22 +28,31 @@ public:
     static constexpr int MAX_ROWS = 1000;
 
     // Drops one reference to a row; a row other than 0 whose count reaches 0 becomes free and is
-    // queued for deletion. Indices outside the table are ignored.
+    // queued for deletion. Indices outside the table, and rows nobody uses, are ignored.
     void ReleaseTexture(int index);
     // Gives a mapping the image at path, reusing a row with the same path or the first free row.
     // False, and nothing changed, when the table is full.
     bool AssignTextureFile(TextureMapping& mapping, const std::string& path);
-    // Counts every floor and wall below the group as a user of its row.
-    void CountTextureReferences(CSGGroup& group);
+    // Counts every floor and wall below the group as a user of its row; an identifier outside
+    // the table counts for row 0.
+    void CountTextureReferences(const CSGGroup& group);
     // Queues every row for deletion and empties the table (the document is being cleared).
     void ClearTable();
 
     // --- OpenGL work, with the preview's context current ---
     // Deletions, then loads, then BindNodeTextures over root; only while m_bTexturesDirty.
     void RunTextureWork(CSGGroup& root);
+    // Loads one JPEG, PNG or TGA file into a new texture with mipmaps; any other file, or one
+    // that cannot be read, gives the no-texture image (or 0 when that is missing too).
     void LoadTexture(unsigned& name, const std::string& path);
+    // Hands fresh names to flagged floors and walls and the shared sphere map and display lists
+    // to items that need them.
     void BindNodeTextures(CSGGroup& group);
-    // Deletes every texture and display list of the table (the preview goes away).
+    // Deletes the sphere-map texture unless a row still shows the same name (the document is
+    // being cleared).
+    void ReleaseSphereMap();
+    // Deletes every texture and display list of the table and destroys all rows (the preview
+    // goes away).
     void ReleaseGLResources();
 
     std::vector<TextureEntry> m_textures;
@@ -48,4 +63,31 @@ public:
     unsigned m_itemCubeList = 0;
     unsigned m_itemSphereList = 0;
     bool m_bTexturesDirty = false;
+
+    // The two fixed images; tests point them elsewhere.
+    std::string m_noTexturePath = NO_TEXTURE_PATH;
+    std::string m_sphereMapPath = SPHERE_MAP_PATH;
+
+private:
+    // The row already holding a path, and the first free row met before it; -1 for none.
+    struct RowSearch {
+        int match = -1;
+        int freeRow = -1;
+    };
+    RowSearch SearchRows(const std::string& path) const;
+    // Gives the mapping a row that already holds its image.
+    void ShareRow(TextureMapping& mapping, int index);
+    bool HasRow(int index) const;
+    static bool HasSlot(int index);
+    // The slot a node with this identifier draws from: its own row, or row 0 for an identifier
+    // outside the table.
+    int SlotFor(int textureId) const;
+    bool IsPendingLoad(int index) const;
+    // Empties slot i and deletes its texture unless another slot or the sphere map holds it.
+    void ReleaseSlot(int index);
+    bool IsNameHeld(unsigned name) const;
+    void DeleteQueuedTextures();
+    void LoadQueuedTextures();
+    void BindMapping(CSGNode& node);
+    void BindItem(CSGNode& node);
 };

@@ -282,7 +282,13 @@ template <std::size_t... N>
 std::vector<const char*> Names(const char* const (&... lists)[N])
 {
     std::vector<const char*> names;
-    (names.insert(names.end(), std::begin(lists), std::end(lists)), ...);
+    names.reserve((N + ...));
+    // Element by element: GCC 12 at -O3 misreads a range insert as an overflow.
+    auto append = [&names](const char* const* first, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            names.push_back(first[i]);
+    };
+    (append(lists, N), ...);
     return names;
 }
 

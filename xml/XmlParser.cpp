@@ -1,5 +1,6 @@
 #include "xml/XmlParser.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <type_traits>
 #include <utility>
@@ -9,6 +10,24 @@
 static_assert(std::is_nothrow_move_constructible_v<XmlElement>);
 
 using Kind = XmlTokenKind;
+
+namespace {
+
+// The attributes of a start tag in name order, each name once with the last value it was given;
+// sorted as views first, so that every string is built once and in its final place.
+XmlAttributeList SortKeepingLast(std::vector<std::pair<std::string_view, std::string_view>>& inTagOrder)
+{
+    std::stable_sort(inTagOrder.begin(), inTagOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    XmlAttributeList attributes;
+    attributes.reserve(inTagOrder.size());
+    for (std::size_t i = 0; i < inTagOrder.size(); ++i)
+        if (i + 1 == inTagOrder.size() || inTagOrder[i + 1].first != inTagOrder[i].first)
+            attributes.emplace_back(inTagOrder[i].first, inTagOrder[i].second);
+    return attributes;
+}
+
+} // namespace
 
 bool XmlParser::Parse()
 {
@@ -83,16 +102,16 @@ XmlParser::ContentEnd XmlParser::ParseStartTag()
 bool XmlParser::ParseAttributes()
 {
     while (LookaheadIs(Kind::Name)) {
-        std::string name(m_lookahead.text);
+        std::string_view name = m_lookahead.text;
         Shift();
-        std::string value;
+        std::string_view value;
         std::size_t length = 1; // attribute := NAME
         if (LookaheadIs(Kind::Equals)) {
             if (!ExpectSequence({Kind::Equals, Kind::Quote}))
                 return false;
             length = 4; // attribute := NAME EQUALS QUOTE QUOTE
             if (LookaheadIs(Kind::Text)) {
-                value.assign(m_lookahead.text);
+                value = m_lookahead.text;
                 Shift();
                 length = 5; // attribute := NAME EQUALS QUOTE TEXT QUOTE
             }
@@ -101,8 +120,10 @@ bool XmlParser::ParseAttributes()
         }
         Reduce(length);
         Reduce(2); // attributes := attributes attribute
-        m_open.back().SetAttribute(name, std::move(value));
+        m_attributes.emplace_back(name, value);
     }
+    m_open.back().SetSortedAttributes(SortKeepingLast(m_attributes));
+    m_attributes.clear();
     return !m_failed;
 }
 
@@ -189,7 +210,7 @@ void XmlParser::CloseElement()
 const XmlToken& XmlParser::Lookahead()
 {
     if (!m_haveLookahead) {
-        m_lookahead = m_scanner.Next();
+        m_scanner.Next(m_lookahead);
         m_haveLookahead = true;
     }
     return m_lookahead;

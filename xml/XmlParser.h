@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "xml/XmlElement.h"
@@ -83,6 +84,8 @@ private:
     std::size_t m_stackEntries = 1;
     // The elements whose start tag has been read and whose end has not, outermost first.
     std::vector<XmlElement> m_open;
+    // The attributes of the start tag being read, in document order; reused from tag to tag.
+    std::vector<std::pair<std::string_view, std::string_view>> m_attributes;
     XmlElement m_root;
     std::string m_error;
 };

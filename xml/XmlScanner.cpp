@@ -1,5 +1,6 @@
 #include "xml/XmlScanner.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -10,9 +11,31 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsNameByte(char c)
+constexpr bool IsNameByteAt(int c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Tag bytes that begin no token (newlines included): each is skipped as a match of its own.
+constexpr std::array<bool, 256> kTagSkipped = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = !IsNameByteAt(c);
+    for (char c : {'?', '!', '=', '"', '/', '>'})
+        table[static_cast<unsigned char>(c)] = false;
+    return table;
+}();
+
+constexpr std::array<bool, 256> kNameBytes = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = IsNameByteAt(c);
+    return table;
+}();
+
+bool IsNameByte(char c)
+{
+    return kNameBytes[static_cast<unsigned char>(c)];
 }
 
 // [^stop\n]
@@ -32,11 +55,10 @@ const char* XmlScanner::SkipRun(Predicate inRun)
     return begin;
 }
 
-XmlToken XmlScanner::Next()
+void XmlScanner::Next(XmlToken& token)
 {
-    XmlToken token;
     while (m_pos < m_end) {
-        const char* start = m_pos;
+        m_matchStart = m_pos;
         bool isToken = false;
         switch (m_state) {
         case State::Content: isToken = MatchContent(token); break;
@@ -45,12 +67,14 @@ XmlToken XmlScanner::Next()
         case State::Comment: isToken = MatchComment(); break;
         case State::Data: isToken = MatchData(token); break;
         }
-        if (static_cast<std::size_t>(m_pos - start) >= kMatchLimit)
-            return Emit(XmlTokenKind::Fault);
+        if (static_cast<std::size_t>(m_pos - m_matchStart) >= kMatchLimit) {
+            Emit(token, XmlTokenKind::Fault);
+            return;
+        }
         if (isToken)
-            return token;
+            return;
     }
-    return Emit(XmlTokenKind::EndOfInput);
+    Emit(token, XmlTokenKind::EndOfInput);
 }
 
 // content:  \n  count | [ \t\v\f\r]+  ignore | <  LessThan, to tag | [^<\n]+  Text
@@ -69,12 +93,10 @@ bool XmlScanner::MatchContent(XmlToken& token)
         }
         if (NextIs("<[CDATA[")) {
             m_pos += 8;
-            token = EmitAndEnter(XmlTokenKind::DataStart, State::Data);
-            return true;
+            return EmitAndEnter(token, XmlTokenKind::DataStart, State::Data);
         }
         ++m_pos;
-        token = EmitAndEnter(XmlTokenKind::LessThan, State::Tag);
-        return true;
+        return EmitAndEnter(token, XmlTokenKind::LessThan, State::Tag);
     }
     // The text rule always matches at least as far as the blank rule, and the blank rule wins
     // the tie: a run is ignored exactly when it holds nothing but blanks.
@@ -83,28 +105,32 @@ bool XmlScanner::MatchContent(XmlToken& token)
     SkipRun(RunUntil('<'));
     if (m_pos == afterBlanks)
         return false;
-    token = Emit(XmlTokenKind::Text, begin);
-    return true;
+    return Emit(token, XmlTokenKind::Text, begin);
 }
 
 // tag:  \n  count | ?  Question | !  Bang | [A-Za-z0-9_]+  Name | =  Equals | "  Quote, to value
 //       | /  Slash | >  GreaterThan, to content | any other byte  skipped
 bool XmlScanner::MatchTag(XmlToken& token)
 {
+    // The skipped bytes are the bulk of a tag; they are passed in one go, each its own match.
+    while (kTagSkipped[static_cast<unsigned char>(*m_pos)]) {
+        if (*m_pos == '\n')
+            ++m_line;
+        if (++m_pos == m_end)
+            return false;
+    }
+    m_matchStart = m_pos;
     if (IsNameByte(*m_pos)) {
         const char* begin = SkipRun(IsNameByte);
-        token = Emit(XmlTokenKind::Name, begin);
-        return true;
+        return Emit(token, XmlTokenKind::Name, begin);
     }
     switch (*m_pos++) {
-    case '\n': ++m_line; return false;
-    case '?': token = Emit(XmlTokenKind::Question); return true;
-    case '!': token = Emit(XmlTokenKind::Bang); return true;
-    case '=': token = Emit(XmlTokenKind::Equals); return true;
-    case '"': token = EmitAndEnter(XmlTokenKind::Quote, State::Value); return true;
-    case '/': token = Emit(XmlTokenKind::Slash); return true;
-    case '>': token = EmitAndEnter(XmlTokenKind::GreaterThan, State::Content); return true;
-    default: return false;
+    case '?': return Emit(token, XmlTokenKind::Question);
+    case '!': return Emit(token, XmlTokenKind::Bang);
+    case '=': return Emit(token, XmlTokenKind::Equals);
+    case '"': return EmitAndEnter(token, XmlTokenKind::Quote, State::Value);
+    case '/': return Emit(token, XmlTokenKind::Slash);
+    default: return EmitAndEnter(token, XmlTokenKind::GreaterThan, State::Content);
     }
 }
 
@@ -113,8 +139,7 @@ bool XmlScanner::MatchValue(XmlToken& token)
 {
     if (*m_pos == '"') {
         ++m_pos;
-        token = EmitAndEnter(XmlTokenKind::Quote, State::Tag);
-        return true;
+        return EmitAndEnter(token, XmlTokenKind::Quote, State::Tag);
     }
     // The newline rule wins only the tie, when the newline is the whole run before the quote.
     if (*m_pos == '\n' && (m_pos + 1 == m_end || m_pos[1] == '"')) {
@@ -124,8 +149,7 @@ bool XmlScanner::MatchValue(XmlToken& token)
     const char* begin = m_pos;
     const void* quote = std::memchr(m_pos, '"', static_cast<std::size_t>(m_end - m_pos));
     m_pos = quote ? static_cast<const char*>(quote) : m_end;
-    token = Emit(XmlTokenKind::Text, begin);
-    return true;
+    return Emit(token, XmlTokenKind::Text, begin);
 }
 
 // comment:  \n  count | [^-\n]+  ignore | -[^-\n]+  ignore | --[^>\n]*  ignore | -->  to content
@@ -150,13 +174,11 @@ bool XmlScanner::MatchData(XmlToken& token)
     }
     if (*m_pos != ']') {
         const char* begin = SkipRun(RunUntil(']'));
-        token = Emit(XmlTokenKind::DataText, begin);
-        return true;
+        return Emit(token, XmlTokenKind::DataText, begin);
     }
     if (!SkipMarkRun(']'))
         return false;
-    token = EmitAndEnter(XmlTokenKind::DataEnd, State::Content);
-    return true;
+    return EmitAndEnter(token, XmlTokenKind::DataEnd, State::Content);
 }
 
 bool XmlScanner::SkipMarkRun(char mark)
@@ -188,15 +210,15 @@ void XmlScanner::CountNewline()
     ++m_line;
 }
 
-XmlToken XmlScanner::Emit(XmlTokenKind kind, const char* begin) const
+bool XmlScanner::Emit(XmlToken& token, XmlTokenKind kind, const char* begin) const
 {
-    if (!begin)
-        return {kind, {}};
-    return {kind, std::string_view(begin, static_cast<std::size_t>(m_pos - begin))};
+    token.kind = kind;
+    token.text = begin ? std::string_view(begin, static_cast<std::size_t>(m_pos - begin)) : std::string_view();
+    return true;
 }
 
-XmlToken XmlScanner::EmitAndEnter(XmlTokenKind kind, State next)
+bool XmlScanner::EmitAndEnter(XmlToken& token, XmlTokenKind kind, State next)
 {
     m_state = next;
-    return {kind, {}};
+    return Emit(token, kind);
 }

@@ -17,7 +17,7 @@ enum class XmlTokenKind {
     DataStart,
     DataText,
     DataEnd,
-    // A match too long for the scanner's buffer; the scan cannot go on.
+    // A match too long for the scanner's buffer; the scan ends there.
     Fault,
 };
 
@@ -37,14 +37,16 @@ struct XmlToken {
 // skipped between the tokens of a tag. Matches are kept by length, never as C strings.
 class XmlScanner {
 public:
-    // A single match (token or skipped run) this long no longer fits the original scanner's
-    // 16 384-byte buffer; such files are refused so that every reader of the format agrees.
+    // A single match (token or skipped run) this long did not fit the 16 384-byte buffer of
+    // the scanner these files were first read with; refusing it here too keeps the editor from
+    // accepting a file that scanner rejects.
     static constexpr std::size_t kMatchLimit = 16383;
 
     // The input must outlive the scanner and the tokens it hands out.
     XmlScanner(const char* data, std::size_t size) : m_pos(data), m_end(data + size) {}
 
-    XmlToken Next();
+    // Fills in the next token in place (tokens are read far too often to be copied about).
+    void Next(XmlToken& token);
     // Newlines counted so far, plus one.
     int GetLine() const { return m_line; }
 
@@ -68,12 +70,15 @@ private:
     // Advances over the bytes that `inRun` accepts and returns where the run began.
     template <typename Predicate>
     const char* SkipRun(Predicate inRun);
-    // A token of `kind`; with `begin`, carrying the bytes from there to the current position.
-    XmlToken Emit(XmlTokenKind kind, const char* begin = nullptr) const;
-    XmlToken EmitAndEnter(XmlTokenKind kind, State next);
+    // Makes `token` one of `kind`, with `begin` carrying the bytes from there to the current
+    // position; true, for the rules to return.
+    bool Emit(XmlToken& token, XmlTokenKind kind, const char* begin = nullptr) const;
+    bool EmitAndEnter(XmlToken& token, XmlTokenKind kind, State next);
 
     const char* m_pos;
     const char* m_end;
+    // Where the match in progress began; no match may reach kMatchLimit bytes.
+    const char* m_matchStart = nullptr;
     State m_state = State::Content;
     int m_line = 1;
 };

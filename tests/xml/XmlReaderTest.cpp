@@ -135,6 +135,7 @@ TEST(XmlReader, AcceptedDocuments)
         {"an empty root group", "<CSGGroup SaveLightState = \"1\" >\n</CSGGroup>\n", "CSGGroup{SaveLightState=1}"},
         {"bare and empty attributes", "<a b c=\"\"/>", "a{b=,c=}"},
         {"a repeated attribute keeps its last value", "<a v=\"1\" w=\"0\" v=\"2\"/>", "a{v=2,w=0}"},
+        {"attributes in byte order of their names", "<a z=\"1\" b=\"2\" B=\"3\" b=\"4\" b=\"5\" _=\"6\"/>", "a{B=3,_=6,b=5,z=1}"},
         {"no escapes", "<a v=\"&amp; <x>\"/>", "a{v=&amp; <x>}"},
         {"a value spanning lines keeps CR LF", "<a v=\"x\r\ny\"/>", "a{v=x\r\ny}"},
         {"free blanks in tags", "< a / >", "a"},

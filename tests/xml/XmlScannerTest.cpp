@@ -16,7 +16,8 @@ std::string Scan(const std::string& input)
     XmlScanner scanner(input.data(), input.size());
     std::string out;
     for (;;) {
-        XmlToken token = scanner.Next();
+        XmlToken token;
+        scanner.Next(token);
         out += kNames[static_cast<int>(token.kind)];
         if (!token.text.empty())
             out += "(" + std::string(token.text) + ")";
