@@ -1,7 +1,6 @@
 #include "app/CTexturePropertiesDgl.h"
 
 #include <cmath>
-#include <iterator>
 
 #include <wx/button.h>
 #include <wx/spinbutt.h>
@@ -12,16 +11,18 @@
 #include "app/FieldText.h"
 #include "level/TextureMapping.h"
 
-namespace {
-
 // One edited value: its edit, its spin, its step per spin click and its accessors.
-struct MappingRow {
+struct CTexturePropertiesDgl::MappingRow {
     int editId;
     int spinId;
     float step;
     float (TextureMapping::*get)() const;
     void (TextureMapping::*set)(float);
 };
+
+namespace {
+
+using MappingRow = CTexturePropertiesDgl::MappingRow;
 
 const MappingRow ROWS[] = {
     {IDC_TEX_TX, IDC_TEX_TX_SPIN, 0.05f, &TextureMapping::GetTexTX, &TextureMapping::SetTexTX},
@@ -33,8 +34,6 @@ const MappingRow ROWS[] = {
     {IDC_TEX_ROTATION, IDC_TEX_ROTATION_SPIN, 0.5f, &TextureMapping::GetTexRotationAngleDeg,
      &TextureMapping::SetTexRotationAngleDeg},
 };
-
-constexpr int ROW_COUNT = static_cast<int>(std::size(ROWS));
 
 constexpr const char* VALUE_FORMAT = "%4.4f";
 
@@ -48,10 +47,10 @@ CTexturePropertiesDgl::CTexturePropertiesDgl(TextureMapping* mapping, wxWindow* 
     SetClientSize(DialogSizeInPixels(*this, TEXTURE_PROPERTIES_TEMPLATE));
     BuildDialog(*this, TEXTURE_PROPERTIES_TEMPLATE);
 
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        const int spinId = ROWS[row].spinId;
-        Bind(wxEVT_SPIN_UP, [this, row](wxSpinEvent&) { OnSpin(row, +1.0f); }, spinId);
-        Bind(wxEVT_SPIN_DOWN, [this, row](wxSpinEvent&) { OnSpin(row, -1.0f); }, spinId);
+    for (const MappingRow& row : ROWS) {
+        const MappingRow* r = &row;
+        Bind(wxEVT_SPIN_UP, [this, r](wxSpinEvent&) { OnSpin(*r, +1.0f); }, row.spinId);
+        Bind(wxEVT_SPIN_DOWN, [this, r](wxSpinEvent&) { OnSpin(*r, -1.0f); }, row.spinId);
     }
     Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnApply, this, IDC_APPLY);
     Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnOK, this, IDC_OK);
@@ -78,16 +77,16 @@ void CTexturePropertiesDgl::CloseEditor()
 
 void CTexturePropertiesDgl::ShowValues()
 {
-    for (int row = 0; row < ROW_COUNT; ++row)
+    for (const MappingRow& row : ROWS)
         ShowValue(row);
 }
 
-void CTexturePropertiesDgl::ShowValue(int row)
+void CTexturePropertiesDgl::ShowValue(const MappingRow& row)
 {
     if (!m_pMapping)
         return;
-    const float value = (m_pMapping->*ROWS[row].get)();
-    FindControl<wxTextCtrl>(*this, ROWS[row].editId)->ChangeValue(FormatFloat(VALUE_FORMAT, value));
+    const float value = (m_pMapping->*row.get)();
+    FindControl<wxTextCtrl>(*this, row.editId)->ChangeValue(FormatFloat(VALUE_FORMAT, value));
 }
 
 void CTexturePropertiesDgl::ApplyEdits()
@@ -102,12 +101,11 @@ void CTexturePropertiesDgl::ApplyEdits()
     ShowValues();
 }
 
-void CTexturePropertiesDgl::OnSpin(int row, float direction)
+void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
 {
     if (!m_pMapping)
         return;
-    const MappingRow& r = ROWS[row];
-    (m_pMapping->*r.set)((m_pMapping->*r.get)() + direction * r.step);
+    (m_pMapping->*row.set)((m_pMapping->*row.get)() + direction * row.step);
     ShowValue(row);
 }
 

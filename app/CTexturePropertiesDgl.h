@@ -24,14 +24,16 @@ public:
     // Every edit's number is written through its setter; a value that is not finite is skipped.
     void ApplyEdits();
 
+    struct MappingRow;
+
 private:
     // One spin click on a row: the value moves by the row's step, up (+1) or down (-1).
-    void OnSpin(int row, float direction);
+    void OnSpin(const MappingRow& row, float direction);
     void OnApply(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
-    void ShowValue(int row);
+    void ShowValue(const MappingRow& row);
     void PlaceOnMousePointer();
 
     TextureMapping* m_pMapping; // not owned; null once the dialog is closing

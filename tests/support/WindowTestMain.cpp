@@ -17,6 +17,9 @@ public:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (as the build does to register them) needs no display.
+    if (testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     wxApp::SetInstance(new WindowTestApp);
     if (!wxEntryStart(argc, argv))
         return 2;
