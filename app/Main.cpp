@@ -1,14 +1,15 @@
-#include <wx/wx.h>
+#include <cstdio>
+#include <cstring>
 
-// Start-up shell; the application object with its document template replaces this frame.
-class TrelkanApp : public wxApp {
-public:
-    bool OnInit() override
-    {
-        auto* frame = new wxFrame(nullptr, wxID_ANY, "Trelkan");
-        frame->Show();
-        return true;
-    }
-};
+#include "app/CLevelEditorApp.h"
+#include "level/LevelCheck.h"
 
-wxIMPLEMENT_APP(TrelkanApp);
+wxIMPLEMENT_APP_NO_MAIN(CLevelEditorApp);
+
+int main(int argc, char** argv)
+{
+    // Checking level files opens no window, so it needs no display.
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
+        return CheckLevelFiles(argc - 2, argv + 2, stdout);
+    return wxEntry(argc, argv);
+}

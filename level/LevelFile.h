@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,8 @@ class LevelScene;
 // Repairs that keep the level usable (a TextureID outside the file's table becomes 0) are made
 // here. The texture table and the start marker are the document's steps.
 std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error);
+// The same on the bytes of a level map file already in memory.
+std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, std::string& error);
 
 // Writes the tree below `root` as a level map file without ever destroying the old file: a
 // temporary file in the same folder is written, checked, synced and renamed over the target.

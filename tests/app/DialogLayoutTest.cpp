@@ -12,7 +12,7 @@
 
 #include "app/DialogTemplates.h"
 #include "app/StepButton.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/app/FormTestSupport.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
     void TearDown() override
     {
         m_frame->Destroy();
-        PumpEvents();
+        Settle();
     }
 
     wxFrame* m_frame = nullptr;

@@ -15,7 +15,7 @@
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/Wall.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/app/FormTestSupport.h"
 
 namespace {
 
@@ -33,14 +33,14 @@ protected:
     void TearDown() override
     {
         m_owner->Destroy();
-        PumpEvents();
+        Settle();
         EXPECT_EQ(OpenMappingEditorCount(), 0);
     }
 
     CTexturePropertiesDgl* Open(TextureMapping* mapping)
     {
         auto* dialog = new CTexturePropertiesDgl(mapping, m_owner);
-        PumpEvents();
+        Settle();
         return dialog;
     }
 
@@ -50,9 +50,9 @@ protected:
     void ClickAt(wxPoint screenPoint)
     {
         m_input.MouseMove(screenPoint);
-        PumpEvents();
+        Settle();
         m_input.MouseClick();
-        PumpEvents();
+        Settle();
     }
 
     // A click in the upper (or lower) arrow of a spin.
@@ -76,9 +76,9 @@ protected:
         wxTextCtrl& edit = Edit(id);
         edit.SetFocus();
         edit.SelectAll();
-        PumpEvents();
+        Settle();
         m_input.Text(text);
-        PumpEvents();
+        Settle();
     }
 
     bool DialogIsOpen() const { return OpenMappingEditorCount() > 0; }
@@ -119,11 +119,11 @@ TEST_F(TextureDialogTest, SpinClicksStepTheMappingAtOnce)
 TEST_F(TextureDialogTest, ArrowKeysOnASpinStepLikeClicks)
 {
     FindControl<StepButton>(*m_dialog, IDC_TEX_TX_SPIN)->SetFocus();
-    PumpEvents();
+    Settle();
     m_input.Char(WXK_UP);
     m_input.Char(WXK_UP);
     m_input.Char(WXK_DOWN);
-    PumpEvents();
+    Settle();
     EXPECT_EQ(Text(IDC_TEX_TX), "0.0500");
 }
 
@@ -180,14 +180,14 @@ TEST_F(TextureDialogTest, EscapeCancelsAndEnterIsOK)
 {
     Type(IDC_TEX_TX, "7");
     m_input.Char(WXK_ESCAPE);
-    PumpEvents();
+    Settle();
     EXPECT_FALSE(DialogIsOpen());
     EXPECT_FLOAT_EQ(m_floor.GetTexTX(), 0.0f);
 
     m_dialog = Open(&m_floor);
     Type(IDC_TEX_TY, "2.5");
     m_input.Char(WXK_RETURN);
-    PumpEvents();
+    Settle();
     EXPECT_FALSE(DialogIsOpen());
     EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 2.5f);
 }
@@ -223,12 +223,12 @@ TEST_F(TextureDialogTest, ADialogClosesWhenItsNodeIsDeleted)
     CloseMappingEditorsBelow(*inner);
     EXPECT_EQ(wallDialog->GetEditedMapping(), nullptr);
     group.DeleteDescendant(inner);
-    PumpEvents();
+    Settle();
     EXPECT_EQ(OpenMappingEditorCount(), 1);
     EXPECT_EQ(m_dialog->GetEditedMapping(), &m_floor);
 
     CloseAllMappingEditors();
-    PumpEvents();
+    Settle();
     EXPECT_FALSE(DialogIsOpen());
 }
 

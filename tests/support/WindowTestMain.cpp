@@ -1,31 +1,53 @@
+// main() of the window tests: starts the toolkit on the X display with an application object
+// of the framework, runs every test and shuts the toolkit down again.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 #include <gtest/gtest.h>
-
-#include <wx/app.h>
+#include <wx/filename.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
-// The window tests run inside a toolkit application without a main loop of their own: each
-// test creates its windows and pumps the events it needs (WindowTestSupport.h).
+#include "tests/support/WindowTestApp.h"
+
 namespace {
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
+// A failed toolkit assertion fails the running test instead of showing a dialog.
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg)
+{
+    ADD_FAILURE() << "wxWidgets assertion " << cond << " failed in " << func << " (" << file << ":"
+                  << line << "): " << msg;
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // Listing the tests (as the build does to register them) needs no display.
+    // Listing the tests (at build time, perhaps without a display) needs no toolkit.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+
+    // The settings of the program under test go to a folder of their own, never the user's.
+    std::string configHome = (wxFileName::GetTempDir() + "/trelkan-config-XXXXXX").ToStdString();
+    if (!mkdtemp(configHome.data()))
+        return 1;
+    setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+
     wxApp::SetInstance(new WindowTestApp);
-    if (!wxEntryStart(argc, argv))
-        return 2;
-    wxTheApp->CallOnInit();
-    const int result = RUN_ALL_TESTS();
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr, "The toolkit cannot start: is there an X display?\n");
+        return 1;
+    }
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    wxSetAssertHandler(FailOnAssert);
+
+    int result = RUN_ALL_TESTS();
+
     wxTheApp->OnExit();
     wxEntryCleanup();
+    wxFileName::Rmdir(configHome, wxPATH_RMDIR_RECURSIVE);
     return result;
 }

@@ -1,16 +1,85 @@
 #pragma once
 
-#include <wx/app.h>
-#include <wx/utils.h>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
-// Lets the toolkit deliver every queued event, run idle handlers and delete the windows that
-// were destroyed, the way the main loop would between two user actions.
-inline void PumpEvents()
-{
-    for (int i = 0; i < 5; ++i) {
-        wxTheApp->Yield(true);
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(5);
-    }
-}
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+#include "framework/FileDialog.h"
+#include "framework/MessageBox.h"
+
+class wxWindow;
+
+// Helpers for tests with real windows on an X display (Xvfb in the test script).
+
+// Handles pending events until `done` holds or `timeoutMs` has passed; returns done().
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+// Handles the events that arrive within `ms` milliseconds.
+void PumpFor(int ms);
+// Runs a real event loop for `ms` milliseconds: events, and idle calls only when the loop
+// goes idle, as in the running program (unlike PumpFor, which asks for idle calls itself).
+void RunEventLoopFor(int ms);
+// Waits until the window is shown on screen and has a size.
+bool WaitUntilShown(wxWindow& window, int timeoutMs = 5000);
+
+// Real input through the X test extension, as a person would give it.
+// A click at a point given in the window's client coordinates.
+void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button = 1 /* wxMOUSE_BTN_LEFT */);
+// A press and release of a key, with modifiers (wxMOD_SHIFT, wxMOD_CONTROL, ...).
+void PressKey(int keyCode, int modifiers = 0);
+
+// Answers every message box while it lives: records each request and answers with the next
+// queued answer, or with OK (Yes/No boxes: No) when none is queued.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<MessageBoxRequest> shown;
+    std::deque<int> answers;
+
+    std::vector<wxString> Texts() const;
+
+private:
+    MessageBoxHook m_previous;
+};
+
+// Answers every file dialog while it lives with the queued answers (a path, or nothing for
+// Cancel); with none queued it cancels. Records each request.
+class FileDialogAnswerer {
+public:
+    FileDialogAnswerer();
+    ~FileDialogAnswerer();
+    FileDialogAnswerer(const FileDialogAnswerer&) = delete;
+    FileDialogAnswerer& operator=(const FileDialogAnswerer&) = delete;
+
+    std::vector<FileDialogRequest> requests;
+    std::deque<std::optional<wxString>> answers;
+
+private:
+    FileDialogHook m_previous;
+};
+
+// A fresh folder below the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& text);

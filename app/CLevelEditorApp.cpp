@@ -1,0 +1,121 @@
+#include "app/CLevelEditorApp.h"
+
+#include <cstdio>
+
+#include <wx/log.h>
+#include <wx/window.h>
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CommandLine.h"
+#include "app/Resource.h"
+#include "app/Screenshot.h"
+#include "document/CLevelMapDoc.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/MessageBox.h"
+#include "views/CGLView.h"
+
+namespace {
+
+// The screenshot waits until the frame has been shown and repainted a few times.
+constexpr int SCREENSHOT_DELAY_MS = 1500;
+
+CFrameWnd* MakeMainFrame(CDocManager& manager, CDocument& document)
+{
+    auto* frame = new CMainFrame;
+    if (!frame->Create(&manager, &document)) {
+        delete frame;
+        return nullptr;
+    }
+    return frame;
+}
+
+} // namespace
+
+CLevelEditorApp::CLevelEditorApp() : m_screenshotTimer(this, wxWindow::NewControlId())
+{
+    SetAppName(APP_TITLE);
+    SetAppDisplayName(APP_TITLE);
+}
+
+bool CLevelEditorApp::OnInit()
+{
+    // Toolkit diagnostics go to standard error; the user sees message boxes only from the
+    // program itself.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    wxInitAllImageHandlers();
+    wxArrayString arguments = argv.GetArguments();
+    arguments.RemoveAt(0); // the program's own name
+    CommandLineInfo commandLine = ParseCommandLine(arguments);
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "trelkan: %s\n", static_cast<const char*>(commandLine.error.utf8_str()));
+        return false;
+    }
+    m_screenshotPath = commandLine.screenshotPath;
+    if (!m_screenshotPath.empty()) {
+        // Nobody is there to press OK: messages go to standard error instead.
+        SetMessageBoxHook([](const MessageBoxRequest& request) {
+            std::fprintf(stderr, "trelkan: %s\n", static_cast<const char*>(request.text.utf8_str()));
+            return (request.style & wxYES_NO) ? wxNO : wxOK;
+        });
+    }
+    SetRegistryKey("Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(4);
+    new CDocTemplate(GetDocManager(), IDR_MAINFRAME, IDR_MAINFRAME_STRINGS,
+                     [] { return new CLevelMapDoc; }, MakeMainFrame, "C3DGLView");
+    if (!ProcessShellCommand(commandLine.fileName))
+        return false;
+
+    CFrameWnd* frame = GetDocManager()->GetFrame();
+    SetTopWindow(frame);
+    frame->Show();
+    frame->Update();
+    Bind(wxEVT_MENU, &CLevelEditorApp::OnAppAbout, this, StandardId::AppAbout);
+
+    if (!m_screenshotPath.empty()) {
+        Bind(wxEVT_TIMER, &CLevelEditorApp::OnScreenshotTimer, this, m_screenshotTimer.GetId());
+        m_screenshotTimer.StartOnce(SCREENSHOT_DELAY_MS);
+    }
+    return true;
+}
+
+int CLevelEditorApp::OnRun()
+{
+    int code = CWinApp::OnRun();
+    return m_exitCode != 0 ? m_exitCode : code;
+}
+
+bool CLevelEditorApp::OnIdle(long count)
+{
+    CWinApp::OnIdle(count);
+    auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
+    if (!document)
+        return false;
+    float now = ProcessSeconds();
+    AdvanceAnimationClock(*document, now);
+    if (m_repaintPacer.Due(now)) {
+        for (CView* view : document->GetViewList())
+            if (dynamic_cast<CGLView*>(view) && view->GetWindow())
+                view->GetWindow()->Refresh(true);
+    }
+    return true;
+}
+
+void CLevelEditorApp::OnAppAbout(wxCommandEvent&)
+{
+    CAboutDlg about(GetTopWindow());
+    about.ShowModal();
+}
+
+void CLevelEditorApp::OnScreenshotTimer(wxTimerEvent&)
+{
+    CFrameWnd* frame = GetDocManager()->GetFrame();
+    if (!frame || !SaveWindowScreenshot(*frame, m_screenshotPath)) {
+        std::fprintf(stderr, "trelkan: the screenshot could not be saved to %s\n",
+                     static_cast<const char*>(m_screenshotPath.utf8_str()));
+        m_exitCode = 1;
+    }
+    if (frame)
+        frame->Close(true);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <wx/timer.h>
+
+#include "app/AnimationClock.h"
+#include "framework/CWinApp.h"
+
+// The editor's application object: start-up, the About command and the idle processing that
+// drives the preview animation and keeps both OpenGL panes repainting.
+class CLevelEditorApp : public CWinApp {
+public:
+    // Repaints of the OpenGL panes are paced to this rate.
+    static constexpr float REPAINT_INTERVAL = 1.0f / 60.0f;
+
+    CLevelEditorApp();
+
+    bool OnInit() override;
+    int OnRun() override;
+
+protected:
+    // Advances the animation clock and repaints the OpenGL views; always asks for more.
+    bool OnIdle(long count) override;
+
+private:
+    void OnAppAbout(wxCommandEvent&);
+    void OnScreenshotTimer(wxTimerEvent&);
+
+    RepaintPacer m_repaintPacer{REPAINT_INTERVAL};
+    wxString m_screenshotPath;
+    wxTimer m_screenshotTimer;
+    int m_exitCode = 0;
+};
+
+wxDECLARE_APP(CLevelEditorApp);

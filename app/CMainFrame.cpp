@@ -1,0 +1,161 @@
+#include "app/CMainFrame.h"
+
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include "app/CMainFormView.h"
+#include "app/CSelectionFormView.h"
+#include "app/Commands.h"
+#include "app/Resource.h"
+#include "framework/CDocManager.h"
+#include "framework/CStaticSplitter.h"
+#include "views/C3DGLView.h"
+#include "views/CEditGLView.h"
+
+namespace {
+
+// The edit view's interaction mode set by each mode command, and whether its buttons show it
+// checked (Special item is a one-shot command and never shows checked).
+struct ModeCommand {
+    int commandId;
+    short mode;
+    bool showsChecked;
+};
+
+const ModeCommand MODE_COMMANDS[] = {
+    {ID_MODE_SELECT, CEditGLView::MODE_SELECT, true},
+    {ID_MODE_CREATE_WALL, CEditGLView::MODE_CREATE_WALL, true},
+    {ID_INSERT_SPECIAL_ITEM, CEditGLView::MODE_INSERT_ITEM, false},
+};
+
+const ModeCommand* FindModeCommand(int commandId)
+{
+    for (const ModeCommand& command : MODE_COMMANDS)
+        if (command.commandId == commandId)
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+PaneLayout ComputePaneLayout(int width, int height)
+{
+    return {{(width * 3) / 5, (width * 2) / 5}, {(height * 3) / 5, (height * 2) / 5}};
+}
+
+bool CMainFrame::Create(CDocManager* manager, CDocument* document)
+{
+    if (!CFrameWnd::Create(manager, APP_TITLE, wxSize(1024, 768)))
+        return false;
+    SetIcon(wxIcon(AppIconXpm()));
+    wxMenuBar* menuBar = CreateMainMenuBar();
+    SetMenuBar(menuBar);
+    manager->SetRecentFileMenu(menuBar);
+    std::vector<wxAcceleratorEntry> accelerators = MainAccelerators();
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(accelerators.size()), accelerators.data()));
+    if (!CreateBars() || !OnCreateClient(*document))
+        return false;
+
+    Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
+    for (const ModeCommand& command : MODE_COMMANDS) {
+        Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
+    }
+    // Undo and the clipboard commands have no handler anywhere: they show disabled.
+    for (int id : {StandardId::EditUndo, StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
+    ApplyPaneLayout();
+    return true;
+}
+
+bool CMainFrame::CreateBars()
+{
+    m_wndToolBar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP);
+    if (!m_wndToolBar)
+        return false;
+    m_wndToolBar->SetToolBitmapSize(wxSize(16, 15));
+    for (const ToolButton& button : MainToolButtons()) {
+        if (button.commandId == 0) {
+            m_wndToolBar->AddSeparator();
+            continue;
+        }
+        CommandPrompt prompt = PromptOf(button.commandId);
+        m_wndToolBar->AddTool(button.commandId, prompt.toolTip, wxBitmap(button.xpm), prompt.toolTip,
+                              button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+        m_wndToolBar->SetToolLongHelp(button.commandId, prompt.status);
+    }
+    if (!m_wndToolBar->Realize())
+        return false;
+    m_wndStatusBar = CreateStatusBarWithIndicators(
+        {{WXK_CAPITAL, "CAP"}, {WXK_NUMLOCK, "NUM"}, {WXK_SCROLL, "SCRL"}});
+    return m_wndStatusBar != nullptr;
+}
+
+template <class View> View* CMainFrame::CreatePane(int row, int column, CDocument& document)
+{
+    auto* view = new View;
+    if (!view->Create(m_wndSplitter, &document)) {
+        delete view;
+        return nullptr;
+    }
+    m_wndSplitter->SetPane(row, column, view->GetWindow());
+    return view;
+}
+
+bool CMainFrame::OnCreateClient(CDocument& document)
+{
+    m_wndSplitter = new CStaticSplitter;
+    if (!m_wndSplitter->Create(this, 2, 2))
+        return false;
+    // Created in this order, so that the document lists its views in this order too.
+    m_pEditView = CreatePane<CEditGLView>(0, 0, document);
+    m_p3DView = m_pEditView ? CreatePane<C3DGLView>(0, 1, document) : nullptr;
+    m_pMainFormView = m_p3DView ? CreatePane<CMainFormView>(1, 0, document) : nullptr;
+    m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(1, 1, document) : nullptr;
+    m_splitterReady = m_pSelectionFormView != nullptr;
+    return m_splitterReady;
+}
+
+void CMainFrame::ApplyPaneLayout()
+{
+    if (!m_splitterReady)
+        return;
+    wxSize client = GetClientSize();
+    PaneLayout layout = ComputePaneLayout(client.x, client.y);
+    for (int i = 0; i < 2; ++i) {
+        m_wndSplitter->SetColumnInfo(i, layout.columnWidth[i], PaneLayout::MIN_SIZE);
+        m_wndSplitter->SetRowInfo(i, layout.rowHeight[i], PaneLayout::MIN_SIZE);
+    }
+    m_wndSplitter->RecalcLayout();
+}
+
+void CMainFrame::ActivateNextPane(bool previous)
+{
+    if (m_splitterReady)
+        m_wndSplitter->ActivateNextPane(previous);
+}
+
+void CMainFrame::OnSize(wxSizeEvent& event)
+{
+    // The toolkit then fits the splitter into the client area, which lays the panes out again.
+    event.Skip();
+    ApplyPaneLayout();
+}
+
+void CMainFrame::OnModeCommand(wxCommandEvent& event)
+{
+    const ModeCommand* command = FindModeCommand(event.GetId());
+    if (command && m_pEditView)
+        m_pEditView->m_mode = command->mode;
+}
+
+void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)
+{
+    const ModeCommand* command = FindModeCommand(event.GetId());
+    if (!command || !m_pEditView)
+        return;
+    event.Enable(m_pEditView->m_mode != command->mode);
+    if (command->showsChecked)
+        event.Check(m_pEditView->m_mode == command->mode);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+// What the editor's command line asks for: a level to open (none: a new level) and, for a
+// run without a person watching, a file to save a screenshot of the main window to.
+struct CommandLineInfo {
+    wxString fileName;
+    wxString screenshotPath;
+    wxString error; // not empty when the command line is not understood
+};
+
+// Reads the arguments that follow the program name.
+CommandLineInfo ParseCommandLine(const wxArrayString& arguments);

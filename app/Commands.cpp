@@ -1,0 +1,181 @@
+#include "app/Commands.h"
+
+#include <map>
+
+#include <wx/menu.h>
+
+#include "app/Resource.h"
+#include "app/res/about.xpm"
+#include "app/res/copy.xpm"
+#include "app/res/cut.xpm"
+#include "app/res/item.xpm"
+#include "app/res/new.xpm"
+#include "app/res/open.xpm"
+#include "app/res/paste.xpm"
+#include "app/res/save.xpm"
+#include "app/res/select.xpm"
+#include "app/res/trelkan.xpm"
+#include "app/res/wall.xpm"
+
+namespace {
+
+// "status\ntool tip", as the string table holds them.
+const std::map<int, const char*>& PromptTable()
+{
+    static const std::map<int, const char*> prompts{
+        {StandardId::FileNew, "Create a new document\nNew"},
+        {StandardId::FileOpen, "Open an existing document\nOpen"},
+        {StandardId::FileSave, "Save the active document\nSave"},
+        {StandardId::FileSaveAs, "Save the active document with a new name\nSave As"},
+        {StandardId::AppExit, "Quit the application; prompts to save documents\nExit"},
+        {StandardId::EditUndo, "Undo the last action\nUndo"},
+        {StandardId::EditCut, "Cut the selection and put it on the Clipboard\nCut"},
+        {StandardId::EditCopy, "Copy the selection and put it on the Clipboard\nCopy"},
+        {StandardId::EditPaste, "Insert Clipboard contents\nPaste"},
+        {StandardId::ViewToolBar, "Show or hide the toolbar\nToggle ToolBar"},
+        {StandardId::ViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+        {StandardId::NextPane, "Switch to the next window pane\nNext Pane"},
+        {StandardId::PrevPane, "Switch back to the previous window pane\nPrevious Pane"},
+        {StandardId::AppAbout, "Display program information and version number\nAbout"},
+        {ID_MODE_SELECT, "Enable item insertion mode\nCheck to enable selection mode"},
+        {ID_MODE_CREATE_WALL, "Enable wall creation mode\nCheck to enable wall creation mode"},
+        {ID_GRID_SNAP, "Toggle snap to grid\n Check to enable/disable snap to grid"},
+        {ID_INSERT_SPECIAL_ITEM, "Insert special item\n Click to insert a new special item"},
+        {ID_EDIT_DELETE, "Delete current selection\nDelete"},
+    };
+    return prompts;
+}
+
+enum class ItemKind { Normal, Check, Separator, RecentFiles };
+
+struct MenuEntry {
+    int id;
+    const char* text;
+    ItemKind kind;
+};
+
+const MenuEntry SEPARATOR{0, "", ItemKind::Separator};
+
+void AppendEntries(wxMenu* menu, const std::vector<MenuEntry>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+        case ItemKind::Separator:
+            menu->AppendSeparator();
+            break;
+        case ItemKind::RecentFiles:
+            // The document manager puts the recent files in place of this item.
+            menu->Append(entry.id, entry.text)->Enable(false);
+            break;
+        case ItemKind::Check:
+            menu->AppendCheckItem(entry.id, entry.text, PromptOf(entry.id).status);
+            break;
+        case ItemKind::Normal:
+            menu->Append(entry.id, entry.text, PromptOf(entry.id).status);
+            break;
+        }
+    }
+}
+
+wxMenu* MakeMenu(const std::vector<MenuEntry>& entries)
+{
+    auto* menu = new wxMenu;
+    AppendEntries(menu, entries);
+    return menu;
+}
+
+} // namespace
+
+CommandPrompt PromptOf(int commandId)
+{
+    auto found = PromptTable().find(commandId);
+    if (found == PromptTable().end())
+        return {};
+    wxString text = found->second;
+    return {text.BeforeFirst('\n'), text.AfterFirst('\n')};
+}
+
+wxMenuBar* CreateMainMenuBar()
+{
+    using K = ItemKind;
+    auto* bar = new wxMenuBar;
+    bar->Append(MakeMenu({{StandardId::FileNew, "&New\tCtrl+N", K::Normal},
+                          {StandardId::FileOpen, "&Open...\tCtrl+O", K::Normal},
+                          {StandardId::FileSave, "&Save\tCtrl+S", K::Normal},
+                          {StandardId::FileSaveAs, "Save &As...", K::Normal},
+                          SEPARATOR,
+                          {StandardId::RecentFile1, "Recent File", K::RecentFiles},
+                          SEPARATOR,
+                          {StandardId::AppExit, "E&xit", K::Normal}}),
+                "&File");
+    bar->Append(MakeMenu({{StandardId::EditUndo, "&Undo\tCtrl+Z", K::Normal},
+                          SEPARATOR,
+                          {StandardId::EditCut, "Cu&t\tCtrl+X", K::Normal},
+                          {StandardId::EditCopy, "&Copy\tCtrl+C", K::Normal},
+                          {StandardId::EditPaste, "&Paste\tCtrl+V", K::Normal},
+                          {ID_EDIT_DELETE, "&Delete\tDel", K::Normal}}),
+                "&Edit");
+    bar->Append(MakeMenu({{StandardId::ViewToolBar, "&Toolbar", K::Check},
+                          {StandardId::ViewStatusBar, "&Status Bar", K::Check}}),
+                "&View");
+    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, "Special item", K::Normal}}), "Insert");
+    wxMenu* grid = MakeMenu({});
+    grid->AppendSubMenu(MakeMenu({{ID_GRID_SIZE_1, "1 unit", K::Check},
+                                  {ID_GRID_SIZE_2, "2 units", K::Check},
+                                  {ID_GRID_SIZE_5, "5 units", K::Check},
+                                  {ID_GRID_SIZE_10, "10 units", K::Check}}),
+                        "Size");
+    AppendEntries(grid, {{ID_GRID_SNAP, "Snap to grid", K::Check}});
+    bar->Append(grid, "Grid");
+    bar->Append(MakeMenu({{ID_MODE_SELECT, "Select", K::Check},
+                          {ID_MODE_CREATE_WALL, "Create Wall", K::Check}}),
+                "Options");
+    bar->Append(MakeMenu({{StandardId::AppAbout, "&About Trelkan...", K::Normal}}), "&Help");
+    return bar;
+}
+
+std::vector<wxAcceleratorEntry> MainAccelerators()
+{
+    return {
+        {wxACCEL_CTRL, 'C', StandardId::EditCopy},
+        {wxACCEL_CTRL, WXK_INSERT, StandardId::EditCopy},
+        {wxACCEL_SHIFT, WXK_DELETE, StandardId::EditCut},
+        {wxACCEL_CTRL, 'X', StandardId::EditCut},
+        {wxACCEL_CTRL, 'V', StandardId::EditPaste},
+        {wxACCEL_SHIFT, WXK_INSERT, StandardId::EditPaste},
+        {wxACCEL_ALT, WXK_BACK, StandardId::EditUndo},
+        {wxACCEL_CTRL, 'Z', StandardId::EditUndo},
+        {wxACCEL_CTRL, 'N', StandardId::FileNew},
+        {wxACCEL_CTRL, 'O', StandardId::FileOpen},
+        {wxACCEL_CTRL, 'S', StandardId::FileSave},
+        {wxACCEL_NORMAL, WXK_F6, StandardId::NextPane},
+        {wxACCEL_SHIFT, WXK_F6, StandardId::PrevPane},
+        {wxACCEL_NORMAL, WXK_DELETE, ID_EDIT_DELETE},
+    };
+}
+
+const std::vector<ToolButton>& MainToolButtons()
+{
+    static const std::vector<ToolButton> buttons{
+        {StandardId::FileNew, new_xpm, false},
+        {StandardId::FileOpen, open_xpm, false},
+        {StandardId::FileSave, save_xpm, false},
+        {0, nullptr, false},
+        {StandardId::EditCut, cut_xpm, false},
+        {StandardId::EditCopy, copy_xpm, false},
+        {StandardId::EditPaste, paste_xpm, false},
+        {0, nullptr, false},
+        {ID_MODE_SELECT, select_xpm, true},
+        {ID_MODE_CREATE_WALL, wall_xpm, true},
+        {0, nullptr, false},
+        {ID_INSERT_SPECIAL_ITEM, item_xpm, false},
+        {0, nullptr, false},
+        {StandardId::AppAbout, about_xpm, false},
+    };
+    return buttons;
+}
+
+const char* const* AppIconXpm()
+{
+    return trelkan_xpm;
+}

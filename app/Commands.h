@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include <wx/accel.h>
+#include <wx/string.h>
+
+class wxMenuBar;
+
+// The tables that tie the editor's commands together: menu 128, accelerator table 128, the
+// tool bar 128 buttons and the prompt strings (status-bar text, then the tool tip after "\n").
+
+// The prompt of a command: its status-bar text and its tool tip; both empty when it has none.
+struct CommandPrompt {
+    wxString status;
+    wxString toolTip;
+};
+CommandPrompt PromptOf(int commandId);
+
+// Menu 128, with every item's text and status prompt.
+wxMenuBar* CreateMainMenuBar();
+
+// Accelerator table 128.
+std::vector<wxAcceleratorEntry> MainAccelerators();
+
+// One button of tool bar 128; a command id of 0 stands for a separator.
+struct ToolButton {
+    int commandId;
+    const char* const* xpm;
+    bool checkable;
+};
+const std::vector<ToolButton>& MainToolButtons();
+
+// Icon 128, the editor's icon (frame and About box).
+const char* const* AppIconXpm();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/StandardIds.h"
+
+// Resource ids, command ids and texts of the editor.
+
+constexpr int IDR_MAINFRAME = 128; // menu, accelerators, tool bar, icon, template strings
+constexpr int IDD_ABOUTBOX = 100;
+
+// Document template string: window title, document name, new-document name, filter name,
+// default extension, file-type id, file-type name.
+constexpr const char* IDR_MAINFRAME_STRINGS =
+    "Trelkan\n\nlevel map\nLevel Map Files (*.xml)\n.xml\nTrelkan.Document\nTrelkan.Document";
+constexpr const char* APP_TITLE = "Trelkan";
+
+// Commands of the editor.
+constexpr int ID_MODE_SELECT = 134;
+constexpr int ID_MODE_CREATE_WALL = 135;
+constexpr int ID_GRID_SIZE_1 = 140;
+constexpr int ID_GRID_SIZE_2 = 141;
+constexpr int ID_GRID_SIZE_5 = 142;
+constexpr int ID_GRID_SIZE_10 = 143;
+constexpr int ID_GRID_SNAP = 144;
+constexpr int ID_INSERT_SPECIAL_ITEM = 147;
+constexpr int ID_EDIT_DELETE = 152;
+constexpr int ID_TOGGLE_ANIMATION = 155;

@@ -1,0 +1,185 @@
+#include "document/CLevelMapDoc.h"
+
+#include <string>
+
+#include "document/MappingEditors.h"
+#include "framework/MessageBox.h"
+#include "level/GameSettingsNode.h"
+#include "level/LevelFile.h"
+#include "level/LevelFloor.h"
+#include "level/LevelGroupNode.h"
+#include "level/LevelObject.h"
+#include "level/LevelScene.h"
+#include "level/StartPositionNode.h"
+#include "level/TexturesNode.h"
+#include "level/Wall.h"
+#include "scenegraph/NodeType.h"
+
+namespace {
+
+LevelObject* AsLevelObject(CSGNode* node)
+{
+    return dynamic_cast<LevelObject*>(node);
+}
+
+std::string FileSystemPath(const wxString& path)
+{
+    return std::string(path.fn_str());
+}
+
+// The start position as the game settings carry it; saving copies the marker in.
+struct StartSettings {
+    float x, y, z, angle;
+
+    static StartSettings Of(const GameSettingsNode& settings)
+    {
+        return {settings.SnakeInitialPosX, settings.SnakeInitialPosY, settings.SnakeInitialPosZ,
+                settings.SnakeInitialOrientationAngle};
+    }
+    void StoreIn(GameSettingsNode& settings) const
+    {
+        settings.SnakeInitialPosX = x;
+        settings.SnakeInitialPosY = y;
+        settings.SnakeInitialPosZ = z;
+        settings.SnakeInitialOrientationAngle = angle;
+    }
+};
+
+} // namespace
+
+CLevelMapDoc::CLevelMapDoc() = default;
+
+CLevelMapDoc::~CLevelMapDoc() = default;
+
+bool CLevelMapDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    auto scene = std::make_unique<LevelScene>();
+    scene->m_pLevelGroup = new LevelGroupNode;
+    scene->Root().AppendChild(scene->m_pLevelGroup);
+    scene->m_pFloor = new LevelFloor;
+    scene->m_pLevelGroup->AppendChild(scene->m_pFloor);
+    m_textures.push_back({NO_TEXTURE_PATH, 1}); // the floor's reference to row 0
+    m_texturesToLoad.push_back(0);
+    scene->m_pTextures = new TexturesNode;
+    scene->Root().PrependChild(scene->m_pTextures);
+    scene->m_pGameSettings = new GameSettingsNode;
+    scene->Root().PrependChild(scene->m_pGameSettings);
+    m_pStartMarker = new StartPositionNode(0.0f, 0.0f, 0.0f, 0.0f);
+    scene->m_pLevelGroup->PrependChild(m_pStartMarker);
+    m_pScene = std::move(scene);
+    m_bTexturesDirty = true;
+    return true;
+}
+
+bool CLevelMapDoc::DeleteContents()
+{
+    m_pSelection = nullptr;
+    m_pStartMarker = nullptr;
+    if (m_pScene) {
+        CloseAllMappingEditors();
+        m_pScene->Reset();
+        m_pScene.reset();
+    }
+    // The sphere-map texture is not deleted here: the document has no OpenGL context of its
+    // own, and whichever context is current may not be the preview's. It stays with the
+    // preview, which reuses it for the next level and deletes it when it goes away.
+    ClearTable();
+    return CDocument::DeleteContents();
+}
+
+bool CLevelMapDoc::OnOpenDocument(const wxString& path)
+{
+    std::string error;
+    std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error);
+    if (!scene) {
+        ShowFileErrorBox(path, "could not be opened", wxString::FromUTF8(error));
+        return false;
+    }
+    // Only now, with the new level complete, does the current one go.
+    if (!CDocument::OnOpenDocument(path))
+        return false;
+    InstallScene(std::move(scene));
+    return true;
+}
+
+void CLevelMapDoc::InstallScene(std::unique_ptr<LevelScene> scene)
+{
+    m_textures.push_back({NO_TEXTURE_PATH, 0});
+    m_texturesToLoad.push_back(0);
+    for (const std::string& name : scene->m_pTextures->m_names) {
+        m_texturesToLoad.push_back(static_cast<int>(m_textures.size()));
+        m_textures.push_back({name, 0});
+    }
+    CountTextureReferences(scene->Root());
+    scene->m_pTextures->m_names.clear();
+
+    StartSettings start = StartSettings::Of(*scene->m_pGameSettings);
+    m_pStartMarker = new StartPositionNode(start.x, start.y, start.z, start.angle);
+    scene->m_pLevelGroup->PrependChild(m_pStartMarker);
+    m_pScene = std::move(scene);
+    m_bTexturesDirty = true;
+}
+
+bool CLevelMapDoc::OnSaveDocument(const wxString& path)
+{
+    if (!m_pScene)
+        return false;
+    GameSettingsNode& settings = *m_pScene->m_pGameSettings;
+    const StartSettings before = StartSettings::Of(settings);
+    StartSettings{m_pStartMarker->x, m_pStartMarker->y, m_pStartMarker->z, m_pStartMarker->angle}.StoreIn(settings);
+    // Rows 1..N in order, free rows as empty paths, so that later rows keep their numbers.
+    std::vector<std::string>& names = m_pScene->m_pTextures->m_names;
+    for (size_t row = 1; row < m_textures.size(); ++row)
+        names.push_back(m_textures[row].path);
+
+    std::string error;
+    bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error);
+    names.clear();
+    if (!written) {
+        before.StoreIn(settings);
+        ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CLevelMapDoc::OnFileSaveAs()
+{
+    wxString path = AskSavePath();
+    if (path.empty())
+        return;
+    // A copy elsewhere does not save the document's own file: the flag keeps saying so.
+    bool modified = IsModified();
+    OnSaveDocument(path);
+    SetModifiedFlag(modified);
+}
+
+void CLevelMapDoc::OnDelete()
+{
+    if (!m_pSelection || !m_pScene)
+        return;
+    int type = m_pSelection->GetType();
+    if (type == LEVEL_FLOOR_NODE || type == START_POSITION_NODE)
+        return;
+    std::optional<CSGGroup::Location> location = m_pScene->Root().FindChild(m_pSelection);
+    if (!location)
+        return;
+    if (type == WALL_NODE)
+        ReleaseTexture(static_cast<Wall*>(m_pSelection)->GetTextureID());
+    CloseMappingEditorsBelow(*m_pSelection);
+    location->parent->RemoveChild(location->position);
+    m_pSelection = nullptr;
+    UpdateAllViews(nullptr);
+}
+
+void CLevelMapDoc::SetSelection(CSGNode* node)
+{
+    if (LevelObject* previous = AsLevelObject(m_pSelection))
+        previous->selected = false;
+    m_pSelection = node;
+    if (LevelObject* current = AsLevelObject(node))
+        current->selected = true;
+}

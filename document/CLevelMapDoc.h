@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+
+#include "document/TextureTable.h"
+#include "framework/CDocument.h"
+
+class CSGNode;
+class LevelScene;
+class StartPositionNode;
+
+// The one document of the editor. It owns the level being edited (the scene), the texture
+// table with the preview's pending texture work, the start-position marker, the selection and
+// the preview's animation clock. Views and forms keep no level data: they read the document
+// and call UpdateAllViews after changing it.
+class CLevelMapDoc : public CDocument, public TextureTable {
+public:
+    CLevelMapDoc();
+    ~CLevelMapDoc() override;
+
+    // The default level: root -> [game settings, texture list, level group -> [marker, floor]]
+    // with texture row 0 queued for loading.
+    bool OnNewDocument() override;
+    // Releases the level and queues every texture row for deletion.
+    bool DeleteContents() override;
+    // Reads and builds the new level completely before the current one is replaced; on failure
+    // a message names the file and the reason, and the current level stays.
+    bool OnOpenDocument(const wxString& path) override;
+    // Writes the level safely (the old file survives any failure); on failure a message names
+    // the file and the reason, and neither the level nor the modified flag changes.
+    bool OnSaveDocument(const wxString& path) override;
+
+    // Command 152: deletes the selection, unless it is the floor or the start marker.
+    void OnDelete();
+    // Makes `node` (a level object, or null for none) the selection, moving the selected flag.
+    void SetSelection(CSGNode* node);
+
+    std::unique_ptr<LevelScene> m_pScene;
+    StartPositionNode* m_pStartMarker = nullptr; // a child of the level group
+    CSGNode* m_pSelection = nullptr;             // a node below the level group, or null
+    bool m_bAnimate = false;
+    float m_animTime = 0.0f; // seconds, handed to the preview's drawing
+    float m_lastTick = 0.0f; // clock reading of the previous idle pass
+
+protected:
+    // Saves a copy under another name; the document's path, title and modified flag stay.
+    void OnFileSaveAs() override;
+
+private:
+    // Takes a freshly read scene: texture rows from its texture list, reference counts, and
+    // the start marker from the game settings.
+    void InstallScene(std::unique_ptr<LevelScene> scene);
+};

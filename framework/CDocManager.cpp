@@ -1,0 +1,321 @@
+#include "framework/CDocManager.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+#include <wx/config.h>
+#include <wx/filehistory.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CView.h"
+#include "framework/FileDialog.h"
+#include "framework/MessageBox.h"
+#include "framework/StandardIds.h"
+
+namespace {
+
+const char* const RECENT_FILE_GROUP = "/Recent File List";
+const char* const RECENT_FILE_PLACEHOLDER = "Recent File";
+const char* const UNTITLED = "Untitled";
+
+// Works in the recent-file group of the settings while it lives.
+class RecentFileGroup {
+public:
+    explicit RecentFileGroup(wxConfigBase& settings) : m_settings(settings), m_oldPath(settings.GetPath())
+    {
+        m_settings.SetPath(RECENT_FILE_GROUP);
+    }
+    ~RecentFileGroup() { m_settings.SetPath(m_oldPath); }
+    RecentFileGroup(const RecentFileGroup&) = delete;
+    RecentFileGroup& operator=(const RecentFileGroup&) = delete;
+
+private:
+    wxConfigBase& m_settings;
+    wxString m_oldPath;
+};
+
+} // namespace
+
+bool CanReadFile(const wxString& path, wxString& reason)
+{
+    const wxCharBuffer name = path.fn_str();
+    std::FILE* file = std::fopen(name.data(), "rb");
+    if (!file) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    std::fclose(file);
+    struct stat info {};
+    if (stat(name.data(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        reason = std::strerror(EISDIR);
+        return false;
+    }
+    return true;
+}
+
+CDocManager::CDocManager(size_t maxRecentFiles)
+    : wxDocManager(0, false), m_maxRecentFiles(maxRecentFiles)
+{
+    // Initialize() after the members are set: it calls OnCreateFileHistory.
+    Initialize();
+    SetMaxDocsOpen(1);
+    Bind(wxEVT_MENU, &CDocManager::HandleFileNew, this, StandardId::FileNew);
+    Bind(wxEVT_MENU, &CDocManager::HandleFileOpen, this, StandardId::FileOpen);
+    Bind(wxEVT_MENU, &CDocManager::HandleRecentFile, this, StandardId::RecentFile1,
+         StandardId::RecentFile1 + static_cast<int>(maxRecentFiles) - 1);
+    for (int id : {StandardId::FileNew, StandardId::FileOpen, StandardId::FileSave, StandardId::FileSaveAs})
+        Bind(wxEVT_UPDATE_UI, &CDocManager::HandleUpdateAlwaysEnabled, this, id);
+    Bind(wxEVT_UPDATE_UI, &CDocManager::HandleUpdateRecentFile, this, StandardId::RecentFile1,
+         StandardId::RecentFile1 + static_cast<int>(maxRecentFiles) - 1);
+}
+
+CDocTemplate* CDocManager::GetTemplate() const
+{
+    const wxList& templates = const_cast<CDocManager*>(this)->GetTemplates();
+    return templates.empty() ? nullptr : dynamic_cast<CDocTemplate*>(templates.front());
+}
+
+CDocument* CDocManager::GetDocument() const
+{
+    const wxList& documents = const_cast<CDocManager*>(this)->GetDocuments();
+    return documents.empty() ? nullptr : dynamic_cast<CDocument*>(documents.front());
+}
+
+void CDocManager::OnFrameDestroyed(CFrameWnd* frame)
+{
+    if (m_frame == frame) {
+        m_frame = nullptr;
+        m_recentMenu = nullptr;
+    }
+}
+
+CDocument* CDocManager::OpenDocumentFile(const wxString& name)
+{
+    // The document and the recent-file list keep full paths, valid from any directory.
+    wxString path = name;
+    if (!path.empty()) {
+        wxFileName full(path);
+        full.MakeAbsolute();
+        path = full.GetFullPath();
+    }
+    CDocTemplate* docTemplate = GetTemplate();
+    if (!docTemplate)
+        return nullptr;
+    if (CDocument* document = GetDocument()) {
+        if (!document->SaveModified() || !RunDocumentStep(*document, path))
+            return nullptr;
+        InitialUpdate(*document);
+        return document;
+    }
+    CDocument* document = docTemplate->CreateOneDocument();
+    if (!document)
+        return nullptr;
+    m_frame = docTemplate->CreateFrame(*this, *document);
+    if (!m_frame || !RunDocumentStep(*document, path)) {
+        // The panes own their views: the frame goes first, so that the views leave the
+        // document before it is deleted.
+        delete m_frame;
+        m_frame = nullptr;
+        delete document;
+        return nullptr;
+    }
+    m_frame->Show();
+    InitialUpdate(*document);
+    return document;
+}
+
+bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
+{
+    if (path.empty()) {
+        const wxString& docName = GetTemplate()->GetStrings().docName;
+        document.SetTitle(docName.empty() ? wxString(UNTITLED) : docName);
+        if (!document.OnNewDocument())
+            return false;
+        UpdateFrameTitle();
+        return true;
+    }
+    wxString reason;
+    if (!CanReadFile(path, reason)) {
+        ShowFileErrorBox(path, "could not be opened", reason);
+        return false;
+    }
+    if (!document.OnOpenDocument(path))
+        return false;
+    document.SetModifiedFlag(false);
+    document.SetPathName(path);
+    return true;
+}
+
+void CDocManager::InitialUpdate(CDocument& document)
+{
+    for (CView* view : document.GetViewList())
+        view->OnInitialUpdate();
+}
+
+void CDocManager::DoFileOpen()
+{
+    const CDocTemplate* docTemplate = GetTemplate();
+    if (!docTemplate)
+        return;
+    FileDialogRequest request;
+    request.filter = docTemplate->GetFileFilter();
+    request.defaultExt = docTemplate->GetDefaultExtension();
+    if (std::optional<wxString> path = ShowFileDialog(request))
+        OpenDocumentFile(*path);
+}
+
+void CDocManager::SetActiveView(CView* view)
+{
+    wxView* previous = GetCurrentView();
+    if (previous == view)
+        return;
+    if (previous)
+        previous->Activate(false);
+    if (view)
+        view->Activate(true);
+}
+
+wxString CDocManager::GetAppTitle() const
+{
+    const CDocTemplate* docTemplate = GetTemplate();
+    return docTemplate ? docTemplate->GetStrings().windowTitle : wxString();
+}
+
+void CDocManager::UpdateFrameTitle()
+{
+    const CDocument* document = GetDocument();
+    if (m_frame && document)
+        m_frame->SetTitle(document->GetTitle() + " - " + GetAppTitle());
+}
+
+void CDocManager::AddFileToHistory(const wxString& file)
+{
+    wxDocManager::AddFileToHistory(file);
+    RefreshRecentFileMenu();
+    SaveRecentFiles();
+}
+
+void CDocManager::RemoveFileFromHistory(size_t i)
+{
+    wxDocManager::RemoveFileFromHistory(i);
+    RefreshRecentFileMenu();
+    SaveRecentFiles();
+}
+
+void CDocManager::SetRecentFileMenu(wxMenuBar* menuBar)
+{
+    m_recentMenu = nullptr;
+    wxMenuItem* item = menuBar ? menuBar->FindItem(StandardId::RecentFile1, &m_recentMenu) : nullptr;
+    if (!item)
+        return;
+    const wxMenuItemList& items = m_recentMenu->GetMenuItems();
+    m_recentPosition = static_cast<size_t>(items.IndexOf(item));
+    RefreshRecentFileMenu();
+}
+
+void CDocManager::RefreshRecentFileMenu()
+{
+    if (!m_recentMenu)
+        return;
+    for (size_t i = 0; i < m_maxRecentFiles; ++i) {
+        int id = StandardId::RecentFile1 + static_cast<int>(i);
+        if (m_recentMenu->FindChildItem(id))
+            m_recentMenu->Delete(id);
+    }
+    size_t count = GetHistoryFilesCount();
+    if (count == 0) {
+        m_recentMenu->Insert(m_recentPosition, StandardId::RecentFile1, RECENT_FILE_PLACEHOLDER);
+        m_recentMenu->Enable(StandardId::RecentFile1, false);
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        wxString path = GetHistoryFile(i);
+        path.Replace("&", "&&");
+        m_recentMenu->Insert(m_recentPosition + i, StandardId::RecentFile1 + static_cast<int>(i),
+                             wxString::Format("&%zu %s", i + 1, path));
+    }
+}
+
+void CDocManager::LoadRecentFiles(wxConfigBase* settings)
+{
+    m_settings = settings;
+    if (!m_settings)
+        return;
+    {
+        RecentFileGroup group(*m_settings);
+        FileHistoryLoad(*m_settings);
+    }
+    RefreshRecentFileMenu();
+}
+
+void CDocManager::SaveRecentFiles()
+{
+    if (!m_settings)
+        return;
+    {
+        RecentFileGroup group(*m_settings);
+        FileHistorySave(*m_settings);
+    }
+    m_settings->Flush();
+}
+
+wxDocument* CDocManager::CreateDocument(const wxString& path, long flags)
+{
+    return OpenDocumentFile((flags & wxDOC_NEW) ? wxString() : path);
+}
+
+wxFileHistory* CDocManager::OnCreateFileHistory()
+{
+    return new wxFileHistory(m_maxRecentFiles, StandardId::RecentFile1);
+}
+
+bool CDocManager::TryBefore(wxEvent& event)
+{
+    wxView* view = GetAnyUsableView();
+    if (view && view->ProcessEventLocally(event))
+        return true;
+    CDocument* document = GetDocument();
+    return document && document->ProcessEventLocally(event);
+}
+
+void CDocManager::HandleFileNew(wxCommandEvent&)
+{
+    OpenDocumentFile(wxString());
+}
+
+void CDocManager::HandleFileOpen(wxCommandEvent&)
+{
+    DoFileOpen();
+}
+
+void CDocManager::HandleRecentFile(wxCommandEvent& event)
+{
+    size_t index = static_cast<size_t>(event.GetId() - StandardId::RecentFile1);
+    if (index >= GetHistoryFilesCount())
+        return;
+    wxString path = GetHistoryFile(index);
+    wxString reason;
+    if (!CanReadFile(path, reason)) {
+        // A file that is gone leaves the list; the document stays as it is.
+        ShowFileErrorBox(path, "could not be opened", reason);
+        RemoveFileFromHistory(index);
+        return;
+    }
+    OpenDocumentFile(path);
+}
+
+void CDocManager::HandleUpdateAlwaysEnabled(wxUpdateUIEvent& event)
+{
+    event.Enable(GetTemplate() != nullptr);
+}
+
+void CDocManager::HandleUpdateRecentFile(wxUpdateUIEvent& event)
+{
+    event.Enable(static_cast<size_t>(event.GetId() - StandardId::RecentFile1) < GetHistoryFilesCount());
+}

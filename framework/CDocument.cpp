@@ -1,0 +1,114 @@
+#include "framework/CDocument.h"
+
+#include <wx/filename.h>
+
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CView.h"
+#include "framework/FileDialog.h"
+#include "framework/MessageBox.h"
+#include "framework/StandardIds.h"
+
+CDocument::CDocument()
+{
+    Bind(wxEVT_MENU, &CDocument::OnFileSaveCommand, this, StandardId::FileSave);
+    Bind(wxEVT_MENU, &CDocument::OnFileSaveAsCommand, this, StandardId::FileSaveAs);
+}
+
+void CDocument::SetPathName(const wxString& path)
+{
+    SetFilename(path, false);
+    SetTitle(wxFileName(path).GetFullName());
+    SetDocumentSaved(true);
+    if (CDocManager* manager = GetDocManager()) {
+        manager->AddFileToHistory(path);
+        manager->UpdateFrameTitle();
+    }
+}
+
+std::vector<CView*> CDocument::GetViewList() const
+{
+    std::vector<CView*> views;
+    for (wxObject* object : GetViews())
+        if (auto* view = dynamic_cast<CView*>(object))
+            views.push_back(view);
+    return views;
+}
+
+CDocManager* CDocument::GetDocManager() const
+{
+    return dynamic_cast<CDocManager*>(GetDocumentManager());
+}
+
+CDocTemplate* CDocument::GetTemplate() const
+{
+    return dynamic_cast<CDocTemplate*>(GetDocumentTemplate());
+}
+
+bool CDocument::OnNewDocument()
+{
+    DeleteContents();
+    SetFilename(wxString(), false);
+    SetDocumentSaved(false);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const wxString&)
+{
+    DeleteContents();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const wxString&)
+{
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    wxString name = GetPathName().empty() ? GetTitle() : GetPathName();
+    int answer = ShowMessageBox("Save changes to " + name + "?", wxString(),
+                                wxYES_NO | wxCANCEL | wxICON_EXCLAMATION);
+    if (answer == wxCANCEL)
+        return false;
+    return answer != wxYES || DoFileSave();
+}
+
+bool CDocument::DoFileSave()
+{
+    return DoSave(GetPathName(), true);
+}
+
+bool CDocument::DoSave(const wxString& path, bool replace)
+{
+    wxString target = path.empty() ? AskSavePath() : path;
+    if (target.empty() || !OnSaveDocument(target))
+        return false;
+    if (replace)
+        SetPathName(target);
+    return true;
+}
+
+wxString CDocument::AskSavePath() const
+{
+    FileDialogRequest request;
+    request.save = true;
+    if (const CDocTemplate* docTemplate = GetTemplate()) {
+        request.filter = docTemplate->GetFileFilter();
+        request.defaultExt = docTemplate->GetDefaultExtension();
+    }
+    if (CDocManager* manager = GetDocManager())
+        request.parent = manager->GetFrame();
+    return ShowFileDialog(request).value_or(wxString());
+}
+
+void CDocument::OnFileSaveAs()
+{
+    DoSave(wxString(), true);
+}

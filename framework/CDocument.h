@@ -1,0 +1,66 @@
+#pragma once
+
+#include <vector>
+
+#include <wx/docview.h>
+
+class CView;
+class CDocManager;
+class CDocTemplate;
+
+// The one document of a single-document program. The document manager reuses it for New and
+// Open: it calls SaveModified, then OnNewDocument or OnOpenDocument. Derived documents override
+// the steps and call the base version where the base step belongs to their sequence.
+class CDocument : public wxDocument {
+public:
+    CDocument();
+
+    void SetModifiedFlag(bool modified = true) { Modify(modified); }
+    // The file the document was opened from or last saved to; empty for a new document.
+    wxString GetPathName() const { return GetFilename(); }
+    // Takes `path` as the document's file: title = its file name, the frame's title follows,
+    // and the path goes to the top of the recent-file list.
+    void SetPathName(const wxString& path);
+    // The views of the document, in the order they were attached.
+    std::vector<CView*> GetViewList() const;
+    CDocManager* GetDocManager() const;
+    CDocTemplate* GetTemplate() const;
+
+    // --- steps the document manager calls ---
+    // Clears the document: DeleteContents, no path, not modified.
+    bool OnNewDocument() override;
+    // The framework's part of opening (the file is known to be readable): DeleteContents.
+    bool OnOpenDocument(const wxString& path) override;
+    // Writes the document to `path`; the base writes nothing and clears the modified flag.
+    bool OnSaveDocument(const wxString& path) override;
+    bool DeleteContents() override { return true; }
+
+    // Asks whether to save a modified document: Yes saves, No goes on, Cancel (or a failed
+    // save) returns false so that the caller keeps the document as it is.
+    bool SaveModified();
+    // File > Save: always writes, to the document's path or to one the user picks.
+    bool DoFileSave();
+    // Saves to `path`, asking for a path when it is empty. With `replace` the path becomes the
+    // document's own (Save, Save As); without, the document's path and title stay.
+    bool DoSave(const wxString& path, bool replace = true);
+    // Shows the file-save dialog of the document's type (no proposed name, overwrite prompt);
+    // empty when cancelled.
+    wxString AskSavePath() const;
+
+protected:
+    // File > Save As; the base version saves under a new name and takes it as the document's.
+    virtual void OnFileSaveAs();
+
+    // The toolkit's own entry points, routed into the steps above.
+    bool OnSaveModified() override { return SaveModified(); }
+    bool Save() override { return DoFileSave(); }
+    bool SaveAs() override { return DoSave(wxString(), true); }
+    bool Close() override { return OnCloseDocument(); } // the frame has asked already
+    bool OnCreate(const wxString&, long) override { return true; } // the frame makes the views
+    void OnChangedViewList() override {} // the manager owns the document, not its views
+    wxCommandProcessor* OnCreateCommandProcessor() override { return nullptr; } // no undo
+
+private:
+    void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
+    void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+#include <wx/frame.h>
+
+class CDocManager;
+
+// The main frame of a single-document program. Menu and tool-bar commands (and their update
+// handlers) go to the document manager, which passes them to the active view and the
+// document, before the frame's own handlers and then the application see them. Closing the
+// frame asks to save a modified document first.
+class CFrameWnd : public wxFrame {
+public:
+    // A lock key shown in the status bar: `text` while the key is on, blank while it is off.
+    struct Indicator {
+        wxKeyCode key;
+        wxString text;
+    };
+
+    CFrameWnd() = default;
+    ~CFrameWnd() override;
+
+    bool Create(CDocManager* manager, const wxString& title, const wxSize& size = wxDefaultSize);
+    CDocManager* GetDocManager() const { return m_manager; }
+
+    // A status bar with the message pane (taking the free width) and one pane per indicator.
+    wxStatusBar* CreateStatusBarWithIndicators(const std::vector<Indicator>& indicators);
+    // The idle text of the message pane.
+    static const char* IdleMessage() { return "Ready"; }
+
+protected:
+    bool TryBefore(wxEvent& event) override;
+    // Next / previous pane (F6 / Shift+F6); the base frame has no panes.
+    virtual void ActivateNextPane(bool) {}
+
+private:
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnExit(wxCommandEvent&) { Close(); }
+    void OnToggleBar(wxCommandEvent& event);
+    void OnUpdateToggleBar(wxUpdateUIEvent& event);
+    void OnNextPane(wxCommandEvent&) { ActivateNextPane(false); }
+    void OnPrevPane(wxCommandEvent&) { ActivateNextPane(true); }
+    void OnIdle(wxIdleEvent& event);
+    wxWindow* BarOf(int commandId) const;
+
+    CDocManager* m_manager = nullptr;
+    std::vector<Indicator> m_indicators;
+    std::vector<bool> m_indicatorShown;
+};

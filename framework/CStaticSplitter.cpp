@@ -1,0 +1,166 @@
+#include "framework/CStaticSplitter.h"
+
+#include <algorithm>
+
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+
+bool CStaticSplitter::Create(wxWindow* parent, int rows, int columns, wxWindowID id)
+{
+    if (rows < 1 || columns < 1 || !wxWindow::Create(parent, id, wxDefaultPosition, wxDefaultSize,
+                                                     wxFULL_REPAINT_ON_RESIZE | wxCLIP_CHILDREN))
+        return false;
+    m_rows.assign(static_cast<size_t>(rows), Track{});
+    m_columns.assign(static_cast<size_t>(columns), Track{});
+    m_panes.assign(static_cast<size_t>(rows * columns), nullptr);
+    Bind(wxEVT_SIZE, &CStaticSplitter::OnSize, this);
+    Bind(wxEVT_PAINT, &CStaticSplitter::OnPaint, this);
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_MOTION, wxEVT_LEAVE_WINDOW})
+        Bind(type, &CStaticSplitter::OnMouse, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStaticSplitter::OnCaptureLost, this);
+    return true;
+}
+
+void CStaticSplitter::SetPane(int row, int column, wxWindow* pane)
+{
+    m_panes.at(static_cast<size_t>(row * GetColumnCount() + column)) = pane;
+}
+
+wxWindow* CStaticSplitter::GetPane(int row, int column) const
+{
+    return m_panes.at(static_cast<size_t>(row * GetColumnCount() + column));
+}
+
+void CStaticSplitter::SetRowInfo(int row, int ideal, int minimum)
+{
+    Track& track = m_rows.at(static_cast<size_t>(row));
+    track.ideal = ideal;
+    track.minimum = minimum;
+}
+
+void CStaticSplitter::SetColumnInfo(int column, int ideal, int minimum)
+{
+    Track& track = m_columns.at(static_cast<size_t>(column));
+    track.ideal = ideal;
+    track.minimum = minimum;
+}
+
+void CStaticSplitter::LayoutTracks(std::vector<Track>& tracks, int available)
+{
+    int left = available - BAR_SIZE * static_cast<int>(tracks.size() - 1);
+    for (size_t i = 0; i + 1 < tracks.size(); ++i) {
+        Track& track = tracks[i];
+        track.current = std::clamp(std::max(track.ideal, track.minimum), 0, std::max(left, 0));
+        left -= track.current;
+    }
+    tracks.back().current = std::max(left, 0);
+}
+
+void CStaticSplitter::RecalcLayout()
+{
+    wxSize size = GetClientSize();
+    LayoutTracks(m_rows, size.y);
+    LayoutTracks(m_columns, size.x);
+    int y = 0;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        int x = 0;
+        for (int column = 0; column < GetColumnCount(); ++column) {
+            const Track& width = m_columns[static_cast<size_t>(column)];
+            if (wxWindow* pane = GetPane(row, column))
+                pane->SetSize(x, y, width.current, m_rows[static_cast<size_t>(row)].current);
+            x += width.current + BAR_SIZE;
+        }
+        y += m_rows[static_cast<size_t>(row)].current + BAR_SIZE;
+    }
+    Refresh();
+}
+
+int CStaticSplitter::BarAt(const std::vector<Track>& tracks, int position)
+{
+    int edge = 0;
+    for (size_t i = 0; i + 1 < tracks.size(); ++i) {
+        edge += tracks[i].current;
+        if (position >= edge && position < edge + BAR_SIZE)
+            return static_cast<int>(i);
+        edge += BAR_SIZE;
+    }
+    return -1;
+}
+
+void CStaticSplitter::DragBar(std::vector<Track>& tracks, int bar, int position)
+{
+    if (bar < 0)
+        return;
+    int start = 0;
+    for (int i = 0; i < bar; ++i)
+        start += tracks[static_cast<size_t>(i)].current + BAR_SIZE;
+    tracks[static_cast<size_t>(bar)].ideal = std::max(position - start, 0);
+}
+
+int CStaticSplitter::PaneIndexOf(const wxWindow* window) const
+{
+    for (; window; window = window->GetParent()) {
+        auto found = std::find(m_panes.begin(), m_panes.end(), window);
+        if (found != m_panes.end())
+            return static_cast<int>(found - m_panes.begin());
+    }
+    return -1;
+}
+
+void CStaticSplitter::ActivateNextPane(bool previous)
+{
+    int count = static_cast<int>(m_panes.size());
+    int current = PaneIndexOf(wxWindow::FindFocus());
+    for (int step = 1; step <= count; ++step) {
+        int index = current < 0 ? (previous ? count - step : step - 1)
+                                : (current + (previous ? count - step : step)) % count;
+        if (wxWindow* pane = m_panes[static_cast<size_t>(index)]) {
+            pane->SetFocus();
+            return;
+        }
+    }
+}
+
+void CStaticSplitter::OnSize(wxSizeEvent&)
+{
+    RecalcLayout();
+}
+
+void CStaticSplitter::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+    dc.Clear();
+}
+
+void CStaticSplitter::OnMouse(wxMouseEvent& event)
+{
+    int x = event.GetX();
+    int y = event.GetY();
+    if (event.LeftDown()) {
+        m_dragRow = BarAt(m_rows, y);
+        m_dragColumn = BarAt(m_columns, x);
+        if ((m_dragRow >= 0 || m_dragColumn >= 0) && !HasCapture())
+            CaptureMouse();
+    } else if (event.LeftUp()) {
+        m_dragRow = m_dragColumn = -1;
+        if (HasCapture())
+            ReleaseMouse();
+    } else if (event.Dragging() && HasCapture()) {
+        DragBar(m_rows, m_dragRow, y);
+        DragBar(m_columns, m_dragColumn, x);
+        RecalcLayout();
+    }
+    bool overRow = BarAt(m_rows, y) >= 0 || m_dragRow >= 0;
+    bool overColumn = BarAt(m_columns, x) >= 0 || m_dragColumn >= 0;
+    SetCursor(overRow && overColumn ? wxCursor(wxCURSOR_SIZING)
+              : overRow             ? wxCursor(wxCURSOR_SIZENS)
+              : overColumn          ? wxCursor(wxCURSOR_SIZEWE)
+                                    : wxNullCursor);
+    event.Skip();
+}
+
+void CStaticSplitter::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_dragRow = m_dragColumn = -1;
+}

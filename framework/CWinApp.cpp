@@ -1,0 +1,87 @@
+#include "framework/CWinApp.h"
+
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include "framework/CDocManager.h"
+
+wxString SettingsFilePath(const wxString& key, const wxString& appName)
+{
+    wxString base;
+    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty())
+        base = wxGetHomeDir() + "/.config";
+    wxFileName path(base, appName + ".conf");
+    path.AppendDir(key);
+    return path.GetFullPath();
+}
+
+CWinApp::CWinApp() : m_idleTimer(this, wxWindow::NewControlId())
+{
+    Bind(wxEVT_IDLE, &CWinApp::HandleIdle, this);
+    Bind(wxEVT_TIMER, &CWinApp::HandleIdleTimer, this, m_idleTimer.GetId());
+}
+
+CWinApp::~CWinApp() = default;
+
+CDocManager* CWinApp::GetDocManager()
+{
+    if (!m_docManager)
+        m_docManager = std::make_unique<CDocManager>(m_maxRecentFiles);
+    return m_docManager.get();
+}
+
+void CWinApp::SetRegistryKey(const wxString& key)
+{
+    m_registryKey = key;
+    SetVendorName(key);
+}
+
+void CWinApp::LoadStdProfileSettings(unsigned maxRecentFiles)
+{
+    m_maxRecentFiles = maxRecentFiles;
+    wxString path = SettingsFilePath(m_registryKey, GetAppName());
+    wxFileName::Mkdir(wxFileName(path).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    m_settings = std::make_unique<wxFileConfig>(GetAppName(), m_registryKey, path, wxString(),
+                                                wxCONFIG_USE_LOCAL_FILE);
+    GetDocManager()->LoadRecentFiles(m_settings.get());
+}
+
+bool CWinApp::ProcessShellCommand(const wxString& fileName)
+{
+    return GetDocManager()->OpenDocumentFile(fileName) != nullptr;
+}
+
+bool CWinApp::OnIdle(long)
+{
+    return false;
+}
+
+int CWinApp::OnExit()
+{
+    m_idleTimer.Stop();
+    m_docManager.reset();
+    if (m_settings)
+        m_settings->Flush();
+    m_settings.reset();
+    return wxApp::OnExit();
+}
+
+void CWinApp::HandleIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    if (!OnIdle(m_idleCount++)) {
+        m_idleCount = 0;
+        return;
+    }
+    // Instead of asking the toolkit for another idle call at once (which would keep one
+    // processor core busy), wake the event loop again after a short interval.
+    if (!m_idleTimer.IsRunning())
+        m_idleTimer.StartOnce(IDLE_INTERVAL_MS);
+}
+
+void CWinApp::HandleIdleTimer(wxTimerEvent&)
+{
+    wxWakeUpIdle();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+
+#include <wx/app.h>
+#include <wx/timer.h>
+
+class CDocManager;
+class wxConfigBase;
+
+// The application object of a single-document program: settings with the recent-file list, the
+// document manager with its one template, start-up New or Open, and the idle hook.
+class CWinApp : public wxApp {
+public:
+    // While the idle hook asks for more, it is called again at least this often.
+    static constexpr int IDLE_INTERVAL_MS = 16;
+
+    CWinApp();
+    ~CWinApp() override;
+
+    CDocManager* GetDocManager();
+    wxConfigBase* GetSettings() const { return m_settings.get(); }
+
+protected:
+    // The settings live in "<user config dir>/<key>/<application name>.conf".
+    void SetRegistryKey(const wxString& key);
+    // Opens the settings and loads a recent-file list of `maxRecentFiles` entries.
+    void LoadStdProfileSettings(unsigned maxRecentFiles = 4);
+    // New when `fileName` is empty, otherwise Open of that file. False when it failed.
+    bool ProcessShellCommand(const wxString& fileName);
+
+    // Called when the event queue has emptied; `count` numbers the calls since the hook last
+    // returned false. True asks for more idle calls: the next one then comes within
+    // IDLE_INTERVAL_MS even when no event arrives, so a busy idle hook never spins the
+    // processor.
+    virtual bool OnIdle(long count);
+
+    int OnExit() override;
+
+private:
+    void HandleIdle(wxIdleEvent& event);
+    void HandleIdleTimer(wxTimerEvent&);
+
+    wxString m_registryKey;
+    unsigned m_maxRecentFiles = 4;
+    std::unique_ptr<wxConfigBase> m_settings;
+    std::unique_ptr<CDocManager> m_docManager;
+    wxTimer m_idleTimer;
+    long m_idleCount = 0;
+};
+
+// The settings file of `appName` under `key`: $XDG_CONFIG_HOME (or ~/.config)/key/appName.conf.
+wxString SettingsFilePath(const wxString& key, const wxString& appName);

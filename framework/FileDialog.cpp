@@ -1,0 +1,76 @@
+#include "framework/FileDialog.h"
+
+#include "framework/MessageBox.h"
+
+#include <utility>
+
+#include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+
+namespace {
+
+FileDialogHook& CurrentHook()
+{
+    static FileDialogHook hook;
+    return hook;
+}
+
+// Puts the current directory back when the dialog is gone, whatever the toolkit did with it.
+class CurrentDirectoryGuard {
+public:
+    CurrentDirectoryGuard() : m_dir(wxGetCwd()) {}
+    ~CurrentDirectoryGuard()
+    {
+        if (wxGetCwd() != m_dir)
+            wxSetWorkingDirectory(m_dir);
+    }
+    CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
+    CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
+
+private:
+    wxString m_dir;
+};
+
+wxString WithDefaultExtension(const wxString& path, const wxString& ext)
+{
+    wxFileName name(path);
+    if (!ext.empty() && !name.HasExt())
+        name.SetExt(ext);
+    return name.GetFullPath();
+}
+
+std::optional<wxString> RunDialog(const FileDialogRequest& request)
+{
+    // wxFD_CHANGE_DIR is never set: the current directory must stay where it is.
+    long style = request.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxString message = request.message.empty() ? wxString(wxFileSelectorPromptStr) : request.message;
+    wxFileDialog dialog(request.parent, message, wxEmptyString, request.defaultName, request.filter,
+                        style);
+    if (dialog.ShowModal() != wxID_OK)
+        return std::nullopt;
+    return dialog.GetPath();
+}
+
+} // namespace
+
+std::optional<wxString> ShowFileDialog(const FileDialogRequest& request)
+{
+    CurrentDirectoryGuard keepDirectory;
+    std::optional<wxString> chosen = CurrentHook() ? CurrentHook()(request) : RunDialog(request);
+    if (!chosen || !request.save)
+        return chosen;
+    wxString path = WithDefaultExtension(*chosen, request.defaultExt);
+    // The dialog's own overwrite prompt saw the name without the added extension.
+    if (path != *chosen && wxFileExists(path)) {
+        wxString question = path + " already exists.\nDo you want to replace it?";
+        if (ShowMessageBox(question, wxString(), wxYES_NO | wxICON_EXCLAMATION) != wxYES)
+            return std::nullopt;
+    }
+    return path;
+}
+
+FileDialogHook SetFileDialogHook(FileDialogHook hook)
+{
+    return std::exchange(CurrentHook(), std::move(hook));
+}

@@ -1,0 +1,207 @@
+// The main frame: panes, layout, menus, tool bar, status bar and mode commands.
+#include <wx/statusbr.h>
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFormView.h"
+#include "app/CSelectionFormView.h"
+#include "framework/CStaticSplitter.h"
+#include "tests/app/MainFrameFixture.h"
+#include "views/C3DGLView.h"
+
+namespace {
+
+TEST_F(MainFrameTest, FourPanesAreViewsOfTheOneDocumentInOrder)
+{
+    EXPECT_TRUE(frame->m_splitterReady);
+    CStaticSplitter& splitter = *frame->m_wndSplitter;
+    EXPECT_EQ(splitter.GetPane(0, 0), frame->m_pEditView->GetWindow());
+    EXPECT_EQ(splitter.GetPane(0, 1), frame->m_p3DView->GetWindow());
+    EXPECT_EQ(splitter.GetPane(1, 0), frame->m_pMainFormView->GetWindow());
+    EXPECT_EQ(splitter.GetPane(1, 1), frame->m_pSelectionFormView->GetWindow());
+    std::vector<CView*> expected{frame->m_pEditView, frame->m_p3DView, frame->m_pMainFormView,
+                                 frame->m_pSelectionFormView};
+    EXPECT_EQ(document->GetViewList(), expected);
+    EXPECT_EQ(frame->GetTitle(), "Untitled - Trelkan");
+    EXPECT_EQ(frame->m_pEditView->m_mode, CEditGLView::MODE_SELECT);
+}
+
+TEST_F(MainFrameTest, PanesKeepTheThreeToTwoLayoutOnEveryResize)
+{
+    frame->SetClientSize(1000, 600);
+    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(1000, 600); }));
+    PumpFor(50);
+    const CStaticSplitter& splitter = *frame->m_wndSplitter;
+    EXPECT_EQ(splitter.GetColumnInfo(0).ideal, 600);
+    EXPECT_EQ(splitter.GetColumnInfo(1).ideal, 400);
+    EXPECT_EQ(splitter.GetRowInfo(0).ideal, 360);
+    EXPECT_EQ(splitter.GetRowInfo(1).ideal, 240);
+    EXPECT_EQ(splitter.GetRowInfo(1).minimum, 10);
+    EXPECT_EQ(frame->m_pEditView->GetWindow()->GetSize(), wxSize(600, 360));
+
+    // A bar dragged by the user goes back to its place at the next resize.
+    frame->m_wndSplitter->SetColumnInfo(0, 100, 10);
+    frame->m_wndSplitter->RecalcLayout();
+    frame->SetClientSize(800, 500);
+    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(800, 500); }));
+    PumpFor(50);
+    EXPECT_EQ(splitter.GetColumnInfo(0).ideal, 480);
+    EXPECT_EQ(frame->m_pEditView->GetWindow()->GetSize(), wxSize(480, 300));
+}
+
+TEST(PaneLayoutTest, TruncatesToWholePixels)
+{
+    PaneLayout layout = ComputePaneLayout(1001, 7);
+    EXPECT_EQ(layout.columnWidth[0], 600);
+    EXPECT_EQ(layout.columnWidth[1], 400);
+    EXPECT_EQ(layout.rowHeight[0], 4);
+    EXPECT_EQ(layout.rowHeight[1], 2);
+}
+
+TEST_F(MainFrameTest, SelectAndCreateWallActAsARadioPairAndSpecialItemGreysOut)
+{
+    UpdateCommandStates();
+    EXPECT_FALSE(MenuEnabled(ID_MODE_SELECT));
+    EXPECT_TRUE(MenuChecked(ID_MODE_SELECT));
+    EXPECT_TRUE(MenuEnabled(ID_MODE_CREATE_WALL));
+    EXPECT_FALSE(MenuChecked(ID_MODE_CREATE_WALL));
+    EXPECT_TRUE(ToolEnabled(ID_INSERT_SPECIAL_ITEM));
+
+    EXPECT_TRUE(Command(ID_MODE_CREATE_WALL));
+    UpdateCommandStates();
+    EXPECT_EQ(frame->m_pEditView->m_mode, CEditGLView::MODE_CREATE_WALL);
+    EXPECT_TRUE(MenuEnabled(ID_MODE_SELECT));
+    EXPECT_FALSE(MenuChecked(ID_MODE_SELECT));
+    EXPECT_FALSE(ToolChecked(ID_MODE_SELECT));
+    EXPECT_FALSE(MenuEnabled(ID_MODE_CREATE_WALL));
+    EXPECT_TRUE(MenuChecked(ID_MODE_CREATE_WALL));
+    EXPECT_TRUE(ToolChecked(ID_MODE_CREATE_WALL));
+
+    EXPECT_TRUE(Command(ID_INSERT_SPECIAL_ITEM));
+    UpdateCommandStates();
+    EXPECT_EQ(frame->m_pEditView->m_mode, CEditGLView::MODE_INSERT_ITEM);
+    EXPECT_FALSE(MenuEnabled(ID_INSERT_SPECIAL_ITEM));
+    EXPECT_FALSE(ToolEnabled(ID_INSERT_SPECIAL_ITEM));
+    EXPECT_FALSE(MenuChecked(ID_MODE_SELECT) || MenuChecked(ID_MODE_CREATE_WALL));
+
+    // Placing the item puts the edit view back into select mode.
+    frame->m_pEditView->m_mode = CEditGLView::MODE_SELECT;
+    UpdateCommandStates();
+    EXPECT_TRUE(ToolEnabled(ID_INSERT_SPECIAL_ITEM));
+    EXPECT_TRUE(ToolChecked(ID_MODE_SELECT));
+}
+
+TEST_F(MainFrameTest, UndoAndClipboardCommandsStayDisabled)
+{
+    UpdateCommandStates();
+    for (int id : {StandardId::EditUndo, StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+        EXPECT_FALSE(MenuEnabled(id)) << id;
+    for (int id : {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+        EXPECT_FALSE(ToolEnabled(id)) << id;
+    EXPECT_TRUE(MenuEnabled(StandardId::FileSave));
+    EXPECT_TRUE(MenuChecked(StandardId::ViewToolBar));
+    EXPECT_TRUE(MenuChecked(StandardId::ViewStatusBar));
+}
+
+TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
+{
+    wxMenuBar& bar = *frame->GetMenuBar();
+    std::vector<wxString> titles;
+    for (size_t i = 0; i < bar.GetMenuCount(); ++i)
+        titles.push_back(bar.GetMenuLabel(i));
+    EXPECT_EQ(titles, (std::vector<wxString>{"&File", "&Edit", "&View", "Insert", "Grid", "Options", "&Help"}));
+
+    auto labels = [](const wxMenu& menu) {
+        std::vector<wxString> texts;
+        for (const wxMenuItem* item : menu.GetMenuItems())
+            texts.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
+        return texts;
+    };
+    EXPECT_EQ(labels(*bar.GetMenu(0)), (std::vector<wxString>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                                                              "Save &As...", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(labels(*bar.GetMenu(1)), (std::vector<wxString>{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                                              "&Paste\tCtrl+V", "&Delete\tDel"}));
+    EXPECT_EQ(labels(*bar.GetMenu(4)), (std::vector<wxString>{"Size", "Snap to grid"}));
+    EXPECT_EQ(labels(*bar.GetMenu(4)->FindItemByPosition(0)->GetSubMenu()),
+              (std::vector<wxString>{"1 unit", "2 units", "5 units", "10 units"}));
+    EXPECT_EQ(labels(*bar.GetMenu(5)), (std::vector<wxString>{"Select", "Create Wall"}));
+    EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
+    EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
+    EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
+    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 14u);
+}
+
+TEST_F(MainFrameTest, StatusBarHasTheMessagePaneAndThreeLockIndicators)
+{
+    wxStatusBar& bar = *frame->GetStatusBar();
+    ASSERT_EQ(bar.GetFieldsCount(), 4);
+    EXPECT_EQ(bar.GetStatusText(0), "Ready");
+}
+
+TEST_F(MainFrameTest, KeyboardShortcutsReachTheCommands)
+{
+    document->SetModifiedFlag();
+    MessageBoxRecorder boxes;
+    boxes.answers = {wxCANCEL};
+    frame->m_pEditView->GetWindow()->SetFocus();
+    PressKey('N', wxMOD_CONTROL);
+    EXPECT_TRUE(PumpUntil([&] { return !boxes.shown.empty(); }, 2000));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Save changes to Untitled?");
+}
+
+TEST_F(MainFrameTest, OpenLeavesTheCurrentDirectoryAndCancelLeavesEverything)
+{
+    TempFolder elsewhere;
+    std::string path = elsewhere.File("other.xml");
+    ASSERT_TRUE(document->OnSaveDocument(path));
+    ASSERT_TRUE(manager->OpenDocumentFile(wxString()) != nullptr);
+    const wxString start = wxGetCwd();
+    const LevelScene* scene = document->m_pScene.get();
+    FileDialogAnswerer dialogs;
+
+    dialogs.answers = {std::nullopt};
+    EXPECT_TRUE(Command(StandardId::FileOpen));
+    EXPECT_EQ(document->m_pScene.get(), scene);
+
+    dialogs.answers = {wxString(path)};
+    EXPECT_TRUE(Command(StandardId::FileOpen));
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_FALSE(dialogs.requests[1].save);
+    EXPECT_EQ(dialogs.requests[1].filter, "Level Map Files (*.xml)|*.xml");
+    EXPECT_EQ(document->GetPathName(), path);
+    EXPECT_EQ(frame->GetTitle(), "other.xml - Trelkan");
+    EXPECT_EQ(wxGetCwd(), start);
+}
+
+TEST_F(MainFrameTest, SaveAsAsksWithTheLevelFilterAndKeepsTheTitle)
+{
+    TempFolder elsewhere;
+    FileDialogAnswerer dialogs;
+    dialogs.answers = {wxString(elsewhere.File("copy"))};
+    document->SetModifiedFlag();
+
+    EXPECT_TRUE(Command(StandardId::FileSaveAs));
+
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_EQ(dialogs.requests[0].defaultExt, "xml");
+    EXPECT_TRUE(dialogs.requests[0].defaultName.empty());
+    EXPECT_FALSE(ReadWholeFile(elsewhere.File("copy.xml")).empty());
+    EXPECT_EQ(frame->GetTitle(), "Untitled - Trelkan");
+    EXPECT_TRUE(document->GetPathName().empty());
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(manager->GetHistoryFilesCount(), 0u);
+}
+
+TEST(AboutBoxTest, ShowsTheProgramNameAndVersion)
+{
+    CAboutDlg about(nullptr);
+    EXPECT_EQ(about.GetTitle(), "About Trelkan");
+    bool found = false;
+    for (wxWindow* child : about.GetChildren())
+        found = found || child->GetLabel() == "Trelkan Version 1.0";
+    EXPECT_TRUE(found);
+    EXPECT_NE(about.FindWindow(wxID_OK), nullptr);
+}
+
+} // namespace

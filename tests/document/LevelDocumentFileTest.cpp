@@ -1,0 +1,138 @@
+// Open, Save and Save As of the level document: complete levels or none, safe saves.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <wx/event.h>
+
+#include "framework/StandardIds.h"
+#include "tests/document/LevelDocumentFixture.h"
+
+namespace {
+
+TEST_F(LevelDocumentTest, OpenRebuildsTheTextureTableCountsAndStartMarker)
+{
+    Wall* first = AddWall("a.jpg");
+    Wall* wall = AddWall("b.jpg");
+    document.SetSelection(first);
+    document.OnDelete();                   // nobody uses a.jpg any more...
+    document.m_textures[1].path = "a.jpg"; // ...but the file still lists it
+    document.m_pStartMarker->x = 4.0f;
+    document.m_pStartMarker->z = -2.0f;
+    document.m_pStartMarker->angle = 90.0f;
+    ASSERT_EQ(wall->GetTextureID(), 2);
+    std::string path = File("textures.xml");
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    Group().RemoveChild(Group().FindChild(document.m_pScene->m_pFloor)->position);
+
+    ASSERT_TRUE(document.OnOpenDocument(path));
+
+    ASSERT_EQ(document.m_textures.size(), 3u);
+    EXPECT_EQ(document.m_textures[0].refCount, 1);
+    EXPECT_EQ(document.m_textures[1].path, "a.jpg");
+    EXPECT_EQ(document.m_textures[1].refCount, 0);
+    EXPECT_EQ(document.m_textures[2].path, "b.jpg");
+    EXPECT_EQ(document.m_textures[2].refCount, 1);
+    EXPECT_EQ(document.m_texturesToLoad, (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(document.m_bTexturesDirty);
+    EXPECT_TRUE(document.m_pScene->m_pTextures->m_names.empty());
+    ASSERT_EQ(Group().GetChild(0), document.m_pStartMarker);
+    EXPECT_FLOAT_EQ(document.m_pStartMarker->x, 4.0f);
+    EXPECT_FLOAT_EQ(document.m_pStartMarker->z, -2.0f);
+    EXPECT_FLOAT_EQ(document.m_pStartMarker->angle, 90.0f);
+    EXPECT_EQ(Types(Group()), (std::vector<int>{START_POSITION_NODE, LEVEL_FLOOR_NODE, WALL_NODE}));
+}
+
+TEST_F(LevelDocumentTest, SaveCopiesTheMarkerIntoTheSettingsAndKeepsTheTextureListEmpty)
+{
+    AddWall("a.jpg");
+    document.m_pStartMarker->x = 3.0f;
+    document.m_pStartMarker->angle = 45.0f;
+    document.SetModifiedFlag();
+    std::string path = File("level.xml");
+
+    ASSERT_TRUE(document.OnSaveDocument(path));
+
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FLOAT_EQ(document.m_pScene->m_pGameSettings->SnakeInitialPosX, 3.0f);
+    EXPECT_FLOAT_EQ(document.m_pScene->m_pGameSettings->SnakeInitialOrientationAngle, 45.0f);
+    EXPECT_TRUE(document.m_pScene->m_pTextures->m_names.empty());
+    std::string text = ReadFile(path);
+    EXPECT_NE(text.find("a.jpg"), std::string::npos);
+    EXPECT_EQ(text.find("notex.tga"), std::string::npos);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LevelDocumentTest, FailedOpenKeepsTheCurrentLevelAndSaysWhy)
+{
+    Wall* wall = AddWall("a.jpg");
+    const LevelScene* scene = document.m_pScene.get();
+    std::vector<TextureEntry> rows = document.m_textures;
+    std::string broken = File("broken.xml");
+    std::ofstream(broken) << "<CSGGroup>\n<GameSettingsNode\n  NormalItemsNumber = = \"1\"\n/>\n</CSGGroup>\n";
+    std::string incomplete = File("incomplete.xml");
+    std::ofstream(incomplete) << "<CSGGroup>\n</CSGGroup>\n";
+
+    EXPECT_FALSE(document.OnOpenDocument(broken));
+    EXPECT_FALSE(document.OnOpenDocument(incomplete));
+
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[0].StartsWith("\"" + broken + "\" could not be opened: "));
+    EXPECT_TRUE(messages[0].Contains("line 3"));
+    EXPECT_TRUE(messages[1].StartsWith("\"" + incomplete + "\" could not be opened: "));
+    EXPECT_EQ(document.m_pScene.get(), scene);
+    EXPECT_TRUE(Group().FindChild(wall).has_value());
+    ASSERT_EQ(document.m_textures.size(), rows.size());
+    EXPECT_EQ(document.m_textures[1].path, rows[1].path);
+}
+
+TEST_F(LevelDocumentTest, FailedSaveKeepsTheOldFileAndTheDocument)
+{
+    std::string path = File("level.xml");
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    const std::string saved = ReadFile(path);
+    Wall* wall = AddWall("bad\"name.jpg");
+    document.m_pStartMarker->x = 7.0f;
+    document.SetModifiedFlag();
+
+    EXPECT_FALSE(document.OnSaveDocument(path));
+
+    EXPECT_EQ(ReadFile(path), saved);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].StartsWith("\"" + path + "\" could not be saved: "));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_FLOAT_EQ(document.m_pScene->m_pGameSettings->SnakeInitialPosX, 0.0f);
+    EXPECT_TRUE(document.m_pScene->m_pTextures->m_names.empty());
+    EXPECT_TRUE(Group().FindChild(wall).has_value());
+
+    // A folder in place of the file, and a folder nobody may write to, fail the same way.
+    EXPECT_FALSE(document.OnSaveDocument(folder));
+    if (geteuid() != 0) {
+        std::string locked = File("locked");
+        ASSERT_EQ(mkdir(locked.c_str(), 0555), 0);
+        EXPECT_FALSE(document.OnSaveDocument(locked + "/level.xml"));
+    }
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(LevelDocumentTest, SaveAsWritesACopyAndLeavesPathTitleAndModifiedFlag)
+{
+    std::string own = File("own.xml");
+    ASSERT_TRUE(document.OnSaveDocument(own));
+    document.SetFilename(own, false);
+    document.SetTitle("own.xml");
+    AddWall("a.jpg");
+    document.SetModifiedFlag();
+    std::string copy = File("copy.xml");
+    ScopedFileAnswer answer(copy);
+
+    wxCommandEvent saveAs(wxEVT_MENU, StandardId::FileSaveAs);
+    EXPECT_TRUE(document.ProcessEvent(saveAs));
+
+    EXPECT_NE(ReadFile(copy).find("a.jpg"), std::string::npos);
+    EXPECT_EQ(ReadFile(own).find("a.jpg"), std::string::npos);
+    EXPECT_EQ(document.GetPathName(), own);
+    EXPECT_EQ(document.GetTitle(), "own.xml");
+    EXPECT_TRUE(document.IsModified());
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "level/GameSettingsNode.h"
+#include "level/LevelFloor.h"
+#include "level/LevelGroupNode.h"
+#include "level/TexturesNode.h"
+#include "scenegraph/CSGGroup.h"
+
+inline std::string LevelFixture(const std::string& name)
+{
+    return std::string(TRELKAN_SOURCE_DIR) + "/tests/fixtures/levels/" + name;
+}
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "trelkan-XXXXXX").string();
+        m_path = mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return m_path + "/" + name; }
+    std::set<std::string> Entries() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    std::string m_path;
+};
+
+// The tree of a new level below `root`: game settings, texture list, and the level group with
+// the floor. Returns the level group.
+inline LevelGroupNode& BuildNewLevel(CSGGroup& root)
+{
+    root.AppendChild(new GameSettingsNode);
+    root.AppendChild(new TexturesNode);
+    auto* levelGroup = new LevelGroupNode;
+    root.AppendChild(levelGroup);
+    levelGroup->AppendChild(new LevelFloor);
+    return *levelGroup;
+}

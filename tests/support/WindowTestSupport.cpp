@@ -1,0 +1,134 @@
+#include "tests/support/WindowTestSupport.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/filename.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+void PumpFor(int ms)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    PumpUntil([&] { return std::chrono::steady_clock::now() >= end; }, ms + 1000);
+}
+
+void RunEventLoopFor(int ms)
+{
+    wxGUIEventLoop loop;
+    wxTimer stop;
+    stop.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+    stop.StartOnce(ms);
+    loop.Run();
+}
+
+bool WaitUntilShown(wxWindow& window, int timeoutMs)
+{
+    return PumpUntil([&] { return window.IsShownOnScreen() && window.GetSize().x > 0; }, timeoutMs);
+}
+
+void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button)
+{
+    wxUIActionSimulator input;
+    input.MouseMove(window.ClientToScreen(clientPoint));
+    PumpFor(30);
+    input.MouseClick(button);
+    PumpFor(60);
+}
+
+void PressKey(int keyCode, int modifiers)
+{
+    wxUIActionSimulator input;
+    input.KeyDown(keyCode, modifiers);
+    input.KeyUp(keyCode, modifiers);
+    PumpFor(60);
+}
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    m_previous = SetMessageBoxHook([this](const MessageBoxRequest& request) {
+        shown.push_back(request);
+        if (!answers.empty()) {
+            int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return (request.style & wxYES_NO) ? wxNO : wxOK;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    SetMessageBoxHook(m_previous);
+}
+
+std::vector<wxString> MessageBoxRecorder::Texts() const
+{
+    std::vector<wxString> texts;
+    for (const MessageBoxRequest& request : shown)
+        texts.push_back(request.text);
+    return texts;
+}
+
+FileDialogAnswerer::FileDialogAnswerer()
+{
+    m_previous = SetFileDialogHook([this](const FileDialogRequest& request) {
+        requests.push_back(request);
+        std::optional<wxString> answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    });
+}
+
+FileDialogAnswerer::~FileDialogAnswerer()
+{
+    SetFileDialogHook(m_previous);
+}
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (wxFileName::GetTempDir() + "/trelkan-test-XXXXXX").ToStdString();
+    if (char* made = mkdtemp(pattern.data()))
+        m_path = made;
+}
+
+TempFolder::~TempFolder()
+{
+    if (!m_path.empty())
+        wxFileName::Rmdir(m_path, wxPATH_RMDIR_RECURSIVE);
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}

@@ -1,0 +1,1 @@
+#include "views/C3DGLView.h"
