@@ -108,20 +108,21 @@ void CMainFormView::OnApply()
     LevelScene* scene = doc->m_pScene.get();
     LevelFloor& floor = *scene->m_pFloor;
     GameSettingsNode& settings = *scene->m_pGameSettings;
-    const wxWindow& form = *GetWindow();
-    if (auto v = ReadField(form, WIDTH_RULE))
+    FieldReader fields(*GetWindow());
+    if (auto v = fields.Read(WIDTH_RULE))
         floor.Width = static_cast<int>(*v);
-    if (auto v = ReadField(form, HEIGHT_RULE))
+    if (auto v = fields.Read(HEIGHT_RULE))
         floor.Heigth = static_cast<int>(*v);
-    if (auto v = ReadField(form, ITEMS_RULE))
+    if (auto v = fields.Read(ITEMS_RULE))
         settings.NormalItemsNumber = static_cast<int>(*v);
-    if (auto v = ReadField(form, ANGLE_RULE))
+    if (auto v = fields.Read(ANGLE_RULE))
         settings.SnakeTurningAngle = *v;
-    if (auto v = ReadField(form, LENGTH_RULE))
+    if (auto v = fields.Read(LENGTH_RULE))
         settings.SnakeInitialLength = *v;
-    if (auto v = ReadField(form, VELOCITY_RULE))
+    if (auto v = fields.Read(VELOCITY_RULE))
         settings.SnakeInitialVelocity = *v;
     doc->UpdateAllViews();
+    fields.ReselectRejected();
 }
 
 void CMainFormView::OnFloorTextureBrowse()

@@ -246,35 +246,35 @@ void CSelectionFormView::ShowItemValues(const Item& item)
 void CSelectionFormView::OnApply()
 {
     CSGNode* selection = GetSelection();
-    const wxWindow& form = *GetWindow();
+    FieldReader fields(*GetWindow());
     const int type = selection ? selection->GetType() : -1;
     if (type == WALL_NODE) {
         auto& wall = static_cast<Wall&>(*selection);
-        if (auto v = ReadField(form, WALL_WIDTH_RULE))
+        if (auto v = fields.Read(WALL_WIDTH_RULE))
             wall.Width = *v;
-        if (auto v = ReadField(form, WALL_DEPTH_RULE))
+        if (auto v = fields.Read(WALL_DEPTH_RULE))
             wall.Depth = *v;
-        if (auto v = ReadField(form, AnyNumber(IDC_ROTATION_ANGLE)))
+        if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
             wall.OrientationAngle = NormaliseAngle(*v);
     } else if (type == START_POSITION_NODE) {
-        if (auto v = ReadField(form, AnyNumber(IDC_ROTATION_ANGLE)))
+        if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
             static_cast<StartPositionNode&>(*selection).angle = NormaliseAngle(*v);
     } else if (FindItemType(type)) {
-        ApplyItem(static_cast<Item&>(*selection));
+        ApplyItem(static_cast<Item&>(*selection), fields);
     }
     GetLevelDoc()->UpdateAllViews();
+    fields.ReselectRejected();
 }
 
-void CSelectionFormView::ApplyItem(Item& item)
+void CSelectionFormView::ApplyItem(Item& item, FieldReader& fields)
 {
-    const wxWindow& form = *GetWindow();
-    if (auto v = ReadField(form, RESPAWN_RULE))
+    if (auto v = fields.Read(RESPAWN_RULE))
         item.RespawnTime = *v;
-    if (auto v = ReadField(form, TTL_RULE))
+    if (auto v = fields.Read(TTL_RULE))
         item.TTLBeforePicked = *v;
     const ItemTypeInfo* info = FindItemType(item.GetType());
     if (info->hasAmount) {
-        if (auto v = ReadField(form, AmountRule(*info)))
+        if (auto v = fields.Read(AmountRule(*info)))
             item.Amount = *v;
     }
 }

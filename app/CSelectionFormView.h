@@ -4,6 +4,7 @@
 
 class CLevelMapDoc;
 class CSGNode;
+class FieldReader;
 class Item;
 class wxTextCtrl;
 
@@ -39,7 +40,7 @@ private:
     void SetKindLabel(const wxString& text);
     void ShowTexturePath(int textureId);
     void ShowItemValues(const Item& item);
-    void ApplyItem(Item& item);
+    void ApplyItem(Item& item, FieldReader& fields);
 };
 
 // An angle reduced by whole turns when it lies outside (-360, 360): 450 -> 90, -400 -> -40.

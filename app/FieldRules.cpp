@@ -9,21 +9,28 @@
 #include "app/FieldText.h"
 #include "framework/MessageBox.h"
 
-std::optional<float> ReadField(const wxWindow& form, const FieldRule& rule)
+FieldRule AnyNumber(int editId)
 {
-    wxTextCtrl& edit = *FindControl<wxTextCtrl>(form, rule.editId);
+    const float infinity = std::numeric_limits<float>::infinity();
+    return {editId, false, -infinity, infinity, wxString()};
+}
+
+std::optional<float> FieldReader::Read(const FieldRule& rule)
+{
+    wxTextCtrl& edit = *FindControl<wxTextCtrl>(m_form, rule.editId);
     const float value = rule.integer ? static_cast<float>(ReadInt(edit)) : ReadFloat(edit);
     if (std::isfinite(value) && value >= rule.min && value <= rule.max)
         return value;
     if (!rule.message.empty()) {
         ShowMessageBox(rule.message, wxString(), wxOK | wxICON_EXCLAMATION);
         FocusAndSelectAll(edit);
+        m_lastRejected = &edit;
     }
     return std::nullopt;
 }
 
-FieldRule AnyNumber(int editId)
+void FieldReader::ReselectRejected() const
 {
-    const float infinity = std::numeric_limits<float>::infinity();
-    return {editId, false, -infinity, infinity, wxString()};
+    if (m_lastRejected)
+        FocusAndSelectAll(*m_lastRejected);
 }

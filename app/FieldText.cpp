@@ -31,7 +31,7 @@ float ReadFloat(const wxTextCtrl& edit)
 
 void FocusAndSelectAll(wxTextCtrl& edit)
 {
+    // Selecting scrolls the caret into view; moving the caret there would drop the selection.
     edit.SetFocus();
     edit.SelectAll();
-    edit.ShowPosition(edit.GetLastPosition());
 }
