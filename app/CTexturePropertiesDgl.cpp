@@ -1,8 +1,10 @@
 #include "app/CTexturePropertiesDgl.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -132,6 +134,13 @@ void CTexturePropertiesDgl::OnClose(wxCloseEvent&)
 
 void CTexturePropertiesDgl::PlaceOnMousePointer()
 {
+    // Centred on the pointer, but kept whole on the pointer's screen.
+    const wxPoint pointer = wxGetMousePosition();
+    const int index = wxDisplay::GetFromPoint(pointer);
+    const wxRect screen = wxDisplay(index == wxNOT_FOUND ? 0u : unsigned(index)).GetClientArea();
     const wxSize size = GetSize();
-    Move(wxGetMousePosition() - wxPoint(size.x / 2, size.y / 2));
+    wxPoint corner = pointer - wxPoint(size.x / 2, size.y / 2);
+    corner.x = std::max(screen.x, std::min(corner.x, screen.GetRight() + 1 - size.x));
+    corner.y = std::max(screen.y, std::min(corner.y, screen.GetBottom() + 1 - size.y));
+    Move(corner);
 }

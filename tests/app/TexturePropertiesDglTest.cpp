@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -190,6 +191,23 @@ TEST_F(TextureDialogTest, EscapeCancelsAndEnterIsOK)
     Settle();
     EXPECT_FALSE(DialogIsOpen());
     EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 2.5f);
+}
+
+TEST_F(TextureDialogTest, OpensOnTheMousePointerButWholeOnTheScreen)
+{
+    const wxRect screen = wxDisplay(0u).GetClientArea();
+    m_input.MouseMove(screen.GetRight() - 2, screen.GetBottom() - 2);
+    Settle();
+    CTexturePropertiesDgl* cornered = Open(&m_floor);
+    EXPECT_TRUE(screen.Contains(cornered->GetRect()));
+
+    const wxPoint middle(screen.x + screen.width / 2, screen.y + screen.height / 2);
+    m_input.MouseMove(middle);
+    Settle();
+    CTexturePropertiesDgl* centred = Open(&m_floor);
+    const wxRect rect = centred->GetRect();
+    EXPECT_NEAR(rect.x + rect.width / 2, middle.x, 2);
+    EXPECT_NEAR(rect.y + rect.height / 2, middle.y, 2);
 }
 
 TEST_F(TextureDialogTest, OKAppliesAndCloses)
