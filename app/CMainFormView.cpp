@@ -1,8 +1,190 @@
 #include "app/CMainFormView.h"
 
-#include <wx/panel.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/textctrl.h>
+
+#include "app/CTexturePropertiesDgl.h"
+#include "app/ChosenPaths.h"
+#include "app/DialogTemplates.h"
+#include "app/FieldRules.h"
+#include "app/FieldText.h"
+#include "app/ImageChoice.h"
+#include "document/CLevelMapDoc.h"
+#include "framework/MessageBox.h"
+#include "level/CICubeMapNode.h"
+#include "level/GameSettingsNode.h"
+#include "level/LevelFloor.h"
+#include "level/LevelScene.h"
+
+namespace {
+
+constexpr const char* DEFAULT_CUBE_MAP = "../data/CubeMaps/Special/default.png";
+constexpr const char* SETTING_FORMAT = "%4.2f";
+
+// The six fields of Apply, in the order they are read.
+const FieldRule WIDTH_RULE = {IDC_LEVEL_WIDTH, true, 5, 99,
+                              "Not a valid value for level width! (valid range: 5-99 units)"};
+const FieldRule HEIGHT_RULE = {IDC_LEVEL_HEIGHT, true, 5, 99,
+                               "Not a valid value for level heigth! (valid range: 5-99 units)"};
+const FieldRule ITEMS_RULE = {IDC_NORMAL_ITEMS, true, 1, 10,
+                              "Not a valid value for normal items number! (valid range: 1-10)"};
+const FieldRule ANGLE_RULE = {
+    IDC_TURNING_ANGLE, false, 20, 90,
+    "Not a valid value for snake turning angle! (valid range: 20-90 degrees)"};
+const FieldRule LENGTH_RULE = {
+    IDC_INITIAL_LENGTH, false, 8, 20,
+    "Not a valid value for snake initial length! (valid range: 8-20 units)"};
+const FieldRule VELOCITY_RULE = {
+    IDC_INITIAL_VELOCITY, false, 2, 5,
+    "Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)"};
+
+} // namespace
 
 wxWindow* CMainFormView::CreateViewWindow(wxWindow* parent)
 {
-    return new wxPanel(parent);
+    wxWindow* form = CreateFormWindow(parent, LEVEL_FORM_TEMPLATE);
+    form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnApply(); }, IDC_APPLY);
+    form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnFloorTextureBrowse(); },
+               IDC_FLOOR_TEXTURE_BROWSE);
+    form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTextureProperties(); },
+               IDC_TEXTURE_PROPERTIES);
+    form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCubeMapBrowse(); }, IDC_CUBEMAP_BROWSE);
+    form->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnUseCubeMap(); }, IDC_USE_CUBEMAP);
+    return form;
+}
+
+CLevelMapDoc* CMainFormView::GetLevelDoc() const
+{
+    return static_cast<CLevelMapDoc*>(GetDocument());
+}
+
+wxTextCtrl& CMainFormView::Edit(int id) const
+{
+    return *FindControl<wxTextCtrl>(*GetWindow(), id);
+}
+
+void CMainFormView::OnUpdate(wxView*, wxObject*)
+{
+    ShowLevel();
+}
+
+void CMainFormView::ShowLevel()
+{
+    CLevelMapDoc* doc = GetLevelDoc();
+    LevelScene* scene = doc->m_pScene.get();
+    if (!scene)
+        return;
+    if (const LevelFloor* floor = scene->m_pFloor) {
+        Edit(IDC_LEVEL_WIDTH).ChangeValue(FormatInt(floor->Width));
+        Edit(IDC_LEVEL_HEIGHT).ChangeValue(FormatInt(floor->Heigth));
+        Edit(IDC_FLOOR_TEXTURE_PATH).ChangeValue(
+            wxString::FromUTF8(TexturePath(*doc, floor->GetTextureID())));
+    }
+    const CICubeMapNode* cubeMap = scene->m_pCubeMap;
+    FindControl<wxCheckBox>(*GetWindow(), IDC_USE_CUBEMAP)->SetValue(cubeMap != nullptr);
+    m_useCubeMap = cubeMap ? 1 : 0;
+    ShowCubeMap(cubeMap != nullptr,
+                cubeMap ? wxString::FromUTF8(cubeMap->TextureBaseName) : wxString());
+    if (const GameSettingsNode* settings = scene->m_pGameSettings) {
+        Edit(IDC_NORMAL_ITEMS).ChangeValue(FormatInt(settings->NormalItemsNumber));
+        Edit(IDC_TURNING_ANGLE).ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeTurningAngle));
+        Edit(IDC_INITIAL_LENGTH).ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeInitialLength));
+        Edit(IDC_INITIAL_VELOCITY)
+            .ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeInitialVelocity));
+    }
+}
+
+void CMainFormView::ShowCubeMap(bool present, const wxString& baseName)
+{
+    Edit(IDC_CUBEMAP_BASE).ChangeValue(baseName);
+    Edit(IDC_CUBEMAP_BASE).Enable(present);
+    FindControl<wxButton>(*GetWindow(), IDC_CUBEMAP_BROWSE)->Enable(present);
+}
+
+void CMainFormView::OnApply()
+{
+    CLevelMapDoc* doc = GetLevelDoc();
+    LevelScene* scene = doc->m_pScene.get();
+    LevelFloor& floor = *scene->m_pFloor;
+    GameSettingsNode& settings = *scene->m_pGameSettings;
+    FieldReader fields(*GetWindow());
+    if (auto v = fields.Read(WIDTH_RULE))
+        floor.Width = static_cast<int>(*v);
+    if (auto v = fields.Read(HEIGHT_RULE))
+        floor.Heigth = static_cast<int>(*v);
+    if (auto v = fields.Read(ITEMS_RULE))
+        settings.NormalItemsNumber = static_cast<int>(*v);
+    if (auto v = fields.Read(ANGLE_RULE))
+        settings.SnakeTurningAngle = *v;
+    if (auto v = fields.Read(LENGTH_RULE))
+        settings.SnakeInitialLength = *v;
+    if (auto v = fields.Read(VELOCITY_RULE))
+        settings.SnakeInitialVelocity = *v;
+    doc->UpdateAllViews();
+    fields.ReselectRejected();
+}
+
+void CMainFormView::OnFloorTextureBrowse()
+{
+    CLevelMapDoc* doc = GetLevelDoc();
+    const std::optional<std::string> path = ChooseImageFile(GetWindow(), TEXTURE_FILE_FILTER);
+    if (!path || !doc->m_pScene->m_pFloor)
+        return;
+    if (AssignImage(*doc, *doc->m_pScene->m_pFloor, *path))
+        Edit(IDC_FLOOR_TEXTURE_PATH).ChangeValue(wxString::FromUTF8(*path));
+}
+
+void CMainFormView::OnTextureProperties()
+{
+    if (LevelFloor* floor = GetLevelDoc()->m_pScene->m_pFloor)
+        new CTexturePropertiesDgl(floor, GetWindow());
+}
+
+void CMainFormView::OnUseCubeMap()
+{
+    m_useCubeMap = !m_useCubeMap;
+    if (m_useCubeMap)
+        SwitchCubeMapOn();
+    else
+        SwitchCubeMapOff();
+}
+
+void CMainFormView::SwitchCubeMapOn()
+{
+    LevelScene& scene = *GetLevelDoc()->m_pScene;
+    if (!scene.m_pCubeMap) {
+        auto* cubeMap = new CICubeMapNode;
+        cubeMap->TextureBaseName = DEFAULT_CUBE_MAP;
+        scene.m_pCubeMap = cubeMap;
+        scene.Root().PrependChild(cubeMap);
+    }
+    ShowCubeMap(true, wxString::FromUTF8(scene.m_pCubeMap->TextureBaseName));
+}
+
+void CMainFormView::SwitchCubeMapOff()
+{
+    LevelScene& scene = *GetLevelDoc()->m_pScene;
+    if (scene.m_pCubeMap && scene.Root().DeleteDescendant(scene.m_pCubeMap))
+        scene.m_pCubeMap = nullptr;
+    ShowCubeMap(false, wxString());
+}
+
+void CMainFormView::OnCubeMapBrowse()
+{
+    CLevelMapDoc* doc = GetLevelDoc();
+    CICubeMapNode* cubeMap = doc->m_pScene->m_pCubeMap;
+    const std::optional<std::string> path = ChooseImageFile(GetWindow(), CUBE_MAP_FILE_FILTER);
+    if (!path || !cubeMap)
+        return;
+    const std::optional<std::string> base = CubeMapBaseName(*path);
+    if (!base) {
+        ShowMessageBox(wxString::FromUTF8(NOT_A_CUBE_MAP_FACE_MESSAGE), wxString(),
+                       wxOK | wxICON_EXCLAMATION);
+        return;
+    }
+    cubeMap->TextureBaseName = *base;
+    cubeMap->m_reloadNeeded = true;
+    doc->m_bTexturesDirty = true;
+    Edit(IDC_CUBEMAP_BASE).ChangeValue(wxString::FromUTF8(*base));
 }

@@ -2,8 +2,36 @@
 
 #include "framework/CView.h"
 
-// The level properties pane.
+class CLevelMapDoc;
+class wxTextCtrl;
+
+// The level properties pane (dialog 101): the floor's size and texture, the sky box and the
+// game settings. Typed values reach the level on Apply, field by field; the floor texture and
+// the sky box change at once when chosen.
 class CMainFormView : public CView {
+public:
+    // The document changed: the controls show the level again.
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+    void ShowLevel();
+
+    // Command handlers, one per button.
+    void OnApply();
+    void OnFloorTextureBrowse();
+    void OnTextureProperties();
+    void OnUseCubeMap();
+    void OnCubeMapBrowse();
+
+    // The form's copy of the "Use CubeMap" box, 1 while the level has a sky box.
+    int m_useCubeMap = 0;
+
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
+
+private:
+    CLevelMapDoc* GetLevelDoc() const;
+    wxTextCtrl& Edit(int id) const;
+    // Shows the sky box's base name in edit 1024, enabled with its button while there is one.
+    void ShowCubeMap(bool present, const wxString& baseName);
+    void SwitchCubeMapOn();
+    void SwitchCubeMapOff();
 };

@@ -2,8 +2,46 @@
 
 #include "framework/CView.h"
 
-// The selection properties pane.
+class CLevelMapDoc;
+class CSGNode;
+class FieldReader;
+class Item;
+class wxTextCtrl;
+
+// The selection properties pane (dialog 102): shows the kind of the document's selection and
+// edits it: texture of floors and walls, size and rotation of walls, rotation of the start
+// position, type and times of items. Only the controls of the selected kind are enabled.
 class CSelectionFormView : public CView {
+public:
+    // Fills the item type list, then shows the selection.
+    void OnInitialUpdate() override;
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+    void ShowSelection();
+
+    // The control groups, switched on or off (and emptied when off).
+    void EnableTextureControls(bool on);
+    void EnableSizeControls(bool on);
+    void EnableRotationControl(bool on);
+    void EnableItemControls(bool on);
+
+    // Command handlers.
+    void OnApply();
+    void OnTextureBrowse();
+    void OnTextureProperties();
+    void OnItemTypeChange();
+
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
+
+private:
+    CLevelMapDoc* GetLevelDoc() const;
+    CSGNode* GetSelection() const;
+    wxTextCtrl& Edit(int id) const;
+    void SetKindLabel(const wxString& text);
+    void ShowTexturePath(int textureId);
+    void ShowItemValues(const Item& item);
+    void ApplyItem(Item& item, FieldReader& fields);
 };
+
+// An angle reduced by whole turns when it lies outside (-360, 360): 450 -> 90, -400 -> -40.
+float NormaliseAngle(float degrees);

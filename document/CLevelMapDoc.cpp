@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/MappingEditors.h"
 #include "framework/MessageBox.h"
 #include "level/GameSettingsNode.h"
 #include "level/LevelFile.h"
@@ -77,6 +78,7 @@ bool CLevelMapDoc::DeleteContents()
     m_pSelection = nullptr;
     m_pStartMarker = nullptr;
     if (m_pScene) {
+        CloseAllMappingEditors();
         m_pScene->Reset();
         m_pScene.reset();
     }
@@ -167,6 +169,7 @@ void CLevelMapDoc::OnDelete()
         return;
     if (type == WALL_NODE)
         ReleaseTexture(static_cast<Wall*>(m_pSelection)->GetTextureID());
+    CloseMappingEditorsBelow(*m_pSelection);
     location->parent->RemoveChild(location->position);
     m_pSelection = nullptr;
     UpdateAllViews(nullptr);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Checks of the image paths the user picks in the file dialogs of the forms.
+
+// Messages of the refusals below.
+extern const char* const QUOTED_PATH_MESSAGE;
+extern const char* const NOT_A_CUBE_MAP_FACE_MESSAGE;
+
+// A path is written into the level file between double quotes, so one that contains a double
+// quote would make the file unreadable.
+bool IsStorablePath(const std::string& path);
+
+// The sky box's base name for one chosen face image: the path without the five characters of
+// the face suffix in front of the four-character extension ("sky_posx.jpg" -> "sky.jpg").
+// Nothing when the path is not the name of a face of the base it gives (too short, no face
+// suffix, an extension of another length).
+std::optional<std::string> CubeMapBaseName(const std::string& facePath);

@@ -1,0 +1,36 @@
+#include "app/FieldRules.h"
+
+#include <cmath>
+#include <limits>
+
+#include <wx/textctrl.h>
+
+#include "app/DialogLayout.h"
+#include "app/FieldText.h"
+#include "framework/MessageBox.h"
+
+FieldRule AnyNumber(int editId)
+{
+    const float infinity = std::numeric_limits<float>::infinity();
+    return {editId, false, -infinity, infinity, wxString()};
+}
+
+std::optional<float> FieldReader::Read(const FieldRule& rule)
+{
+    wxTextCtrl& edit = *FindControl<wxTextCtrl>(m_form, rule.editId);
+    const float value = rule.integer ? static_cast<float>(ReadInt(edit)) : ReadFloat(edit);
+    if (std::isfinite(value) && value >= rule.min && value <= rule.max)
+        return value;
+    if (!rule.message.empty()) {
+        ShowMessageBox(rule.message, wxString(), wxOK | wxICON_EXCLAMATION);
+        FocusAndSelectAll(edit);
+        m_lastRejected = &edit;
+    }
+    return std::nullopt;
+}
+
+void FieldReader::ReselectRejected() const
+{
+    if (m_lastRejected)
+        FocusAndSelectAll(*m_lastRejected);
+}

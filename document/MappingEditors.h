@@ -1,0 +1,27 @@
+#pragma once
+
+class CSGNode;
+class TextureMapping;
+
+// Windows that edit a floor's or wall's texture mapping in place (the texture properties
+// dialogs) hold a plain pointer to it. They register here, so that the document can close them
+// before the node that owns the mapping is destroyed.
+class MappingEditor {
+public:
+    virtual ~MappingEditor() = default;
+    virtual const TextureMapping* GetEditedMapping() const = 0;
+    // Stops using the mapping at once and closes the editor; it unregisters itself.
+    virtual void CloseEditor() = 0;
+};
+
+void RegisterMappingEditor(MappingEditor& editor);
+void UnregisterMappingEditor(MappingEditor& editor);
+
+// Closes every editor of the mapping of `node` or of any node below it: call before the node
+// is deleted.
+void CloseMappingEditorsBelow(const CSGNode& node);
+// Closes every editor: call before the whole level is destroyed.
+void CloseAllMappingEditors();
+
+// The editors open now, for the document's checks and the tests.
+int OpenMappingEditorCount();
