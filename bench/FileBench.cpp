@@ -170,8 +170,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // With repetitions the median stands for the run; it is reported after the repetitions.
         for (const Run& run : runs)
-            m_seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                m_seconds[run.run_name.str()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
 

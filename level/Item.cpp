@@ -68,6 +68,10 @@ void Item::Prepare()
     m_sphereList = glGenLists(2);
     m_cubeList = m_sphereList + 1;
     GLUquadric* quadric = gluNewQuadric();
+    // With texture coordinates the sphere is made of quad strips only. Mesa crashes when it
+    // replays a list that mixes the poles' triangle fans with quad strips in selection mode
+    // (a click in the preview); the sphere-map generation replaces these coordinates anyway.
+    gluQuadricTexture(quadric, GL_TRUE);
     glNewList(m_sphereList, GL_COMPILE);
     gluSphere(quadric, m_size, 15, 8);
     glEndList();

@@ -21,12 +21,12 @@ namespace {
 
 // Calls `visit` for every node below `group`, depth first in list order.
 template <typename Visit>
-void ForEachNode(const CSGGroup& group, Visit&& visit)
+void ForEachNode(CSGGroup& group, Visit&& visit)
 {
     for (const auto& child : group.Children()) {
         visit(*child);
         if (child->GetType() == GROUP)
-            ForEachNode(static_cast<const CSGGroup&>(*child), visit);
+            ForEachNode(static_cast<CSGGroup&>(*child), visit);
     }
 }
 
@@ -45,7 +45,7 @@ std::string MissingElement(const LevelScene& scene)
 
 // A floor or wall pointing past the file's texture list would index outside the texture table;
 // it falls back to row 0, the no-texture image.
-void RepairTextureIds(const CSGGroup& root, int textureCount)
+void RepairTextureIds(CSGGroup& root, int textureCount)
 {
     ForEachNode(root, [textureCount](CSGNode& node) {
         int type = node.GetType();
@@ -87,7 +87,7 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
 }
 
 // A double quote inside a written value would end the value early and make the file unreadable.
-std::string FindQuotedName(const CSGGroup& root)
+std::string FindQuotedName(CSGGroup& root)
 {
     std::string found;
     ForEachNode(root, [&found](CSGNode& node) {

@@ -3,7 +3,7 @@
 set -eu
 PACKAGES="build-essential cmake ninja-build pkg-config
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev libosmesa6-dev
-xvfb xauth x11-utils libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+xvfb xauth x11-utils libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 clang libclang-rt-14-dev"
 [ "${1:-}" = "--run-only" ] && PACKAGES="build-essential cmake ninja-build pkg-config
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth x11-utils"

@@ -1,1 +1,162 @@
 #include "views/C3DGLView.h"
+
+#include <algorithm>
+
+#include <GL/gl.h>
+#include <wx/glcanvas.h>
+
+#include "app/Resource.h"
+#include "document/CLevelMapDoc.h"
+#include "glext/GLExtensions.h"
+#include "level/ImageFile.h"
+#include "level/LevelFloor.h"
+#include "level/LevelScene.h"
+#include "views/PreviewScene.h"
+
+namespace {
+
+// The eye's distance when the level has no floor to measure.
+constexpr float kDefaultCameraDistance = 20.0f;
+
+} // namespace
+
+C3DGLView::C3DGLView()
+{
+    m_popupMenu.Append(ID_TOGGLE_ANIMATION, "&Toggle Animation");
+}
+
+wxWindow* C3DGLView::CreateViewWindow(wxWindow* parent)
+{
+    wxWindow* canvas = CGLView::CreateViewWindow(parent);
+    if (!canvas)
+        return nullptr;
+    // A quick second press comes as a double click: it is a press all the same.
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK})
+        canvas->Bind(type, &C3DGLView::OnLeftDown, this);
+    canvas->Bind(wxEVT_LEFT_UP, &C3DGLView::OnLeftUp, this);
+    canvas->Bind(wxEVT_MOTION, &C3DGLView::OnMotion, this);
+    canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &C3DGLView::OnCaptureLost, this);
+    canvas->Bind(wxEVT_RIGHT_DOWN, &C3DGLView::OnRightDown, this);
+    // The popup menu's command comes back to the canvas that showed it.
+    canvas->Bind(wxEVT_MENU, &C3DGLView::OnToggleAnimation, this, ID_TOGGLE_ANIMATION);
+    return canvas;
+}
+
+void C3DGLView::OnInitialUpdate()
+{
+    CGLView::OnInitialUpdate();
+    // The rotation lives in the view and survives opening another level.
+    if (m_trackballReady)
+        return;
+    const wxSize size = PhysicalClientSize();
+    m_trackball.Init(size.x, size.y);
+    m_trackball.BuildRotationMatrix(m_rotation);
+    m_trackballReady = true;
+}
+
+void C3DGLView::InitialiseOpenGL()
+{
+    if (m_openGLReady)
+        return;
+    InitExtensions();
+    InitImageLibrary();
+    m_openGLReady = true;
+}
+
+void C3DGLView::OnResize(int width, int height)
+{
+    m_trackball.Resize(width, height);
+}
+
+void C3DGLView::SetupRenderingState()
+{
+    CGLView::SetupRenderingState();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+float C3DGLView::CameraDistance() const
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    return floor ? static_cast<float>(std::max(floor->Width, floor->Heigth)) : kDefaultCameraDistance;
+}
+
+void C3DGLView::DrawFrame()
+{
+    InitialiseOpenGL();
+    CLevelMapDoc* document = GetLevelDocument();
+    LevelScene* scene = document ? document->m_pScene.get() : nullptr;
+    if (scene)
+        document->RunTextureWork(scene->Root());
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetupRenderingState();
+    PreviewCamera camera;
+    camera.aspect = m_aspect;
+    camera.zoom = m_zoom;
+    camera.distance = CameraDistance();
+    camera.rotation = m_rotation;
+    ApplyPreviewCamera(camera);
+    if (scene)
+        scene->Root().Draw(document->m_animTime);
+    glFlush();
+}
+
+void C3DGLView::ReleaseGLObjects()
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->ReleaseGLResources();
+}
+
+void C3DGLView::OnLeftDown(wxMouseEvent& event)
+{
+    const wxPoint point = PhysicalPosition(event);
+    if (!m_rotating && event.ShiftDown()) {
+        m_trackball.Start(point.x, point.y);
+        GetCanvas()->CaptureMouse();
+        m_rotating = true;
+        return;
+    }
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document)
+        return;
+    SelectObjectAt(point.x, point.y, document->m_animTime);
+    document->UpdateAllViews(nullptr);
+}
+
+void C3DGLView::OnMotion(wxMouseEvent& event)
+{
+    if (!m_rotating) {
+        event.Skip();
+        return;
+    }
+    const wxPoint point = PhysicalPosition(event);
+    m_trackball.Motion(point.x, point.y);
+    m_trackball.BuildRotationMatrix(m_rotation);
+    GetCanvas()->Refresh(true);
+}
+
+void C3DGLView::OnLeftUp(wxMouseEvent&)
+{
+    if (!m_rotating)
+        return;
+    if (GetCanvas()->HasCapture())
+        GetCanvas()->ReleaseMouse();
+    m_rotating = false;
+}
+
+void C3DGLView::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_rotating = false;
+}
+
+void C3DGLView::OnRightDown(wxMouseEvent& event)
+{
+    GetCanvas()->PopupMenu(&m_popupMenu, event.GetPosition());
+}
+
+void C3DGLView::OnToggleAnimation(wxCommandEvent&)
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->m_bAnimate = !document->m_bAnimate;
+}

@@ -1,7 +1,44 @@
 #pragma once
 
 #include "views/CGLView.h"
+#include "views/CTrackball.h"
 
-// The three-dimensional preview pane.
+// The perspective preview pane: the whole level lit and textured, seen from above and in front
+// at a distance that grows with the floor. Shift + left drag turns it with a virtual trackball,
+// a plain left click selects, the wheel zooms, and the right button's menu toggles the
+// animation. Before it draws, it carries out the document's pending texture work in its own
+// context, which owns the level's textures and display lists.
 class C3DGLView : public CGLView {
+public:
+    C3DGLView();
+
+    CTrackball m_trackball;
+    // Rotation applied to the level, row by row, acting on column vectors.
+    float m_rotation[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    bool m_rotating = false;
+
+    void OnInitialUpdate() override;
+
+protected:
+    wxWindow* CreateViewWindow(wxWindow* parent) override;
+    void SetupRenderingState() override;
+    void DrawFrame() override;
+    void OnResize(int width, int height) override;
+    void ReleaseGLObjects() override;
+
+private:
+    // The extension loader and the image library, once, with this view's context current.
+    void InitialiseOpenGL();
+    // The larger side of the floor: the eye's height and distance.
+    float CameraDistance() const;
+
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnToggleAnimation(wxCommandEvent& event);
+
+    bool m_trackballReady = false;
+    bool m_openGLReady = false;
 };

@@ -1,1 +1,424 @@
 #include "views/CEditGLView.h"
+
+#include <cstdio>
+
+#include <wx/glcanvas.h>
+#include <wx/image.h>
+#include <wx/imagbmp.h>
+
+#include "app/Resource.h"
+#include "document/CLevelMapDoc.h"
+#include "framework/CFrameWnd.h"
+#include "level/Item.h"
+#include "level/LevelGroupNode.h"
+#include "level/LevelObject.h"
+#include "level/LevelScene.h"
+#include "level/Wall.h"
+#include "scenegraph/NumberText.h"
+
+namespace {
+
+// Grid size commands and the spacing each one sets.
+struct GridSizeCommand {
+    int commandId;
+    int gridSize;
+};
+
+const GridSizeCommand GRID_SIZE_COMMANDS[] = {
+    {ID_GRID_SIZE_1, 1}, {ID_GRID_SIZE_2, 2}, {ID_GRID_SIZE_5, 5}, {ID_GRID_SIZE_10, 10}};
+
+const GridSizeCommand* FindGridSizeCommand(int commandId)
+{
+    for (const GridSizeCommand& command : GRID_SIZE_COMMANDS)
+        if (command.commandId == commandId)
+            return &command;
+    return nullptr;
+}
+
+// A status text with two numbers in "%f" form, with '.' as the decimal point in any locale.
+wxString StatusWithPoint(const char* format, double a, double b)
+{
+    ScopedCLocale cLocale;
+    char text[160];
+    std::snprintf(text, sizeof text, format, a, b);
+    return wxString(text);
+}
+
+wxCursor LoadItemCursor()
+{
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_CUR))
+        wxImage::AddHandler(new wxCURHandler);
+    if (!wxFileExists(CEditGLView::ITEM_CURSOR_PATH))
+        return wxCursor();
+    return wxCursor(CEditGLView::ITEM_CURSOR_PATH, wxBITMAP_TYPE_CUR);
+}
+
+} // namespace
+
+CEditGLView::CEditGLView() : m_hItemCursor(LoadItemCursor())
+{
+    m_zoom = 0.05f;
+}
+
+wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
+{
+    wxWindow* canvas = CGLView::CreateViewWindow(parent);
+    if (!canvas)
+        return nullptr;
+    // A quick second press comes as a double click: it is a press all the same.
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK})
+        canvas->Bind(type, &CEditGLView::OnLeftDown, this);
+    canvas->Bind(wxEVT_LEFT_UP, &CEditGLView::OnLeftUp, this);
+    canvas->Bind(wxEVT_MIDDLE_DOWN, &CEditGLView::OnMiddleDown, this);
+    canvas->Bind(wxEVT_MIDDLE_UP, &CEditGLView::OnMiddleUp, this);
+    canvas->Bind(wxEVT_MOTION, &CEditGLView::OnMotion, this);
+    canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditGLView::OnCaptureLost, this);
+    canvas->Bind(wxEVT_SET_CURSOR, &CEditGLView::OnSetCursor, this);
+    // The grid settings are the edit view's own, so its commands work whichever pane is
+    // active: they are handled where every command ends up, at the frame.
+    m_commandFrame = wxGetTopLevelParent(parent);
+    if (m_commandFrame) {
+        m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+        m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+    }
+    return canvas;
+}
+
+void CEditGLView::OnDestroyWindow()
+{
+    if (m_commandFrame) {
+        m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+        m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+    }
+    CGLView::OnDestroyWindow();
+}
+
+EditCamera CEditGLView::Camera() const
+{
+    EditCamera camera;
+    camera.zoom = m_zoom;
+    camera.copX = m_copX;
+    camera.copY = m_copY;
+    camera.aspect = m_aspect;
+    return camera;
+}
+
+void CEditGLView::SetupRenderingState()
+{
+    SetupEditRenderingState();
+}
+
+void CEditGLView::DrawFrame()
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    CSGNode* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetupRenderingState();
+    const EditCamera camera = Camera();
+    ApplyEditCamera(camera);
+    DrawGrid(camera, m_gridSize);
+    if (levelGroup)
+        levelGroup->Draw(FLAT_DRAW_TIME);
+    glFlush();
+}
+
+void CEditGLView::OnResize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+LevelPoint CEditGLView::UnprojectPoint(int x, int y)
+{
+    MakeCurrent();
+    return ::UnprojectPoint(x, y);
+}
+
+LevelPoint CEditGLView::CornerPoint(const wxPoint& point)
+{
+    LevelPoint p = UnprojectPoint(point.x, point.y);
+    if (m_snapToGrid) {
+        p.x = CornerSnap(p.x, m_gridSize);
+        p.z = CornerSnap(p.z, m_gridSize);
+    }
+    return p;
+}
+
+LevelPoint CEditGLView::CellCentrePoint(const wxPoint& point)
+{
+    LevelPoint p = UnprojectPoint(point.x, point.y);
+    if (m_snapToGrid) {
+        p.x = CellCentreSnap(p.x, m_gridSize);
+        p.z = CellCentreSnap(p.z, m_gridSize);
+    }
+    return p;
+}
+
+void CEditGLView::StartCapture()
+{
+    if (!GetCanvas()->HasCapture())
+        GetCanvas()->CaptureMouse();
+}
+
+void CEditGLView::EndCapture()
+{
+    if (GetCanvas()->HasCapture())
+        GetCanvas()->ReleaseMouse();
+}
+
+void CEditGLView::UpdateAllViews()
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->UpdateAllViews(nullptr);
+}
+
+// --- left button ---
+
+void CEditGLView::OnLeftDown(wxMouseEvent& event)
+{
+    const wxPoint point = PhysicalPosition(event);
+    switch (m_mode) {
+    case MODE_SELECT:
+        SelectOrStartDrag(point);
+        break;
+    case MODE_CREATE_WALL:
+        StartWall(point);
+        break;
+    case MODE_INSERT_ITEM:
+        InsertItem(point);
+        break;
+    default:
+        break;
+    }
+}
+
+void CEditGLView::SelectOrStartDrag(const wxPoint& point)
+{
+    m_dragging = SelectObjectAt(point.x, point.y, FLAT_DRAW_TIME);
+    CLevelMapDoc* document = GetLevelDocument();
+    auto* object = document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
+    m_dragging = m_dragging && object;
+    if (m_dragging) {
+        const LevelPoint p = UnprojectPoint(point.x, point.y);
+        m_dragStartX = static_cast<float>(p.x);
+        m_dragStartZ = static_cast<float>(p.z);
+        m_dragOffsetX = static_cast<float>(object->x - p.x);
+        m_dragOffsetZ = static_cast<float>(object->z - p.z);
+        SetStatusText("Dragging...");
+        StartCapture();
+    }
+    UpdateAllViews();
+}
+
+void CEditGLView::StartWall(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
+        return;
+    const LevelPoint p = CornerPoint(point);
+    auto* wall = new Wall(static_cast<float>(p.x), static_cast<float>(p.z), 0.0f, 0.0f);
+    document->m_pScene->m_pLevelGroup->AppendChild(wall);
+    document->SetSelection(wall);
+    SetStatusText(StatusWithPoint("Creazione WALL: start creation point = (%f, %f)", p.x, p.z));
+    m_wallStartX = static_cast<float>(p.x);
+    m_wallStartZ = static_cast<float>(p.z);
+    m_pNewWall = wall;
+    m_creatingWall = true;
+    StartCapture();
+    document->m_bTexturesDirty = true;
+}
+
+void CEditGLView::InsertItem(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
+        return;
+    const LevelPoint p = CellCentrePoint(point);
+    auto* item = new Item(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
+    document->m_pScene->m_pLevelGroup->AppendChild(item);
+    document->SetSelection(item);
+    SetStatusText(StatusWithPoint("Item inserted on position = (%f, %f)", p.x, p.z));
+    m_mode = MODE_SELECT;
+    document->m_bTexturesDirty = true;
+    UpdateAllViews();
+}
+
+void CEditGLView::OnLeftUp(wxMouseEvent&)
+{
+    if (m_dragging)
+        EndDrag(true);
+    else if (m_creatingWall)
+        EndWall(true);
+}
+
+void CEditGLView::EndDrag(bool releaseCapture)
+{
+    m_dragging = false;
+    SetStatusText(CFrameWnd::IdleMessage());
+    if (releaseCapture)
+        EndCapture();
+}
+
+void CEditGLView::EndWall(bool releaseCapture)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    m_creatingWall = false;
+    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+    // The wall may be gone already (deleted, or the level replaced, while the button was down).
+    auto location = group ? group->FindChild(m_pNewWall) : std::nullopt;
+    if (location) {
+        if (m_pNewWall->Width == 0.0f || m_pNewWall->Depth == 0.0f) {
+            document->SetSelection(nullptr);
+            location->parent->RemoveChild(location->position);
+            UpdateAllViews();
+        } else if (!document->m_textures.empty()) {
+            ++document->m_textures[0].refCount;
+        }
+    }
+    m_pNewWall = nullptr;
+    if (document && !document->IsModified())
+        document->SetModifiedFlag(true);
+    if (releaseCapture)
+        EndCapture();
+}
+
+// --- mouse moves ---
+
+void CEditGLView::OnMotion(wxMouseEvent& event)
+{
+    const wxPoint point = PhysicalPosition(event);
+    if (m_panning)
+        Pan(point);
+    else if (m_dragging)
+        Drag(point);
+    else if (m_creatingWall)
+        ResizeWall(point);
+    else
+        event.Skip();
+}
+
+void CEditGLView::Pan(const wxPoint& point)
+{
+    EditCamera camera = Camera();
+    PanCamera(camera, point.x - m_panLastX, point.y - m_panLastY, m_width, m_height);
+    m_panLastX = point.x;
+    m_panLastY = point.y;
+    m_copX = camera.copX;
+    m_copY = camera.copY;
+    SetStatusText(StatusWithPoint("Panning enabled: COP = (%f, %f)", m_copX, m_copY));
+    GetCanvas()->Refresh(true);
+}
+
+void CEditGLView::Drag(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    auto* object = document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
+    if (!object)
+        return;
+    const LevelPoint p = UnprojectPoint(point.x, point.y);
+    if (m_snapToGrid) {
+        object->x = static_cast<float>(StepSnap(m_dragOffsetX + m_dragStartX, p.x - m_dragStartX, m_gridSize));
+        object->z = static_cast<float>(StepSnap(m_dragOffsetZ + m_dragStartZ, p.z - m_dragStartZ, m_gridSize));
+    } else {
+        object->x = static_cast<float>(p.x + m_dragOffsetX);
+        object->z = static_cast<float>(p.z + m_dragOffsetZ);
+    }
+}
+
+void CEditGLView::ResizeWall(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+    if (!group || !group->FindChild(m_pNewWall))
+        return;
+    const LevelPoint p = CornerPoint(point);
+    const WallSpan width = SpanWall(m_wallStartX, p.x, m_gridSize);
+    const WallSpan depth = SpanWall(m_wallStartZ, p.z, m_gridSize);
+    m_pNewWall->x = static_cast<float>(width.centre);
+    m_pNewWall->z = static_cast<float>(depth.centre);
+    m_pNewWall->Width = static_cast<float>(width.size);
+    m_pNewWall->Depth = static_cast<float>(depth.size);
+    UpdateAllViews();
+}
+
+// --- middle button ---
+
+void CEditGLView::OnMiddleDown(wxMouseEvent& event)
+{
+    if (m_panning)
+        return;
+    const wxPoint point = PhysicalPosition(event);
+    m_panning = true;
+    m_panLastX = point.x;
+    m_panLastY = point.y;
+    SetStatusText("Panning enabled");
+    StartCapture();
+    GetCanvas()->SetCursor(wxCursor(wxCURSOR_SIZING));
+}
+
+void CEditGLView::OnMiddleUp(wxMouseEvent&)
+{
+    if (m_panning)
+        EndPan(true);
+}
+
+void CEditGLView::EndPan(bool releaseCapture)
+{
+    m_panning = false;
+    GetCanvas()->SetCursor(wxNullCursor);
+    SetStatusText(CFrameWnd::IdleMessage());
+    if (releaseCapture)
+        EndCapture();
+}
+
+void CEditGLView::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    // Another window took the mouse: every gesture in progress ends as if released.
+    if (m_panning)
+        EndPan(false);
+    if (m_dragging)
+        EndDrag(false);
+    else if (m_creatingWall)
+        EndWall(false);
+}
+
+void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
+{
+    switch (m_mode) {
+    case MODE_SELECT:
+        event.SetCursor(wxCursor(wxCURSOR_ARROW));
+        break;
+    case MODE_CREATE_WALL:
+        event.SetCursor(wxCursor(wxCURSOR_CROSS));
+        break;
+    case MODE_INSERT_ITEM:
+        // Without its cursor file the mode shows no cursor in the view.
+        event.SetCursor(m_hItemCursor.IsOk() ? m_hItemCursor : wxCursor(wxCURSOR_BLANK));
+        break;
+    default:
+        break;
+    }
+    if (m_panning)
+        event.SetCursor(wxCursor(wxCURSOR_SIZING));
+}
+
+// --- Grid commands ---
+
+// The handlers are bound to the ids 140 to 144: the four sizes and then the snap switch.
+void CEditGLView::OnGridCommand(wxCommandEvent& event)
+{
+    if (const GridSizeCommand* command = FindGridSizeCommand(event.GetId()))
+        m_gridSize = command->gridSize;
+    else
+        m_snapToGrid = !m_snapToGrid;
+}
+
+void CEditGLView::OnUpdateGridCommand(wxUpdateUIEvent& event)
+{
+    event.Enable(true);
+    if (const GridSizeCommand* command = FindGridSizeCommand(event.GetId()))
+        event.Check(m_gridSize == command->gridSize);
+    else
+        event.Check(m_snapToGrid);
+}

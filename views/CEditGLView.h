@@ -1,14 +1,94 @@
 #pragma once
 
-#include "views/CGLView.h"
+#include <wx/cursor.h>
 
-// The top-down edit pane.
+#include "views/CGLView.h"
+#include "views/EditProjection.h"
+
+class Wall;
+class wxMouseCaptureLostEvent;
+class wxSetCursorEvent;
+class wxUpdateUIEvent;
+
+// The top-down edit pane: the level's outlines over a grid, seen from above with X to the
+// right and Z downward. The left button selects and drags (MODE_SELECT), drags out a new wall
+// (MODE_CREATE_WALL) or places one item (MODE_INSERT_ITEM); the middle button pans; the wheel
+// zooms about the window centre. The Grid commands (140-144) set the spacing and snapping.
 class CEditGLView : public CGLView {
 public:
     static constexpr short MODE_SELECT = 1;
     static constexpr short MODE_CREATE_WALL = 2;
     static constexpr short MODE_INSERT_ITEM = 3;
+    // The cursor of the item insertion mode, relative to the working directory.
+    static constexpr const char* ITEM_CURSOR_PATH = "res/Item_insert.cur";
 
+    CEditGLView();
+
+    // Level coordinates under pixel (x, y) (physical pixels from the top left) with the
+    // matrices of the last frame; Y is the near plane and means nothing.
+    LevelPoint UnprojectPoint(int x, int y);
+    // The camera as the next frame draws it.
+    EditCamera Camera() const;
+
+    wxCursor m_hItemCursor;
+    int m_gridSize = 1;
+    bool m_snapToGrid = true;
+    int m_width = 0;
+    int m_height = 0;
+    float m_copX = 0.0f;
+    float m_copY = 0.0f;
     // Interaction mode, set by the frame's mode commands.
     short m_mode = MODE_SELECT;
+    Wall* m_pNewWall = nullptr; // not owned: a child of the level group
+    bool m_creatingWall = false;
+    float m_wallStartX = 0.0f;
+    float m_wallStartZ = 0.0f;
+    bool m_dragging = false;
+    float m_dragStartX = 0.0f;
+    float m_dragStartZ = 0.0f;
+    float m_dragOffsetX = 0.0f;
+    float m_dragOffsetZ = 0.0f;
+    bool m_panning = false;
+    int m_panLastX = 0;
+    int m_panLastY = 0;
+
+protected:
+    wxWindow* CreateViewWindow(wxWindow* parent) override;
+    void OnDestroyWindow() override;
+    void SetupRenderingState() override;
+    void DrawFrame() override;
+    void OnResize(int width, int height) override;
+
+private:
+    // Left-button gestures by mode.
+    void SelectOrStartDrag(const wxPoint& point);
+    void StartWall(const wxPoint& point);
+    void InsertItem(const wxPoint& point);
+    // Mouse moves by gesture.
+    void Pan(const wxPoint& point);
+    void Drag(const wxPoint& point);
+    void ResizeWall(const wxPoint& point);
+    // Ends of the gestures; `releaseCapture` is false when the capture is already gone.
+    void EndDrag(bool releaseCapture);
+    void EndWall(bool releaseCapture);
+    void EndPan(bool releaseCapture);
+    // A level point under the pixel, corner-snapped or cell-centre-snapped when snapping is on.
+    LevelPoint CornerPoint(const wxPoint& point);
+    LevelPoint CellCentrePoint(const wxPoint& point);
+    void StartCapture();
+    void EndCapture();
+    void UpdateAllViews();
+
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMiddleDown(wxMouseEvent& event);
+    void OnMiddleUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnSetCursor(wxSetCursorEvent& event);
+    void OnGridCommand(wxCommandEvent& event);
+    void OnUpdateGridCommand(wxUpdateUIEvent& event);
+
+    // The frame that carries the Grid commands for this view, whichever pane is active.
+    wxWindow* m_commandFrame = nullptr;
 };

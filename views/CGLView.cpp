@@ -4,36 +4,169 @@
 #include <wx/dcclient.h>
 #include <wx/glcanvas.h>
 
+#include "app/Resource.h"
+#include "document/CLevelMapDoc.h"
+#include "framework/MessageBox.h"
+#include "level/LevelGroupNode.h"
+#include "level/LevelObject.h"
+#include "level/LevelScene.h"
+#include "views/PickPath.h"
+#include "views/PreviewScene.h"
+#include "views/ViewMath.h"
+
+namespace {
+
+wxGLAttributes PixelFormat()
+{
+    wxGLAttributes attributes;
+    attributes.PlatformDefaults().RGBA().MinRGBA(8, 8, 8, 0).DoubleBuffer().Depth(24).EndList();
+    return attributes;
+}
+
+// True when the node is the selection already: its selected flag, or the pointer itself for
+// a node that carries no flag.
+bool IsSelected(const CLevelMapDoc& document, CSGNode* node)
+{
+    if (auto* object = dynamic_cast<LevelObject*>(node))
+        return object->selected;
+    return node == document.m_pSelection;
+}
+
+} // namespace
+
 CGLView::CGLView() = default;
 
 CGLView::~CGLView() = default;
 
+CLevelMapDoc* CGLView::GetLevelDocument() const
+{
+    return dynamic_cast<CLevelMapDoc*>(GetDocument());
+}
+
 wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
 {
-    wxGLAttributes attributes;
-    attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
-    m_canvas = new wxGLCanvas(parent, attributes);
-    m_context = std::make_unique<wxGLContext>(m_canvas);
-    if (!m_context->IsOK()) {
-        m_canvas->Destroy();
-        m_canvas = nullptr;
+    const wxGLAttributes format = PixelFormat();
+    if (!wxGLCanvas::IsDisplaySupported(format)) {
+        ShowMessageBox("ChoosePixelFormat failed", wxString(), wxOK);
         return nullptr;
     }
+    auto* canvas = new wxGLCanvas(parent, format, wxID_ANY, wxDefaultPosition, wxSize(0, 0),
+                                  wxCLIP_CHILDREN | wxCLIP_SIBLINGS | wxFULL_REPAINT_ON_RESIZE);
+    wxGLContextAttrs contextAttributes;
+    contextAttributes.PlatformDefaults().CompatibilityProfile().EndList();
+    m_context = std::make_unique<wxGLContext>(canvas, nullptr, &contextAttributes);
+    if (!m_context->IsOK()) {
+        m_context.reset();
+        canvas->Destroy();
+        ShowMessageBox("OpenGL contest fail", wxString(), wxOK);
+        return nullptr;
+    }
+    m_canvas = canvas;
+    // OpenGL paints every pixel: the toolkit never erases the background first.
+    m_canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
     m_canvas->Bind(wxEVT_PAINT, &CGLView::OnPaint, this);
+    m_canvas->Bind(wxEVT_SIZE, &CGLView::OnSize, this);
+    m_canvas->Bind(wxEVT_ERASE_BACKGROUND, &CGLView::OnEraseBackground, this);
+    m_canvas->Bind(wxEVT_MOUSEWHEEL, &CGLView::OnMouseWheel, this);
+    Bind(wxEVT_MENU, &CGLView::OnDelete, this, ID_EDIT_DELETE);
     return m_canvas;
 }
 
-void CGLView::OnDraw(wxDC*)
+bool CGLView::MakeCurrent()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glFlush();
-    m_canvas->SwapBuffers();
+    // A context cannot be bound to a window that is not realised yet.
+    if (!m_context || !m_canvas || !m_canvas->IsShownOnScreen())
+        return false;
+    if (!m_context->SetCurrent(*m_canvas)) {
+        ShowMessageBox("GlMakeCurrent Error", wxString(), wxOK);
+        return false;
+    }
+    m_contextReady = true;
+    return true;
+}
+
+wxSize CGLView::PhysicalClientSize() const
+{
+    const double scale = m_canvas->GetContentScaleFactor();
+    const wxSize size = m_canvas->GetClientSize();
+    return wxSize(static_cast<int>(size.x * scale), static_cast<int>(size.y * scale));
+}
+
+wxPoint CGLView::PhysicalPosition(const wxMouseEvent& event) const
+{
+    const double scale = m_canvas->GetContentScaleFactor();
+    return wxPoint(static_cast<int>(event.GetX() * scale), static_cast<int>(event.GetY() * scale));
+}
+
+void CGLView::SetupRenderingState()
+{
+    SetupLitRenderingState();
 }
 
 void CGLView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(m_canvas);
-    if (m_canvas->IsShownOnScreen() && m_context->SetCurrent(*m_canvas))
-        OnDraw(&dc);
+    if (!MakeCurrent())
+        return;
+    const wxSize size = PhysicalClientSize();
+    glViewport(0, 0, size.x, size.y);
+    DrawFrame();
+    m_canvas->SwapBuffers();
+}
+
+void CGLView::OnSize(wxSizeEvent& event)
+{
+    const wxSize size = PhysicalClientSize();
+    m_aspect = AspectRatio(size.x, size.y);
+    OnResize(size.x, size.y);
+    m_canvas->Refresh(false);
+    event.Skip();
+}
+
+void CGLView::OnMouseWheel(wxMouseEvent& event)
+{
+    if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) {
+        m_zoom = ZoomStep(m_zoom, event.GetWheelRotation());
+        m_canvas->Refresh(true);
+    }
+    event.Skip();
+}
+
+void CGLView::OnDelete(wxCommandEvent&)
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->OnDelete();
+}
+
+void CGLView::OnDestroyWindow()
+{
+    if (m_contextReady && MakeCurrent()) {
+        ReleaseGLObjects();
+        glFinish();
+    }
+    // The context goes before its window; the toolkit unbinds it if it is current.
+    m_context.reset();
+}
+
+bool CGLView::SelectObjectAt(int x, int y, const float& time)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup || !MakeCurrent())
+        return false;
+    // A click inside an outline hits the object: filled polygons are what selection counts, as
+    // OpenGL specifies it, but Mesa would count only the outlines that the edit view draws.
+    glPushAttrib(GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const std::vector<int> path = document->m_pScene->Pick(x, y, time);
+    glPopAttrib();
+    CSGNode* hit = NodeAtPath(*document->m_pScene->m_pLevelGroup, path);
+    if (!hit) {
+        document->SetSelection(nullptr);
+        return false;
+    }
+    if (IsSelected(*document, hit))
+        return true;
+    document->SetSelection(hit);
+    SetStatusText(PickedPathText(path));
+    return false;
 }

@@ -2,28 +2,75 @@
 
 #include <memory>
 
+#include <wx/gdicmn.h>
+#include <wx/menu.h>
+
 #include "framework/CView.h"
 
+class CLevelMapDoc;
+class wxCommandEvent;
+class wxEraseEvent;
 class wxGLCanvas;
 class wxGLContext;
+class wxMouseEvent;
 class wxPaintEvent;
+class wxSizeEvent;
 
-// Base of the two OpenGL panes: a view whose window is an OpenGL canvas with its own
-// rendering context. The application's idle processing repaints these panes continuously.
+// Base of the two OpenGL panes: a view whose window is an OpenGL canvas with a rendering
+// context of its own (a legacy compatibility context, double-buffered RGBA with 24 colour bits
+// and a depth buffer). Every OpenGL call of a view runs after MakeCurrent; the context is made
+// current only once the canvas is shown on screen. The wheel zooms; Delete (152) deletes the
+// document's selection. The application's idle processing repaints these panes continuously.
 class CGLView : public CView {
 public:
     CGLView();
     ~CGLView() override;
 
     wxGLCanvas* GetCanvas() const { return m_canvas; }
+    CLevelMapDoc* GetLevelDocument() const;
+
+    // Makes this view's context current. False, after the "GlMakeCurrent Error" message, when
+    // it fails; false without a message while the canvas is not yet shown on screen.
+    bool MakeCurrent();
+    // Picks the object under pixel (x, y) (physical pixels from the top left) with the matrices
+    // of the last frame and makes it the selection. True only when the hit object already was
+    // the selection; a miss deselects.
+    virtual bool SelectObjectAt(int x, int y, const float& time);
+
+    // Uniform zoom of the derived views' drawing, changed by the wheel only.
+    float m_zoom = 1.0f;
+    // The view's context menu; empty unless a derived view fills it.
+    wxMenu m_popupMenu;
+    // Width over height of the client area at the last resize.
+    float m_aspect = 1.0f;
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
-    void OnDraw(wxDC* dc) override;
+    void OnDestroyWindow() override;
+
+    // The fixed OpenGL state that every frame sets right after clearing: lit, depth-tested,
+    // back faces culled, colour material for ambient and diffuse.
+    virtual void SetupRenderingState();
+    // Draws one frame with the context current and the viewport set; the base swaps buffers.
+    virtual void DrawFrame() = 0;
+    // The client area is now width x height physical pixels.
+    virtual void OnResize(int /*width*/, int /*height*/) {}
+    // The view's own OpenGL objects go away, its context current (the window is closing).
+    virtual void ReleaseGLObjects() {}
+
+    // A mouse event's position in physical pixels, as the viewport counts them.
+    wxPoint PhysicalPosition(const wxMouseEvent& event) const;
+    wxSize PhysicalClientSize() const;
 
 private:
     void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnEraseBackground(wxEraseEvent&) {}
+    void OnMouseWheel(wxMouseEvent& event);
+    void OnDelete(wxCommandEvent& event);
 
     wxGLCanvas* m_canvas = nullptr;
     std::unique_ptr<wxGLContext> m_context;
+    // The context has been current once: its window is realised and OpenGL may be used.
+    bool m_contextReady = false;
 };

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include "level/Item.h"
@@ -84,6 +85,23 @@ TEST_F(PickingTest, SelectionBufferOverflowIsAMiss)
     for (int i = 0; i < 1000; ++i)
         Group().AppendChild(new Item(0.0f, 0.0f, 0.0f, ITEM_NORMAL));
     EXPECT_EQ(PickAt(0.0f, 0.0f), kMiss);
+}
+
+TEST_F(PickingTest, ItemWithItsDisplayListsIsPickedInThePreview)
+{
+    // The preview draws an item's glass sphere from its display list, in selection mode too.
+    auto* item = new Item(0.0f, 0.0f, 0.0f, ITEM_LIFE_EXTRA);
+    item->Prepare();
+    Group().AppendChild(item);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 1.0, 0.5, 300.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0.0, 5.0, 5.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    EXPECT_EQ(m_scene.Pick(64, 64, 0.0f), (Path{0, 0}));
+    EXPECT_EQ(m_scene.Pick(2, 2, 0.0f), kMiss);
+    glDeleteLists(item->m_sphereList, 2);
 }
 
 TEST_F(PickingTest, NoLevelGroupIsAMiss)

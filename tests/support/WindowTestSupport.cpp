@@ -14,6 +14,9 @@
 #include <wx/utils.h>
 #include <wx/window.h>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs)
 {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -53,6 +56,23 @@ void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button)
     PumpFor(30);
     input.MouseClick(button);
     PumpFor(60);
+}
+
+void TurnWheel(int notches)
+{
+    // The toolkit's simulator knows three buttons only; the wheel is buttons 4 (up) and 5.
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    const unsigned button = notches > 0 ? 4 : 5;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        XTestFakeButtonEvent(display, button, True, CurrentTime);
+        XTestFakeButtonEvent(display, button, False, CurrentTime);
+        XFlush(display);
+        PumpFor(40);
+    }
+    XCloseDisplay(display);
+    PumpFor(40);
 }
 
 void PressKey(int keyCode, int modifiers)

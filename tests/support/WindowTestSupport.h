@@ -29,6 +29,9 @@ bool WaitUntilShown(wxWindow& window, int timeoutMs = 5000);
 // Real input through the X test extension, as a person would give it.
 // A click at a point given in the window's client coordinates.
 void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button = 1 /* wxMOUSE_BTN_LEFT */);
+// Turns the mouse wheel under the pointer by `notches` (up when positive): one wheel button
+// press and release each, as a real wheel sends them.
+void TurnWheel(int notches);
 // A press and release of a key, with modifiers (wxMOD_SHIFT, wxMOD_CONTROL, ...).
 void PressKey(int keyCode, int modifiers = 0);
 

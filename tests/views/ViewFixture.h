@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cmath>
+
+#include <wx/glcanvas.h>
+#include <wx/statusbr.h>
+#include <wx/uiaction.h>
+
+#include "level/LevelGroupNode.h"
+#include "level/LevelScene.h"
+#include "tests/app/MainFrameFixture.h"
+#include "views/C3DGLView.h"
+#include "views/CEditGLView.h"
+
+// The real main frame with the level document, and real mouse input to its OpenGL panes.
+class ViewTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        edit = frame->m_pEditView;
+        preview = frame->m_p3DView;
+        ASSERT_TRUE(WaitUntilShown(*edit->GetCanvas()));
+        ASSERT_TRUE(WaitUntilShown(*preview->GetCanvas()));
+        Redraw();
+    }
+
+    // Both panes draw a frame now, so that picking and unprojection see the current camera.
+    void Redraw()
+    {
+        for (wxWindow* canvas : {static_cast<wxWindow*>(edit->GetCanvas()), static_cast<wxWindow*>(preview->GetCanvas())}) {
+            canvas->Refresh(false);
+            canvas->Update();
+        }
+        PumpFor(60);
+    }
+
+    LevelGroupNode& LevelGroup() { return *document->m_pScene->m_pLevelGroup; }
+    wxString Status() const { return frame->m_wndStatusBar->GetStatusText(0); }
+
+    // The edit view's client pixel that shows level point (x, z) with its current camera.
+    wxPoint EditPixel(double x, double z) const
+    {
+        const wxSize size = edit->GetCanvas()->GetClientSize();
+        const double a = static_cast<double>(size.x) / size.y;
+        const double px = ((x - edit->m_copX) * edit->m_zoom / a + 1.0) * size.x / 2.0;
+        const double py = size.y - 1 - (1.0 - (z + edit->m_copY) * edit->m_zoom) * size.y / 2.0;
+        return wxPoint(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
+    }
+
+    // Real pointer input, in client coordinates of a pane's canvas.
+    void MoveTo(wxWindow& canvas, const wxPoint& client)
+    {
+        input.MouseMove(canvas.ClientToScreen(client));
+        PumpFor(60);
+    }
+    void MoveToLevel(double x, double z) { MoveTo(*edit->GetCanvas(), EditPixel(x, z)); }
+    void Press(int button = wxMOUSE_BTN_LEFT)
+    {
+        input.MouseDown(button);
+        PumpFor(60);
+    }
+    void Release(int button = wxMOUSE_BTN_LEFT)
+    {
+        input.MouseUp(button);
+        PumpFor(60);
+    }
+
+    CEditGLView* edit = nullptr;
+    C3DGLView* preview = nullptr;
+    wxUIActionSimulator input;
+};

@@ -1,0 +1,158 @@
+#include "views/EditProjection.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "scenegraph/CSGNode.h"
+
+namespace {
+
+// Depth range of the edit camera: the level lies well inside it.
+constexpr double kDepthRange = 100.0;
+
+constexpr float kGreyPlain = 0.7f;
+constexpr float kGreyFifth = 0.55f;
+constexpr float kGreyAxis = 0.3f;
+
+void GridColour(int c)
+{
+    const float grey = GridLineGrey(c);
+    glColor3f(grey, grey, grey);
+}
+
+// First grid index at or above the lower edge `low` (an edge on a line may start one below).
+int FirstGridIndex(float low, int g) { return static_cast<int>(RoundHalfAway((low + g / 2.0) / g)); }
+
+} // namespace
+
+ViewRect VisibleRect(const EditCamera& camera)
+{
+    const float halfWidth = camera.aspect / camera.zoom;
+    const float halfHeight = 1.0f / camera.zoom;
+    return {camera.copX - halfWidth, camera.copX + halfWidth, camera.copY - halfHeight, camera.copY + halfHeight};
+}
+
+double RoundHalfAway(double t) { return t > 0 ? std::trunc(t + 0.5) : std::trunc(t - 0.5); }
+
+double CornerSnap(double p, int g) { return g * RoundHalfAway((p + g / 2.0) / g); }
+
+double CellCentreSnap(double p, int g)
+{
+    const double cell = g * std::trunc(p / g);
+    return p >= 0 ? cell + g / 2.0 : cell - g / 2.0;
+}
+
+double StepSnap(double start, double displacement, int g) { return start + g * std::trunc(displacement / g); }
+
+void PanCamera(EditCamera& camera, int dx, int dy, int width, int height)
+{
+    // A collapsed pane gets no mouse moves, but must not divide by zero either.
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    camera.copX = camera.copX - ((dx * camera.aspect * 2) / width) / camera.zoom;
+    camera.copY = ((dy * 2.0f) / height) / camera.zoom + camera.copY;
+}
+
+WallSpan SpanWall(double start, double current, int g)
+{
+    const double span = std::abs(current - start);
+    if (span < g)
+        return {static_cast<double>(g), start + g / 2.0};
+    return {span, (current + start) / 2.0};
+}
+
+float GridLineGrey(int c)
+{
+    if (c % 5 != 0)
+        return kGreyPlain;
+    return c == 0 ? kGreyAxis : kGreyFifth;
+}
+
+void SetupEditRenderingState()
+{
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_FLAT);
+}
+
+void ApplyEditCamera(const EditCamera& camera)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-camera.aspect, camera.aspect, -1.0, 1.0, -kDepthRange, kDepthRange);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glScalef(camera.zoom, camera.zoom, 1.0f);
+    glTranslatef(-camera.copX, -camera.copY, 0.0f);
+    // Level Y up becomes the depth towards the viewer; level Z becomes -v.
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+}
+
+void DrawGrid(const EditCamera& camera, int gridSize)
+{
+    const int g = gridSize;
+    const ViewRect rect = VisibleRect(camera);
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(kGreyPlain, kGreyPlain, kGreyPlain);
+
+    // The grid lies in the view plane itself, without the level's rotation.
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-camera.aspect, camera.aspect, -1.0, 1.0, 1.0, -1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glScalef(camera.zoom, camera.zoom, camera.zoom);
+    glTranslatef(-camera.copX, -camera.copY, 0.0f);
+
+    glBegin(GL_LINES);
+    for (int v = FirstGridIndex(rect.vmin, g) * g; v <= rect.vmax; v += g) {
+        GridColour(v);
+        glVertex2f(rect.umin, static_cast<float>(v));
+        glVertex2f(rect.umax, static_cast<float>(v));
+    }
+    for (int u = FirstGridIndex(rect.umin, g) * g; u <= rect.umax; u += g) {
+        GridColour(u);
+        glVertex2f(static_cast<float>(u), rect.vmin);
+        glVertex2f(static_cast<float>(u), rect.vmax);
+    }
+    glEnd();
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glPopAttrib();
+}
+
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup)
+{
+    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetupEditRenderingState();
+    ApplyEditCamera(camera);
+    DrawGrid(camera, gridSize);
+    if (levelGroup)
+        levelGroup->Draw(FLAT_DRAW_TIME);
+    glFlush();
+}
+
+LevelPoint UnprojectPoint(int x, int y)
+{
+    GLint viewport[4];
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    LevelPoint point{0.0, 0.0, 0.0};
+    gluUnProject(x, viewport[3] - y - 1, 0.0, modelview, projection, viewport, &point.x, &point.y, &point.z);
+    return point;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+class CSGNode;
+
+// The edit view's top-down camera and grid, free of the window toolkit. The view plane has
+// u = level X to the right and v = -(level Z) upward; Z grows towards the bottom of the window.
+
+struct EditCamera {
+    float zoom = 0.05f;
+    float copX = 0.0f; // centre of projection, u
+    float copY = 0.0f; // centre of projection, v
+    float aspect = 1.0f;
+};
+
+struct ViewRect {
+    float umin, umax, vmin, vmax;
+};
+
+// The part of the view plane that the window shows: 2a/z wide and 2/z high around the centre.
+ViewRect VisibleRect(const EditCamera& camera);
+
+// Rounds to the nearest integer, halves away from zero.
+double RoundHalfAway(double t);
+
+// The grid rounding rules; g is the grid spacing.
+// Corner snap (both corners of a new wall): g * R((p + g/2) / g).
+double CornerSnap(double p, int g);
+// Cell-centre snap (an inserted item): the centre of the grid cell that holds p.
+double CellCentreSnap(double p, int g);
+// Step snap (dragging): whole grid steps of the displacement since the drag began.
+double StepSnap(double start, double displacement, int g);
+
+// Moves the centre of projection so that the level follows a cursor move of (dx, dy) client
+// pixels one to one in a client area of width x height pixels.
+void PanCamera(EditCamera& camera, int dx, int dy, int width, int height);
+
+// One side of a wall dragged out from corner `start` to corner `current`: never shorter than
+// the grid spacing g; a shorter span extends g from the start towards the positive axis.
+struct WallSpan {
+    double size;
+    double centre;
+};
+WallSpan SpanWall(double start, double current, int g);
+
+// Grey level of the grid line at integer coordinate c: axes darkest, every fifth unit darker.
+float GridLineGrey(int c);
+
+// Fixed drawing state of the edit view: outlines, flat shading, depth test, no culling.
+void SetupEditRenderingState();
+// Loads projection and modelview of the camera; the modelview leaves level coordinates current.
+void ApplyEditCamera(const EditCamera& camera);
+// Draws the grid lines over the visible rectangle; writes no depth and restores every state
+// and matrix it touches.
+void DrawGrid(const EditCamera& camera, int gridSize);
+// One whole frame of the edit view: white background, grid, then the level group flat.
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup);
+
+struct LevelPoint {
+    double x, y, z;
+};
+// Level coordinates under client pixel (x, y), y counted downward from the top, with the
+// matrices that the current context's last frame left.
+LevelPoint UnprojectPoint(int x, int y);

@@ -1,0 +1,44 @@
+#include "views/PickPath.h"
+
+#include <cstdio>
+
+#include "scenegraph/CSGGroup.h"
+
+namespace {
+
+// The child at a name-stack index, or null when the index names none.
+CSGNode* ChildAt(const CSGGroup& group, int index)
+{
+    return index < 0 ? nullptr : group.GetChild(static_cast<unsigned>(index));
+}
+
+} // namespace
+
+CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path)
+{
+    if (path.size() < 2 || path.front() == -1)
+        return nullptr;
+    const CSGGroup* group = &levelGroup;
+    CSGNode* node = nullptr;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        // Only a group's children carry names; stepping below anything else is no path.
+        if (!group)
+            return nullptr;
+        node = ChildAt(*group, path[i]);
+        if (!node)
+            return nullptr;
+        group = dynamic_cast<const CSGGroup*>(node);
+    }
+    return node;
+}
+
+std::string PickedPathText(const std::vector<int>& path)
+{
+    std::string text = "Path of picked object = ";
+    for (int element : path) {
+        char piece[24];
+        std::snprintf(piece, sizeof piece, "%i -> ", element);
+        text += piece;
+    }
+    return text;
+}

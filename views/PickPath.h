@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CSGGroup;
+class CSGNode;
+
+// Reading a pick's name path ([0, k, j, ...] below the level group, or [-1] for no hit).
+
+// The node the path names: [0, k] is the level group's child k, [0, k, j] the child j of that
+// child, and so on. Null for a miss, for the bare [0], and for a path that names no child at
+// any of its levels (an index past the end, or one that steps into a node that is no group).
+CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path);
+
+// The status text of a picked path: "Path of picked object = " and then "%i -> " per element.
+std::string PickedPathText(const std::vector<int>& path);
