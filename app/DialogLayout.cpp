@@ -1,5 +1,7 @@
 #include "app/DialogLayout.h"
 
+#include <algorithm>
+
 #include "app/StepButton.h"
 
 #include <wx/button.h>
@@ -33,6 +35,19 @@ long EditStyle(unsigned style)
     return wxTE_PROCESS_ENTER | ((style & STYLE_READ_ONLY) ? wxTE_READONLY : 0);
 }
 
+// An edit whose text uses the whole box: GTK's own padding would leave a two-digit edit of
+// the dialog showing one digit.
+class CompactEdit : public wxTextCtrl {
+public:
+    CompactEdit(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, long style)
+        : wxTextCtrl(parent, id, wxString(), pos, size, style)
+    {
+#ifdef __WXGTK3__
+        GTKApplyCssStyle("entry { padding: 0 2px; min-height: 0; }");
+#endif
+    }
+};
+
 void PressButton(wxWindow& window, int id)
 {
     auto* button = FindControl<wxButton>(window, id);
@@ -60,12 +75,17 @@ wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& 
     switch (row.kind) {
     case ControlKind::GroupBox:
         return new wxStaticBox(&parent, row.id, text, pos, size);
-    case ControlKind::Label:
-        return new wxStaticText(&parent, row.id, text, pos, size, LabelStyle(row.style));
+    case ControlKind::Label: {
+        // A label wider than its box in this font keeps its whole text on one line.
+        auto* label = new wxStaticText(&parent, row.id, text, pos, size, LabelStyle(row.style));
+        label->SetSize(wxSize(std::max(size.x, label->GetBestSize().x), size.y));
+        return label;
+    }
     case ControlKind::Edit:
-        return new wxTextCtrl(&parent, row.id, text, pos, size, EditStyle(row.style));
+        return new CompactEdit(&parent, row.id, pos, size, EditStyle(row.style));
     case ControlKind::Button: {
-        auto* button = new wxButton(&parent, row.id, text, pos, size);
+        // Exact fit drops the padding that would hide a short text in a small button.
+        auto* button = new wxButton(&parent, row.id, text, pos, size, wxBU_EXACTFIT);
         if (row.style & STYLE_DEFAULT)
             button->SetDefault();
         return button;
