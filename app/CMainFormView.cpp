@@ -164,7 +164,10 @@ void CMainFormView::SwitchCubeMapOn()
 
 void CMainFormView::SwitchCubeMapOff()
 {
-    LevelScene& scene = *GetLevelDoc()->m_pScene;
+    CLevelMapDoc* doc = GetLevelDoc();
+    LevelScene& scene = *doc->m_pScene;
+    // The sky box deletes its textures, which live in the preview's context.
+    doc->MakePreviewContextCurrent();
     if (scene.m_pCubeMap && scene.Root().DeleteDescendant(scene.m_pCubeMap))
         scene.m_pCubeMap = nullptr;
     ShowCubeMap(false, wxString());

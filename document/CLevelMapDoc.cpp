@@ -79,6 +79,8 @@ bool CLevelMapDoc::DeleteContents()
     m_pStartMarker = nullptr;
     if (m_pScene) {
         CloseAllMappingEditors();
+        // A sky box deletes its textures, which live in the preview's context.
+        MakePreviewContextCurrent();
         m_pScene->Reset();
         m_pScene.reset();
     }

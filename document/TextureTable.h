@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,11 @@ public:
     unsigned m_itemCubeList = 0;
     unsigned m_itemSphereList = 0;
     bool m_bTexturesDirty = false;
+
+    // Makes the preview's context current so that nodes owning its OpenGL objects (the sky
+    // box) can be deleted outside its drawing; set by the preview while its context exists.
+    std::function<bool()> m_makePreviewCurrent;
+    bool MakePreviewContextCurrent() const { return m_makePreviewCurrent && m_makePreviewCurrent(); }
 
     // The two fixed images; tests point them elsewhere.
     std::string m_noTexturePath = NO_TEXTURE_PATH;

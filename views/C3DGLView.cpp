@@ -60,6 +60,8 @@ void C3DGLView::InitialiseOpenGL()
         return;
     InitExtensions();
     InitImageLibrary();
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->m_makePreviewCurrent = [this] { return MakeCurrent(); };
     m_openGLReady = true;
 }
 
@@ -104,8 +106,10 @@ void C3DGLView::DrawFrame()
 
 void C3DGLView::ReleaseGLObjects()
 {
-    if (CLevelMapDoc* document = GetLevelDocument())
+    if (CLevelMapDoc* document = GetLevelDocument()) {
         document->ReleaseGLResources();
+        document->m_makePreviewCurrent = nullptr;
+    }
 }
 
 void C3DGLView::OnLeftDown(wxMouseEvent& event)

@@ -1,6 +1,9 @@
 // The preview in the real main frame, driven by real mouse input.
 #include <wx/timer.h>
 
+#include <GL/gl.h>
+
+#include "level/CICubeMapNode.h"
 #include "level/LevelFloor.h"
 #include "level/Wall.h"
 #include "tests/views/ViewFixture.h"
@@ -50,6 +53,24 @@ TEST_F(PreviewViewTest, ClosingTheWindowReleasesTheLevelsTextures)
     ASSERT_TRUE(PumpUntil([this] { return manager->GetFrame() == nullptr; }));
     EXPECT_TRUE(document->m_textures.empty());
     EXPECT_EQ(document->m_glTextures[0], 0u);
+}
+
+TEST_F(PreviewViewTest, ClearingTheLevelDeletesTheSkyBoxTexturesInThePreviewsContext)
+{
+    auto* cubeMap = new CICubeMapNode;
+    cubeMap->TextureBaseName = "../data/CubeMaps/Special/default.png";
+    document->m_pScene->Root().PrependChild(cubeMap);
+    Redraw();
+    ASSERT_TRUE(preview->MakeCurrent());
+    const GLuint cubeTexture = cubeMap->m_skyBox.m_cubeTexture;
+    ASSERT_TRUE(glIsTexture(cubeTexture));
+
+    // Whichever view drew last leaves its context current; the textures are the preview's.
+    ASSERT_TRUE(edit->MakeCurrent());
+    document->DeleteContents();
+    ASSERT_TRUE(preview->MakeCurrent());
+    EXPECT_FALSE(glIsTexture(cubeTexture));
+    document->OnNewDocument();
 }
 
 TEST_F(PreviewViewTest, ClickSelectsTheNearestObjectWithoutDragging)
