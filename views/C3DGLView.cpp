@@ -25,6 +25,13 @@ C3DGLView::C3DGLView()
     m_popupMenu.Append(ID_TOGGLE_ANIMATION, "&Toggle Animation");
 }
 
+C3DGLView::~C3DGLView()
+{
+    // The document outlives its views; it must not call back into a destroyed one.
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->m_makePreviewCurrent = nullptr;
+}
+
 wxWindow* C3DGLView::CreateViewWindow(wxWindow* parent)
 {
     wxWindow* canvas = CGLView::CreateViewWindow(parent);
@@ -106,10 +113,8 @@ void C3DGLView::DrawFrame()
 
 void C3DGLView::ReleaseGLObjects()
 {
-    if (CLevelMapDoc* document = GetLevelDocument()) {
+    if (CLevelMapDoc* document = GetLevelDocument())
         document->ReleaseGLResources();
-        document->m_makePreviewCurrent = nullptr;
-    }
 }
 
 void C3DGLView::OnLeftDown(wxMouseEvent& event)

@@ -11,6 +11,7 @@
 class C3DGLView : public CGLView {
 public:
     C3DGLView();
+    ~C3DGLView() override;
 
     CTrackball m_trackball;
     // Rotation applied to the level, row by row, acting on column vectors.
