@@ -54,7 +54,7 @@ void CICubeMapNode::WriteXml(std::FILE* file)
 
 void CICubeMapNode::ReadXml(const XmlElement& element, CSGScene&)
 {
-    const std::string& name = element.GetAttribute("TextureBaseName");
+    std::string_view name = element.GetAttribute("TextureBaseName");
     if (!name.empty())
         TextureBaseName = name;
 }

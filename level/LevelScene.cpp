@@ -1,5 +1,7 @@
 #include "level/LevelScene.h"
 
+#include <string_view>
+
 #include "level/CICubeMapNode.h"
 #include "level/GameSettingsNode.h"
 #include "level/Item.h"
@@ -23,20 +25,23 @@ Node* CreateRemembered(Node*& slot)
 
 CSGNode* LevelScene::CreateNode(const std::string& name)
 {
-    if (name == "GameSettingsNode")
-        return CreateRemembered(m_pGameSettings);
-    if (name == "TexturesNode")
-        return CreateRemembered(m_pTextures);
-    if (name == "CICubeMapNode")
-        return CreateRemembered(m_pCubeMap);
-    if (name == "LevelGroupNode")
-        return CreateRemembered(m_pLevelGroup);
-    if (name == "LevelFloor")
-        return CreateRemembered(m_pFloor);
-    if (name == "Wall")
+    // Compared as views: the lengths mostly differ, and walls and items, the bulk of a level,
+    // come first.
+    std::string_view kind = name;
+    if (kind == "Wall")
         return new Wall;
-    if (name == "Item")
+    if (kind == "Item")
         return new Item;
+    if (kind == "GameSettingsNode")
+        return CreateRemembered(m_pGameSettings);
+    if (kind == "TexturesNode")
+        return CreateRemembered(m_pTextures);
+    if (kind == "CICubeMapNode")
+        return CreateRemembered(m_pCubeMap);
+    if (kind == "LevelGroupNode")
+        return CreateRemembered(m_pLevelGroup);
+    if (kind == "LevelFloor")
+        return CreateRemembered(m_pFloor);
     return CSGScene::CreateNode(name);
 }
 

@@ -26,10 +26,10 @@ void TexturesNode::WriteXml(std::FILE* file)
 void TexturesNode::ReadXml(const XmlElement& element, CSGScene&)
 {
     long count = TextToInt(element.GetAttribute("NumTextures"));
-    long limit = static_cast<long>(element.GetAttributes().size()) + kMaxMissingNames;
+    long limit = static_cast<long>(element.GetAttributeCount()) + kMaxMissingNames;
     count = std::clamp(count, 0L, limit);
     m_names.clear();
     m_names.reserve(static_cast<std::size_t>(count));
     for (long i = 1; i <= count; ++i)
-        m_names.push_back(element.GetAttribute(std::to_string(i)));
+        m_names.emplace_back(element.GetAttribute(std::to_string(i)));
 }

@@ -1,6 +1,7 @@
 #include "scenegraph/Matrix4.h"
 
 #include <cstring>
+#include <string>
 
 #include "scenegraph/NumberText.h"
 #include "xml/XmlElement.h"
@@ -101,10 +102,10 @@ void xmlMatrixWrite(std::FILE* file, const char* label, const Matrix4& matrix)
 
 void xmlMatrixRead(const XmlElement& element, const char* expectedLabel, Matrix4& matrix)
 {
-    const std::string& found = element.GetAttribute("Label");
+    std::string_view found = element.GetAttribute("Label");
     if (found != expectedLabel) {
         std::printf("Error in xmlMatrixRead, expected label '%s', but found '%s'\n", expectedLabel,
-                    found.c_str());
+                    std::string(found).c_str());
         return;
     }
     char name[4] = {'a', '0', '0', '\0'};

@@ -1,11 +1,15 @@
 #include "scenegraph/NumberText.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <climits>
-#include <limits>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
+#include <string>
 
 namespace {
 
@@ -15,27 +19,103 @@ locale_t CLocale()
     return c;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// White space as isspace() has it in the "C" locale.
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A text as the C library reads a number: white space skipped, then an optional sign;
+// `digits` is what follows the sign.
+struct SignedText {
+    bool negative = false;
+    std::string_view digits;
+};
+
+SignedText SplitSign(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && IsSpace(text[start]))
+        ++start;
+    text.remove_prefix(start);
+    SignedText split{!text.empty() && text.front() == '-', text};
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        split.digits.remove_prefix(1);
+    return split;
+}
+
+// Appends the decimal digits at the start of `text` to `mantissa` (wrapping around when there are
+// too many) and returns how many there were.
+std::size_t AppendDigits(std::string_view text, std::uint64_t& mantissa)
+{
+    std::size_t count = 0;
+    for (; count < text.size() && IsDigit(text[count]); ++count)
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[count] - '0');
+    return count;
+}
+
+// The numbers the writers give ("%f"), without the C library: digits with an optional point,
+// no exponent, at most 19 digits making an integer m <= 2^53 and at most 22 of them decimals.
+// m and 10^decimals are then exact doubles, and one division rounds their quotient exactly as
+// strtod rounds the text (Clinger's fast path). False for anything else, which strtod reads.
+bool ReadShortDecimal(std::string_view text, double& value)
+{
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    SignedText split = SplitSign(text);
+    std::string_view rest = split.digits;
+    std::uint64_t mantissa = 0;
+    std::size_t integerDigits = AppendDigits(rest, mantissa);
+    rest.remove_prefix(integerDigits);
+    std::size_t decimals = 0;
+    if (!rest.empty() && rest.front() == '.') {
+        decimals = AppendDigits(rest.substr(1), mantissa);
+        rest.remove_prefix(1 + decimals);
+    }
+    // An exponent or a hexadecimal prefix may follow; strtod knows what to make of it.
+    bool plainEnd = rest.empty() || std::string_view("eExX").find(rest.front()) == std::string_view::npos;
+    std::size_t digitCount = integerDigits + decimals;
+    if (digitCount == 0 || digitCount > 19 || !plainEnd || mantissa > (std::uint64_t(1) << 53) || decimals > 22)
+        return false;
+    // The sign goes in before the division, which then rounds as strtod would in any mode.
+    double numerator = static_cast<double>(mantissa);
+    value = (split.negative ? -numerator : numerator) / kPowersOfTen[decimals];
+    return true;
+}
+
 } // namespace
 
-int TextToInt(const std::string& text)
+int TextToInt(std::string_view text)
 {
-    // strtol saturates where atoi is undefined; clamp to int for the same reason.
-    long value = strtol_l(text.c_str(), nullptr, 10, CLocale());
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    // strtol's base-10 reading, then clamped: atoi is undefined beyond int.
+    SignedText split = SplitSign(text);
+    std::string_view digits = split.digits;
+    if (digits.empty() || !IsDigit(digits[0]))
+        return 0;
+    long magnitude = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec != std::errc())
+        magnitude = LONG_MAX;
+    return static_cast<int>(std::clamp<long>(split.negative ? -magnitude : magnitude, INT_MIN, INT_MAX));
 }
 
-double TextToDouble(const std::string& text)
+double TextToDouble(std::string_view text)
 {
-    return strtod_l(text.c_str(), nullptr, CLocale());
+    double value = 0.0;
+    if (ReadShortDecimal(text, value))
+        return value;
+    return strtod_l(std::string(text).c_str(), nullptr, CLocale());
 }
 
-float TextToFloat(const std::string& text)
+float TextToFloat(std::string_view text)
 {
-    // Out-of-range values become infinities explicitly: the plain conversion is undefined.
+    // Read as a double first, as atof does: rounding straight to float can differ. Out-of-range
+    // values become infinities explicitly: the plain conversion is undefined.
     double value = TextToDouble(text);
     if (value > FLT_MAX)
         return std::numeric_limits<float>::infinity();

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 // Conversions between numbers and file text that ignore the user's locale: level files always
 // use '.' as the decimal point, whatever LC_NUMERIC the toolkit installed.
 
-// C atoi rules: leading blanks skipped, the longest valid prefix taken, 0 when there is none.
-int TextToInt(const std::string& text);
-// C atof rules, with '.' as the decimal point.
-float TextToFloat(const std::string& text);
-double TextToDouble(const std::string& text);
+// C atoi rules: leading white space skipped, an optional sign, the longest valid prefix taken,
+// 0 when there is none; values beyond int saturate.
+int TextToInt(std::string_view text);
+// C atof rules, with '.' as the decimal point: also hexadecimal floats, "inf" and "nan".
+float TextToFloat(std::string_view text);
+double TextToDouble(std::string_view text);
 
 // While alive, the calling thread formats and parses numbers in the "C" locale, so that
 // fprintf("%f") in the writers gives "2.000000" and never "2,000000".

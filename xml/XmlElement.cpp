@@ -2,30 +2,78 @@
 
 #include <algorithm>
 
-namespace {
-
-// The first attribute whose name is not less than `name`.
-template <typename Attributes>
-auto FindSlot(Attributes& attributes, const std::string& name)
+std::string_view XmlElement::ValueAt(std::size_t index) const
 {
-    return std::lower_bound(attributes.begin(), attributes.end(), name,
-                            [](const auto& attribute, const std::string& key) { return attribute.first < key; });
+    std::size_t end = index + 1 < m_slots.size() ? m_slots[index + 1].name : m_attributeText.size();
+    return std::string_view(m_attributeText.data() + m_slots[index].value, end - m_slots[index].value);
 }
 
-} // namespace
-
-const std::string& XmlElement::GetAttribute(const std::string& name) const
+XmlElement::Place XmlElement::Find(std::string_view name) const
 {
-    static const std::string empty;
-    auto slot = FindSlot(m_attributes, name);
-    return slot != m_attributes.end() && slot->first == name ? slot->second : empty;
+    // A three-way search: it stops at the name itself rather than comparing it once more.
+    std::size_t first = 0;
+    std::size_t last = m_slots.size();
+    while (first < last) {
+        std::size_t middle = first + (last - first) / 2;
+        int order = CompareAttributeNames(NameOf(m_slots[middle]), name);
+        if (order == 0)
+            return {middle, true};
+        if (order < 0)
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    return {first, false};
 }
 
-void XmlElement::SetAttribute(std::string name, std::string value)
+std::string_view XmlElement::GetAttribute(std::string_view name) const
 {
-    auto slot = FindSlot(m_attributes, name);
-    if (slot != m_attributes.end() && slot->first == name)
-        slot->second = std::move(value);
+    Place place = Find(name);
+    return place.found ? ValueAt(place.index) : std::string_view();
+}
+
+XmlAttributeList XmlElement::OrderedAttributes() const
+{
+    XmlAttributeList attributes;
+    attributes.reserve(m_slots.size());
+    for (std::size_t i = 0; i < m_slots.size(); ++i)
+        attributes.emplace_back(NameOf(m_slots[i]), ValueAt(i));
+    return attributes;
+}
+
+XmlAttributeList XmlElement::GetAttributes() const
+{
+    XmlAttributeList attributes = OrderedAttributes();
+    std::sort(attributes.begin(), attributes.end());
+    return attributes;
+}
+
+void XmlElement::SetAttribute(std::string_view name, std::string_view value)
+{
+    XmlAttributeList attributes = OrderedAttributes();
+    Place place = Find(name);
+    if (place.found)
+        attributes[place.index].second = value;
     else
-        m_attributes.emplace(slot, std::move(name), std::move(value));
+        attributes.emplace(attributes.begin() + static_cast<std::ptrdiff_t>(place.index), name, value);
+    SetOrderedAttributes(attributes);
+}
+
+void XmlElement::SetOrderedAttributes(const XmlAttributeList& attributes)
+{
+    std::size_t size = 0;
+    for (const auto& [name, value] : attributes)
+        size += name.size() + value.size();
+    // Built aside and swapped in, as the views may point into the present text.
+    std::string text(size, '\0');
+    std::vector<Slot> slots(attributes.size());
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < attributes.size(); ++i) {
+        const auto& [name, value] = attributes[i];
+        slots[i] = {at, at + name.size()};
+        at += name.copy(&text[at], name.size());
+        at += value.copy(&text[at], value.size());
+    }
+    m_attributeText = std::move(text);
+    m_slots = std::move(slots);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -13,18 +14,21 @@ using Kind = XmlTokenKind;
 
 namespace {
 
-// The attributes of a start tag in name order, each name once with the last value it was given;
-// sorted as views first, so that every string is built once and in its final place.
-XmlAttributeList SortKeepingLast(std::vector<std::pair<std::string_view, std::string_view>>& inTagOrder)
+// Puts the attributes of a start tag in the element's lookup order, each name once with the last
+// value it was given. Names are views into the input, so their addresses tell the document order: sorting by
+// name and then address keeps equal names in that order without the allocation a stable sort
+// makes on every tag.
+void SortKeepingLast(XmlAttributeList& attributes)
 {
-    std::stable_sort(inTagOrder.begin(), inTagOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    XmlAttributeList attributes;
-    attributes.reserve(inTagOrder.size());
-    for (std::size_t i = 0; i < inTagOrder.size(); ++i)
-        if (i + 1 == inTagOrder.size() || inTagOrder[i + 1].first != inTagOrder[i].first)
-            attributes.emplace_back(inTagOrder[i].first, inTagOrder[i].second);
-    return attributes;
+    std::sort(attributes.begin(), attributes.end(), [](const XmlAttribute& a, const XmlAttribute& b) {
+        int order = CompareAttributeNames(a.first, b.first);
+        return order < 0 || (order == 0 && std::less<const char*>()(a.first.data(), b.first.data()));
+    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < attributes.size(); ++i)
+        if (i + 1 == attributes.size() || attributes[i + 1].first != attributes[i].first)
+            attributes[kept++] = attributes[i];
+    attributes.resize(kept);
 }
 
 } // namespace
@@ -122,7 +126,8 @@ bool XmlParser::ParseAttributes()
         Reduce(2); // attributes := attributes attribute
         m_attributes.emplace_back(name, value);
     }
-    m_open.back().SetSortedAttributes(SortKeepingLast(m_attributes));
+    SortKeepingLast(m_attributes);
+    m_open.back().SetOrderedAttributes(m_attributes);
     m_attributes.clear();
     return !m_failed;
 }
@@ -173,7 +178,7 @@ bool XmlParser::ParsePiece()
             return false;
         Reduce(3); // piece := DATA_START DATA_TEXT DATA_END
     }
-    m_open.back().AppendText(std::string(piece));
+    m_open.back().AppendText(piece);
     return !m_failed;
 }
 

@@ -85,7 +85,7 @@ private:
     // The elements whose start tag has been read and whose end has not, outermost first.
     std::vector<XmlElement> m_open;
     // The attributes of the start tag being read, in document order; reused from tag to tag.
-    std::vector<std::pair<std::string_view, std::string_view>> m_attributes;
+    XmlAttributeList m_attributes;
     XmlElement m_root;
     std::string m_error;
 };

@@ -46,12 +46,16 @@ auto RunUntil(char stop)
 
 } // namespace
 
+// The loops here advance a local pointer: stepping m_pos itself would make the compiler store
+// and reload it on every byte, as the bytes read might alias it.
 template <typename Predicate>
 const char* XmlScanner::SkipRun(Predicate inRun)
 {
     const char* begin = m_pos;
-    while (m_pos < m_end && inRun(*m_pos))
-        ++m_pos;
+    const char* pos = begin;
+    while (pos < m_end && inRun(*pos))
+        ++pos;
+    m_pos = pos;
     return begin;
 }
 
@@ -113,13 +117,17 @@ bool XmlScanner::MatchContent(XmlToken& token)
 bool XmlScanner::MatchTag(XmlToken& token)
 {
     // The skipped bytes are the bulk of a tag; they are passed in one go, each its own match.
-    while (kTagSkipped[static_cast<unsigned char>(*m_pos)]) {
-        if (*m_pos == '\n')
+    const char* pos = m_pos;
+    while (kTagSkipped[static_cast<unsigned char>(*pos)]) {
+        if (*pos == '\n')
             ++m_line;
-        if (++m_pos == m_end)
+        if (++pos == m_end) {
+            m_pos = pos;
             return false;
+        }
     }
-    m_matchStart = m_pos;
+    m_pos = pos;
+    m_matchStart = pos;
     if (IsNameByte(*m_pos)) {
         const char* begin = SkipRun(IsNameByte);
         return Emit(token, XmlTokenKind::Name, begin);

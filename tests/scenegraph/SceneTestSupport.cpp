@@ -73,7 +73,7 @@ XmlElement ElementFromText(const std::string& text)
             open.emplace_back();
             open.back().SetName(m[1]);
         } else if (m[2].matched) {
-            open.back().SetAttribute(m[2], m[3]);
+            open.back().SetAttribute(m[2].str(), m[3].str());
         } else {
             XmlElement done = std::move(open.back());
             open.pop_back();

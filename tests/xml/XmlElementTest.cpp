@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "xml/XmlElement.h"
 
 TEST(XmlElement, AttributesStayInNameOrderAndKeepTheLastValue)
@@ -15,4 +19,39 @@ TEST(XmlElement, AttributesStayInNameOrderAndKeepTheLastValue)
     EXPECT_EQ(wall.GetAttribute(""), "");
     const XmlAttributeList expected = {{"Depth", "1"}, {"TexTX", ""}, {"Width", "4"}};
     EXPECT_EQ(wall.GetAttributes(), expected);
+}
+
+// Texture lists name their attributes "1", "2", ...; level elements have names of one length
+// and shared prefixes. Every name must be found, and no prefix or extension of one.
+TEST(XmlElement, LookupsFindEveryNameAmongManyOfLikeShape)
+{
+    std::vector<std::string> names = {"Tex", "TexTX", "TexTY", "TexScaleX", "TexScaleY", "TextureID", "\xe9t\xe9", "_"};
+    for (int i = 1; i <= 300; ++i)
+        names.push_back(std::to_string(i));
+    XmlElement textures;
+    for (const std::string& name : names)
+        textures.SetAttribute(name, name + "=v");
+    EXPECT_EQ(textures.GetAttributeCount(), names.size());
+    for (const std::string& name : names)
+        EXPECT_EQ(textures.GetAttribute(name), name + "=v");
+    for (const char* missing : {"", "0", "301", "Te", "TexT", "TexTXY", "\xe9t"})
+        EXPECT_EQ(textures.GetAttribute(missing), "") << missing;
+    const XmlAttributeList attributes = textures.GetAttributes();
+    ASSERT_EQ(attributes.size(), names.size());
+    EXPECT_TRUE(std::is_sorted(attributes.begin(), attributes.end()));
+    EXPECT_EQ(attributes.front().first, "1");
+    EXPECT_EQ(attributes.back().first, "\xe9t\xe9");
+}
+
+TEST(XmlElement, AttributesMayBeSetFromTheElementsOwnValues)
+{
+    XmlElement element;
+    element.SetAttribute("a", "value");
+    element.SetAttribute("b", element.GetAttribute("a"));
+    element.SetAttribute("a", element.GetAttribute("a").substr(2));
+    EXPECT_EQ(element.GetAttribute("a"), "lue");
+    EXPECT_EQ(element.GetAttribute("b"), "value");
+    const XmlElement copy = element;
+    element.SetAttribute("b", "changed");
+    EXPECT_EQ(copy.GetAttribute("b"), "value");
 }

@@ -18,7 +18,7 @@ std::string Describe(const XmlElement& element)
     std::string out = element.GetName();
     const char* separator = "{";
     for (const auto& [name, value] : element.GetAttributes()) {
-        out += separator + name + "=" + value;
+        out.append(separator).append(name).append("=").append(value);
         separator = ",";
     }
     if (!element.GetAttributes().empty())
