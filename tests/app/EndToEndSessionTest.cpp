@@ -64,12 +64,16 @@ protected:
         RedrawGLPanes(*frame);
     }
 
-    // A click on a tool bar button, as the user gives it.
+    // A click on a tool bar button, as the user gives it; the status text that the pointer
+    // on the button shows is kept in `toolPrompt`.
     void ClickTool(int id)
     {
         wxToolBar& bar = *frame->GetToolBar();
         const std::optional<wxPoint> centre = ToolCentre(bar, id);
         ASSERT_TRUE(centre.has_value()) << "tool " << id << " is not on the screen";
+        m_input.MouseMove(bar.ClientToScreen(*centre));
+        PumpFor(100);
+        toolPrompt = Status();
         ClickAt(bar, *centre);
         Settle();
     }
@@ -119,6 +123,7 @@ protected:
     }
 
     CEditGLView* edit = nullptr;
+    wxString toolPrompt;
 };
 
 TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
@@ -129,6 +134,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     // grid span that snaps to the wanted corner.
     ClickTool(ID_MODE_CREATE_WALL);
     ASSERT_EQ(edit->m_mode, CEditGLView::MODE_CREATE_WALL);
+    EXPECT_EQ(toolPrompt, "Enable wall creation mode");
     EXPECT_TRUE(frame->GetToolBar()->GetToolState(ID_MODE_CREATE_WALL));
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_MODE_SELECT));
     MoveToLevel(-6.5, -5.5);
@@ -153,6 +159,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     // and 45), then dragged by (1.3, -2.2), which moves it by whole grid steps to (1, -2).
     ClickTool(ID_MODE_SELECT);
     ASSERT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
+    EXPECT_EQ(toolPrompt, "Enable item insertion mode"); // the select tool's prompt as it stands
     StartPositionNode& marker = *document->m_pStartMarker;
     ClickLevel(0.0, -0.5);
     ASSERT_EQ(document->m_pSelection, &marker);
