@@ -1,12 +1,13 @@
 #include "app/DialogLayout.h"
 
-#include <algorithm>
-
 #include "app/StepButton.h"
+
+#include <algorithm>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/panel.h>
 #include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/statbox.h>
@@ -35,19 +36,6 @@ long EditStyle(unsigned style)
     return wxTE_PROCESS_ENTER | ((style & STYLE_READ_ONLY) ? wxTE_READONLY : 0);
 }
 
-// An edit whose text uses the whole box: GTK's own padding would leave a two-digit edit of
-// the dialog showing one digit.
-class CompactEdit : public wxTextCtrl {
-public:
-    CompactEdit(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, long style)
-        : wxTextCtrl(parent, id, wxString(), pos, size, style)
-    {
-#ifdef __WXGTK3__
-        GTKApplyCssStyle("entry { padding: 0 2px; min-height: 0; }");
-#endif
-    }
-};
-
 void PressButton(wxWindow& window, int id)
 {
     auto* button = FindControl<wxButton>(window, id);
@@ -60,12 +48,20 @@ void PressButton(wxWindow& window, int id)
 
 long LabelStyle(unsigned style)
 {
-    long wxStyle = 0;
-    if (style & STYLE_CENTRED)
-        wxStyle |= wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
-    if (style & STYLE_BORDER)
-        wxStyle |= wxBORDER_SIMPLE;
-    return wxStyle;
+    return (style & STYLE_CENTRED) ? wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE : 0;
+}
+
+// A framed label: the toolkit draws no border around a plain label, so the label stands,
+// vertically centred, in a framed pane of the table's place. The pane is what is returned.
+wxWindow* CreateFramedLabel(wxWindow& parent, const ControlRow& row, const wxString& text,
+                            const wxPoint& pos, const wxSize& size)
+{
+    auto* frame = new wxPanel(&parent, wxID_ANY, pos, size, wxBORDER_SIMPLE);
+    const wxSize inside = frame->GetClientSize();
+    const int textHeight = parent.GetTextExtent(text.empty() ? wxString("X") : text).y;
+    new wxStaticText(frame, row.id, text, wxPoint(0, std::max((inside.y - textHeight) / 2, 0)),
+                     wxSize(inside.x, textHeight), LabelStyle(row.style));
+    return frame;
 }
 
 wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& pos,
@@ -75,16 +71,15 @@ wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& 
     switch (row.kind) {
     case ControlKind::GroupBox:
         return new wxStaticBox(&parent, row.id, text, pos, size);
-    case ControlKind::Label: {
-        // A label wider than its box in this font keeps its whole text on one line.
-        auto* label = new wxStaticText(&parent, row.id, text, pos, size, LabelStyle(row.style));
-        label->SetSize(wxSize(std::max(size.x, label->GetBestSize().x), size.y));
-        return label;
-    }
+    case ControlKind::Label:
+        if (row.style & STYLE_BORDER)
+            return CreateFramedLabel(parent, row, text, pos, size);
+        return new wxStaticText(&parent, row.id, text, pos, size, LabelStyle(row.style));
     case ControlKind::Edit:
-        return new CompactEdit(&parent, row.id, pos, size, EditStyle(row.style));
+        return new wxTextCtrl(&parent, row.id, text, pos, size, EditStyle(row.style));
     case ControlKind::Button: {
-        // Exact fit drops the padding that would hide a short text in a small button.
+        // No padding of the toolkit's own: the table gives every button its size, and a
+        // narrow one ("...") would otherwise have no room left for its text.
         auto* button = new wxButton(&parent, row.id, text, pos, size, wxBU_EXACTFIT);
         if (row.style & STYLE_DEFAULT)
             button->SetDefault();
@@ -103,6 +98,59 @@ wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& 
     return nullptr;
 }
 
+// The toolkit draws wider frames around edits, check boxes and labels than the dialog units
+// allow for, so a control narrower or lower than it needs to show its content whole is
+// widened (and heightened) to that size, about the middle of its table place. The content of
+// an edit is the text room that its table width leaves inside a frame of two dialog units a
+// side; a label needs its text; a check box its box and text.
+wxSize ContentSize(wxWindow& control, const ControlRow& row, const wxSize& tableSize)
+{
+    switch (row.kind) {
+    case ControlKind::Edit: {
+        const int frame = DialogUnitsToPixels(*control.GetParent(), wxSize(4, 0)).x;
+        const int room = std::max(tableSize.x - frame, 0);
+        return wxSize(static_cast<wxTextCtrl&>(control).GetSizeFromTextSize(room).x, 0);
+    }
+    case ControlKind::Label:
+        return wxSize(control.GetTextExtent(control.GetLabel()).x, 0);
+    case ControlKind::CheckBox:
+        return control.GetBestSize();
+    default:
+        return wxSize(0, 0);
+    }
+}
+
+// Where the grown control goes along one axis: about the table place's middle, or, when
+// `keepEnd` is set, ending where the table place ends (a spin button adjoins it there).
+int GrownStart(int start, int tableLength, int length, bool keepEnd)
+{
+    const int growth = length - tableLength;
+    return keepEnd ? start - growth : start - growth / 2;
+}
+
+// Whether `next` starts right at the end of `row`, on the same line: a spin button bound to
+// the edit before it.
+bool AdjoinsOnTheRight(const ControlRow& row, const ControlRow* next)
+{
+    return next && next->kind == ControlKind::SpinButton && next->x == row.x + row.width &&
+           next->y == row.y;
+}
+
+void FitContent(wxWindow& control, const ControlRow& row, const wxRect& table,
+                const ControlRow* next)
+{
+    const wxSize needed = ContentSize(control, row, table.GetSize());
+    if (needed.x <= table.width && needed.y <= table.height)
+        return;
+    const wxSize size(std::max(needed.x, table.width), std::max(needed.y, table.height));
+    // A label's text starts at its left edge; a centred one grows to both sides.
+    const bool leftAligned = row.kind == ControlKind::Label && !(row.style & STYLE_CENTRED);
+    const int x = leftAligned ? table.x
+                              : GrownStart(table.x, table.width, size.x, AdjoinsOnTheRight(row, next));
+    const int y = GrownStart(table.y, table.height, size.y, false);
+    control.SetSize(x, y, size.x, size.y);
+}
+
 } // namespace
 
 void SetDialogFont(wxWindow& window)
@@ -116,9 +164,13 @@ void BuildDialog(wxWindow& window, const DialogTemplate& dialog)
 {
     for (std::size_t i = 0; i < dialog.rowCount; ++i) {
         const ControlRow& row = dialog.rows[i];
+        // Both corners converted, so that places adjoining in the table adjoin in pixels too.
         const wxPoint pos = DialogUnitsToPixels(window, wxPoint(row.x, row.y));
-        const wxSize size = DialogUnitsToPixels(window, wxSize(row.width, row.height));
-        CreateControl(window, row, pos, size);
+        const wxPoint end = DialogUnitsToPixels(window, wxPoint(row.x + row.width, row.y + row.height));
+        const wxSize size(end.x - pos.x, end.y - pos.y);
+        wxWindow* control = CreateControl(window, row, pos, size);
+        FitContent(*control, row, wxRect(pos, size),
+                   i + 1 < dialog.rowCount ? &dialog.rows[i + 1] : nullptr);
         if (row.kind == ControlKind::Button && (row.style & STYLE_DEFAULT)) {
             const int id = row.id;
             window.Bind(wxEVT_TEXT_ENTER, [&window, id](wxCommandEvent&) { PressButton(window, id); });

@@ -51,8 +51,9 @@ struct DialogTemplate {
 void SetDialogFont(wxWindow& window);
 
 // Creates every control of the template as a child of `window`, in table order (so the tab
-// order follows the table), at the table's positions converted with the window's font. Enter
-// in an edit presses the template's default button while that button is enabled.
+// order follows the table), at the table's positions converted with the window's font. An
+// edit, label or check box that the toolkit cannot show whole in its place grows about it.
+// Enter in an edit presses the template's default button while that button is enabled.
 void BuildDialog(wxWindow& window, const DialogTemplate& dialog);
 
 // Dialog units in pixels of `window`'s own font.

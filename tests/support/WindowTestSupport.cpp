@@ -15,6 +15,7 @@
 #include <wx/window.h>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs)
@@ -81,6 +82,46 @@ void PressKey(int keyCode, int modifiers)
     input.KeyDown(keyCode, modifiers);
     input.KeyUp(keyCode, modifiers);
     PumpFor(60);
+}
+
+namespace {
+
+// The 8-bit value of the colour channel `mask` of an X pixel.
+unsigned char Channel(unsigned long pixel, unsigned long mask)
+{
+    if (mask == 0)
+        return 0;
+    int shift = 0;
+    while (!((mask >> shift) & 1u))
+        ++shift;
+    const unsigned long value = (pixel & mask) >> shift;
+    const unsigned long top = mask >> shift;
+    return static_cast<unsigned char>(value * 255 / top);
+}
+
+} // namespace
+
+wxImage ScreenPicture(const wxRect& area)
+{
+    wxImage picture;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return picture;
+    XImage* shot = XGetImage(display, DefaultRootWindow(display), area.GetX(), area.GetY(),
+                             static_cast<unsigned>(area.GetWidth()),
+                             static_cast<unsigned>(area.GetHeight()), AllPlanes, ZPixmap);
+    if (shot) {
+        picture.Create(area.GetWidth(), area.GetHeight());
+        for (int y = 0; y < area.GetHeight(); ++y)
+            for (int x = 0; x < area.GetWidth(); ++x) {
+                const unsigned long pixel = XGetPixel(shot, x, y);
+                picture.SetRGB(x, y, Channel(pixel, shot->red_mask),
+                               Channel(pixel, shot->green_mask), Channel(pixel, shot->blue_mask));
+            }
+        XDestroyImage(shot);
+    }
+    XCloseDisplay(display);
+    return picture;
 }
 
 MessageBoxRecorder::MessageBoxRecorder()

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <wx/gdicmn.h>
+#include <wx/image.h>
 #include <wx/string.h>
 
 #include "framework/FileDialog.h"
@@ -34,6 +35,10 @@ void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button = 1 /* wxM
 void TurnWheel(int notches);
 // A press and release of a key, with modifiers (wxMOD_SHIFT, wxMOD_CONTROL, ...).
 void PressKey(int keyCode, int modifiers = 0);
+
+// What the X display shows now in `area` (screen coordinates), read from the display itself:
+// the toolkit's screen device context may hand back an older picture.
+wxImage ScreenPicture(const wxRect& area);
 
 // Answers every message box while it lives: records each request and answers with the next
 // queued answer, or with OK (Yes/No boxes: No) when none is queued.

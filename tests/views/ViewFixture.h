@@ -12,6 +12,28 @@
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
 
+// Both OpenGL panes of the frame draw a frame now, so that picking and unprojection see the
+// current camera.
+inline void RedrawGLPanes(CMainFrame& frame)
+{
+    for (wxWindow* canvas : {static_cast<wxWindow*>(frame.m_pEditView->GetCanvas()),
+                             static_cast<wxWindow*>(frame.m_p3DView->GetCanvas())}) {
+        canvas->Refresh(false);
+        canvas->Update();
+    }
+    PumpFor(60);
+}
+
+// The edit view's client pixel that shows level point (x, z) with its current camera.
+inline wxPoint EditViewPixel(const CEditGLView& edit, double x, double z)
+{
+    const wxSize size = edit.GetCanvas()->GetClientSize();
+    const double a = static_cast<double>(size.x) / size.y;
+    const double px = ((x - edit.m_copX) * edit.m_zoom / a + 1.0) * size.x / 2.0;
+    const double py = size.y - 1 - (1.0 - (z + edit.m_copY) * edit.m_zoom) * size.y / 2.0;
+    return wxPoint(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
+}
+
 // The real main frame with the level document, and real mouse input to its OpenGL panes.
 class ViewTest : public MainFrameTest {
 protected:
@@ -27,28 +49,12 @@ protected:
         Redraw();
     }
 
-    // Both panes draw a frame now, so that picking and unprojection see the current camera.
-    void Redraw()
-    {
-        for (wxWindow* canvas : {static_cast<wxWindow*>(edit->GetCanvas()), static_cast<wxWindow*>(preview->GetCanvas())}) {
-            canvas->Refresh(false);
-            canvas->Update();
-        }
-        PumpFor(60);
-    }
+    void Redraw() { RedrawGLPanes(*frame); }
 
     LevelGroupNode& LevelGroup() { return *document->m_pScene->m_pLevelGroup; }
     wxString Status() const { return frame->m_wndStatusBar->GetStatusText(0); }
 
-    // The edit view's client pixel that shows level point (x, z) with its current camera.
-    wxPoint EditPixel(double x, double z) const
-    {
-        const wxSize size = edit->GetCanvas()->GetClientSize();
-        const double a = static_cast<double>(size.x) / size.y;
-        const double px = ((x - edit->m_copX) * edit->m_zoom / a + 1.0) * size.x / 2.0;
-        const double py = size.y - 1 - (1.0 - (z + edit->m_copY) * edit->m_zoom) * size.y / 2.0;
-        return wxPoint(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
-    }
+    wxPoint EditPixel(double x, double z) const { return EditViewPixel(*edit, x, z); }
 
     // Real pointer input, in client coordinates of a pane's canvas.
     void MoveTo(wxWindow& canvas, const wxPoint& client)

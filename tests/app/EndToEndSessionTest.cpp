@@ -1,0 +1,238 @@
+// A whole editing session with real mouse and keyboard input, from a new level to the saved
+// file: mode changes from the tool bar and the menus, a wall drawn and an item placed in the
+// edit view, the start marker turned and dragged, the sky box, the level settings and the
+// item type set in the forms, then File > Save. The file must match the expected one byte
+// for byte.
+#include <cmath>
+#include <optional>
+
+#include <wx/combobox.h>
+#include <wx/stattext.h>
+
+#include "level/Item.h"
+#include "level/StartPositionNode.h"
+#include "level/Wall.h"
+#include "tests/app/FormFixture.h"
+#include "tests/views/ViewFixture.h"
+
+namespace {
+
+const std::string EXPECTED_FILE =
+    TRELKAN_SOURCE_DIR "/tests/fixtures/levels/expected/end_to_end_session.xml";
+
+// Whether every opaque pixel of `icon` stands at (left, top) of `picture`.
+bool IconAt(const wxImage& picture, const wxImage& icon, int left, int top)
+{
+    for (int y = 0; y < icon.GetHeight(); ++y)
+        for (int x = 0; x < icon.GetWidth(); ++x) {
+            if (icon.IsTransparent(x, y))
+                continue;
+            if (picture.GetRed(left + x, top + y) != icon.GetRed(x, y) ||
+                picture.GetGreen(left + x, top + y) != icon.GetGreen(x, y) ||
+                picture.GetBlue(left + x, top + y) != icon.GetBlue(x, y))
+                return false;
+        }
+    return true;
+}
+
+// Where the tool bar shows the icon of tool `id`, in the bar's client coordinates: the toolkit
+// tells no tool positions, so the icon is looked up in a picture of the bar.
+std::optional<wxPoint> ToolCentre(wxToolBar& bar, int id)
+{
+    const wxImage icon = bar.FindById(id)->GetNormalBitmap().ConvertToImage();
+    const wxImage picture = ScreenPicture(bar.GetScreenRect());
+    for (int top = 0; top + icon.GetHeight() <= picture.GetHeight(); ++top)
+        for (int left = 0; left + icon.GetWidth() <= picture.GetWidth(); ++left)
+            if (IconAt(picture, icon, left, top)) {
+                const wxPoint onScreen(bar.GetScreenRect().GetLeft() + left + icon.GetWidth() / 2,
+                                       bar.GetScreenRect().GetTop() + top + icon.GetHeight() / 2);
+                return bar.ScreenToClient(onScreen);
+            }
+    return std::nullopt;
+}
+
+class EndToEndSessionTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        edit = frame->m_pEditView;
+        ASSERT_TRUE(WaitUntilShown(*edit->GetCanvas()));
+        ASSERT_TRUE(WaitUntilShown(*frame->m_p3DView->GetCanvas()));
+        RedrawGLPanes(*frame);
+    }
+
+    // A click on a tool bar button, as the user gives it; the status text that the pointer
+    // on the button shows is kept in `toolPrompt`.
+    void ClickTool(int id)
+    {
+        wxToolBar& bar = *frame->GetToolBar();
+        const std::optional<wxPoint> centre = ToolCentre(bar, id);
+        ASSERT_TRUE(centre.has_value()) << "tool " << id << " is not on the screen";
+        m_input.MouseMove(bar.ClientToScreen(*centre));
+        PumpFor(100);
+        toolPrompt = Status();
+        ClickAt(bar, *centre);
+        Settle();
+    }
+
+    // Opens menu `menu` of the menu bar with the keyboard (Alt+F, then to the right) and
+    // chooses its item `item` (counting enabled items only, from 0).
+    void ChooseMenuItem(int menu, int item)
+    {
+        PressKey('F', wxMOD_ALT);
+        PumpFor(100);
+        for (int i = 0; i < menu; ++i)
+            PressKey(WXK_RIGHT);
+        for (int i = 0; i < item; ++i)
+            PressKey(WXK_DOWN);
+        PressKey(WXK_RETURN);
+        Settle();
+    }
+
+    // Real pointer input in the edit view, at level point (x, z).
+    void MoveToLevel(double x, double z)
+    {
+        m_input.MouseMove(edit->GetCanvas()->ClientToScreen(EditViewPixel(*edit, x, z)));
+        PumpFor(60);
+    }
+    void ClickLevel(double x, double z)
+    {
+        MoveToLevel(x, z);
+        Press();
+        Release();
+    }
+    void Press()
+    {
+        m_input.MouseDown();
+        PumpFor(60);
+    }
+    void Release()
+    {
+        m_input.MouseUp();
+        PumpFor(60);
+        RedrawGLPanes(*frame);
+    }
+
+    wxString Status() const { return frame->m_wndStatusBar->GetStatusText(0); }
+    wxString KindLabel()
+    {
+        return FindControl<wxStaticText>(SelectionForm(), IDC_SELECTION_KIND)->GetLabel();
+    }
+
+    CEditGLView* edit = nullptr;
+    wxString toolPrompt;
+};
+
+TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
+{
+    MessageBoxRecorder boxes;
+
+    // A wall from corner (-6, -5) to corner (-2, -4): each point aimed at the middle of the
+    // grid span that snaps to the wanted corner.
+    ClickTool(ID_MODE_CREATE_WALL);
+    ASSERT_EQ(edit->m_mode, CEditGLView::MODE_CREATE_WALL);
+    EXPECT_EQ(toolPrompt, "Enable wall creation mode");
+    EXPECT_TRUE(frame->GetToolBar()->GetToolState(ID_MODE_CREATE_WALL));
+    EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_MODE_SELECT));
+    MoveToLevel(-6.5, -5.5);
+    Press();
+    EXPECT_EQ(Status(), "Creazione WALL: start creation point = (-6.000000, -5.000000)");
+    MoveToLevel(-2.5, -4.5);
+    Release();
+    auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
+    ASSERT_NE(wall, nullptr);
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(KindLabel(), "WALL");
+    EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_WIDTH), "4.00");
+    EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_DEPTH), "1.00");
+
+    // Turned in the selection form.
+    Type(SelectionForm(), IDC_ROTATION_ANGLE, "-30");
+    Click(SelectionForm(), IDC_APPLY);
+    EXPECT_EQ(wall->OrientationAngle, -30.0f);
+    EXPECT_EQ(Text(SelectionForm(), IDC_ROTATION_ANGLE), "-30.00");
+
+    // The start marker: selected by a click on its cone, turned by 405 degrees (one whole turn
+    // and 45), then dragged by (1.3, -2.2), which moves it by whole grid steps to (1, -2).
+    ClickTool(ID_MODE_SELECT);
+    ASSERT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
+    EXPECT_EQ(toolPrompt, "Enable item insertion mode"); // the select tool's prompt as it stands
+    StartPositionNode& marker = *document->m_pStartMarker;
+    ClickLevel(0.0, -0.5);
+    ASSERT_EQ(document->m_pSelection, &marker);
+    EXPECT_EQ(Status(), "Path of picked object = 0 -> 0 -> ");
+    EXPECT_EQ(KindLabel(), "SNAKE_START_POSITION");
+    Type(SelectionForm(), IDC_ROTATION_ANGLE, "405");
+    Click(SelectionForm(), IDC_APPLY);
+    EXPECT_EQ(Text(SelectionForm(), IDC_ROTATION_ANGLE), "45.00");
+
+    // The marker's cone points against its heading: half a unit along its axis is on it.
+    const double heading = marker.angle * M_PI / 180.0;
+    const double onConeX = -0.5 * std::sin(heading);
+    const double onConeZ = -0.5 * std::cos(heading);
+    MoveToLevel(onConeX, onConeZ);
+    Press();
+    ASSERT_TRUE(edit->m_dragging);
+    EXPECT_EQ(Status(), "Dragging...");
+    MoveToLevel(onConeX + 1.3, onConeZ - 2.2);
+    Release();
+    EXPECT_EQ(Status(), "Ready");
+    EXPECT_NEAR(marker.x, 1.0, 1e-5);
+    EXPECT_NEAR(marker.z, -2.0, 1e-5);
+
+    // An item from the Insert menu, placed in the middle of grid cell (5..6, 3..4).
+    ChooseMenuItem(3, 0);
+    ASSERT_EQ(edit->m_mode, CEditGLView::MODE_INSERT_ITEM);
+    EXPECT_FALSE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
+    ClickLevel(5.5, 3.5);
+    Settle();
+    EXPECT_EQ(Status(), "Item inserted on position = (5.500000, 3.500000)");
+    EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
+    EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
+    auto* item = dynamic_cast<Item*>(document->m_pSelection);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(KindLabel(), "ITEM_LIFE_EXTRA");
+    EXPECT_EQ(Text(SelectionForm(), IDC_RESPAWN_TIME), "20.00");
+
+    // The type from the drop-down list (the third entry), then a longer respawn time.
+    wxComboBox& types = *FindControl<wxComboBox>(SelectionForm(), IDC_ITEM_TYPE);
+    ClickAt(types, wxPoint(types.GetClientSize().x - 8, types.GetClientSize().y / 2));
+    PumpFor(300);
+    PressKey(WXK_DOWN);
+    PressKey(WXK_DOWN);
+    PressKey(WXK_RETURN);
+    Settle();
+    EXPECT_EQ(item->ItemTypeID, ITEM_DECREASE_LENGTH);
+    EXPECT_EQ(KindLabel(), "ITEM_DECREASE_LENGTH");
+    EXPECT_EQ(Text(SelectionForm(), IDC_AMOUNT), "0.50");
+    Type(SelectionForm(), IDC_RESPAWN_TIME, "35");
+    Click(SelectionForm(), IDC_APPLY);
+    EXPECT_EQ(Text(SelectionForm(), IDC_RESPAWN_TIME), "35.00");
+
+    // The sky box and the level settings.
+    Click(LevelForm(), IDC_USE_CUBEMAP);
+    ASSERT_NE(Scene().m_pCubeMap, nullptr);
+    Type(LevelForm(), IDC_LEVEL_WIDTH, "30");
+    Type(LevelForm(), IDC_LEVEL_HEIGHT, "12");
+    Type(LevelForm(), IDC_NORMAL_ITEMS, "4");
+    Click(LevelForm(), IDC_APPLY);
+    EXPECT_EQ(Text(LevelForm(), IDC_LEVEL_WIDTH), "30");
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // File > Save asks for a name, since the level has none yet.
+    TempFolder folder;
+    FileDialogAnswerer dialogs;
+    dialogs.answers = {wxString(folder.File("session.xml"))};
+    ChooseMenuItem(0, 2);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_EQ(dialogs.requests[0].filter, "Level Map Files (*.xml)|*.xml");
+    EXPECT_EQ(frame->GetTitle(), "session.xml - Trelkan");
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(ReadWholeFile(folder.File("session.xml")), ReadWholeFile(EXPECTED_FILE));
+}
+
+} // namespace
