@@ -81,7 +81,8 @@ bool ReadShortDecimal(std::string_view text, double& value)
     // An exponent or a hexadecimal prefix may follow; strtod knows what to make of it.
     bool plainEnd = rest.empty() || std::string_view("eExX").find(rest.front()) == std::string_view::npos;
     std::size_t digitCount = integerDigits + decimals;
-    if (digitCount == 0 || digitCount > 19 || !plainEnd || mantissa > (std::uint64_t(1) << 53) || decimals > 22)
+    bool exact = digitCount <= 19 && mantissa <= (std::uint64_t(1) << 53) && decimals <= 22;
+    if (digitCount == 0 || !plainEnd || !exact)
         return false;
     // The sign goes in before the division, which then rounds as strtod would in any mode.
     double numerator = static_cast<double>(mantissa);

@@ -15,9 +15,9 @@ using Kind = XmlTokenKind;
 namespace {
 
 // Puts the attributes of a start tag in the element's lookup order, each name once with the last
-// value it was given. Names are views into the input, so their addresses tell the document order: sorting by
-// name and then address keeps equal names in that order without the allocation a stable sort
-// makes on every tag.
+// value it was given. Names are views into the input, so their addresses tell the document
+// order: sorting by name and then address keeps equal names in that order without the
+// allocation a stable sort makes on every tag.
 void SortKeepingLast(XmlAttributeList& attributes)
 {
     std::sort(attributes.begin(), attributes.end(), [](const XmlAttribute& a, const XmlAttribute& b) {

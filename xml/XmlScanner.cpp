@@ -46,16 +46,12 @@ auto RunUntil(char stop)
 
 } // namespace
 
-// The loops here advance a local pointer: stepping m_pos itself would make the compiler store
-// and reload it on every byte, as the bytes read might alias it.
 template <typename Predicate>
 const char* XmlScanner::SkipRun(Predicate inRun)
 {
     const char* begin = m_pos;
-    const char* pos = begin;
-    while (pos < m_end && inRun(*pos))
-        ++pos;
-    m_pos = pos;
+    while (m_pos < m_end && inRun(*m_pos))
+        ++m_pos;
     return begin;
 }
 
@@ -117,17 +113,13 @@ bool XmlScanner::MatchContent(XmlToken& token)
 bool XmlScanner::MatchTag(XmlToken& token)
 {
     // The skipped bytes are the bulk of a tag; they are passed in one go, each its own match.
-    const char* pos = m_pos;
-    while (kTagSkipped[static_cast<unsigned char>(*pos)]) {
-        if (*pos == '\n')
+    while (kTagSkipped[static_cast<unsigned char>(*m_pos)]) {
+        if (*m_pos == '\n')
             ++m_line;
-        if (++pos == m_end) {
-            m_pos = pos;
+        if (++m_pos == m_end)
             return false;
-        }
     }
-    m_pos = pos;
-    m_matchStart = pos;
+    m_matchStart = m_pos;
     if (IsNameByte(*m_pos)) {
         const char* begin = SkipRun(IsNameByte);
         return Emit(token, XmlTokenKind::Name, begin);

@@ -34,8 +34,8 @@ int LibraryInt(const std::string& text)
                                      : std::memcmp(&actual, &expected, sizeof actual) == 0;
     if (same)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "\"" << text << "\" read as " << actual << ", the C library reads "
-                                         << expected;
+    return ::testing::AssertionFailure() << "\"" << text << "\" read as " << actual
+                                         << ", the C library reads " << expected;
 }
 
 void ExpectLibraryReading(const std::string& text)

@@ -25,7 +25,8 @@ TEST(XmlElement, AttributesStayInNameOrderAndKeepTheLastValue)
 // and shared prefixes. Every name must be found, and no prefix or extension of one.
 TEST(XmlElement, LookupsFindEveryNameAmongManyOfLikeShape)
 {
-    std::vector<std::string> names = {"Tex", "TexTX", "TexTY", "TexScaleX", "TexScaleY", "TextureID", "\xe9t\xe9", "_"};
+    std::vector<std::string> names = {"Tex",       "TexTX",     "TexTY",      "TexScaleX",
+                                      "TexScaleY", "TextureID", "\xe9t\xe9", "_"};
     for (int i = 1; i <= 300; ++i)
         names.push_back(std::to_string(i));
     XmlElement textures;
