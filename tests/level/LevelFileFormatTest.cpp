@@ -15,6 +15,7 @@
 #include "level/TexturesNode.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGTransformation.h"
+#include "tests/level/LevelFileTestSupport.h"
 #include "tests/level/LevelTestSupport.h"
 #include "xml/XmlElement.h"
 
@@ -106,24 +107,6 @@ struct EditedLevel : NewLevel {
     }
 };
 
-// Switches LC_NUMERIC to a decimal-comma locale while alive, if the system has one.
-class CommaLocale {
-public:
-    CommaLocale()
-    {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
-            if (std::setlocale(LC_NUMERIC, name)) {
-                m_active = true;
-                break;
-            }
-    }
-    ~CommaLocale() { std::setlocale(LC_NUMERIC, "C"); }
-    bool Active() const { return m_active; }
-
-private:
-    bool m_active = false;
-};
-
 XmlElement Element(const std::string& name, std::initializer_list<std::pair<const char*, const char*>> attributes)
 {
     XmlElement element;
@@ -147,9 +130,10 @@ TEST(LevelFileFormat, ExampleFilesAreReproducedByteForByte)
 
 TEST(LevelFileFormat, DecimalCommaLocaleStillWritesPoints)
 {
-    CommaLocale locale;
+    TempFolder folder;
+    DecimalCommaLocale locale(folder);
     if (!locale.Active())
-        GTEST_SKIP() << "no German locale installed";
+        GTEST_SKIP() << "no German locale could be installed or built";
     EditedLevel edited;
     EXPECT_EQ(WrittenText(edited.root), kEditedLevel);
 }
