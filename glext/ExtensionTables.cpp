@@ -53,7 +53,7 @@ ExtensionLoader::ExtensionLoader(const char* flagName, std::vector<const char*> 
 
 namespace {
 
-// Entry points as the specifications of the versions and extensions name them.
+// Entry points by their OpenGL names, per version and extension.
 const char* const kVersion12[] = {
     "glDrawRangeElements", "glTexImage3D", "glTexSubImage3D", "glCopyTexSubImage3D"};
 const char* const kVersion13[] = {

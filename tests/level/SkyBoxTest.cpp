@@ -294,7 +294,7 @@ TEST(ImageFile, TgaHeaderMustBePlausible)
             .write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
         return DetectImageType(path);
     };
-    //                 id cmap type  colour map spec  x     y     width  height depth desc
+    //                 id cmap type  colour map info  x     y     width  height depth desc
     const std::vector<unsigned char> good = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 4, 0, 24, 0};
     EXPECT_EQ(tga(good), static_cast<ILenum>(IL_TGA));
     for (unsigned type : {1u, 3u, 9u, 10u, 11u}) {
