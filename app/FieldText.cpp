@@ -1,6 +1,5 @@
 #include "app/FieldText.h"
 
-#include <cstdio>
 
 #include <wx/textctrl.h>
 
@@ -13,10 +12,7 @@ wxString FormatInt(int value)
 
 wxString FormatFloat(const char* format, double value)
 {
-    ScopedCLocale cLocale;
-    char text[512]; // room for any double in "%f"
-    std::snprintf(text, sizeof text, format, value);
-    return wxString::FromAscii(text);
+    return wxString::FromAscii(FormatCLocale(format, value).c_str());
 }
 
 int ReadInt(const wxTextCtrl& edit)

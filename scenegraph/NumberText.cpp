@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cstdarg>
+#include <cstdio>
 #include <charconv>
 #include <climits>
 #include <clocale>
@@ -130,4 +132,20 @@ ScopedCLocale::ScopedCLocale() : m_previous(uselocale(CLocale())) {}
 ScopedCLocale::~ScopedCLocale()
 {
     uselocale(static_cast<locale_t>(m_previous));
+}
+
+std::string FormatCLocale(const char* format, ...)
+{
+    ScopedCLocale cLocale;
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0)
+        std::vsnprintf(text.data(), text.size() + 1, format, args);
+    va_end(args);
+    return text;
 }

@@ -24,3 +24,6 @@ public:
 private:
     void* m_previous;
 };
+
+// printf-style text with '.' as the decimal point whatever the locale (forms, status bar).
+std::string FormatCLocale(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,6 +1,5 @@
 #include "views/CEditGLView.h"
 
-#include <cstdio>
 
 #include <wx/glcanvas.h>
 #include <wx/image.h>
@@ -33,15 +32,6 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
         if (command.commandId == commandId)
             return &command;
     return nullptr;
-}
-
-// A status text with two numbers in "%f" form, with '.' as the decimal point in any locale.
-wxString StatusWithPoint(const char* format, double a, double b)
-{
-    ScopedCLocale cLocale;
-    char text[160];
-    std::snprintf(text, sizeof text, format, a, b);
-    return wxString(text);
 }
 
 wxCursor LoadItemCursor()
@@ -210,7 +200,7 @@ void CEditGLView::StartWall(const wxPoint& point)
     auto* wall = new Wall(static_cast<float>(p.x), static_cast<float>(p.z), 0.0f, 0.0f);
     document->m_pScene->m_pLevelGroup->AppendChild(wall);
     document->SetSelection(wall);
-    SetStatusText(StatusWithPoint("Creazione WALL: start creation point = (%f, %f)", p.x, p.z));
+    SetStatusText(FormatCLocale("Creazione WALL: start creation point = (%f, %f)", p.x, p.z));
     m_wallStartX = static_cast<float>(p.x);
     m_wallStartZ = static_cast<float>(p.z);
     m_pNewWall = wall;
@@ -228,7 +218,7 @@ void CEditGLView::InsertItem(const wxPoint& point)
     auto* item = new Item(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
     document->m_pScene->m_pLevelGroup->AppendChild(item);
     document->SetSelection(item);
-    SetStatusText(StatusWithPoint("Item inserted on position = (%f, %f)", p.x, p.z));
+    SetStatusText(FormatCLocale("Item inserted on position = (%f, %f)", p.x, p.z));
     m_mode = MODE_SELECT;
     document->m_bTexturesDirty = true;
     UpdateAllViews();
@@ -296,7 +286,7 @@ void CEditGLView::Pan(const wxPoint& point)
     m_panLastY = point.y;
     m_copX = camera.copX;
     m_copY = camera.copY;
-    SetStatusText(StatusWithPoint("Panning enabled: COP = (%f, %f)", m_copX, m_copY));
+    SetStatusText(FormatCLocale("Panning enabled: COP = (%f, %f)", m_copX, m_copY));
     GetCanvas()->Refresh(true);
 }
 

@@ -113,3 +113,10 @@ TEST(NumberText, FloatsBeyondTheRangeAreInfinite)
     EXPECT_EQ(TextToFloat("-1e39"), -std::numeric_limits<float>::infinity());
     EXPECT_EQ(TextToFloat("340282346638528859811704183484516925440.000000"), FLT_MAX);
 }
+
+TEST(NumberText, FormatCLocaleWritesWholeTextWithDecimalPoints)
+{
+    EXPECT_EQ(FormatCLocale("(%f, %i)", 2.5, -3), "(2.500000, -3)");
+    // 301 digits, the point and six decimals: nothing is cut off.
+    EXPECT_EQ(FormatCLocale("%f", 1e300).size(), 308u);
+}
