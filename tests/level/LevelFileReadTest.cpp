@@ -22,7 +22,7 @@ std::string ReadAndRewrite(const std::string& fixture)
     if (!scene)
         return "read failed: " + error;
     TempFolder folder;
-    std::string target = folder.Path("out.xml");
+    std::string target = folder.File("out.xml");
     if (!WriteLevelFile(scene->Root(), target, error))
         return "write failed: " + error;
     return ReadBytes(target);

@@ -256,7 +256,7 @@ std::string Dump(const CSGGroup& root)
 TEST(LevelFileRoundTrip, RandomLevelsReadBackToTheSameTreeAndBytes)
 {
     TempFolder folder;
-    const std::string path = folder.Path("level.xml");
+    const std::string path = folder.File("level.xml");
     for (unsigned seed = 1; seed <= 60; ++seed) {
         CSGGroup built;
         RandomLevelBuilder(seed).Build(built);

@@ -30,34 +30,7 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "trelkan-XXXXXX").string();
-        m_path = mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-    std::set<std::string> Entries() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    std::string m_path;
-};
+#include "tests/support/TempFolder.h"
 
 // While alive, the process formats numbers with a decimal comma, from an installed German
 // locale or, when the system has none, from one that localedef builds in `folder`.
@@ -68,7 +41,7 @@ public:
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
             if (std::setlocale(LC_ALL, name))
                 return;
-        std::string locales = folder.Path("locales");
+        std::string locales = folder.File("locales");
         std::string build = "mkdir -p " + locales + " && localedef -i de_DE -f UTF-8 " + locales +
                             "/de_DE.UTF-8 >/dev/null 2>&1";
         if (std::system(build.c_str()) != 0)

@@ -59,14 +59,14 @@ protected:
 
 TEST_F(LevelFileWrite, SaveIntoAMissingFolderFailsWithTheReason)
 {
-    EXPECT_FALSE(Save(m_folder.Path("no/such/folder/level.xml")));
+    EXPECT_FALSE(Save(m_folder.File("no/such/folder/level.xml")));
     EXPECT_NE(m_error.find("No such file or directory"), std::string::npos) << m_error;
     EXPECT_TRUE(m_folder.Entries().empty());
 }
 
 TEST_F(LevelFileWrite, SaveOverAFolderKeepsItAndLeavesNoTemporaryFile)
 {
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     ASSERT_EQ(mkdir(target.c_str(), 0755), 0);
     WriteBytes(target + "/inside.xml", OLD_BYTES);
     EXPECT_FALSE(Save(target));
@@ -77,7 +77,7 @@ TEST_F(LevelFileWrite, SaveOverAFolderKeepsItAndLeavesNoTemporaryFile)
 
 TEST_F(LevelFileWrite, FailedWriteKeepsTheOldFileByteForByte)
 {
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     WriteBytes(target, OLD_BYTES);
     BuildLevelWithWalls(m_root, 200);
     // A file size limit makes the writes themselves fail. It is set in a child process so that
@@ -101,7 +101,7 @@ TEST_F(LevelFileWrite, FailedWriteKeepsTheOldFileByteForByte)
 
 TEST_F(LevelFileWrite, SaveReplacesTheTargetAndKeepsItsPermissions)
 {
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     for (mode_t mode : {0600, 0640, 0754}) {
         WriteBytes(target, OLD_BYTES);
         ASSERT_EQ(chmod(target.c_str(), mode), 0);
@@ -116,7 +116,7 @@ TEST_F(LevelFileWrite, SaveKeepsTheOwnerAndGroupOfTheOldFile)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "only root may give a file to another owner";
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     WriteBytes(target, OLD_BYTES);
     ASSERT_EQ(chown(target.c_str(), 1234, 5678), 0);
     ASSERT_TRUE(Save(target)) << m_error;
@@ -130,13 +130,13 @@ TEST_F(LevelFileWrite, ReadOnlyFileIsNotReplaced)
 {
     // Root may write anything, so as root the save runs as an ordinary user owning the file.
     constexpr uid_t NOBODY = 65534;
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     WriteBytes(target, OLD_BYTES);
     ASSERT_EQ(chmod(target.c_str(), 0444), 0);
     bool asRoot = geteuid() == 0;
     if (asRoot) {
         ASSERT_EQ(chown(target.c_str(), NOBODY, NOBODY), 0);
-        ASSERT_EQ(chmod(m_folder.Path(".").c_str(), 0777), 0);
+        ASSERT_EQ(chmod(m_folder.File(".").c_str(), 0777), 0);
     }
     pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -155,15 +155,15 @@ TEST_F(LevelFileWrite, ReadOnlyFileIsNotReplaced)
 
 TEST_F(LevelFileWrite, NewFileGetsTheUsualPermissions)
 {
-    std::string target = m_folder.Path("new.xml");
+    std::string target = m_folder.File("new.xml");
     ASSERT_TRUE(Save(target)) << m_error;
     EXPECT_EQ(ModeOf(target), 0644 & ~CurrentUmask());
 }
 
 TEST_F(LevelFileWrite, SaveThroughASymbolicLinkReplacesTheFileItNames)
 {
-    std::string real = m_folder.Path("real.xml");
-    std::string link = m_folder.Path("link.xml");
+    std::string real = m_folder.File("real.xml");
+    std::string link = m_folder.File("link.xml");
     WriteBytes(real, OLD_BYTES);
     ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
     ASSERT_TRUE(Save(link)) << m_error;
@@ -176,7 +176,7 @@ TEST_F(LevelFileWrite, SaveThroughASymbolicLinkReplacesTheFileItNames)
 
 TEST_F(LevelFileWrite, DoubleQuoteInATextureOrSkyBoxNameIsRefusedBeforeAnythingIsWritten)
 {
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     WriteBytes(target, OLD_BYTES);
     auto* textures = static_cast<TexturesNode*>(m_root.GetChild(1));
     textures->m_names = {"a.jpg", "say \"hi\".jpg"};
@@ -200,7 +200,7 @@ TEST_F(LevelFileWrite, NumbersUseADecimalPointInAnyLocale)
 {
     auto* settings = static_cast<GameSettingsNode*>(m_root.GetChild(0));
     settings->SnakeInitialPosX = 1.5f;
-    std::string target = m_folder.Path("level.xml");
+    std::string target = m_folder.File("level.xml");
     std::string error;
     std::unique_ptr<LevelScene> scene;
     {

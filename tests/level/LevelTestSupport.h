@@ -1,34 +1,12 @@
 #pragma once
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include "scenegraph/CSGNode.h"
-#include "scenegraph/NumberText.h"
-
-// The element a node writes, as a level file receives it (in the C numeric locale).
-inline std::string WrittenText(CSGNode& node)
-{
-    char* data = nullptr;
-    std::size_t size = 0;
-    std::FILE* file = open_memstream(&data, &size);
-    {
-        ScopedCLocale cLocale;
-        node.WriteXml(file);
-    }
-    std::fclose(file);
-    std::string text(data, size);
-    std::free(data);
-    return text;
-}
-
 #include <array>
 #include <cmath>
 
 #include <GL/gl.h>
 
 #include "tests/support/OffscreenContext.h"
+#include "tests/support/WrittenText.h"
 
 // An orthographic camera looking down the Y axis as the edit view does: X to the right, Z
 // downward on the screen, the square [cx - half, cx + half] x [cz - half, cz + half] filling

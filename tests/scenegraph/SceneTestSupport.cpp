@@ -50,18 +50,6 @@ void ExpectMatrixNear(const GLMatrix& actual, const GLMatrix& expected, float to
         EXPECT_NEAR(actual[i], expected[i], tolerance) << "entry " << i;
 }
 
-std::string WrittenText(CSGNode& node)
-{
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* file = open_memstream(&buffer, &size);
-    node.WriteXml(file);
-    std::fclose(file);
-    std::string text(buffer, size);
-    std::free(buffer);
-    return text;
-}
-
 XmlElement ElementFromText(const std::string& text)
 {
     static const std::regex token(R"(</\w+>|/>|<(\w+)|(\w+)\s*=\s*"([^"]*)\")");

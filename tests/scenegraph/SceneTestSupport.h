@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scenegraph/CSGNode.h"
+#include "tests/support/WrittenText.h"
 #include "xml/XmlElement.h"
 
 namespace scenegraph_test {
@@ -42,7 +43,6 @@ GLMatrix ModelviewAfter(const std::function<void()>& transform);
 void ExpectMatrixNear(const GLMatrix& actual, const GLMatrix& expected, float tolerance = 1e-5f);
 
 // What the node writes with WriteXml.
-std::string WrittenText(CSGNode& node);
 // A minimal reading of written element text (names, quoted attributes, nesting) into an element,
 // enough to feed a node's ReadXml with what it wrote.
 XmlElement ElementFromText(const std::string& text);

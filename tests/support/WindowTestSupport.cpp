@@ -8,7 +8,6 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
-#include <wx/filename.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
@@ -166,19 +165,6 @@ FileDialogAnswerer::FileDialogAnswerer()
 FileDialogAnswerer::~FileDialogAnswerer()
 {
     SetFileDialogHook(m_previous);
-}
-
-TempFolder::TempFolder()
-{
-    std::string pattern = (wxFileName::GetTempDir() + "/trelkan-test-XXXXXX").ToStdString();
-    if (char* made = mkdtemp(pattern.data()))
-        m_path = made;
-}
-
-TempFolder::~TempFolder()
-{
-    if (!m_path.empty())
-        wxFileName::Rmdir(m_path, wxPATH_RMDIR_RECURSIVE);
 }
 
 std::string ReadWholeFile(const std::string& path)

@@ -12,6 +12,7 @@
 
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
+#include "tests/support/TempFolder.h"
 
 class wxWindow;
 
@@ -72,21 +73,6 @@ public:
 
 private:
     FileDialogHook m_previous;
-};
-
-// A fresh folder below the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
 };
 
 std::string ReadWholeFile(const std::string& path);
