@@ -11,6 +11,8 @@
 #include "app/FieldText.h"
 #include "app/ImageChoice.h"
 #include "document/CLevelMapDoc.h"
+#include "document/SkyBoxSwitchCommand.h"
+#include "document/ValueCommand.h"
 #include "framework/MessageBox.h"
 #include "level/CICubeMapNode.h"
 #include "level/GameSettingsNode.h"
@@ -19,7 +21,6 @@
 
 namespace {
 
-constexpr const char* DEFAULT_CUBE_MAP = "../data/CubeMaps/Special/default.png";
 constexpr const char* SETTING_FORMAT = "%4.2f";
 
 // The six fields of Apply, in the order they are read.
@@ -83,7 +84,6 @@ void CMainFormView::ShowLevel()
     }
     const CICubeMapNode* cubeMap = scene->m_pCubeMap;
     FindControl<wxCheckBox>(*GetWindow(), IDC_USE_CUBEMAP)->SetValue(cubeMap != nullptr);
-    m_useCubeMap = cubeMap ? 1 : 0;
     ShowCubeMap(cubeMap != nullptr,
                 cubeMap ? wxString::FromUTF8(cubeMap->TextureBaseName) : wxString());
     if (const GameSettingsNode* settings = scene->m_pGameSettings) {
@@ -105,23 +105,23 @@ void CMainFormView::ShowCubeMap(bool present, const wxString& baseName)
 void CMainFormView::OnApply()
 {
     CLevelMapDoc* doc = GetLevelDoc();
-    LevelScene* scene = doc->m_pScene.get();
-    LevelFloor& floor = *scene->m_pFloor;
-    GameSettingsNode& settings = *scene->m_pGameSettings;
+    LevelScene& scene = *doc->m_pScene;
+    const LevelProperties before = Capture(scene);
+    LevelProperties after = before;
     FieldReader fields(*GetWindow());
     if (auto v = fields.Read(WIDTH_RULE))
-        floor.Width = static_cast<int>(*v);
+        after.width = static_cast<int>(*v);
     if (auto v = fields.Read(HEIGHT_RULE))
-        floor.Heigth = static_cast<int>(*v);
+        after.height = static_cast<int>(*v);
     if (auto v = fields.Read(ITEMS_RULE))
-        settings.NormalItemsNumber = static_cast<int>(*v);
+        after.normalItems = static_cast<int>(*v);
     if (auto v = fields.Read(ANGLE_RULE))
-        settings.SnakeTurningAngle = *v;
+        after.turningAngle = *v;
     if (auto v = fields.Read(LENGTH_RULE))
-        settings.SnakeInitialLength = *v;
+        after.initialLength = *v;
     if (auto v = fields.Read(VELOCITY_RULE))
-        settings.SnakeInitialVelocity = *v;
-    doc->UpdateAllViews();
+        after.initialVelocity = *v;
+    doc->Submit(new ValueCommand<LevelScene, LevelProperties>(*doc, "Apply Level Properties", scene, before, after));
     fields.ReselectRejected();
 }
 
@@ -129,48 +129,21 @@ void CMainFormView::OnFloorTextureBrowse()
 {
     CLevelMapDoc* doc = GetLevelDoc();
     const std::optional<std::string> path = ChooseImageFile(GetWindow(), TEXTURE_FILE_FILTER);
-    if (!path || !doc->m_pScene->m_pFloor)
-        return;
-    if (AssignImage(*doc, *doc->m_pScene->m_pFloor, *path))
-        Edit(IDC_FLOOR_TEXTURE_PATH).ChangeValue(wxString::FromUTF8(*path));
+    if (path && doc->m_pScene->m_pFloor)
+        AssignImage(*doc, *doc->m_pScene->m_pFloor, *path);
 }
 
 void CMainFormView::OnTextureProperties()
 {
     if (LevelFloor* floor = GetLevelDoc()->m_pScene->m_pFloor)
-        new CTexturePropertiesDgl(floor, GetWindow());
+        new CTexturePropertiesDgl(*GetLevelDoc(), floor, GetWindow());
 }
 
 void CMainFormView::OnUseCubeMap()
 {
-    m_useCubeMap = !m_useCubeMap;
-    if (m_useCubeMap)
-        SwitchCubeMapOn();
-    else
-        SwitchCubeMapOff();
-}
-
-void CMainFormView::SwitchCubeMapOn()
-{
-    LevelScene& scene = *GetLevelDoc()->m_pScene;
-    if (!scene.m_pCubeMap) {
-        auto* cubeMap = new CICubeMapNode;
-        cubeMap->TextureBaseName = DEFAULT_CUBE_MAP;
-        scene.m_pCubeMap = cubeMap;
-        scene.Root().PrependChild(cubeMap);
-    }
-    ShowCubeMap(true, wxString::FromUTF8(scene.m_pCubeMap->TextureBaseName));
-}
-
-void CMainFormView::SwitchCubeMapOff()
-{
     CLevelMapDoc* doc = GetLevelDoc();
-    LevelScene& scene = *doc->m_pScene;
-    // The sky box deletes its textures, which live in the preview's context.
-    doc->MakePreviewContextCurrent();
-    if (scene.m_pCubeMap && scene.Root().DeleteDescendant(scene.m_pCubeMap))
-        scene.m_pCubeMap = nullptr;
-    ShowCubeMap(false, wxString());
+    const bool on = FindControl<wxCheckBox>(*GetWindow(), IDC_USE_CUBEMAP)->GetValue();
+    doc->Submit(new SkyBoxSwitchCommand(*doc, on));
 }
 
 void CMainFormView::OnCubeMapBrowse()
@@ -186,8 +159,6 @@ void CMainFormView::OnCubeMapBrowse()
                        wxOK | wxICON_EXCLAMATION);
         return;
     }
-    cubeMap->TextureBaseName = *base;
-    cubeMap->m_reloadNeeded = true;
-    doc->m_bTexturesDirty = true;
-    Edit(IDC_CUBEMAP_BASE).ChangeValue(wxString::FromUTF8(*base));
+    doc->Submit(new ValueCommand<LevelScene, SkyBoxImage>(*doc, "Choose Sky Box", *doc->m_pScene,
+                                                                 {cubeMap->TextureBaseName}, {*base}));
 }

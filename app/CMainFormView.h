@@ -6,8 +6,8 @@ class CLevelMapDoc;
 class wxTextCtrl;
 
 // The level properties pane (dialog 101): the floor's size and texture, the sky box and the
-// game settings. Typed values reach the level on Apply, field by field; the floor texture and
-// the sky box change at once when chosen.
+// game settings. Typed values reach the level on Apply, field by field, as one step of the undo
+// history; the floor texture and the sky box change at once when chosen, each a step of its own.
 class CMainFormView : public CView {
 public:
     // The document changed: the controls show the level again.
@@ -21,9 +21,6 @@ public:
     void OnUseCubeMap();
     void OnCubeMapBrowse();
 
-    // The form's copy of the "Use CubeMap" box, 1 while the level has a sky box.
-    int m_useCubeMap = 0;
-
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
 
@@ -32,6 +29,4 @@ private:
     wxTextCtrl& Edit(int id) const;
     // Shows the sky box's base name in edit 1024, enabled with its button while there is one.
     void ShowCubeMap(bool present, const wxString& baseName);
-    void SwitchCubeMapOn();
-    void SwitchCubeMapOff();
 };

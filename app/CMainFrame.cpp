@@ -2,6 +2,7 @@
 
 #include <wx/accel.h>
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include "app/CMainFormView.h"
@@ -37,6 +38,42 @@ const ModeCommand* FindModeCommand(int commandId)
     return nullptr;
 }
 
+// The editing commands that a focused text field takes over.
+struct TextCommand {
+    int commandId;
+    bool (*can)(const wxTextCtrl&);
+    void (*run)(wxTextCtrl&);
+};
+
+// Delete takes the selected text, or the character after the insertion point.
+void DeleteForward(wxTextCtrl& text)
+{
+    if (text.CanCut()) {
+        text.RemoveSelection();
+        return;
+    }
+    const long at = text.GetInsertionPoint();
+    if (at < text.GetLastPosition())
+        text.Remove(at, at + 1);
+}
+
+const TextCommand TEXT_COMMANDS[] = {
+    {StandardId::EditCut, [](const wxTextCtrl& t) { return t.CanCut(); }, [](wxTextCtrl& t) { t.Cut(); }},
+    {StandardId::EditCopy, [](const wxTextCtrl& t) { return t.CanCopy(); }, [](wxTextCtrl& t) { t.Copy(); }},
+    {StandardId::EditPaste, [](const wxTextCtrl& t) { return t.CanPaste(); }, [](wxTextCtrl& t) { t.Paste(); }},
+    {StandardId::EditUndo, [](const wxTextCtrl& t) { return t.CanUndo(); }, [](wxTextCtrl& t) { t.Undo(); }},
+    {StandardId::EditRedo, [](const wxTextCtrl& t) { return t.CanRedo(); }, [](wxTextCtrl& t) { t.Redo(); }},
+    {ID_EDIT_DELETE, [](const wxTextCtrl& t) { return t.IsEditable(); }, DeleteForward},
+};
+
+const TextCommand* FindTextCommand(int commandId)
+{
+    for (const TextCommand& command : TEXT_COMMANDS)
+        if (command.commandId == commandId)
+            return &command;
+    return nullptr;
+}
+
 } // namespace
 
 PaneLayout ComputePaneLayout(int width, int height)
@@ -62,8 +99,8 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
         Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
-    // Undo and the clipboard commands have no handler anywhere: they show disabled.
-    for (int id : {StandardId::EditUndo, StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+    // Delete and the clipboard act in the OpenGL panes, which enable them; elsewhere they are off.
+    for (int id : {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste, ID_EDIT_DELETE})
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
     ApplyPaneLayout();
     return true;
@@ -115,6 +152,28 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(1, 1, document) : nullptr;
     m_splitterReady = m_pSelectionFormView != nullptr;
     return m_splitterReady;
+}
+
+bool CMainFrame::TryBefore(wxEvent& event)
+{
+    return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);
+}
+
+bool CMainFrame::RouteToFocusedText(wxEvent& event)
+{
+    // While a text field has the focus, the editing keys edit its text, never the level.
+    auto* text = dynamic_cast<wxTextCtrl*>(FindFocus());
+    const wxEventType type = event.GetEventType();
+    if (!text || (type != wxEVT_MENU && type != wxEVT_UPDATE_UI))
+        return false;
+    const TextCommand* command = FindTextCommand(event.GetId());
+    if (!command)
+        return false;
+    if (type == wxEVT_UPDATE_UI)
+        static_cast<wxUpdateUIEvent&>(event).Enable(command->can(*text));
+    else if (command->can(*text))
+        command->run(*text);
+    return true;
 }
 
 void CMainFrame::ApplyPaneLayout()

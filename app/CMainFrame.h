@@ -41,6 +41,7 @@ public:
 
 protected:
     void ActivateNextPane(bool previous) override;
+    bool TryBefore(wxEvent& event) override;
 
 private:
     bool CreateBars();
@@ -53,4 +54,5 @@ private:
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }
+    bool RouteToFocusedText(wxEvent& event);
 };

@@ -15,6 +15,8 @@
 #include "app/ImageChoice.h"
 #include "app/SelectionKinds.h"
 #include "document/CLevelMapDoc.h"
+#include "document/ObjectNames.h"
+#include "document/ValueCommand.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/StartPositionNode.h"
@@ -247,37 +249,48 @@ void CSelectionFormView::ShowItemValues(const Item& item)
 void CSelectionFormView::OnApply()
 {
     CSGNode* selection = GetSelection();
+    CLevelMapDoc& doc = *GetLevelDoc();
     FieldReader fields(*GetWindow());
     const int type = selection ? selection->GetType() : -1;
+    const wxString name = selection ? "Apply " + ObjectName(*selection) + " Properties" : wxString();
     if (type == WALL_NODE) {
         auto& wall = static_cast<Wall&>(*selection);
+        WallShape after = Capture(wall);
         if (auto v = fields.Read(WALL_WIDTH_RULE))
-            wall.Width = *v;
+            after.width = *v;
         if (auto v = fields.Read(WALL_DEPTH_RULE))
-            wall.Depth = *v;
+            after.depth = *v;
         if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
-            wall.OrientationAngle = NormaliseAngle(*v);
+            after.angle = NormaliseAngle(*v);
+        doc.Submit(new ValueCommand<Wall, WallShape>(doc, name, wall, Capture(wall), after));
     } else if (type == START_POSITION_NODE) {
+        auto& marker = static_cast<StartPositionNode&>(*selection);
+        MarkerHeading after = Capture(marker);
         if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
-            static_cast<StartPositionNode&>(*selection).angle = NormaliseAngle(*v);
+            after.angle = NormaliseAngle(*v);
+        doc.Submit(new ValueCommand<StartPositionNode, MarkerHeading>(doc, name, marker, Capture(marker), after));
     } else if (FindItemType(type)) {
-        ApplyItem(static_cast<Item&>(*selection), fields);
+        auto& item = static_cast<Item&>(*selection);
+        doc.Submit(new ValueCommand<Item, ItemValues>(doc, name, item, Capture(item), ReadItem(item, fields)));
+    } else {
+        doc.UpdateAllViews();
     }
-    GetLevelDoc()->UpdateAllViews();
     fields.ReselectRejected();
 }
 
-void CSelectionFormView::ApplyItem(Item& item, FieldReader& fields)
+ItemValues CSelectionFormView::ReadItem(const Item& item, FieldReader& fields)
 {
+    ItemValues after = Capture(item);
     if (auto v = fields.Read(RESPAWN_RULE))
-        item.RespawnTime = *v;
+        after.respawnTime = *v;
     if (auto v = fields.Read(TTL_RULE))
-        item.TTLBeforePicked = *v;
+        after.ttl = *v;
     const ItemTypeInfo* info = FindItemType(item.GetType());
     if (info->hasAmount) {
         if (auto v = fields.Read(AmountRule(*info)))
-            item.Amount = *v;
+            after.amount = *v;
     }
+    return after;
 }
 
 void CSelectionFormView::OnTextureBrowse()
@@ -290,8 +303,7 @@ void CSelectionFormView::OnTextureBrowse()
     if (type != LEVEL_FLOOR_NODE && type != WALL_NODE)
         return;
     SetKindLabel(SelectionKindLabel(type));
-    if (AssignImage(*GetLevelDoc(), *dynamic_cast<TextureMapping*>(selection), *path))
-        Edit(IDC_SELECTION_TEXTURE_PATH).ChangeValue(wxString::FromUTF8(*path));
+    AssignImage(*GetLevelDoc(), *dynamic_cast<TextureMapping*>(selection), *path);
 }
 
 void CSelectionFormView::OnTextureProperties()
@@ -299,7 +311,7 @@ void CSelectionFormView::OnTextureProperties()
     CSGNode* selection = GetSelection();
     const int type = selection ? selection->GetType() : -1;
     if (type == LEVEL_FLOOR_NODE || type == WALL_NODE)
-        new CTexturePropertiesDgl(dynamic_cast<TextureMapping*>(selection), GetWindow());
+        new CTexturePropertiesDgl(*GetLevelDoc(), dynamic_cast<TextureMapping*>(selection), GetWindow());
 }
 
 void CSelectionFormView::OnItemTypeChange()
@@ -309,9 +321,10 @@ void CSelectionFormView::OnItemTypeChange()
     const int position = combo->GetSelection();
     if (!item || position == wxNOT_FOUND)
         return;
-    const int type = ItemType(combo->GetClientData(static_cast<unsigned>(position)));
-    item->ItemTypeID = type;
-    if (const ItemTypeInfo* info = FindItemType(type); info && info->hasAmount)
-        item->Amount = info->defaultAmount;
-    GetLevelDoc()->UpdateAllViews();
+    ItemValues after = Capture(*item);
+    after.type = ItemType(combo->GetClientData(static_cast<unsigned>(position)));
+    if (const ItemTypeInfo* info = FindItemType(after.type); info && info->hasAmount)
+        after.amount = info->defaultAmount;
+    CLevelMapDoc& doc = *GetLevelDoc();
+    doc.Submit(new ValueCommand<Item, ItemValues>(doc, "Change Item Type", *item, Capture(*item), after));
 }

@@ -7,6 +7,7 @@ class CSGNode;
 class FieldReader;
 class Item;
 class wxTextCtrl;
+struct ItemValues;
 
 // The selection properties pane (dialog 102): shows the kind of the document's selection and
 // edits it: texture of floors and walls, size and rotation of walls, rotation of the start
@@ -40,7 +41,8 @@ private:
     void SetKindLabel(const wxString& text);
     void ShowTexturePath(int textureId);
     void ShowItemValues(const Item& item);
-    void ApplyItem(Item& item, FieldReader& fields);
+    // The item's values with the accepted fields of the form.
+    static ItemValues ReadItem(const Item& item, FieldReader& fields);
 };
 
 // An angle reduced by whole turns when it lies outside (-360, 360): 450 -> 90, -400 -> -40.

@@ -11,6 +11,9 @@
 
 #include "app/DialogTemplates.h"
 #include "app/FieldText.h"
+#include "document/CLevelMapDoc.h"
+#include "document/ValueCommand.h"
+#include "framework/CCommandProcessor.h"
 #include "level/TextureMapping.h"
 
 // One edited value: its edit, its spin, its step per spin click and its accessors.
@@ -41,8 +44,8 @@ constexpr const char* VALUE_FORMAT = "%4.4f";
 
 } // namespace
 
-CTexturePropertiesDgl::CTexturePropertiesDgl(TextureMapping* mapping, wxWindow* owner)
-    : m_pMapping(mapping)
+CTexturePropertiesDgl::CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapping* mapping, wxWindow* owner)
+    : m_document(document), m_pMapping(mapping)
 {
     Create(owner, wxID_ANY, wxString::FromUTF8(TEXTURE_PROPERTIES_TEMPLATE.title));
     SetDialogFont(*this);
@@ -79,6 +82,9 @@ void CTexturePropertiesDgl::CloseEditor()
 
 void CTexturePropertiesDgl::ShowValues()
 {
+    // Its own change leaves the text typed into the other rows alone.
+    if (m_changing)
+        return;
     for (const MappingRow& row : ROWS)
         ShowValue(row);
 }
@@ -95,11 +101,14 @@ void CTexturePropertiesDgl::ApplyEdits()
 {
     if (!m_pMapping)
         return;
+    // The setters normalise (the rotation); a scratch copy gives the values they store.
+    TextureMapping edited = *m_pMapping;
     for (const MappingRow& row : ROWS) {
         const float value = ReadFloat(*FindControl<wxTextCtrl>(*this, row.editId));
         if (std::isfinite(value))
-            (m_pMapping->*row.set)(value);
+            (edited.*row.set)(value);
     }
+    Change(Capture(edited));
     ShowValues();
 }
 
@@ -107,8 +116,28 @@ void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
 {
     if (!m_pMapping)
         return;
-    (m_pMapping->*row.set)((m_pMapping->*row.get)() + direction * row.step);
+    TextureMapping edited = *m_pMapping;
+    (edited.*row.set)((edited.*row.get)() + direction * row.step);
+    Change(Capture(edited));
     ShowValue(row);
+}
+
+void CTexturePropertiesDgl::Change(const MappingValues& values)
+{
+    CCommandProcessor* history = m_document.GetHistory();
+    m_changing = true;
+    // This opening's step, still the newest and not the saved point: the click belongs to it.
+    // The newest step is alive, so it is looked at rather than the remembered pointer.
+    auto* newest = dynamic_cast<ValueCommand<TextureMapping, MappingValues>*>(history->GetUndoableCommand());
+    if (newest && newest == m_pStep && &newest->GetTarget() == m_pMapping && history->IsDirty()) {
+        newest->Amend(values);
+        m_document.OnHistoryChanged();
+    } else {
+        auto* step = new ValueCommand<TextureMapping, MappingValues>(m_document, "Edit Texture Mapping", *m_pMapping,
+                                                                     Capture(*m_pMapping), values);
+        m_pStep = m_document.Submit(step) ? step : nullptr;
+    }
+    m_changing = false;
 }
 
 void CTexturePropertiesDgl::OnApply(wxCommandEvent&)

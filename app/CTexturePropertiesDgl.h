@@ -4,23 +4,26 @@
 
 #include "document/MappingEditors.h"
 
+class CLevelMapDoc;
 class TextureMapping;
+struct MappingValues;
+template <class Target, class State> class ValueCommand;
 
 // The modeless texture properties dialog: edits the translation, scale and rotation of one
 // floor's or wall's texture in place. Spin clicks change the mapping at once; typed values are
-// written by "Applica" and OK; Cancel undoes nothing. The dialog owns itself and is destroyed
-// with its window. The document closes it before the mapping's node goes away.
+// written by "Applica" and OK; Cancel undoes nothing. All changes of one opening are one step of
+// the undo history. The dialog owns itself and is destroyed with its window. The document closes
+// it before the mapping's node goes away.
 class CTexturePropertiesDgl : public wxDialog, public MappingEditor {
 public:
     // Creates and shows the dialog, centred on the mouse pointer.
-    CTexturePropertiesDgl(TextureMapping* mapping, wxWindow* owner);
+    CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapping* mapping, wxWindow* owner);
     ~CTexturePropertiesDgl() override;
 
     const TextureMapping* GetEditedMapping() const override { return m_pMapping; }
     void CloseEditor() override;
-
     // Every edit shows its stored value.
-    void ShowValues();
+    void ShowValues() override;
     // Every edit's number is written through its setter; a value that is not finite is skipped.
     void ApplyEdits();
 
@@ -35,6 +38,11 @@ private:
     void OnClose(wxCloseEvent& event);
     void ShowValue(const MappingRow& row);
     void PlaceOnMousePointer();
+    // Makes `values` the mapping's, as this opening's one step of the history.
+    void Change(const MappingValues& values);
 
+    CLevelMapDoc& m_document;
     TextureMapping* m_pMapping; // not owned; null once the dialog is closing
+    ValueCommand<TextureMapping, MappingValues>* m_pStep = nullptr; // owned by the history
+    bool m_changing = false;
 };

@@ -3,7 +3,8 @@
 #include <wx/defs.h>
 
 #include "app/ChosenPaths.h"
-#include "document/TextureTable.h"
+#include "document/CLevelMapDoc.h"
+#include "document/TextureChoiceCommand.h"
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 
@@ -49,9 +50,9 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, const char* filter)
     return path;
 }
 
-bool AssignImage(TextureTable& table, TextureMapping& mapping, const std::string& path)
+bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path)
 {
-    if (table.AssignTextureFile(mapping, path))
+    if (document.Submit(new TextureChoiceCommand(document, mapping, path)))
         return true;
     ShowWarning(TABLE_FULL_MESSAGE);
     return false;

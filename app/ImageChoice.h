@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+class CLevelMapDoc;
 class TextureMapping;
 class TextureTable;
 class wxWindow;
@@ -16,9 +17,9 @@ extern const char* const CUBE_MAP_FILE_FILTER; // sky box faces
 // file (a message says why). The current directory stays where it is.
 std::optional<std::string> ChooseImageFile(wxWindow* owner, const char* filter);
 
-// Gives the mapping the image at `path` through the texture table; false, with a message, when
-// the table is full.
-bool AssignImage(TextureTable& table, TextureMapping& mapping, const std::string& path);
+// Gives the mapping the image at `path` through the texture table, as one step of the undo
+// history; false, with a message, when the table is full.
+bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path);
 
 // The path of a texture row, empty for an identifier outside the table.
 const std::string& TexturePath(const TextureTable& table, int textureId);

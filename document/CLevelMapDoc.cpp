@@ -3,6 +3,9 @@
 #include <string>
 
 #include "document/MappingEditors.h"
+#include "document/NodeListCommand.h"
+#include "document/ObjectNames.h"
+#include "framework/CCommandProcessor.h"
 #include "framework/MessageBox.h"
 #include "level/GameSettingsNode.h"
 #include "level/LevelFile.h"
@@ -148,33 +151,51 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
     return true;
 }
 
-void CLevelMapDoc::OnFileSaveAs()
+void CLevelMapDoc::OnHistoryChanged()
 {
-    wxString path = AskSavePath();
-    if (path.empty())
-        return;
-    // A copy elsewhere does not save the document's own file: the flag keeps saying so.
-    bool modified = IsModified();
-    OnSaveDocument(path);
-    SetModifiedFlag(modified);
+    RefreshMappingEditors();
+    CDocument::OnHistoryChanged();
+}
+
+bool CLevelMapDoc::Submit(wxCommand* command)
+{
+    if (GetHistory()->Submit(command))
+        return true;
+    UpdateAllViews();
+    return false;
+}
+
+bool CLevelMapDoc::CanDeleteSelection() const
+{
+    if (!m_pSelection || !m_pScene)
+        return false;
+    const int type = m_pSelection->GetType();
+    return type != LEVEL_FLOOR_NODE && type != START_POSITION_NODE;
 }
 
 void CLevelMapDoc::OnDelete()
 {
-    if (!m_pSelection || !m_pScene)
+    if (CanDeleteSelection())
+        Submit(NodeListCommand::Removing(*this, "Delete " + ObjectName(*m_pSelection), {m_pSelection}));
+}
+
+bool CLevelMapDoc::IsSelectedOrBelow(CSGNode& node) const
+{
+    if (!m_pSelection)
+        return false;
+    if (m_pSelection == &node)
+        return true;
+    auto* group = dynamic_cast<CSGGroup*>(&node);
+    return group && group->FindChild(m_pSelection);
+}
+
+void CLevelMapDoc::AddTextureReference(const TextureMapping& mapping)
+{
+    if (m_textures.empty())
         return;
-    int type = m_pSelection->GetType();
-    if (type == LEVEL_FLOOR_NODE || type == START_POSITION_NODE)
-        return;
-    std::optional<CSGGroup::Location> location = m_pScene->Root().FindChild(m_pSelection);
-    if (!location)
-        return;
-    if (type == WALL_NODE)
-        ReleaseTexture(static_cast<Wall*>(m_pSelection)->GetTextureID());
-    CloseMappingEditorsBelow(*m_pSelection);
-    location->parent->RemoveChild(location->position);
-    m_pSelection = nullptr;
-    UpdateAllViews(nullptr);
+    const int id = mapping.GetTextureID();
+    const bool inTable = id >= 0 && static_cast<std::size_t>(id) < m_textures.size();
+    ++m_textures[inTable ? static_cast<std::size_t>(id) : 0].refCount;
 }
 
 void CLevelMapDoc::SetSelection(CSGNode* node)

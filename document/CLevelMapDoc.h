@@ -6,6 +6,8 @@
 #include "framework/CDocument.h"
 
 class CSGNode;
+class TextureMapping;
+class wxCommand;
 class LevelScene;
 class StartPositionNode;
 
@@ -29,11 +31,24 @@ public:
     // Writes the level safely (the old file survives any failure); on failure a message names
     // the file and the reason, and neither the level nor the modified flag changes.
     bool OnSaveDocument(const wxString& path) override;
+    // Open texture dialogs show the new values too.
+    void OnHistoryChanged() override;
 
+    // Runs one step of the undo history (the history owns it from now on). False when the step
+    // changed nothing and was dropped; the views then show the level again all the same, so a
+    // form's refused or unchanged text is replaced by the stored values.
+    bool Submit(wxCommand* command);
     // Command 152: deletes the selection, unless it is the floor or the start marker.
     void OnDelete();
+    // Whether Delete and Cut act: a wall, an item or another object that is not the floor or
+    // the start marker is selected.
+    bool CanDeleteSelection() const;
     // Makes `node` (a level object, or null for none) the selection, moving the selected flag.
     void SetSelection(CSGNode* node);
+    // Whether the selection is `node` or lies below it.
+    bool IsSelectedOrBelow(CSGNode& node) const;
+    // Counts one more user of the mapping's row (row 0 for an identifier outside the table).
+    void AddTextureReference(const TextureMapping& mapping);
 
     std::unique_ptr<LevelScene> m_pScene;
     StartPositionNode* m_pStartMarker = nullptr; // a child of the level group
@@ -41,10 +56,6 @@ public:
     bool m_bAnimate = false;
     float m_animTime = 0.0f; // seconds, handed to the preview's drawing
     float m_lastTick = 0.0f; // clock reading of the previous idle pass
-
-protected:
-    // Saves a copy under another name; the document's path, title and modified flag stay.
-    void OnFileSaveAs() override;
 
 private:
     // Takes a freshly read scene: texture rows from its texture list, reference counts, and

@@ -56,6 +56,12 @@ void CloseMappingEditorsBelow(const CSGNode& node)
     });
 }
 
+void RefreshMappingEditors()
+{
+    for (MappingEditor* editor : Editors())
+        editor->ShowValues();
+}
+
 void CloseAllMappingEditors()
 {
     CloseEditorsIf([](const MappingEditor&) { return true; });

@@ -12,6 +12,8 @@ public:
     virtual const TextureMapping* GetEditedMapping() const = 0;
     // Stops using the mapping at once and closes the editor; it unregisters itself.
     virtual void CloseEditor() = 0;
+    // Shows the mapping's values again (an undo or redo may have changed them).
+    virtual void ShowValues() = 0;
 };
 
 void RegisterMappingEditor(MappingEditor& editor);
@@ -20,6 +22,8 @@ void UnregisterMappingEditor(MappingEditor& editor);
 // Closes every editor of the mapping of `node` or of any node below it: call before the node
 // is deleted.
 void CloseMappingEditorsBelow(const CSGNode& node);
+// Every open editor shows its mapping's current values.
+void RefreshMappingEditors();
 // Closes every editor: call before the whole level is destroyed.
 void CloseAllMappingEditors();
 

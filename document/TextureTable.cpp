@@ -160,6 +160,43 @@ void TextureTable::CountTextureReferences(const CSGGroup& group)
     }
 }
 
+void TextureTable::RestoreRows(const std::vector<TextureEntry>& rows, CSGGroup& root)
+{
+    std::vector<int> reloaded;
+    const std::size_t count = std::max(rows.size(), m_textures.size());
+    // Row 0 always holds the no-texture image; only its count changes.
+    for (std::size_t i = 1; i < count; ++i) {
+        const bool hadImage = i < m_textures.size() && m_textures[i].refCount > 0;
+        const bool wantsImage = i < rows.size() && rows[i].refCount > 0;
+        const bool samePath = hadImage && wantsImage && m_textures[i].path == rows[i].path;
+        if (hadImage && !samePath)
+            m_texturesToDelete.push_back(static_cast<int>(i));
+        if (wantsImage && !samePath) {
+            m_texturesToLoad.push_back(static_cast<int>(i));
+            reloaded.push_back(static_cast<int>(i));
+        }
+    }
+    m_textures = rows;
+    FlagMappingsOfRows(root, reloaded);
+    m_bTexturesDirty = true;
+}
+
+void TextureTable::FlagMappingsOfRows(CSGGroup& group, const std::vector<int>& rows)
+{
+    if (rows.empty())
+        return;
+    for (const auto& child : group.Children()) {
+        const int type = child->GetType();
+        if (type == GROUP) {
+            FlagMappingsOfRows(static_cast<CSGGroup&>(*child), rows);
+        } else if (type == LEVEL_FLOOR_NODE || type == WALL_NODE) {
+            auto* mapping = dynamic_cast<TextureMapping*>(child.get());
+            if (mapping && std::find(rows.begin(), rows.end(), mapping->GetTextureID()) != rows.end())
+                mapping->SetNeedsTextureUpdate(true);
+        }
+    }
+}
+
 void TextureTable::ClearTable()
 {
     for (std::size_t i = 0; i < m_textures.size(); ++i)

@@ -13,6 +13,9 @@ class TextureMapping;
 struct TextureEntry {
     std::string path;
     int refCount = 0;
+
+    bool operator==(const TextureEntry& other) const { return path == other.path && refCount == other.refCount; }
+    bool operator!=(const TextureEntry& other) const { return !(*this == other); }
 };
 
 // The texture table of the level document and the OpenGL texture work that the preview view
@@ -37,6 +40,10 @@ public:
     // Counts every floor and wall below the group as a user of its row; an identifier outside
     // the table counts for row 0.
     void CountTextureReferences(const CSGGroup& group);
+    // Puts back the rows of another moment of the undo history: rows that lose their image are
+    // queued for deletion, rows that gain one for loading, and the floors and walls below root
+    // that use a reloaded row take its new texture.
+    void RestoreRows(const std::vector<TextureEntry>& rows, CSGGroup& root);
     // Queues every row for deletion and empties the table (the document is being cleared).
     void ClearTable();
 
@@ -96,4 +103,6 @@ private:
     void LoadQueuedTextures();
     void BindMapping(CSGNode& node);
     void BindItem(CSGNode& node);
+    // Flags the floors and walls below group whose row is in `rows` for a fresh texture.
+    void FlagMappingsOfRows(CSGGroup& group, const std::vector<int>& rows);
 };

@@ -191,7 +191,7 @@ void CDocManager::UpdateFrameTitle()
 {
     const CDocument* document = GetDocument();
     if (m_frame && document)
-        m_frame->SetTitle(document->GetTitle() + " - " + GetAppTitle());
+        m_frame->SetTitle((document->IsModified() ? "*" : "") + document->GetTitle() + " - " + GetAppTitle());
 }
 
 void CDocManager::AddFileToHistory(const wxString& file)

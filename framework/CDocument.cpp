@@ -2,6 +2,7 @@
 
 #include <wx/filename.h>
 
+#include "framework/CCommandProcessor.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CFrameWnd.h"
@@ -12,8 +13,50 @@
 
 CDocument::CDocument()
 {
+    SetCommandProcessor(new CCommandProcessor(*this));
     Bind(wxEVT_MENU, &CDocument::OnFileSaveCommand, this, StandardId::FileSave);
     Bind(wxEVT_MENU, &CDocument::OnFileSaveAsCommand, this, StandardId::FileSaveAs);
+}
+
+void CDocument::SetModifiedFlag(bool modified)
+{
+    if (!modified)
+        if (CCommandProcessor* history = GetHistory())
+            history->MarkAsSaved();
+    Modify(modified);
+}
+
+void CDocument::Modify(bool modified)
+{
+    const bool changed = modified != IsModified();
+    wxDocument::Modify(modified);
+    if (changed)
+        if (CDocManager* manager = GetDocManager())
+            manager->UpdateFrameTitle();
+}
+
+void CDocument::OnHistoryChanged()
+{
+    if (CCommandProcessor* history = GetHistory())
+        Modify(history->IsDirty());
+    UpdateAllViews();
+}
+
+CCommandProcessor* CDocument::GetHistory() const
+{
+    return static_cast<CCommandProcessor*>(GetCommandProcessor());
+}
+
+wxCommandProcessor* CDocument::OnCreateCommandProcessor()
+{
+    // The history exists from construction, also for documents made without a template.
+    return GetCommandProcessor();
+}
+
+void CDocument::ClearHistory()
+{
+    if (CCommandProcessor* history = GetHistory())
+        history->ClearCommands();
 }
 
 void CDocument::SetPathName(const wxString& path)
@@ -48,6 +91,7 @@ CDocTemplate* CDocument::GetTemplate() const
 
 bool CDocument::OnNewDocument()
 {
+    ClearHistory();
     DeleteContents();
     SetFilename(wxString(), false);
     SetDocumentSaved(false);
@@ -57,6 +101,7 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const wxString&)
 {
+    ClearHistory();
     DeleteContents();
     SetModifiedFlag(false);
     return true;

@@ -4,6 +4,7 @@
 
 #include <wx/docview.h>
 
+class CCommandProcessor;
 class CView;
 class CDocManager;
 class CDocTemplate;
@@ -15,7 +16,14 @@ class CDocument : public wxDocument {
 public:
     CDocument();
 
-    void SetModifiedFlag(bool modified = true) { Modify(modified); }
+    // Clearing the flag marks the saved point of the undo history as well.
+    void SetModifiedFlag(bool modified = true);
+    // Shows the flag in the frame's title.
+    void Modify(bool modified) override;
+    // The undo history made the document (a step, an undo or a redo): the flag follows the
+    // saved point and every view shows the new state.
+    virtual void OnHistoryChanged();
+    CCommandProcessor* GetHistory() const;
     // The file the document was opened from or last saved to; empty for a new document.
     wxString GetPathName() const { return GetFilename(); }
     // Takes `path` as the document's file: title = its file name, the frame's title follows,
@@ -27,9 +35,10 @@ public:
     CDocTemplate* GetTemplate() const;
 
     // --- steps the document manager calls ---
-    // Clears the document: DeleteContents, no path, not modified.
+    // Clears the document: empty history, DeleteContents, no path, not modified.
     bool OnNewDocument() override;
-    // The framework's part of opening (the file is known to be readable): DeleteContents.
+    // The framework's part of opening (the file is known to be readable): empty history,
+    // DeleteContents.
     bool OnOpenDocument(const wxString& path) override;
     // Writes the document to `path`; the base writes nothing and clears the modified flag.
     bool OnSaveDocument(const wxString& path) override;
@@ -58,9 +67,10 @@ protected:
     bool Close() override { return OnCloseDocument(); } // the frame has asked already
     bool OnCreate(const wxString&, long) override { return true; } // the frame makes the views
     void OnChangedViewList() override {} // the manager owns the document, not its views
-    wxCommandProcessor* OnCreateCommandProcessor() override { return nullptr; } // no undo
+    wxCommandProcessor* OnCreateCommandProcessor() override;
 
 private:
+    void ClearHistory();
     void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
     void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }
 };

@@ -13,6 +13,7 @@ constexpr int RecentFile1 = wxID_FILE1;   // 57616 and on
 constexpr int AppExit = wxID_EXIT;        // 57665
 constexpr int AppAbout = wxID_ABOUT;      // 57664
 constexpr int EditUndo = wxID_UNDO;       // 57643
+constexpr int EditRedo = wxID_REDO;       // 57644
 constexpr int EditCut = wxID_CUT;         // 57635
 constexpr int EditCopy = wxID_COPY;       // 57634
 constexpr int EditPaste = wxID_PASTE;     // 57637

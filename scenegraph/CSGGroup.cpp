@@ -1,5 +1,8 @@
 #include "scenegraph/CSGGroup.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <GL/gl.h>
 
 #include "scenegraph/CSGScene.h"
@@ -109,6 +112,22 @@ std::unique_ptr<CSGNode> CSGGroup::RemoveChild(Position position)
     std::unique_ptr<CSGNode> node = std::move(*position);
     m_children.erase(position);
     return node;
+}
+
+void CSGGroup::InsertChild(std::size_t index, std::unique_ptr<CSGNode> node)
+{
+    auto position = m_children.begin();
+    std::advance(position, std::min(index, m_children.size()));
+    m_children.insert(position, std::move(node));
+}
+
+std::unique_ptr<CSGNode> CSGGroup::TakeChild(const CSGNode* node, std::size_t& index)
+{
+    index = 0;
+    for (auto it = m_children.begin(); it != m_children.end(); ++it, ++index)
+        if (it->get() == node)
+            return RemoveChild(it);
+    return nullptr;
 }
 
 bool CSGGroup::DeleteDescendant(const CSGNode* node)

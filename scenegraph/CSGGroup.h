@@ -37,6 +37,10 @@ public:
     void PrependChild(CSGNode* node);
     // Unlinks the child; the caller owns it again.
     std::unique_ptr<CSGNode> RemoveChild(Position position);
+    // Puts the node at `index` of the list (at the end when the list is shorter).
+    void InsertChild(std::size_t index, std::unique_ptr<CSGNode> node);
+    // Unlinks a direct child and tells where it stood; null when it is not a direct child.
+    std::unique_ptr<CSGNode> TakeChild(const CSGNode* node, std::size_t& index);
     // Finds the node anywhere below this group and deletes it; false when it is not there.
     bool DeleteDescendant(const CSGNode* node);
 

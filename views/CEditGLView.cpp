@@ -7,6 +7,9 @@
 
 #include "app/Resource.h"
 #include "document/CLevelMapDoc.h"
+#include "document/NodeListCommand.h"
+#include "document/ObjectNames.h"
+#include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
 #include "level/Item.h"
 #include "level/LevelGroupNode.h"
@@ -64,6 +67,7 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     canvas->Bind(wxEVT_MOTION, &CEditGLView::OnMotion, this);
     canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditGLView::OnCaptureLost, this);
     canvas->Bind(wxEVT_SET_CURSOR, &CEditGLView::OnSetCursor, this);
+    canvas->Bind(wxEVT_KEY_DOWN, &CEditGLView::OnKeyDown, this);
     // The grid settings are the edit view's own, so its commands work whichever pane is
     // active: they are handled where every command ends up, at the frame.
     m_commandFrame = wxGetTopLevelParent(parent);
@@ -157,6 +161,8 @@ void CEditGLView::UpdateAllViews()
 
 void CEditGLView::OnLeftDown(wxMouseEvent& event)
 {
+    if (GestureRunning())
+        return;
     const wxPoint point = PhysicalPosition(event);
     switch (m_mode) {
     case MODE_SELECT:
@@ -185,6 +191,7 @@ void CEditGLView::SelectOrStartDrag(const wxPoint& point)
         m_dragStartZ = static_cast<float>(p.z);
         m_dragOffsetX = static_cast<float>(object->x - p.x);
         m_dragOffsetZ = static_cast<float>(object->z - p.z);
+        m_dragFrom = Capture(*object);
         SetStatusText("Dragging...");
         StartCapture();
     }
@@ -207,6 +214,7 @@ void CEditGLView::StartWall(const wxPoint& point)
     m_creatingWall = true;
     StartCapture();
     document->m_bTexturesDirty = true;
+    UpdateAllViews();
 }
 
 void CEditGLView::InsertItem(const wxPoint& point)
@@ -215,13 +223,14 @@ void CEditGLView::InsertItem(const wxPoint& point)
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
         return;
     const LevelPoint p = SnappedPoint(point, CellCentreSnap);
-    auto* item = new Item(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
-    document->m_pScene->m_pLevelGroup->AppendChild(item);
-    document->SetSelection(item);
-    SetStatusText(FormatCLocale("Item inserted on position = (%f, %f)", p.x, p.z));
+    LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
+    std::vector<NodeListCommand::Addition> additions;
+    additions.push_back({&group, group.ChildCount(),
+                         std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA),
+                         {}});
     m_mode = MODE_SELECT;
-    document->m_bTexturesDirty = true;
-    UpdateAllViews();
+    document->Submit(NodeListCommand::Adding(*document, "Insert Item", std::move(additions)));
+    SetStatusText(FormatCLocale("Item inserted on position = (%f, %f)", p.x, p.z));
 }
 
 void CEditGLView::OnLeftUp(wxMouseEvent&)
@@ -232,35 +241,132 @@ void CEditGLView::OnLeftUp(wxMouseEvent&)
         EndWall(true);
 }
 
+LevelObject* CEditGLView::DraggedObject() const
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    return document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
+}
+
 void CEditGLView::EndDrag(bool releaseCapture)
 {
     m_dragging = false;
     SetStatusText(CFrameWnd::IdleMessage());
     if (releaseCapture)
         EndCapture();
+    CLevelMapDoc* document = GetLevelDocument();
+    LevelObject* object = DraggedObject();
+    if (object)
+        SubmitMove(*document, *object, m_dragFrom);
+}
+
+void CEditGLView::SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from)
+{
+    const wxString name = "Move " + ObjectName(*document.m_pSelection);
+    document.Submit(new ValueCommand<LevelObject, ObjectPosition>(document, name, object, from, Capture(object)));
 }
 
 void CEditGLView::EndWall(bool releaseCapture)
 {
     CLevelMapDoc* document = GetLevelDocument();
     m_creatingWall = false;
-    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    // The wall may be gone already (deleted, or the level replaced, while the button was down).
-    auto location = group ? group->FindChild(m_pNewWall) : std::nullopt;
-    if (location) {
-        if (m_pNewWall->Width == 0.0f || m_pNewWall->Depth == 0.0f) {
-            document->SetSelection(nullptr);
-            location->parent->RemoveChild(location->position);
-            UpdateAllViews();
-        } else if (!document->m_textures.empty()) {
-            ++document->m_textures[0].refCount;
-        }
-    }
-    m_pNewWall = nullptr;
-    if (document && !document->IsModified())
-        document->SetModifiedFlag(true);
     if (releaseCapture)
         EndCapture();
+    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+    Wall* wall = m_pNewWall;
+    m_pNewWall = nullptr;
+    if (!group)
+        return;
+    // The wall was in the level only to be seen while it was dragged out: it leaves, and comes
+    // back as one step of the history, unless it has no area.
+    std::vector<NodeListCommand::Addition> additions(1);
+    additions[0].parent = group;
+    additions[0].node = group->TakeChild(wall, additions[0].index);
+    if (!additions[0].node)
+        return;
+    document->SetSelection(nullptr);
+    if (wall->Width == 0.0f || wall->Depth == 0.0f)
+        UpdateAllViews();
+    else
+        document->Submit(NodeListCommand::Adding(*document, "Create Wall", std::move(additions)));
+}
+
+void CEditGLView::CancelGesture()
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    if (m_dragging) {
+        m_dragging = false;
+        if (LevelObject* object = DraggedObject())
+            Restore(*document, *object, m_dragFrom);
+    }
+    if (m_creatingWall) {
+        m_creatingWall = false;
+        LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+        std::size_t index = 0;
+        if (group && group->TakeChild(m_pNewWall, index))
+            document->SetSelection(nullptr);
+        m_pNewWall = nullptr;
+    }
+    if (m_panning)
+        EndPan(false);
+    EndCapture();
+    SetStatusText(CFrameWnd::IdleMessage());
+    UpdateAllViews();
+}
+
+void CEditGLView::OnInitialUpdate()
+{
+    m_dragging = m_creatingWall = false;
+    m_pNewWall = nullptr;
+    if (m_panning)
+        EndPan(false);
+    EndCapture();
+    CGLView::OnInitialUpdate();
+}
+
+void CEditGLView::OnKeyDown(wxKeyEvent& event)
+{
+    const float step = event.ShiftDown() ? 0.1f : 1.0f;
+    switch (event.GetKeyCode()) {
+    case WXK_ESCAPE:
+        if (GestureRunning())
+            CancelGesture();
+        else if (CLevelMapDoc* document = GetLevelDocument()) {
+            document->SetSelection(nullptr);
+            UpdateAllViews();
+        }
+        break;
+    case WXK_LEFT:
+        MoveSelection(-step, 0.0f);
+        break;
+    case WXK_RIGHT:
+        MoveSelection(step, 0.0f);
+        break;
+    case WXK_UP:
+        MoveSelection(0.0f, -step);
+        break;
+    case WXK_DOWN:
+        MoveSelection(0.0f, step);
+        break;
+    default:
+        event.Skip();
+    }
+}
+
+void CEditGLView::MoveSelection(float dx, float dz)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    LevelObject* object = DraggedObject();
+    if (!object || GestureRunning() || document->m_pSelection->GetType() == LEVEL_FLOOR_NODE)
+        return;
+    const ObjectPosition from = Capture(*object);
+    object->x += dx * static_cast<float>(m_gridSize);
+    object->z += dz * static_cast<float>(m_gridSize);
+    SubmitMove(*document, *object, from);
+}
+
+bool CEditGLView::GestureRunning() const
+{
+    return m_dragging || m_creatingWall || m_panning;
 }
 
 // --- mouse moves ---
@@ -268,6 +374,12 @@ void CEditGLView::EndWall(bool releaseCapture)
 void CEditGLView::OnMotion(wxMouseEvent& event)
 {
     const wxPoint point = PhysicalPosition(event);
+    // A release the view never saw (it happened outside while another window held the mouse)
+    // ends the gesture here, as that release would have.
+    if ((m_dragging || m_creatingWall) && !event.LeftIsDown())
+        return OnLeftUp(event);
+    if (m_panning && !event.MiddleIsDown())
+        return EndPan(true);
     if (m_panning)
         Pan(point);
     else if (m_dragging)
@@ -326,7 +438,8 @@ void CEditGLView::ResizeWall(const wxPoint& point)
 
 void CEditGLView::OnMiddleDown(wxMouseEvent& event)
 {
-    if (m_panning)
+    // One gesture at a time: a pan would take the capture away from a drag or a new wall.
+    if (GestureRunning())
         return;
     const wxPoint point = PhysicalPosition(event);
     m_panning = true;

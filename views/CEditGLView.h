@@ -2,10 +2,12 @@
 
 #include <wx/cursor.h>
 
+#include "document/EditStates.h"
 #include "views/CGLView.h"
 #include "views/EditProjection.h"
 
 class Wall;
+class wxKeyEvent;
 class wxMouseCaptureLostEvent;
 class wxSetCursorEvent;
 class wxUpdateUIEvent;
@@ -14,6 +16,8 @@ class wxUpdateUIEvent;
 // right and Z downward. The left button selects and drags (MODE_SELECT), drags out a new wall
 // (MODE_CREATE_WALL) or places one item (MODE_INSERT_ITEM); the middle button pans; the wheel
 // zooms about the window centre. The Grid commands (140-144) set the spacing and snapping.
+// A gesture ends as one step of the undo history; Escape cancels it and puts back what it
+// changed, and the arrow keys move the selection by a grid step (Shift: a tenth of one).
 class CEditGLView : public CGLView {
 public:
     static constexpr short MODE_SELECT = 1;
@@ -29,6 +33,11 @@ public:
     LevelPoint UnprojectPoint(int x, int y);
     // The camera as the next frame draws it.
     EditCamera Camera() const;
+    // Ends a drag, a new wall or a pan without a step: what it changed is put back.
+    void CancelGesture();
+    bool GestureRunning() const;
+    // A new or opened level: no gesture may go on with a node of the old one.
+    void OnInitialUpdate() override;
 
     wxCursor m_hItemCursor;
     int m_gridSize = 1;
@@ -44,6 +53,7 @@ public:
     float m_wallStartX = 0.0f;
     float m_wallStartZ = 0.0f;
     bool m_dragging = false;
+    ObjectPosition m_dragFrom{0.0f, 0.0f}; // where the dragged object stood at the press
     float m_dragStartX = 0.0f;
     float m_dragStartZ = 0.0f;
     float m_dragOffsetX = 0.0f;
@@ -74,6 +84,10 @@ private:
     void EndPan(bool releaseCapture);
     // The level point under the pixel, put on the grid by `snap` when snapping is on.
     LevelPoint SnappedPoint(const wxPoint& point, double (*snap)(double, int));
+    LevelObject* DraggedObject() const;
+    static void SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from);
+    // Arrow keys: the selection moves by (dx, dz) grid steps.
+    void MoveSelection(float dx, float dz);
     void StartCapture();
     void EndCapture();
     void UpdateAllViews();
@@ -85,6 +99,7 @@ private:
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
     void OnGridCommand(wxCommandEvent& event);
     void OnUpdateGridCommand(wxUpdateUIEvent& event);
 

@@ -118,7 +118,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     };
     EXPECT_EQ(labels(*bar.GetMenu(0)), (std::vector<wxString>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                                               "Save &As...", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(labels(*bar.GetMenu(1)), (std::vector<wxString>{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+    EXPECT_EQ(labels(*bar.GetMenu(1)), (std::vector<wxString>{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                                               "&Paste\tCtrl+V", "&Delete\tDel"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)), (std::vector<wxString>{"Size", "Snap to grid"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)->FindItemByPosition(0)->GetSubMenu()),
@@ -173,7 +173,7 @@ TEST_F(MainFrameTest, OpenLeavesTheCurrentDirectoryAndCancelLeavesEverything)
     EXPECT_EQ(wxGetCwd(), start);
 }
 
-TEST_F(MainFrameTest, SaveAsAsksWithTheLevelFilterAndKeepsTheTitle)
+TEST_F(MainFrameTest, SaveAsAsksWithTheLevelFilterAndAdoptsTheFile)
 {
     TempFolder elsewhere;
     FileDialogAnswerer dialogs;
@@ -187,10 +187,10 @@ TEST_F(MainFrameTest, SaveAsAsksWithTheLevelFilterAndKeepsTheTitle)
     EXPECT_EQ(dialogs.requests[0].defaultExt, "xml");
     EXPECT_TRUE(dialogs.requests[0].defaultName.empty());
     EXPECT_FALSE(ReadWholeFile(elsewhere.File("copy.xml")).empty());
-    EXPECT_EQ(frame->GetTitle(), "Untitled - Trelkan");
-    EXPECT_TRUE(document->GetPathName().empty());
-    EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(manager->GetHistoryFilesCount(), 0u);
+    EXPECT_EQ(frame->GetTitle(), "copy.xml - Trelkan");
+    EXPECT_EQ(document->GetPathName(), elsewhere.File("copy.xml"));
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(manager->GetHistoryFilesCount(), 1u);
 }
 
 TEST(AboutBoxTest, ShowsTheProgramNameAndVersion)

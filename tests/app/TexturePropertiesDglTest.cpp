@@ -12,6 +12,7 @@
 #include "app/CTexturePropertiesDgl.h"
 #include "app/DialogTemplates.h"
 #include "app/StepButton.h"
+#include "document/CLevelMapDoc.h"
 #include "document/MappingEditors.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
@@ -40,7 +41,7 @@ protected:
 
     CTexturePropertiesDgl* Open(TextureMapping* mapping)
     {
-        auto* dialog = new CTexturePropertiesDgl(mapping, m_owner);
+        auto* dialog = new CTexturePropertiesDgl(m_document, mapping, m_owner);
         Settle();
         return dialog;
     }
@@ -85,6 +86,7 @@ protected:
     bool DialogIsOpen() const { return OpenMappingEditorCount() > 0; }
 
     wxFrame* m_owner = nullptr;
+    CLevelMapDoc m_document;
     LevelFloor m_floor;
     CTexturePropertiesDgl* m_dialog = nullptr;
     wxUIActionSimulator m_input;

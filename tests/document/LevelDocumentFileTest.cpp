@@ -114,7 +114,7 @@ TEST_F(LevelDocumentTest, FailedSaveKeepsTheOldFileAndTheDocument)
     EXPECT_TRUE(document.IsModified());
 }
 
-TEST_F(LevelDocumentTest, SaveAsWritesACopyAndLeavesPathTitleAndModifiedFlag)
+TEST_F(LevelDocumentTest, SaveAsAdoptsTheNewFileAndAFailedOneChangesNothing)
 {
     std::string own = File("own.xml");
     ASSERT_TRUE(document.OnSaveDocument(own));
@@ -130,8 +130,15 @@ TEST_F(LevelDocumentTest, SaveAsWritesACopyAndLeavesPathTitleAndModifiedFlag)
 
     EXPECT_NE(ReadFile(copy).find("a.jpg"), std::string::npos);
     EXPECT_EQ(ReadFile(own).find("a.jpg"), std::string::npos);
-    EXPECT_EQ(document.GetPathName(), own);
-    EXPECT_EQ(document.GetTitle(), "own.xml");
+    EXPECT_EQ(document.GetPathName(), copy);
+    EXPECT_EQ(document.GetTitle(), "copy.xml");
+    EXPECT_FALSE(document.IsModified());
+
+    document.SetModifiedFlag();
+    ScopedFileAnswer unwritable(File("missing-folder/new.xml"));
+    document.ProcessEvent(saveAs);
+    EXPECT_EQ(document.GetPathName(), copy);
+    EXPECT_EQ(document.GetTitle(), "copy.xml");
     EXPECT_TRUE(document.IsModified());
 }
 

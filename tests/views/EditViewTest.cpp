@@ -67,7 +67,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_EQ(Status(), "Creazione WALL: start creation point = (3.000000, 5.000000)");
 }
 
-TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallButMarksModified)
+TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallAndNoStep)
 {
     ASSERT_TRUE(Command(ID_MODE_CREATE_WALL));
     const std::size_t children = LevelGroup().ChildCount();
@@ -78,7 +78,7 @@ TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallButMarksModified)
     Release();
     EXPECT_EQ(LevelGroup().ChildCount(), children);
     EXPECT_EQ(document->m_pSelection, nullptr);
-    EXPECT_TRUE(document->IsModified());
+    EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(document->m_textures[0].refCount, noTextureUsers);
     EXPECT_FALSE(Captured());
 }
@@ -103,7 +103,7 @@ TEST_F(EditViewTest, ItemInsertedAtTheCellCentreThenBackToSelect)
     EXPECT_EQ(Status(), "Item inserted on position = (3.000000, -1.000000)");
     EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
     EXPECT_FALSE(Captured());
-    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(document->IsModified());
     // The preview's next frame gives the item its display lists and sphere map.
     Redraw();
     EXPECT_FALSE(item->m_listsNeeded);
@@ -181,7 +181,7 @@ TEST_F(EditViewTest, SelectionDraggedInWholeGridSteps)
     EXPECT_FALSE(edit->m_dragging);
     EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(Captured());
-    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(document->IsModified());
 }
 
 TEST_F(EditViewTest, MiddleButtonPansWithTheCursor)

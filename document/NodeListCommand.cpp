@@ -1,0 +1,122 @@
+#include "document/NodeListCommand.h"
+
+#include "document/CLevelMapDoc.h"
+#include "document/MappingEditors.h"
+#include "level/LevelScene.h"
+#include "level/TextureMapping.h"
+#include "scenegraph/CSGGroup.h"
+#include "scenegraph/NodeType.h"
+
+namespace {
+
+TextureMapping* MappingOf(CSGNode& node)
+{
+    const int type = node.GetType();
+    return type == LEVEL_FLOOR_NODE || type == WALL_NODE ? dynamic_cast<TextureMapping*>(&node) : nullptr;
+}
+
+} // namespace
+
+NodeListCommand::NodeListCommand(CLevelMapDoc& document, const wxString& name, bool adds)
+    : LevelCommand(document, name), m_adds(adds)
+{
+}
+
+NodeListCommand* NodeListCommand::Adding(CLevelMapDoc& document, const wxString& name, std::vector<Addition> additions)
+{
+    auto* command = new NodeListCommand(document, name, true);
+    for (Addition& addition : additions) {
+        CSGNode* node = addition.node.get();
+        command->m_entries.push_back({addition.parent, addition.index, node, std::move(addition.node),
+                                      std::move(addition.texturePath)});
+    }
+    return command;
+}
+
+NodeListCommand* NodeListCommand::Removing(CLevelMapDoc& document, const wxString& name, const std::vector<CSGNode*>& nodes)
+{
+    auto* command = new NodeListCommand(document, name, false);
+    for (CSGNode* node : nodes) {
+        if (auto location = document.m_pScene->Root().FindChild(node))
+            command->m_entries.push_back({location->parent, 0, node, nullptr, {}});
+    }
+    return command;
+}
+
+bool NodeListCommand::Execute()
+{
+    if (m_entries.empty())
+        return false;
+    CountReferences();
+    Redo();
+    return true;
+}
+
+void NodeListCommand::CountReferences()
+{
+    for (Entry& entry : m_entries) {
+        TextureMapping* mapping = MappingOf(*entry.node);
+        if (!mapping)
+            continue;
+        if (!m_adds)
+            m_document.ReleaseTexture(mapping->GetTextureID());
+        else if (entry.texturePath.empty() || !m_document.AssignTextureFile(*mapping, entry.texturePath))
+            m_document.AddTextureReference(*mapping);
+    }
+}
+
+void NodeListCommand::Redo()
+{
+    if (m_adds) {
+        AttachAll(true);
+        m_document.SetSelection(m_entries.back().node);
+    } else {
+        DetachAll(true);
+    }
+}
+
+void NodeListCommand::Revert()
+{
+    if (m_adds) {
+        DetachAll(false);
+    } else {
+        AttachAll(false);
+        m_document.SetSelection(m_entries.front().node);
+    }
+}
+
+void NodeListCommand::AttachAll(bool forward)
+{
+    if (forward)
+        for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+            Attach(*it);
+    else
+        for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
+            Attach(*it);
+}
+
+void NodeListCommand::DetachAll(bool forward)
+{
+    if (forward)
+        for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+            Detach(*it);
+    else
+        for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
+            Detach(*it);
+}
+
+void NodeListCommand::Attach(Entry& entry)
+{
+    entry.parent->InsertChild(entry.index, std::move(entry.detached));
+    if (TextureMapping* mapping = MappingOf(*entry.node))
+        mapping->SetNeedsTextureUpdate(true);
+    m_document.m_bTexturesDirty = true;
+}
+
+void NodeListCommand::Detach(Entry& entry)
+{
+    if (m_document.IsSelectedOrBelow(*entry.node))
+        m_document.SetSelection(nullptr);
+    CloseMappingEditorsBelow(*entry.node);
+    entry.detached = entry.parent->TakeChild(entry.node, entry.index);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/LevelCommand.h"
+
+class CSGGroup;
+class CSGNode;
+
+// Puts objects into the level or takes them out: wall creation, item insertion, Delete, Cut
+// and Paste. Objects out of the level are kept by the step, so that every other step of the
+// history can keep pointing at them; they go when the history lets go of the step.
+class NodeListCommand : public LevelCommand {
+public:
+    // An object to add, where to add it and, for a pasted floor or wall, the image path it
+    // brings (a row is found or made for it as when that image is chosen).
+    struct Addition {
+        CSGGroup* parent;
+        std::size_t index;
+        std::unique_ptr<CSGNode> node;
+        std::string texturePath;
+    };
+
+    static NodeListCommand* Adding(CLevelMapDoc& document, const wxString& name, std::vector<Addition> additions);
+    // The nodes must be in the level; their texture references are released.
+    static NodeListCommand* Removing(CLevelMapDoc& document, const wxString& name, const std::vector<CSGNode*>& nodes);
+
+protected:
+    bool Execute() override;
+    void Redo() override;
+    void Revert() override;
+
+private:
+    struct Entry {
+        CSGGroup* parent;
+        std::size_t index; // the place in the parent, recorded when the node leaves it
+        CSGNode* node;
+        std::unique_ptr<CSGNode> detached;
+        std::string texturePath;
+    };
+
+    NodeListCommand(CLevelMapDoc& document, const wxString& name, bool adds);
+    // Forward attach and backward detach undo each other exactly, and so do forward detach
+    // and backward attach: every index is taken at the moment its node leaves.
+    void AttachAll(bool forward);
+    void DetachAll(bool forward);
+    void Attach(Entry& entry);
+    void Detach(Entry& entry);
+    void CountReferences();
+
+    bool m_adds;
+    std::vector<Entry> m_entries;
+};
