@@ -9,7 +9,9 @@
 #include "app/CSelectionFormView.h"
 #include "app/Commands.h"
 #include "app/Resource.h"
+#include "framework/CCommandProcessor.h"
 #include "framework/CDocManager.h"
+#include "framework/CDocument.h"
 #include "framework/CStaticSplitter.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
@@ -89,6 +91,9 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     wxMenuBar* menuBar = CreateMainMenuBar();
     SetMenuBar(menuBar);
     manager->SetRecentFileMenu(menuBar);
+    // The history names its next undo and redo steps in the Edit menu.
+    document->GetHistory()->SetEditMenu(menuBar->GetMenu(1));
+    document->GetHistory()->SetMenuStrings();
     std::vector<wxAcceleratorEntry> accelerators = MainAccelerators();
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(accelerators.size()), accelerators.data()));
     if (!CreateBars() || !OnCreateClient(*document))
@@ -99,9 +104,8 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
         Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
-    // Delete and the clipboard act in the OpenGL panes, which enable them; elsewhere they are off.
-    for (int id : {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste, ID_EDIT_DELETE})
-        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
+    // Delete acts in the OpenGL panes, which enable it; elsewhere it is off.
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, ID_EDIT_DELETE);
     ApplyPaneLayout();
     return true;
 }

@@ -8,6 +8,8 @@
 #include "app/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
+#include "document/ObjectClipboard.h"
+#include "framework/StandardIds.h"
 #include "document/ObjectNames.h"
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
@@ -36,6 +38,16 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
             return &command;
     return nullptr;
 }
+
+// The clipboard commands, which act on the level whichever pane is active (a focused text
+// field takes them first).
+struct ClipboardCommand {
+    int commandId;
+    bool needsSelection; // Cut and Copy take the selected wall or item
+};
+
+const ClipboardCommand CLIPBOARD_COMMANDS[] = {
+    {StandardId::EditCut, true}, {StandardId::EditCopy, true}, {StandardId::EditPaste, false}};
 
 wxCursor LoadItemCursor()
 {
@@ -74,6 +86,10 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     if (m_commandFrame) {
         m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
         m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+        for (const ClipboardCommand& command : CLIPBOARD_COMMANDS) {
+            m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command.commandId);
+            m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command.commandId);
+        }
     }
     return canvas;
 }
@@ -83,6 +99,10 @@ void CEditGLView::OnDestroyWindow()
     if (m_commandFrame) {
         m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
         m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
+        for (const ClipboardCommand& command : CLIPBOARD_COMMANDS) {
+            m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command.commandId);
+            m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command.commandId);
+        }
     }
     CGLView::OnDestroyWindow();
 }
@@ -494,6 +514,42 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
     }
     if (m_panning)
         event.SetCursor(wxCursor(wxCURSOR_SIZING));
+}
+
+// --- clipboard ---
+
+void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document || GestureRunning())
+        return;
+    if (event.GetId() == StandardId::EditCut)
+        CutSelection(*document);
+    else if (event.GetId() == StandardId::EditCopy)
+        CopySelection(*document);
+    else if (const wxString status = PasteObjects(*document, PastePlaceHere()); !status.empty())
+        SetStatusText(status);
+}
+
+void CEditGLView::OnUpdateClipboardCommand(wxUpdateUIEvent& event)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    const bool needsSelection = event.GetId() != StandardId::EditPaste;
+    event.Enable(document && document->m_pScene && (!needsSelection || CanCopySelection(*document)));
+}
+
+PastePlace CEditGLView::PastePlaceHere()
+{
+    PastePlace place;
+    place.gridStep = static_cast<float>(m_gridSize);
+    place.snap = m_snapToGrid;
+    const wxPoint client = GetCanvas()->ScreenToClient(wxGetMousePosition());
+    if (wxRect(GetCanvas()->GetClientSize()).Contains(client)) {
+        const double scale = GetCanvas()->GetContentScaleFactor();
+        const LevelPoint p = UnprojectPoint(static_cast<int>(client.x * scale), static_cast<int>(client.y * scale));
+        place.pointer = ObjectPosition{static_cast<float>(p.x), static_cast<float>(p.z)};
+    }
+    return place;
 }
 
 // --- Grid commands ---

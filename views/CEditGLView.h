@@ -3,6 +3,7 @@
 #include <wx/cursor.h>
 
 #include "document/EditStates.h"
+#include "document/ObjectClipboard.h"
 #include "views/CGLView.h"
 #include "views/EditProjection.h"
 
@@ -102,6 +103,10 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnGridCommand(wxCommandEvent& event);
     void OnUpdateGridCommand(wxUpdateUIEvent& event);
+    void OnClipboardCommand(wxCommandEvent& event);
+    void OnUpdateClipboardCommand(wxUpdateUIEvent& event);
+    // Paste goes to the pointer while it is over this view.
+    PastePlace PastePlaceHere();
 
     // The frame that carries the Grid commands for this view, whichever pane is active.
     wxWindow* m_commandFrame = nullptr;

@@ -69,6 +69,7 @@ wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
     m_canvas->Bind(wxEVT_ERASE_BACKGROUND, &CGLView::OnEraseBackground, this);
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &CGLView::OnMouseWheel, this);
     Bind(wxEVT_MENU, &CGLView::OnDelete, this, ID_EDIT_DELETE);
+    Bind(wxEVT_UPDATE_UI, &CGLView::OnUpdateDelete, this, ID_EDIT_DELETE);
     return m_canvas;
 }
 
@@ -136,6 +137,12 @@ void CGLView::OnDelete(wxCommandEvent&)
 {
     if (CLevelMapDoc* document = GetLevelDocument())
         document->OnDelete();
+}
+
+void CGLView::OnUpdateDelete(wxUpdateUIEvent& event)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    event.Enable(document && document->CanDeleteSelection());
 }
 
 void CGLView::OnDestroyWindow()

@@ -15,6 +15,7 @@ class wxGLContext;
 class wxMouseEvent;
 class wxPaintEvent;
 class wxSizeEvent;
+class wxUpdateUIEvent;
 
 // Base of the two OpenGL panes: a view whose window is an OpenGL canvas with a rendering
 // context of its own (a legacy compatibility context, double-buffered RGBA with 24 colour bits
@@ -68,6 +69,7 @@ private:
     void OnEraseBackground(wxEraseEvent&) {}
     void OnMouseWheel(wxMouseEvent& event);
     void OnDelete(wxCommandEvent& event);
+    void OnUpdateDelete(wxUpdateUIEvent& event);
 
     wxGLCanvas* m_canvas = nullptr;
     std::unique_ptr<wxGLContext> m_context;

@@ -90,13 +90,15 @@ TEST_F(MainFrameTest, SelectAndCreateWallActAsARadioPairAndSpecialItemGreysOut)
     EXPECT_TRUE(ToolChecked(ID_MODE_SELECT));
 }
 
-TEST_F(MainFrameTest, UndoAndClipboardCommandsStayDisabled)
+TEST_F(MainFrameTest, EditCommandsWithNothingToActOnAreDisabled)
 {
     UpdateCommandStates();
-    for (int id : {StandardId::EditUndo, StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+    // A new level: no history, no selection; Paste tries whatever the clipboard holds.
+    for (int id : {StandardId::EditUndo, StandardId::EditRedo, StandardId::EditCut, StandardId::EditCopy, ID_EDIT_DELETE})
         EXPECT_FALSE(MenuEnabled(id)) << id;
-    for (int id : {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste})
+    for (int id : {StandardId::EditCut, StandardId::EditCopy})
         EXPECT_FALSE(ToolEnabled(id)) << id;
+    EXPECT_TRUE(ToolEnabled(StandardId::EditPaste));
     EXPECT_TRUE(MenuEnabled(StandardId::FileSave));
     EXPECT_TRUE(MenuChecked(StandardId::ViewToolBar));
     EXPECT_TRUE(MenuChecked(StandardId::ViewStatusBar));

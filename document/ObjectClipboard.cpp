@@ -1,0 +1,110 @@
+#include "document/ObjectClipboard.h"
+
+#include <cmath>
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+
+#include "document/CLevelMapDoc.h"
+#include "document/NodeListCommand.h"
+#include "document/ObjectNames.h"
+#include "level/LevelGroupNode.h"
+#include "level/LevelObject.h"
+#include "level/LevelScene.h"
+#include "level/ObjectText.h"
+#include "scenegraph/NodeType.h"
+
+namespace {
+
+const char* const NOTHING_TO_PASTE = "The clipboard holds no walls or items to paste.";
+
+// Opens the clipboard for the life of the object.
+class OpenClipboard {
+public:
+    OpenClipboard() : m_open(wxTheClipboard->Open()) {}
+    ~OpenClipboard()
+    {
+        if (m_open)
+            wxTheClipboard->Close();
+    }
+    OpenClipboard(const OpenClipboard&) = delete;
+    OpenClipboard& operator=(const OpenClipboard&) = delete;
+    explicit operator bool() const { return m_open; }
+
+private:
+    bool m_open;
+};
+
+std::optional<std::string> ClipboardText()
+{
+    OpenClipboard clipboard;
+    if (!clipboard || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT))
+        return std::nullopt;
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data))
+        return std::nullopt;
+    return data.GetText().utf8_string();
+}
+
+float Offset(float from, float to, const PastePlace& place)
+{
+    const float delta = to - from;
+    return place.snap ? std::round(delta / place.gridStep) * place.gridStep : delta;
+}
+
+ObjectPosition PasteOffset(const CSGNode& first, const PastePlace& place)
+{
+    const auto* object = dynamic_cast<const LevelObject*>(&first);
+    if (!object || !place.pointer)
+        return {place.gridStep, place.gridStep};
+    return {Offset(object->x, place.pointer->x, place), Offset(object->z, place.pointer->z, place)};
+}
+
+} // namespace
+
+bool CanCopySelection(const CLevelMapDoc& document)
+{
+    const CSGNode* selection = document.m_pSelection;
+    return selection && (selection->GetType() == WALL_NODE || IsItemType(selection->GetType()));
+}
+
+bool CopySelection(const CLevelMapDoc& document)
+{
+    if (!CanCopySelection(document))
+        return false;
+    const std::string text = WriteObjectsText({document.m_pSelection}, [&](int row) {
+        const bool inTable = row >= 0 && static_cast<std::size_t>(row) < document.m_textures.size();
+        return inTable ? document.m_textures[static_cast<std::size_t>(row)].path : std::string();
+    });
+    OpenClipboard clipboard;
+    return clipboard && wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text)));
+}
+
+bool CutSelection(CLevelMapDoc& document)
+{
+    if (!CopySelection(document))
+        return false;
+    const wxString name = "Cut " + ObjectName(*document.m_pSelection);
+    return document.Submit(NodeListCommand::Removing(document, name, {document.m_pSelection}));
+}
+
+wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
+{
+    const std::optional<std::string> text = ClipboardText();
+    std::optional<ObjectsText> pasted = text ? ReadObjectsText(*text) : std::nullopt;
+    LevelGroupNode* group = document.m_pScene ? document.m_pScene->m_pLevelGroup : nullptr;
+    if (!pasted || !group)
+        return NOTHING_TO_PASTE;
+    const ObjectPosition offset = PasteOffset(*pasted->objects.front(), place);
+    std::vector<NodeListCommand::Addition> additions;
+    for (std::size_t i = 0; i < pasted->objects.size(); ++i) {
+        if (auto* object = dynamic_cast<LevelObject*>(pasted->objects[i].get())) {
+            object->x += offset.x;
+            object->z += offset.z;
+        }
+        additions.push_back({group, group->ChildCount() + i, std::move(pasted->objects[i]),
+                             std::move(pasted->texturePaths[i])});
+    }
+    document.Submit(NodeListCommand::Adding(document, "Paste", std::move(additions)));
+    return wxString();
+}

@@ -1,0 +1,106 @@
+#include "level/ObjectText.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "level/LevelScene.h"
+#include "level/TexturedObject.h"
+#include "level/TexturesNode.h"
+#include "xml/XmlReader.h"
+
+namespace {
+
+// Larger text is no object that anybody copied from a level.
+constexpr std::size_t MAX_TEXT_SIZE = 16u << 20;
+
+bool IsObject(const CSGNode& node)
+{
+    return node.GetType() == WALL_NODE || IsItemType(node.GetType());
+}
+
+TextureMapping* WallMapping(CSGNode& node)
+{
+    return node.GetType() == WALL_NODE ? static_cast<TexturedObject*>(&node) : nullptr;
+}
+
+// Everything `write` prints to a stream, as a string.
+std::string Written(const std::function<void(std::FILE*)>& write)
+{
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* stream = open_memstream(&buffer, &size);
+    if (!stream)
+        return {};
+    write(stream);
+    std::fclose(stream);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
+}
+
+} // namespace
+
+std::string WriteObjectsText(const std::vector<CSGNode*>& objects, const std::function<std::string(int)>& pathOfRow)
+{
+    TexturesNode textures;
+    std::vector<int> listIds;
+    for (CSGNode* object : objects) {
+        TextureMapping* mapping = WallMapping(*object);
+        const std::string path = mapping && mapping->GetTextureID() != 0 ? pathOfRow(mapping->GetTextureID()) : "";
+        if (!path.empty())
+            textures.m_names.push_back(path);
+        listIds.push_back(path.empty() ? 0 : static_cast<int>(textures.m_names.size()));
+    }
+    return Written([&](std::FILE* stream) {
+        textures.WriteXml(stream);
+        for (std::size_t i = 0; i < objects.size(); ++i) {
+            TextureMapping* mapping = WallMapping(*objects[i]);
+            const int ownId = mapping ? mapping->GetTextureID() : 0;
+            if (mapping)
+                mapping->SetTextureID(listIds[i]);
+            objects[i]->WriteXml(stream);
+            if (mapping)
+                mapping->SetTextureID(ownId);
+        }
+    });
+}
+
+std::optional<ObjectsText> ReadObjectsText(const std::string& text)
+{
+    if (text.size() > MAX_TEXT_SIZE)
+        return std::nullopt;
+    const std::string wrapped = "<CSGGroup SaveLightState = \"1\" >\n" + text + "\n</CSGGroup>\n";
+    XmlReader reader;
+    if (!reader.ReadBuffer(wrapped.data(), wrapped.size()) || !reader.GetRoot())
+        return std::nullopt;
+    LevelScene scene;
+    scene.Root().ReadXml(*reader.GetRoot(), scene);
+    if (!scene.GetUnknownElement().empty())
+        return std::nullopt;
+
+    std::vector<std::string> names;
+    ObjectsText result;
+    CSGGroup& root = scene.Root();
+    while (root.ChildCount() > 0) {
+        std::size_t index = 0;
+        std::unique_ptr<CSGNode> node = root.TakeChild(root.GetChild(0), index);
+        if (auto* textures = dynamic_cast<TexturesNode*>(node.get()); textures && result.objects.empty()) {
+            names = textures->m_names;
+            continue;
+        }
+        if (!IsObject(*node))
+            return std::nullopt;
+        std::string path;
+        if (TextureMapping* mapping = WallMapping(*node)) {
+            const int id = mapping->GetTextureID();
+            if (id >= 1 && static_cast<std::size_t>(id) <= names.size())
+                path = names[static_cast<std::size_t>(id) - 1];
+            mapping->SetTextureID(0);
+        }
+        result.objects.push_back(std::move(node));
+        result.texturePaths.push_back(std::move(path));
+    }
+    if (result.objects.empty())
+        return std::nullopt;
+    return result;
+}
