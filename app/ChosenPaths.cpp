@@ -1,6 +1,7 @@
 #include "app/ChosenPaths.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 
 #include "level/SkyBox.h"
@@ -38,4 +39,18 @@ std::optional<std::string> CubeMapBaseName(const std::string& facePath)
         std::find(std::begin(faces), std::end(faces), facePath) == std::end(faces))
         return std::nullopt;
     return base;
+}
+
+std::string PortablePath(const std::string& chosen, const std::string& workingDirectory)
+{
+    namespace fs = std::filesystem;
+    const fs::path path = fs::path(chosen).lexically_normal();
+    const fs::path cwd = fs::path(workingDirectory).lexically_normal();
+    if (!path.is_absolute() || !cwd.is_absolute())
+        return chosen;
+    const fs::path game = cwd.parent_path();
+    const fs::path below = path.lexically_relative(game);
+    if (below.empty() || *below.begin() == "..")
+        return chosen;
+    return path.lexically_relative(cwd).generic_string();
 }

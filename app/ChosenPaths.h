@@ -18,3 +18,9 @@ bool IsStorablePath(const std::string& path);
 // Nothing when the path is not the name of a face of the base it gives (too short, no face
 // suffix, an extension of another length).
 std::optional<std::string> CubeMapBaseName(const std::string& facePath);
+
+// The path to store for an image chosen in a file dialog: relative to the working directory
+// when the image lies below the working directory's parent (the game folder, where `data/` is:
+// "/games/snake/data/Textures/a.jpg" from "/games/snake/app" gives "../data/Textures/a.jpg"),
+// so that the level works on another machine; the chosen path as it is otherwise.
+std::string PortablePath(const std::string& chosen, const std::string& workingDirectory);

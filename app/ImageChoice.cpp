@@ -1,6 +1,7 @@
 #include "app/ImageChoice.h"
 
 #include <wx/defs.h>
+#include <wx/filefn.h>
 
 #include "app/ChosenPaths.h"
 #include "document/CLevelMapDoc.h"
@@ -42,7 +43,7 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, const char* filter)
     const std::optional<wxString> chosen = ShowFileDialog(request);
     if (!chosen)
         return std::nullopt;
-    std::string path = chosen->utf8_string();
+    std::string path = PortablePath(chosen->utf8_string(), wxGetCwd().utf8_string());
     if (!IsStorablePath(path)) {
         ShowWarning(QUOTED_PATH_MESSAGE);
         return std::nullopt;

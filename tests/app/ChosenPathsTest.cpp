@@ -24,3 +24,20 @@ TEST(IsStorablePath, RefusesDoubleQuotes)
     EXPECT_TRUE(IsStorablePath("/home/me/My Pictures/wall's.jpg"));
     EXPECT_FALSE(IsStorablePath("/home/me/\"quoted\".jpg"));
 }
+
+TEST(PortablePath, ImagesOfTheGameFolderBecomeRelativeToTheWorkingDirectory)
+{
+    const struct {
+        const char* chosen;
+        const char* stored;
+    } cases[] = {
+        {"/games/snake/data/Textures/Walls/brick.jpg", "../data/Textures/Walls/brick.jpg"},
+        {"/games/snake/app/res/sky.png", "res/sky.png"},
+        {"/games/snake/data/../data/Textures/a.tga", "../data/Textures/a.tga"},
+        {"/games/snakeskin/a.jpg", "/games/snakeskin/a.jpg"}, // a neighbour of the game folder
+        {"/home/me/Pictures/a.jpg", "/home/me/Pictures/a.jpg"},
+        {"../data/Textures/a.jpg", "../data/Textures/a.jpg"}, // already relative: kept
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PortablePath(c.chosen, "/games/snake/app"), c.stored) << c.chosen;
+}
