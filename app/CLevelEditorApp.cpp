@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include <wx/filename.h>
 #include <wx/log.h>
+#include <wx/stdpaths.h>
 #include <wx/window.h>
 
 #include "app/CAboutDlg.h"
+#include "app/CAutosave.h"
 #include "app/CMainFrame.h"
 #include "app/CommandLine.h"
 #include "app/Resource.h"
@@ -76,8 +79,29 @@ bool CLevelEditorApp::OnInit()
     if (!m_screenshotPath.empty()) {
         Bind(wxEVT_TIMER, &CLevelEditorApp::OnScreenshotTimer, this, m_screenshotTimer.GetId());
         m_screenshotTimer.StartOnce(SCREENSHOT_DELAY_MS);
+    } else {
+        StartAutosave();
     }
     return true;
+}
+
+void CLevelEditorApp::StartAutosave()
+{
+    auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
+    if (!document)
+        return;
+    wxStandardPaths& paths = wxStandardPaths::Get();
+    paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    const wxString folder = wxFileName(paths.GetUserDataDir(), "autosave").GetFullPath();
+    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, folder);
+    m_autosave->OfferRecovery();
+}
+
+int CLevelEditorApp::OnExit()
+{
+    // A clean end: the copy of unsaved changes goes with the editor.
+    m_autosave.reset();
+    return CWinApp::OnExit();
 }
 
 int CLevelEditorApp::OnRun()

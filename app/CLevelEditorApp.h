@@ -1,9 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include <wx/timer.h>
 
 #include "app/AnimationClock.h"
 #include "framework/CWinApp.h"
+
+class CAutosave;
 
 // The editor's application object: start-up, the About command and the idle processing that
 // drives the preview animation and keeps both OpenGL panes repainting.
@@ -16,6 +20,7 @@ public:
 
     bool OnInit() override;
     int OnRun() override;
+    int OnExit() override;
 
 protected:
     // Advances the animation clock and repaints the OpenGL views; always asks for more.
@@ -24,8 +29,10 @@ protected:
 private:
     void OnAppAbout(wxCommandEvent&);
     void OnScreenshotTimer(wxTimerEvent&);
+    void StartAutosave();
 
     RepaintPacer m_repaintPacer{REPAINT_INTERVAL};
+    std::unique_ptr<CAutosave> m_autosave;
     wxString m_screenshotPath;
     wxTimer m_screenshotTimer;
     int m_exitCode = 0;

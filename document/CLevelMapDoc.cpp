@@ -78,6 +78,8 @@ bool CLevelMapDoc::OnNewDocument()
 
 bool CLevelMapDoc::DeleteContents()
 {
+    if (m_onClean)
+        m_onClean();
     m_pSelection = nullptr;
     m_pStartMarker = nullptr;
     if (m_pScene) {
@@ -129,8 +131,23 @@ void CLevelMapDoc::InstallScene(std::unique_ptr<LevelScene> scene)
 
 bool CLevelMapDoc::OnSaveDocument(const wxString& path)
 {
-    if (!m_pScene)
+    std::string error;
+    if (!WriteCopy(path, error)) {
+        ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
         return false;
+    }
+    SetModifiedFlag(false);
+    if (m_onClean)
+        m_onClean();
+    return true;
+}
+
+bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error)
+{
+    if (!m_pScene) {
+        error = "there is no level";
+        return false;
+    }
     GameSettingsNode& settings = *m_pScene->m_pGameSettings;
     const StartSettings before = StartSettings::Of(settings);
     StartSettings{m_pStartMarker->x, m_pStartMarker->y, m_pStartMarker->z, m_pStartMarker->angle}.StoreIn(settings);
@@ -138,21 +155,16 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
     std::vector<std::string>& names = m_pScene->m_pTextures->m_names;
     for (size_t row = 1; row < m_textures.size(); ++row)
         names.push_back(m_textures[row].path);
-
-    std::string error;
-    bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error);
+    const bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error);
     names.clear();
-    if (!written) {
+    if (!written)
         before.StoreIn(settings);
-        ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
-        return false;
-    }
-    SetModifiedFlag(false);
-    return true;
+    return written;
 }
 
 void CLevelMapDoc::OnHistoryChanged()
 {
+    ++m_changeCount;
     RefreshMappingEditors();
     CDocument::OnHistoryChanged();
 }

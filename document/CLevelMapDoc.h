@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "document/TextureTable.h"
 #include "framework/CDocument.h"
@@ -33,6 +35,14 @@ public:
     bool OnSaveDocument(const wxString& path) override;
     // Open texture dialogs show the new values too.
     void OnHistoryChanged() override;
+    // Writes the level to `path` as Save does, but it stays the document's unsaved level (the
+    // autosave). False, with `error` set, when the file could not be written.
+    bool WriteCopy(const wxString& path, std::string& error);
+
+    // Counts the changes of the level: every step, undo and redo.
+    unsigned long m_changeCount = 0;
+    // Called when the level is clean again (saved) or goes (New, Open, close).
+    std::function<void()> m_onClean;
 
     // Runs one step of the undo history (the history owns it from now on). False when the step
     // changed nothing and was dropped; the views then show the level again all the same, so a

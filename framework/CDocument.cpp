@@ -20,10 +20,18 @@ CDocument::CDocument()
 
 void CDocument::SetModifiedFlag(bool modified)
 {
-    if (!modified)
+    if (!modified) {
+        m_changedOutsideHistory = false;
         if (CCommandProcessor* history = GetHistory())
             history->MarkAsSaved();
+    }
     Modify(modified);
+}
+
+void CDocument::MarkChangedOutsideHistory()
+{
+    m_changedOutsideHistory = true;
+    Modify(true);
 }
 
 void CDocument::Modify(bool modified)
@@ -38,7 +46,7 @@ void CDocument::Modify(bool modified)
 void CDocument::OnHistoryChanged()
 {
     if (CCommandProcessor* history = GetHistory())
-        Modify(history->IsDirty());
+        Modify(m_changedOutsideHistory || history->IsDirty());
     UpdateAllViews();
 }
 

@@ -24,6 +24,9 @@ public:
     // saved point and every view shows the new state.
     virtual void OnHistoryChanged();
     CCommandProcessor* GetHistory() const;
+    // The document holds changes that no step of the history made (a recovered autosave): it
+    // stays modified until it is saved, whatever is undone.
+    void MarkChangedOutsideHistory();
     // The file the document was opened from or last saved to; empty for a new document.
     wxString GetPathName() const { return GetFilename(); }
     // Takes `path` as the document's file: title = its file name, the frame's title follows,
@@ -71,6 +74,8 @@ protected:
 
 private:
     void ClearHistory();
+
+    bool m_changedOutsideHistory = false;
     void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
     void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }
 };

@@ -30,11 +30,12 @@ int main(int argc, char** argv)
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 
-    // The settings of the program under test go to a folder of their own, never the user's.
+    // The settings and data of the program under test go to a folder of their own, never the user's.
     std::string configHome = (wxFileName::GetTempDir() + "/trelkan-config-XXXXXX").ToStdString();
     if (!mkdtemp(configHome.data()))
         return 1;
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    setenv("XDG_DATA_HOME", configHome.c_str(), 1);
 
     wxApp::SetInstance(new WindowTestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
