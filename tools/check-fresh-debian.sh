@@ -33,11 +33,11 @@ COMMIT=$(git -C "$REPO" rev-parse HEAD)
 if [ -z "$WORK" ]; then
   WORK=$(mktemp -d /var/tmp/trelkan-fresh-debian.XXXXXX)
 else
+  WORK=$(realpath -m "$WORK")
+  case $WORK/ in "$REPO"/*) echo "The work folder must be outside the repository." >&2; exit 2 ;; esac
   mkdir -p "$WORK"
   [ -z "$(ls -A "$WORK")" ] || { echo "$WORK is not empty; give a new folder." >&2; exit 2; }
-  WORK=$(realpath "$WORK")
 fi
-case $WORK/ in "$REPO"/*) echo "The work folder must be outside the repository." >&2; exit 2 ;; esac
 ROOT=$WORK/root
 MOUNTS="proc sys dev dev/pts"
 
@@ -127,6 +127,13 @@ png_size() {
   od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", ((($1*256)+$2)*256+$3)*256+$4, ((($5*256)+$6)*256+$7)*256+$8 }'
 }
 
+# Runs a command line in the root with its output also in WORK/LOG. It runs in the background
+# so that a signal reaches the trap at once instead of after the command.
+run_logged() {  # LOG COMMAND
+  ( in_root "$2" 2>&1 | tee "$WORK/$1" ) &
+  wait $!
+}
+
 SUMMARY=""
 FAILED=0
 report() {  # NAME RESULT START DETAIL
@@ -137,7 +144,7 @@ report() {  # NAME RESULT START DETAIL
 echo "== ./run.sh (no display; log: $WORK/run.log)"
 start=$(date +%s)
 SHOT=$ROOT/root/trelkan/build/trelkan-screenshot.png
-if ! in_root ./run.sh 2>&1 | tee "$WORK/run.log"; then
+if ! run_logged run.log ./run.sh; then
   report ./run.sh FAIL "$start" "exited non-zero, see run.log"
 elif size=$(png_size "$SHOT"); then
   cp "$SHOT" "$WORK/"
@@ -149,8 +156,8 @@ fi
 if [ "$RUN_ONLY" -eq 0 ]; then
   echo "== ./test.sh (log: $WORK/test.log)"
   start=$(date +%s)
-  if in_root ./test.sh 2>&1 | tee "$WORK/test.log"; then
-    report ./test.sh PASS "$start" ""
+  if run_logged test.log ./test.sh; then
+    report ./test.sh PASS "$start" "log: test.log"
   else
     report ./test.sh FAIL "$start" "see test.log"
   fi

@@ -6,7 +6,7 @@ PACKAGES="build-essential cmake ninja-build pkg-config gettext
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth"
 # ... and what the tests, sanitizer builds, benchmarks and fuzzing add (./test.sh).
 [ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
-libosmesa6-dev locales x11-utils libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+libosmesa6-dev locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 clang libclang-rt-14-dev"
 
 missing=""
