@@ -43,9 +43,9 @@ MOUNTS="proc sys dev dev/pts"
 
 unmount_all() {
   # Anything still running in the root (a stray Xvfb) would keep its mounts busy.
-  local pid
-  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$ROOT" ] && kill "$pid" 2>/dev/null
+  local proc
+  for proc in /proc/[0-9]*; do
+    [ "$(readlink "$proc/root" 2>/dev/null)" = "$ROOT" ] && kill "${proc#/proc/}" 2>/dev/null
   done
   local m
   for m in dev/pts dev sys proc; do
