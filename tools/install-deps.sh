@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages that Trelkan needs to build, run and test; skips what is present.
 set -eu
-PACKAGES="build-essential cmake ninja-build pkg-config
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev libosmesa6-dev
-xvfb xauth x11-utils libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+# What the editor needs to build and run on a virtual display (--run-only, for ./run.sh) ...
+PACKAGES="build-essential cmake ninja-build pkg-config gettext
+libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth"
+# ... and what the tests, sanitizer builds, benchmarks and fuzzing add (./test.sh).
+[ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
+libosmesa6-dev locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 clang libclang-rt-14-dev"
-[ "${1:-}" = "--run-only" ] && PACKAGES="build-essential cmake ninja-build pkg-config
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth x11-utils"
 
 missing=""
 for p in $PACKAGES; do
