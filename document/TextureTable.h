@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "level/TexturesNode.h"
+
 class CSGGroup;
 class CSGNode;
 class TextureMapping;
@@ -26,7 +28,7 @@ class TextureTable {
 public:
     static constexpr const char* NO_TEXTURE_PATH = "../data/Textures/Special/notex.tga";
     static constexpr const char* SPHERE_MAP_PATH = "../data/Spheremaps/envmapblue.jpg";
-    static constexpr int MAX_ROWS = 1000;
+    static constexpr int MAX_ROWS = MAX_TEXTURE_ROWS;
 
     // Drops one reference to a row; a row other than 0 whose count reaches 0 becomes free and is
     // queued for deletion. Indices outside the table, and rows nobody uses, are ignored.

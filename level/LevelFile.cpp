@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/TextureTable.h"
 #include "level/CICubeMapNode.h"
 #include "level/LevelScene.h"
 #include "level/TexturedObject.h"
@@ -76,7 +75,7 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
         return nullptr;
     }
     const std::size_t textureCount = scene->m_pTextures->m_names.size();
-    const std::size_t maxTextures = TextureTable::MAX_ROWS - 1;
+    const std::size_t maxTextures = MAX_TEXTURE_ROWS - 1;
     if (textureCount > maxTextures) {
         error = "too many textures: " + std::to_string(textureCount) + " (at most " +
                 std::to_string(maxTextures) + ")";
