@@ -85,22 +85,29 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
     return scene;
 }
 
-// A double quote inside a written value would end the value early and make the file unreadable.
-std::string FindQuotedName(CSGGroup& root)
+// Why a name cannot be written as an attribute value, or nothing when it can: a double quote
+// would end the value early and make the file unreadable, and a NUL byte would cut the name.
+std::string UnwritableName(const char* what, const std::string& name)
+{
+    if (name.find('"') != std::string::npos)
+        return std::string(what) + " contains a double quote: " + name;
+    const std::size_t nul = name.find('\0');
+    if (nul != std::string::npos)
+        return std::string(what) + " contains a NUL byte after: " + name.substr(0, nul);
+    return {};
+}
+
+std::string FindUnwritableName(CSGGroup& root)
 {
     std::string found;
     ForEachNode(root, [&found](CSGNode& node) {
-        if (!found.empty())
-            return;
         if (auto* textures = dynamic_cast<TexturesNode*>(&node)) {
             for (const std::string& name : textures->m_names)
-                if (name.find('"') != std::string::npos) {
-                    found = "texture path contains a double quote: " + name;
-                    return;
-                }
+                if (found.empty())
+                    found = UnwritableName("texture path", name);
         } else if (auto* cubeMap = dynamic_cast<CICubeMapNode*>(&node)) {
-            if (cubeMap->TextureBaseName.find('"') != std::string::npos)
-                found = "sky box image name contains a double quote: " + cubeMap->TextureBaseName;
+            if (found.empty())
+                found = UnwritableName("sky box image name", cubeMap->TextureBaseName);
         }
     });
     return found;
@@ -258,7 +265,7 @@ std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, 
 
 bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error)
 {
-    error = FindQuotedName(root);
+    error = FindUnwritableName(root);
     if (!error.empty())
         return false;
     return ReplaceFile(root, ResolveTarget(path), error);
