@@ -136,14 +136,17 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
     for (size_t row = 1; row < m_textures.size(); ++row)
         names.push_back(m_textures[row].path);
 
-    std::string error;
-    bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error);
+    std::string error, warning;
+    bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error, &warning);
     names.clear();
     if (!written) {
         before.StoreIn(settings);
         ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
         return false;
     }
+    if (!warning.empty())
+        ShowMessageBox("\"" + path + "\" was saved, but " + wxString::FromUTF8(warning) + ".", wxString(),
+                       wxOK | wxICON_WARNING);
     SetModifiedFlag(false);
     return true;
 }

@@ -184,19 +184,18 @@ bool WriteAndClose(std::FILE* file, CSGGroup& root, std::string& error)
     return ok;
 }
 
-bool SyncFolder(const std::string& folder, std::string& error)
+// Flushes the folder so that the renamed entry is on disk; says why in `warning` when it cannot.
+void SyncFolder(const std::string& folder, std::string& warning)
 {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) {
-        error = SystemError("cannot open the folder " + folder);
-        return false;
+        warning = SystemError("cannot open the folder " + folder + " to flush it");
+        return;
     }
     // Some file systems cannot sync a folder (EINVAL); the rename itself has still happened.
-    bool ok = fsync(fd) == 0 || errno == EINVAL;
-    if (!ok)
-        error = SystemError("cannot flush the folder " + folder);
+    if (fsync(fd) != 0 && errno != EINVAL)
+        warning = SystemError("cannot flush the folder " + folder);
     close(fd);
-    return ok;
 }
 
 // Gives the temporary file the target's attributes and writes the level into it; `fd` is
@@ -223,8 +222,9 @@ bool IsWritableOrNew(const std::string& target, std::string& error)
 }
 
 // Writes into a new temporary file next to the target and renames it over the target, so the
-// target holds either the old or the new level, never a part of one.
-bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
+// target holds either the old or the new level, never a part of one. Once the rename is done the
+// level is saved: a folder that cannot be flushed after it only earns a warning.
+bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error, std::string& warning)
 {
     if (!IsWritableOrNew(target, error))
         return false;
@@ -244,7 +244,8 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
         unlink(temporary.c_str());
         return false;
     }
-    return SyncFolder(folder, error);
+    SyncFolder(folder, warning);
+    return true;
 }
 
 } // namespace
@@ -263,10 +264,14 @@ std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, 
     return LoadLevel(reader, ok, error);
 }
 
-bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error)
+bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error, std::string* warning)
 {
     error = FindUnwritableName(root);
     if (!error.empty())
         return false;
-    return ReplaceFile(root, ResolveTarget(path), error);
+    std::string unflushed;
+    const bool saved = ReplaceFile(root, ResolveTarget(path), error, unflushed);
+    if (warning)
+        *warning = unflushed;
+    return saved;
 }

@@ -17,6 +17,7 @@
 #include "level/LevelScene.h"
 #include "level/Wall.h"
 #include "LevelFileTestSupport.h"
+#include "tests/support/UnreadableFolder.h"
 
 namespace {
 
@@ -151,6 +152,23 @@ TEST_F(LevelFileWrite, ReadOnlyFileIsNotReplaced)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadBytes(target), OLD_BYTES);
     EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
+}
+
+TEST_F(LevelFileWrite, FolderThatCannotBeFlushedAfterTheRenameGivesASavedFileAndAWarning)
+{
+    std::string folder = m_folder.File("unreadable");
+    EXPECT_TRUE(RunInUnreadableFolder(m_folder.Path(), folder, [&] {
+        std::string warning = "stale";
+        bool saved = WriteLevelFile(m_root, folder + "/level.xml", m_error, &warning);
+        return saved && m_error.empty() && warning.find("Permission denied") != std::string::npos &&
+               warning.find(folder) != std::string::npos;
+    }));
+    std::string error;
+    EXPECT_TRUE(ReadLevelFile(folder + "/level.xml", error)) << error;
+
+    std::string warning = "stale";
+    ASSERT_TRUE(WriteLevelFile(m_root, m_folder.File("level.xml"), m_error, &warning)) << m_error;
+    EXPECT_EQ(warning, "") << "a flushed folder gives no warning";
 }
 
 TEST_F(LevelFileWrite, NewFileGetsTheUsualPermissions)
