@@ -66,7 +66,7 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
     // The root element is read as the root group whatever its name.
     scene->Root().ReadXml(*reader.GetRoot(), *scene);
     if (!scene->GetUnknownElement().empty()) {
-        error = "unknown element <" + scene->GetUnknownElement() + ">";
+        error = "unknown element <" + scene->GetUnknownElement() + "> in <" + scene->GetUnknownElementParent() + ">";
         return nullptr;
     }
     std::string missing = MissingElement(*scene);
