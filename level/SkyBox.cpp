@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <IL/il.h>
+#include <IL/ilu.h>
 
 #include "glext/GLExtensions.h"
 #include "level/ImageFile.h"
@@ -44,26 +45,6 @@ void SetFilters(GLenum target)
     glTexParameterf(target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
 }
 
-// Uploads one face image to `target`. Only the safe decoders are used, and the pixels are
-// converted to tightly packed 8-bit RGB first, so OpenGL reads exactly the buffer it is given.
-// A face that cannot be read uploads nothing.
-void LoadFace(GLenum target, const std::string& path)
-{
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    const ILenum type = DetectImageType(path);
-    if (type != IL_TYPE_UNKNOWN && ilLoad(type, path.c_str()) &&
-        ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
-        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(target, 0, 3, ilGetInteger(IL_IMAGE_WIDTH), ilGetInteger(IL_IMAGE_HEIGHT), 0,
-                     GL_RGB, GL_UNSIGNED_BYTE, ilGetData());
-        glPopClientAttrib();
-    }
-    ilDeleteImages(1, &image);
-}
-
 // Multiplies the current matrix by a row-major matrix.
 void MultMatrix(const Matrix4& matrix)
 {
@@ -79,6 +60,60 @@ void DeleteTexture(unsigned name)
 }
 
 } // namespace
+
+// The six face images of one load, held by the image library until they are uploaded. A face
+// that cannot be read gets the no-texture image like any missing image, scaled to the size of
+// the faces that could be read so that a cube map stays complete; when that is missing too the
+// face is left empty. A face never keeps what an earlier load put there.
+class FaceImages {
+public:
+    FaceImages(const std::string names[6], const std::string& fallback, unsigned maxSide)
+    {
+        ilGenImages(6, m_images);
+        ILint width = 0;
+        ILint height = 0;
+        bool own[6];
+        for (int i = 0; i < 6; ++i) {
+            own[i] = m_usable[i] = Load(i, names[i], maxSide);
+            if (own[i] && width == 0) {
+                width = ilGetInteger(IL_IMAGE_WIDTH);
+                height = ilGetInteger(IL_IMAGE_HEIGHT);
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            if (!own[i])
+                m_usable[i] = Load(i, fallback, maxSide);
+            if (!own[i] && m_usable[i] && width > 0)
+                iluScale(width, height, 1);
+        }
+    }
+    ~FaceImages() { ilDeleteImages(6, m_images); }
+    FaceImages(const FaceImages&) = delete;
+    FaceImages& operator=(const FaceImages&) = delete;
+
+    // Gives face i's pixels to the texture target, tightly packed 8-bit RGB, so OpenGL reads
+    // exactly the buffer it is given.
+    void Upload(int i, GLenum target) const
+    {
+        ilBindImage(m_images[i]);
+        const ILint width = m_usable[i] ? ilGetInteger(IL_IMAGE_WIDTH) : 0;
+        const ILint height = m_usable[i] ? ilGetInteger(IL_IMAGE_HEIGHT) : 0;
+        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(target, 0, 3, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, m_usable[i] ? ilGetData() : nullptr);
+        glPopClientAttrib();
+    }
+
+private:
+    bool Load(int i, const std::string& path, unsigned maxSide)
+    {
+        ilBindImage(m_images[i]);
+        return LoadImageFile(path, maxSide) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE);
+    }
+
+    ILuint m_images[6] = {};
+    bool m_usable[6] = {};
+};
 
 bool SkyBoxFaceNames(const std::string& baseName, std::string names[6])
 {
@@ -111,15 +146,15 @@ bool SkyBox::Load(const std::string& baseName)
     }
     InitImageLibrary();
     if (HasCubeMapExtension()) {
-        LoadCube(names);
+        LoadCube(FaceImages(names, m_fallbackPath, MaxTextureSide(GL_MAX_CUBE_MAP_TEXTURE_SIZE_ARB)));
     } else {
         std::printf("%s", kNoCubeMapWarning);
-        LoadSixTextures(names);
+        LoadSixTextures(FaceImages(names, m_fallbackPath, MaxTextureSide(GL_MAX_TEXTURE_SIZE)));
     }
     return true;
 }
 
-void SkyBox::LoadCube(const std::string names[6])
+void SkyBox::LoadCube(const FaceImages& faces)
 {
     glPushAttrib(GL_ENABLE_BIT);
     glEnable(GL_TEXTURE_CUBE_MAP_ARB);
@@ -130,11 +165,11 @@ void SkyBox::LoadCube(const std::string names[6])
     glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
     SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
     for (int i = 0; i < 6; ++i)
-        LoadFace(kCubeFaceTargets[i], names[i]);
+        faces.Upload(i, kCubeFaceTargets[i]);
     glPopAttrib();
 }
 
-void SkyBox::LoadSixTextures(const std::string names[6])
+void SkyBox::LoadSixTextures(const FaceImages& faces)
 {
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_TEXTURE_1D);
@@ -144,7 +179,7 @@ void SkyBox::LoadSixTextures(const std::string names[6])
     for (int i = 0; i < 6; ++i) {
         glBindTexture(GL_TEXTURE_2D, m_faceTextures[i]);
         SetFilters(GL_TEXTURE_2D);
-        LoadFace(GL_TEXTURE_2D, names[i]);
+        faces.Upload(i, GL_TEXTURE_2D);
     }
     glPopAttrib();
 }
