@@ -53,6 +53,19 @@ void MultMatrix(const Matrix4& matrix)
     glMultMatrixf(columns.m);
 }
 
+// The box lies behind everything whatever its place in the scene: its fragments get the far
+// depth and pass only where nothing has been drawn yet, and it writes no depth. Drawn first, it
+// fills the whole background as before; drawn after the level, it no longer covers it. The
+// enable, depth and depth-range state is restored by glPopAttrib.
+void PushBackgroundState()
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthRange(1.0, 1.0);
+    glDepthMask(GL_FALSE);
+}
+
 void DeleteTexture(unsigned name)
 {
     if (name != 0 && glIsTexture(name))
@@ -202,7 +215,7 @@ void SkyBox::DrawCube(const Matrix4& r) const
     // back into the fixed directions of the sky.
     Matrix4 inverse = r;
     inverse.Invert();
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    PushBackgroundState();
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_LIGHTING);
@@ -210,13 +223,11 @@ void SkyBox::DrawCube(const Matrix4& r) const
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_TEXTURE_CUBE_MAP_ARB);
     glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
-    glDepthMask(GL_FALSE);
     for (GLenum coord : {GL_S, GL_T, GL_R})
         glTexGeni(coord, GL_TEXTURE_GEN_MODE, GL_NORMAL_MAP_ARB);
     glEnable(GL_TEXTURE_GEN_S);
     glEnable(GL_TEXTURE_GEN_T);
     glEnable(GL_TEXTURE_GEN_R);
-    SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
@@ -232,25 +243,19 @@ void SkyBox::DrawCube(const Matrix4& r) const
     }
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
-    glDisable(GL_TEXTURE_CUBE_MAP_ARB);
-    glDepthMask(GL_TRUE);
     glPopMatrix();
     glPopAttrib();
 }
 
 void SkyBox::DrawSixTextures(const Matrix4& r) const
 {
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    PushBackgroundState();
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_1D);
     glEnable(GL_TEXTURE_2D);
-    glDepthMask(GL_FALSE);
-    SetFilters(GL_TEXTURE_2D);
+    // The faces got their filters when they were loaded; the bound texture may be a wall's.
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glPushMatrix();
     glLoadIdentity();
@@ -266,7 +271,6 @@ void SkyBox::DrawSixTextures(const Matrix4& r) const
         glEnd();
     }
     glPopMatrix();
-    glDepthMask(GL_TRUE);
     glPopMatrix();
     glPopAttrib();
 }

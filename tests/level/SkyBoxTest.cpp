@@ -10,6 +10,7 @@
 #include "glext/GLExtensions.h"
 #include "level/CICubeMapNode.h"
 #include "level/ImageFile.h"
+#include "scenegraph/CSGGroup.h"
 #include "tests/level/ImageTestSupport.h"
 #include "tests/level/LevelTestSupport.h"
 
@@ -230,16 +231,109 @@ TEST_P(SkyBoxTest, FacesInOtherPixelLayoutsAreConverted)
     EXPECT_TRUE(Matches(Centre(), {{90, 90, 90}}));
 }
 
-TEST_P(SkyBoxTest, UnreadableFacesUploadNothing)
+TEST_P(SkyBoxTest, FaceThatCannotBeLoadedShowsTheNoTextureImageNotTheFormerFace)
+{
+    WriteFaces(m_dir, "day", kDayColours);
+    WriteFaces(m_dir, "night", kNightColours);
+    const std::array<unsigned char, 3> magenta{{255, 0, 255}};
+    ASSERT_TRUE(SaveSolidImage(m_dir.File("notex.png"), IL_PNG, IL_RGB, 5, 5, {255, 0, 255}));
+    const std::string ahead = m_dir.File(std::string("night") + kSuffixes[FaceAhead()] + ".png");
+    CICubeMapNode node;
+    node.m_skyBox.m_fallbackPath = m_dir.File("notex.png");
+    node.TextureBaseName = m_dir.File("day.png");
+    Draw(node);
+    ASSERT_TRUE(Matches(Centre(), kDayColours[FaceAhead()]));
+    TakeImageNotices();
+
+    const struct {
+        std::string what;
+        Bytes bytes; // empty: the file is missing
+    } faces[] = {{"missing", {}}, {"not an image", {'G', 'I', 'F', '8', '9', 'a'}}, {"too large", PngHeader(30000, 30000)}};
+    for (const auto& face : faces) {
+        std::remove(ahead.c_str());
+        if (!face.bytes.empty())
+            WriteImageBytes(ahead, face.bytes);
+        node.TextureBaseName = m_dir.File("night.png");
+        node.m_reloadNeeded = true;
+        Draw(node);
+        EXPECT_TRUE(Matches(Centre(), magenta)) << face.what;
+        EXPECT_EQ(TakeImageNotices().size(), face.what == "too large" ? 1u : 0u) << face.what;
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << face.what;
+    }
+
+    // Without the no-texture image the face is left empty, still not showing the day.
+    node.m_skyBox.m_fallbackPath = m_dir.File("gone.png");
+    node.m_reloadNeeded = true;
+    Draw(node);
+    EXPECT_FALSE(Matches(Centre(), kDayColours[FaceAhead()]));
+    EXPECT_FALSE(Matches(Centre(), kNightColours[FaceAhead()]));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_P(SkyBoxTest, SkyBoxAfterTheLevelDoesNotCoverIt)
 {
     WriteFaces(m_dir, "sky", kDayColours);
-    std::ofstream(m_dir.File("sky_negz.png"), std::ios::trunc) << "not an image";
-    std::ofstream(m_dir.File("sky_posz.png"), std::ios::trunc) << "GIF89a";
-    std::remove(m_dir.File("sky_posx.png").c_str());
+    // An opaque red square straight ahead, behind the box's faces.
+    class Panel : public CSGNode {
+    public:
+        void Draw(float) override
+        {
+            glColor3ub(200, 0, 0);
+            glBegin(GL_QUADS);
+            glVertex3f(-1, -1, -3);
+            glVertex3f(1, -1, -3);
+            glVertex3f(1, 1, -3);
+            glVertex3f(-1, 1, -3);
+            glEnd();
+        }
+        void WriteXml(std::FILE*) override {}
+        void ReadXml(const XmlElement&, CSGScene&) override {}
+    };
+    auto picture = [&](bool skyFirst) {
+        CSGGroup root;
+        auto* node = new CICubeMapNode;
+        node->TextureBaseName = m_dir.File("sky.png");
+        root.AppendChild(skyFirst ? static_cast<CSGNode*>(node) : new Panel);
+        root.AppendChild(skyFirst ? static_cast<CSGNode*>(new Panel) : node);
+        glEnable(GL_DEPTH_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        ::testing::internal::CaptureStdout();
+        root.Draw(0.0f);
+        ::testing::internal::GetCapturedStdout();
+        return Picture();
+    };
+    const auto first = picture(true);
+    const auto last = picture(false);
+    EXPECT_TRUE(Matches(Centre(), {{200, 0, 0}}));
+    EXPECT_FALSE(IsBackground(m_context.Pixel(2, 2))) << "the sky around it";
+    EXPECT_FALSE(Matches(m_context.Pixel(2, 2), {{200, 0, 0}}));
+    EXPECT_EQ(first, last) << "the same picture wherever the sky box stands";
+    GLint depthFunc = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
+    EXPECT_EQ(depthFunc, GL_LESS);
+}
+
+TEST_P(SkyBoxTest, DrawLeavesTheFiltersOfOtherTexturesAlone)
+{
+    WriteFaces(m_dir, "sky", kDayColours);
     CICubeMapNode node;
     node.TextureBaseName = m_dir.File("sky.png");
-    Draw(node);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const unsigned char texels[4 * 4 * 3] = {};
+    GLuint wall = 0;
+    glGenTextures(1, &wall);
+    glBindTexture(GL_TEXTURE_2D, wall);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 4, 4, GL_RGB, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    for (int frame = 0; frame < 2; ++frame) {
+        glBindTexture(GL_TEXTURE_2D, wall); // the last wall drawn in the frame before
+        Draw(node);
+        glBindTexture(GL_TEXTURE_2D, wall);
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << "frame " << frame;
+    }
+    glDeleteTextures(1, &wall);
 }
 
 TEST_P(SkyBoxTest, DestructionDeletesTheTextures)
