@@ -75,7 +75,7 @@ bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, uns
             *tooLarge = std::to_string(header.width) + " x " + std::to_string(header.height) + " pixels";
         return false;
     }
-    return header.decodable && ilLoadL(header.type, bytes, static_cast<ILuint>(size)) == IL_TRUE;
+    return IsImageDataSound(bytes, size, header) && ilLoadL(header.type, bytes, static_cast<ILuint>(size)) == IL_TRUE;
 }
 
 bool LoadImageFile(const std::string& path, unsigned maxSide)

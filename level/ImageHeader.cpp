@@ -3,42 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "level/ByteReader.h"
+#include "level/PngData.h"
+
 namespace {
-
-// Reads numbers from a byte range; every read first checks that the bytes are there.
-class ByteReader {
-public:
-    ByteReader(const unsigned char* bytes, std::size_t size) : m_bytes(bytes), m_size(size) {}
-
-    bool Has(std::size_t count) const { return count <= m_size - m_pos; }
-    std::size_t Position() const { return m_pos; }
-    const unsigned char* Data() const { return m_bytes + m_pos; }
-    unsigned Peek(std::size_t offset = 0) const { return m_bytes[m_pos + offset]; }
-    void Skip(std::size_t count) { m_pos += count; }
-    unsigned U8() { return m_bytes[m_pos++]; }
-    unsigned U16BigEndian()
-    {
-        const unsigned value = (Peek() << 8) | Peek(1);
-        m_pos += 2;
-        return value;
-    }
-    unsigned U16LittleEndian()
-    {
-        const unsigned value = Peek() | (Peek(1) << 8);
-        m_pos += 2;
-        return value;
-    }
-    std::uint32_t U32BigEndian()
-    {
-        const std::uint32_t high = U16BigEndian();
-        return (high << 16) | U16BigEndian();
-    }
-
-private:
-    const unsigned char* m_bytes;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
 
 template <std::size_t N>
 bool StartsWith(const unsigned char* bytes, std::size_t size, const unsigned char (&signature)[N])
@@ -83,7 +51,7 @@ bool ReadFrame(ByteReader segment, unsigned length, ImageHeader& header)
     const bool knownComponents = components == 1 || components == 3 || components == 4;
     if (precision != 8 || height == 0 || width == 0 || !knownComponents || length != 8 + 3 * components)
         return false;
-    header = ImageHeader{IL_JPG, width, height};
+    header = {IL_JPG, width, height};
     return true;
 }
 
@@ -95,15 +63,18 @@ void SkipEntropyCodedData(ByteReader& reader)
         reader.Skip(1);
 }
 
-ImageHeader ReadJpeg(const unsigned char* bytes, std::size_t size)
+// Walks the marker segments: up to the frame header when `toEnd` is false, otherwise through
+// every scan to the end. The header's type stays unknown without a well-formed frame; `sound`
+// tells whether the whole walk found nothing the decoder would stop at.
+ImageHeader WalkJpeg(const unsigned char* bytes, std::size_t size, bool toEnd, bool& sound)
 {
     ByteReader reader(bytes, size);
     reader.Skip(2);
     ImageHeader header;
     int scans = 0;
+    sound = false;
     // A file cut short inside the image data still decodes (the rest is grey); cut short in a
-    // header, or without a frame and a scan, it does not. Once the frame is read the size is
-    // known, whatever follows.
+    // header, or without a frame and a scan, it does not.
     while (reader.Has(2)) {
         if (reader.U8() != 0xFF)
             return header;
@@ -125,17 +96,17 @@ ImageHeader ReadJpeg(const unsigned char* bytes, std::size_t size)
         segment.Skip(2);
         reader.Skip(length);
         if (IsSupportedFrame(marker)) {
-            if (header.type != IL_TYPE_UNKNOWN)
+            if (header.type != IL_TYPE_UNKNOWN || !ReadFrame(segment, length, header))
                 return header;
-            if (!ReadFrame(segment, length, header))
-                return {};
+            if (!toEnd)
+                return header;
         } else if (marker == kStartOfScan) {
             if (header.type == IL_TYPE_UNKNOWN || ++scans > kMaxJpegScans)
                 return header;
             SkipEntropyCodedData(reader);
         }
     }
-    header.decodable = header.type != IL_TYPE_UNKNOWN && scans > 0;
+    sound = header.type != IL_TYPE_UNKNOWN && scans > 0;
     return header;
 }
 
@@ -155,31 +126,26 @@ bool IsValidPngDepth(unsigned colourType, unsigned depth)
     }
 }
 
-ImageHeader ReadPng(const unsigned char* bytes, std::size_t size)
+// The header chunk, which must come first.
+bool ReadPngLayout(const unsigned char* bytes, std::size_t size, PngLayout& layout)
 {
     ByteReader reader(bytes, size);
     reader.Skip(sizeof kPngSignature);
     // Length, "IHDR", 13 bytes of fields, CRC.
-    if (!reader.Has(4 + 4 + 13 + 4) || reader.U32BigEndian() != 13)
-        return {};
-    if (std::memcmp(bytes + reader.Position(), "IHDR", 4) != 0)
-        return {};
+    if (!reader.Has(4 + 4 + 13 + 4) || reader.U32BigEndian() != 13 || std::memcmp(reader.Data(), "IHDR", 4) != 0)
+        return false;
     reader.Skip(4);
-    const std::uint32_t width = reader.U32BigEndian();
-    const std::uint32_t height = reader.U32BigEndian();
-    const unsigned depth = reader.U8();
-    const unsigned colourType = reader.U8();
+    layout.width = reader.U32BigEndian();
+    layout.height = reader.U32BigEndian();
+    layout.depth = reader.U8();
+    layout.colourType = reader.U8();
     const unsigned compression = reader.U8();
     const unsigned filter = reader.U8();
     const unsigned interlace = reader.U8();
+    layout.interlaced = interlace == 1;
     constexpr std::uint32_t kMaxSide = 0x7FFFFFFF;
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || !IsValidPngDepth(colourType, depth) ||
-        compression != 0 || filter != 0 || interlace > 1)
-        return {};
-    ImageHeader header = {IL_PNG, width, height};
-    // The decoder checks the chunks itself; what it may not get is a header it misreads.
-    header.decodable = true;
-    return header;
+    return layout.width != 0 && layout.height != 0 && layout.width <= kMaxSide && layout.height <= kMaxSide &&
+           IsValidPngDepth(layout.colourType, layout.depth) && compression == 0 && filter == 0 && interlace <= 1;
 }
 
 // --- TGA ---
@@ -253,39 +219,55 @@ bool HasAllPixels(ByteReader& reader, std::uint64_t pixels, const TgaLayout& lay
     return true;
 }
 
-ImageHeader ReadTga(const unsigned char* bytes, std::size_t size)
+bool ReadTgaSize(const unsigned char* bytes, std::size_t size, ImageHeader& header)
 {
-    if (size < kTgaHeaderSize)
-        return {};
     TgaLayout layout;
-    if (!ReadTgaLayout(bytes, layout))
-        return {};
+    if (size < kTgaHeaderSize || !ReadTgaLayout(bytes, layout))
+        return false;
     const unsigned width = bytes[12] | (bytes[13] << 8);
     const unsigned height = bytes[14] | (bytes[15] << 8);
-    const unsigned mapType = bytes[1];
-    const unsigned mapEntryBytes = (bytes[7] + 7) / 8;
-    const std::size_t mapBytes = mapType == 1 ? std::size_t(layout.mapLength) * mapEntryBytes : 0;
-    if (width == 0 || height == 0)
-        return {};
-    ImageHeader header = {IL_TGA, width, height};
+    header = {IL_TGA, width, height};
+    return header.width != 0 && header.height != 0;
+}
+
+bool IsTgaDataSound(const unsigned char* bytes, std::size_t size, const ImageHeader& header)
+{
+    TgaLayout layout;
+    ReadTgaLayout(bytes, layout);
+    const std::size_t mapEntryBytes = (bytes[7] + 7) / 8;
+    const std::size_t skipped = bytes[0] + (bytes[1] == 1 ? layout.mapLength * mapEntryBytes : 0);
     ByteReader reader(bytes, size);
     reader.Skip(kTgaHeaderSize);
-    if (!reader.Has(bytes[0] + mapBytes))
-        return header;
-    reader.Skip(bytes[0] + mapBytes);
-    header.decodable = HasAllPixels(reader, std::uint64_t(width) * height, layout);
-    return header;
+    if (!reader.Has(skipped))
+        return false;
+    reader.Skip(skipped);
+    return HasAllPixels(reader, std::uint64_t(header.width) * header.height, layout);
 }
 
 } // namespace
 
 ImageHeader ReadImageHeader(const unsigned char* bytes, std::size_t size, bool tgaName)
 {
+    ImageHeader header;
+    PngLayout png;
+    bool sound = false;
     if (StartsWith(bytes, size, kJpegSignature))
-        return ReadJpeg(bytes, size);
-    if (StartsWith(bytes, size, kPngSignature))
-        return ReadPng(bytes, size);
-    if (tgaName)
-        return ReadTga(bytes, size);
-    return {};
+        header = WalkJpeg(bytes, size, false, sound);
+    else if (StartsWith(bytes, size, kPngSignature) && ReadPngLayout(bytes, size, png))
+        header = {IL_PNG, png.width, png.height};
+    else if (tgaName && !StartsWith(bytes, size, kPngSignature) && !ReadTgaSize(bytes, size, header))
+        header = {};
+    return header;
+}
+
+bool IsImageDataSound(const unsigned char* bytes, std::size_t size, const ImageHeader& header)
+{
+    PngLayout png;
+    bool sound = false;
+    switch (header.type) {
+    case IL_JPG: WalkJpeg(bytes, size, true, sound); return sound;
+    case IL_PNG: return ReadPngLayout(bytes, size, png) && IsPngDataSound(bytes, size, png);
+    case IL_TGA: return IsTgaDataSound(bytes, size, header);
+    default: return false;
+    }
 }

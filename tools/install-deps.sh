@@ -2,11 +2,11 @@
 # Installs the Debian packages that Trelkan needs to build, run and test; skips what is present.
 set -eu
 PACKAGES="build-essential cmake ninja-build pkg-config
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev libosmesa6-dev
+libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev libosmesa6-dev
 xvfb xauth x11-utils libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 clang libclang-rt-14-dev"
 [ "${1:-}" = "--run-only" ] && PACKAGES="build-essential cmake ninja-build pkg-config
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth x11-utils"
+libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev xvfb xauth x11-utils"
 
 missing=""
 for p in $PACKAGES; do

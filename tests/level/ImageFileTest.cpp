@@ -51,7 +51,8 @@ void ExpectHeader(const Bytes& bytes, const Expected& expected, const std::strin
         EXPECT_EQ(header.width, expected.width) << what;
         EXPECT_EQ(header.height, expected.height) << what;
     }
-    EXPECT_EQ(header.decodable, expected.decodable) << what;
+    EXPECT_EQ(header.type != IL_TYPE_UNKNOWN && IsImageDataSound(bytes.data(), bytes.size(), header), expected.decodable)
+        << what;
 }
 
 const Expected kUnknown{IL_TYPE_UNKNOWN, 0, 0, false};
@@ -143,8 +144,8 @@ TEST(ImageHeader, PngHeaderChunkMustBeWellFormed)
         Bytes bytes;
         Expected expected;
     } cases[] = {
-        {"RGB", PngHeader(5, 3), {IL_PNG, 5, 3, true}},
-        {"huge", PngHeader(30000, 30000), {IL_PNG, 30000, 30000, true}},
+        {"RGB, header only", PngHeader(5, 3), {IL_PNG, 5, 3, false}},
+        {"huge, header only", PngHeader(30000, 30000), {IL_PNG, 30000, 30000, false}},
         {"palette of 16 bits", PngHeader(5, 3, 16, 3), kUnknown},
         {"colour type 5", PngHeader(5, 3, 8, 5), kUnknown},
         {"no height", PngHeader(5, 0), kUnknown},
@@ -154,6 +155,46 @@ TEST(ImageHeader, PngHeaderChunkMustBeWellFormed)
     };
     for (const auto& c : cases)
         ExpectHeader(c.bytes, c.expected, c.what);
+}
+
+TEST(ImageHeader, PngDataMustInflateToTheDeclaredRows)
+{
+    // 3 x 2 RGB: each row a filter byte and 9 bytes.
+    const Bytes rows = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    const Bytes good = PngFile(3, 2, 8, 2, rows);
+    Bytes badChecksum = good;
+    badChecksum[good.size() - 13] ^= 1; // inside the image data chunk's checksum
+    Bytes badFilter = rows;
+    badFilter[10] = 5;
+    const Bytes palette = {255, 0, 0, 0, 255, 0};
+    // 8 x 2, 2 bits per index: "1" everywhere, then an index 2 past the two colours.
+    const Bytes indices = {0, 0x55, 0x55, 0, 0x55, 0x56};
+    const Bytes indicesUpFiltered = {0, 0x55, 0x55, 2, 0x00, 0x01};
+    Bytes afterEnd = good;
+    afterEnd.insert(afterEnd.end() - 12, good.end() - 12, good.end()); // a second end chunk
+    const struct {
+        std::string what;
+        Bytes bytes;
+        bool sound;
+    } cases[] = {
+        {"complete", good, true},
+        {"interlaced", PngFile(2, 2, 8, 0, {0, 1, 0, 2, 0, 3, 4}, {}, true), true}, // passes 1, 6 and 7
+        {"checksum wrong", badChecksum, false},
+        {"a row missing", PngFile(3, 2, 8, 2, Bytes(rows.begin(), rows.begin() + 10)), false},
+        {"a row too many", PngFile(3, 2, 8, 2, Concat(rows, Bytes(10, 0))), false},
+        {"unknown filter type", PngFile(3, 2, 8, 2, badFilter), false},
+        {"palette indices inside", PngFile(8, 2, 2, 3, {0, 0x55, 0x55, 0, 0x55, 0x55}, palette), true},
+        {"palette index past it", PngFile(8, 2, 2, 3, indices, palette), false},
+        {"past it once unfiltered", PngFile(8, 2, 2, 3, indicesUpFiltered, palette), false},
+        {"palette missing", PngFile(8, 2, 2, 3, {0, 0x55, 0x55, 0, 0x55, 0x55}), false},
+        {"cut before the end chunk", Bytes(good.begin(), good.end() - 12), false},
+        {"chunk after the end", afterEnd, true},
+    };
+    for (const auto& c : cases) {
+        const ImageHeader header = HeaderOf(c.bytes);
+        ASSERT_EQ(header.type, static_cast<ILenum>(IL_PNG)) << c.what;
+        EXPECT_EQ(IsImageDataSound(c.bytes.data(), c.bytes.size(), header), c.sound) << c.what;
+    }
 }
 
 TEST(ImageFile, ImagesTooLargeForATextureAreRefusedWithOneNoticeNamingTheFile)

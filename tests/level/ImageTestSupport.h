@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <IL/il.h>
+#include <zlib.h>
 
 #include "level/ImageFile.h"
 
@@ -93,4 +94,42 @@ inline Bytes PngHeader(unsigned width, unsigned height, unsigned depth = 8, unsi
     bytes.insert(bytes.end(), {static_cast<unsigned char>(depth), static_cast<unsigned char>(colourType), 0, 0, 0,
                                0, 0, 0, 0});
     return bytes;
+}
+
+inline void AppendBigEndian(Bytes& bytes, unsigned long value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+// One PNG chunk with its length and checksum.
+inline Bytes PngChunk(const std::string& type, const Bytes& data)
+{
+    Bytes chunk;
+    AppendBigEndian(chunk, data.size());
+    const Bytes body = Concat(Bytes(type.begin(), type.end()), data);
+    chunk = Concat(chunk, body);
+    AppendBigEndian(chunk, crc32(0, body.data(), static_cast<uInt>(body.size())));
+    return chunk;
+}
+
+// A whole PNG file: header, palette when one is given, the `rows` (each with its filter byte)
+// compressed into one image data chunk, end.
+inline Bytes PngFile(unsigned width, unsigned height, unsigned depth, unsigned colourType, const Bytes& rows,
+                     const Bytes& palette = {}, bool interlaced = false)
+{
+    Bytes header;
+    AppendBigEndian(header, width);
+    AppendBigEndian(header, height);
+    header.insert(header.end(), {static_cast<unsigned char>(depth), static_cast<unsigned char>(colourType), 0, 0,
+                                 static_cast<unsigned char>(interlaced ? 1 : 0)});
+    Bytes compressed(compressBound(static_cast<uLong>(rows.size())));
+    uLongf size = compressed.size();
+    compress(compressed.data(), &size, rows.data(), static_cast<uLong>(rows.size()));
+    compressed.resize(size);
+    Bytes file = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    file = Concat(file, PngChunk("IHDR", header));
+    if (!palette.empty())
+        file = Concat(file, PngChunk("PLTE", palette));
+    return Concat(Concat(file, PngChunk("IDAT", compressed)), PngChunk("IEND", {}));
 }
