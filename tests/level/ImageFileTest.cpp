@@ -57,6 +57,12 @@ void ExpectHeader(const Bytes& bytes, const Expected& expected, const std::strin
 
 const Expected kUnknown{IL_TYPE_UNKNOWN, 0, 0, false};
 
+struct HeaderCase {
+    std::string what;
+    Bytes bytes;
+    Expected expected;
+};
+
 } // namespace
 
 TEST(ImageHeader, RealImagesAreKnownByTheirContentsAndTgaOnlyByItsName)
@@ -87,11 +93,7 @@ TEST(ImageHeader, TgaMustHoldEveryPixelItDeclares)
     badDepth[16] = 20;
     Bytes interleaved = rgb;
     interleaved[17] = 0x40;
-    const struct {
-        std::string what;
-        Bytes bytes;
-        Expected expected;
-    } cases[] = {
+    const HeaderCase cases[] = {
         {"uncompressed", rgb, {IL_TGA, 4, 2, true}},
         {"one byte short", Bytes(rgb.begin(), rgb.end() - 1), {IL_TGA, 4, 2, false}},
         {"header only, huge", TgaHeader(65535, 65535), {IL_TGA, 65535, 65535, false}},
@@ -108,18 +110,14 @@ TEST(ImageHeader, TgaMustHoldEveryPixelItDeclares)
         {"no width", Concat(TgaHeader(0, 2), Bytes(24, 0)), kUnknown},
         {"short header", Bytes(rgb.begin(), rgb.begin() + 17), kUnknown},
     };
-    for (const auto& c : cases)
+    for (const HeaderCase& c : cases)
         ExpectHeader(c.bytes, c.expected, c.what);
 }
 
 TEST(ImageHeader, JpegSegmentsAndScansAreWalkedToTheEnd)
 {
     const Bytes good = Jpeg(1);
-    const struct {
-        std::string what;
-        Bytes bytes;
-        Expected expected;
-    } cases[] = {
+    const HeaderCase cases[] = {
         {"one scan", good, {IL_JPG, 5, 3, true}},
         {"64 scans", Jpeg(64), {IL_JPG, 5, 3, true}},
         {"65 scans", Jpeg(65), {IL_JPG, 5, 3, false}},
@@ -131,7 +129,7 @@ TEST(ImageHeader, JpegSegmentsAndScansAreWalkedToTheEnd)
          {IL_JPG, 5, 3, false}},
         {"signature alone", Bytes{0xFF, 0xD8}, kUnknown},
     };
-    for (const auto& c : cases)
+    for (const HeaderCase& c : cases)
         ExpectHeader(c.bytes, c.expected, c.what);
 }
 
@@ -139,11 +137,7 @@ TEST(ImageHeader, PngHeaderChunkMustBeWellFormed)
 {
     Bytes notFirst = PngHeader(5, 3);
     notFirst[12] = 'i';
-    const struct {
-        std::string what;
-        Bytes bytes;
-        Expected expected;
-    } cases[] = {
+    const HeaderCase cases[] = {
         {"RGB, header only", PngHeader(5, 3), {IL_PNG, 5, 3, false}},
         {"huge, header only", PngHeader(30000, 30000), {IL_PNG, 30000, 30000, false}},
         {"palette of 16 bits", PngHeader(5, 3, 16, 3), kUnknown},
@@ -153,7 +147,7 @@ TEST(ImageHeader, PngHeaderChunkMustBeWellFormed)
         {"other chunk first", notFirst, kUnknown},
         {"cut", Bytes(notFirst.begin(), notFirst.end() - 5), kUnknown},
     };
-    for (const auto& c : cases)
+    for (const HeaderCase& c : cases)
         ExpectHeader(c.bytes, c.expected, c.what);
 }
 
