@@ -32,7 +32,10 @@ if [ -f fuzz/CMakeLists.txt ]; then
   echo "== Fuzzing (corpus replay and a short run)"
   CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTRELKAN_FUZZ=ON -DTRELKAN_TESTS=OFF >/dev/null
-  cmake --build build/fuzz --target fuzz_level_read
-  fuzz/run.sh build/fuzz/fuzz/fuzz_level_read "${TRELKAN_FUZZ_SECONDS:-60}"
+  cmake --build build/fuzz --target fuzz_level_read fuzz_image_decode
+  # The fuzzing time is shared between the level reader and the image decoding.
+  seconds=$(( ${TRELKAN_FUZZ_SECONDS:-60} / 2 ))
+  fuzz/run.sh build/fuzz/fuzz/fuzz_level_read "$seconds" corpus xml.dict
+  fuzz/run.sh build/fuzz/fuzz/fuzz_image_decode "$seconds" image-corpus
 fi
 echo "All tests passed."

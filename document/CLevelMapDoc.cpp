@@ -131,18 +131,21 @@ void CLevelMapDoc::InstallScene(std::unique_ptr<LevelScene> scene)
 
 bool CLevelMapDoc::OnSaveDocument(const wxString& path)
 {
-    std::string error;
-    if (!WriteCopy(path, error)) {
+    std::string error, warning;
+    if (!WriteCopy(path, error, &warning)) {
         ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
         return false;
     }
+    if (!warning.empty())
+        ShowMessageBox("\"" + path + "\" was saved, but " + wxString::FromUTF8(warning) + ".", wxString(),
+                       wxOK | wxICON_WARNING);
     SetModifiedFlag(false);
     if (m_onClean)
         m_onClean();
     return true;
 }
 
-bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error)
+bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::string* warning)
 {
     if (!m_pScene) {
         error = "there is no level";
@@ -155,7 +158,7 @@ bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error)
     std::vector<std::string>& names = m_pScene->m_pTextures->m_names;
     for (size_t row = 1; row < m_textures.size(); ++row)
         names.push_back(m_textures[row].path);
-    const bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error);
+    const bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error, warning);
     names.clear();
     if (!written)
         before.StoreIn(settings);

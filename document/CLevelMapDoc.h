@@ -36,8 +36,9 @@ public:
     // Open texture dialogs show the new values too.
     void OnHistoryChanged() override;
     // Writes the level to `path` as Save does, but it stays the document's unsaved level (the
-    // autosave). False, with `error` set, when the file could not be written.
-    bool WriteCopy(const wxString& path, std::string& error);
+    // autosave). False, with `error` set, when the file could not be written; `warning` as the
+    // level file writer gives it.
+    bool WriteCopy(const wxString& path, std::string& error, std::string* warning = nullptr);
 
     // Counts the changes of the level: every step, undo and redo.
     unsigned long m_changeCount = 0;

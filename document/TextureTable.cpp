@@ -30,12 +30,11 @@ public:
     BoundImage& operator=(const BoundImage&) = delete;
 
     // Decodes the file into this image and makes a texture of it, left bound to GL_TEXTURE_2D.
-    // Only the three formats the editor offers are decoded, judged by the file's contents;
-    // every other file gives 0 without reaching a decoder.
+    // Only the three formats the editor offers are decoded, judged by the file's contents, and
+    // only at a size the context takes; every other file gives 0 without reaching a decoder.
     unsigned LoadTexture(const std::string& path)
     {
-        const ILenum type = DetectImageType(path);
-        if (type == IL_TYPE_UNKNOWN || !ilLoad(type, path.c_str()))
+        if (!LoadImageFile(path, MaxTextureSide(GL_MAX_TEXTURE_SIZE)))
             return 0;
         return ilutGLBindTexImage();
     }

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "level/ImageFile.h"
+#include "level/TexturesNode.h"
+
 class CSGGroup;
 class CSGNode;
 class TextureMapping;
@@ -27,9 +30,9 @@ struct TextureEntry {
 // name that OpenGL may hand out again for another image.
 class TextureTable {
 public:
-    static constexpr const char* NO_TEXTURE_PATH = "../data/Textures/Special/notex.tga";
+    static constexpr const char* NO_TEXTURE_PATH = NO_TEXTURE_IMAGE;
     static constexpr const char* SPHERE_MAP_PATH = "../data/Spheremaps/envmapblue.jpg";
-    static constexpr int MAX_ROWS = 1000;
+    static constexpr int MAX_ROWS = MAX_TEXTURE_ROWS;
 
     // Drops one reference to a row; a row other than 0 whose count reaches 0 becomes free and is
     // queued for deletion. Indices outside the table, and rows nobody uses, are ignored.
@@ -50,12 +53,16 @@ public:
     // --- OpenGL work, with the preview's context current ---
     // Deletions, then loads, then BindNodeTextures over root; only while m_bTexturesDirty.
     void RunTextureWork(CSGGroup& root);
-    // Loads one JPEG, PNG or TGA file into a new texture with mipmaps; any other file, or one
-    // that cannot be read, gives the no-texture image (or 0 when that is missing too).
+    // Loads one JPEG, PNG or TGA file into a new texture with mipmaps; any other file, one that
+    // cannot be read, or one too large for a texture (which also leaves a notice), gives the
+    // no-texture image (or 0 when that is missing too).
     void LoadTexture(unsigned& name, const std::string& path);
     // Hands fresh names to flagged floors and walls and the shared sphere map and display lists
     // to items that need them.
     void BindNodeTextures(CSGGroup& group);
+    // One line per image refused for its size since the last call, naming the file: the table's
+    // images and the sky box faces alike. The preview shows them in the status bar.
+    static std::vector<std::string> TakeNotices() { return TakeImageNotices(); }
     // Deletes the sphere-map texture unless a row still shows the same name (the document is
     // being cleared).
     void ReleaseSphereMap();

@@ -3,21 +3,25 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
+#include <utility>
 
+#include <GL/gl.h>
+#include <IL/il.h>
 #include <IL/ilu.h>
 #include <IL/ilut.h>
 
+#include "level/ImageHeader.h"
+
 namespace {
 
-constexpr std::size_t kTgaHeaderSize = 18;
-const unsigned char kJpegSignature[] = {0xFF, 0xD8, 0xFF};
-const unsigned char kPngSignature[] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+// A file larger than any image that may be decoded could need: the pixels at 4 bytes each and
+// room for headers, colour maps and metadata.
+constexpr long kMaxFileBytes = static_cast<long>(MAX_IMAGE_PIXELS * 4 + (16 << 20));
 
-template <std::size_t N>
-bool StartsWith(const unsigned char* bytes, std::size_t size, const unsigned char (&signature)[N])
+std::vector<std::string>& PendingNotices()
 {
-    return size >= N && std::memcmp(bytes, signature, N) == 0;
+    static std::vector<std::string> notices;
+    return notices;
 }
 
 bool HasTgaName(const std::string& path)
@@ -31,36 +35,72 @@ bool HasTgaName(const std::string& path)
     });
 }
 
-bool IsPlausibleTgaHeader(const unsigned char* h, std::size_t size)
+std::string SizeLimits(unsigned maxSide)
 {
-    if (size < kTgaHeaderSize)
+    return "at most " + std::to_string(maxSide) + " x " + std::to_string(maxSide) + " pixels and 64 Mpixel";
+}
+
+// The whole file, or nothing when it cannot be read; `tooLarge` says so for an oversized file.
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& tooLarge)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return false;
-    const unsigned char colourMapType = h[1];
-    const unsigned char imageType = h[2];
-    const unsigned width = h[12] | (h[13] << 8);
-    const unsigned height = h[14] | (h[15] << 8);
-    const bool knownImageType = imageType == 1 || imageType == 2 || imageType == 3 ||
-                                imageType == 9 || imageType == 10 || imageType == 11;
-    return colourMapType <= 1 && knownImageType && width != 0 && height != 0;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        size = std::ftell(file);
+    bool ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+    if (ok && size > kMaxFileBytes) {
+        tooLarge = "file of " + std::to_string(size) + " bytes";
+        ok = false;
+    }
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(size));
+        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    }
+    std::fclose(file);
+    return ok;
 }
 
 } // namespace
 
-ILenum DetectImageType(const std::string& path)
+bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, unsigned maxSide, std::string* tooLarge)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return IL_TYPE_UNKNOWN;
-    unsigned char header[kTgaHeaderSize];
-    const std::size_t size = std::fread(header, 1, sizeof header, file);
-    std::fclose(file);
-    if (StartsWith(header, size, kJpegSignature))
-        return IL_JPG;
-    if (StartsWith(header, size, kPngSignature))
-        return IL_PNG;
-    if (HasTgaName(path) && IsPlausibleTgaHeader(header, size))
-        return IL_TGA;
-    return IL_TYPE_UNKNOWN;
+    const ImageHeader header = ReadImageHeader(bytes, size, tgaName);
+    if (header.type == IL_TYPE_UNKNOWN)
+        return false;
+    const std::uint64_t pixels = std::uint64_t(header.width) * header.height;
+    if (header.width > maxSide || header.height > maxSide || pixels > MAX_IMAGE_PIXELS) {
+        if (tooLarge)
+            *tooLarge = std::to_string(header.width) + " x " + std::to_string(header.height) + " pixels";
+        return false;
+    }
+    return IsImageDataSound(bytes, size, header) && ilLoadL(header.type, bytes, static_cast<ILuint>(size)) == IL_TRUE;
+}
+
+bool LoadImageFile(const std::string& path, unsigned maxSide)
+{
+    std::vector<unsigned char> bytes;
+    std::string tooLarge;
+    if (ReadWholeFile(path, bytes, tooLarge) &&
+        DecodeImage(bytes.data(), bytes.size(), HasTgaName(path), maxSide, &tooLarge))
+        return true;
+    if (!tooLarge.empty())
+        PendingNotices().push_back(path + ": image not loaded, too large (" + tooLarge + "; " +
+                                   SizeLimits(maxSide) + ")");
+    return false;
+}
+
+unsigned MaxTextureSide(unsigned limit)
+{
+    GLint side = 0;
+    glGetIntegerv(limit, &side);
+    return side > 0 ? static_cast<unsigned>(side) : 0;
+}
+
+std::vector<std::string> TakeImageNotices()
+{
+    return std::exchange(PendingNotices(), {});
 }
 
 void InitImageLibrary()

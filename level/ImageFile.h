@@ -1,15 +1,38 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include <IL/il.h>
+// Image files become image-library images here, and only here: the bytes are checked before the
+// library's decoders see them (see ImageHeader.h), because those decoders are not safe on
+// hostile input, and images too large to be textures are refused before they are decoded.
 
-// Which image decoder may read a file: only JPEG, PNG and TGA are ever decoded, because the
-// image library's other decoders are not safe on hostile input. The type comes from the
-// file's first bytes (JPEG and PNG signatures); TGA has no signature, so it is accepted only
-// for a ".tga" name with a plausible header. IL_JPG, IL_PNG or IL_TGA; IL_TYPE_UNKNOWN when the
-// file is refused or cannot be read. Pass the result to ilLoad, never IL_TYPE_UNKNOWN itself.
-ILenum DetectImageType(const std::string& path);
+// The no-texture image, shown in place of every image that cannot be loaded; relative to the
+// current folder.
+constexpr const char* NO_TEXTURE_IMAGE = "../data/Textures/Special/notex.tga";
+// The most pixels an image may have: 64 Mpixel, an 8192 x 8192 image.
+constexpr std::uint64_t MAX_IMAGE_PIXELS = std::uint64_t(8192) * 8192;
+
+// Decodes the image in `bytes` into the bound image-library image. Only JPEG, PNG and TGA (the
+// latter only for a ".tga" name) that pass the checks are decoded, and only when neither side
+// exceeds maxSide and the image has at most MAX_IMAGE_PIXELS. On refusal nothing is decoded and
+// `tooLarge`, when given, tells whether the size was the reason.
+bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, unsigned maxSide, std::string* tooLarge);
+
+// Reads an image file into the bound image-library image as DecodeImage does. A missing or
+// unreadable file gives false quietly; an image refused for its size gives false and posts a
+// notice naming the file.
+bool LoadImageFile(const std::string& path, unsigned maxSide);
+
+// The largest texture side the current OpenGL context takes for `limit` (GL_MAX_TEXTURE_SIZE or
+// GL_MAX_CUBE_MAP_TEXTURE_SIZE_ARB).
+unsigned MaxTextureSide(unsigned limit);
+
+// The notices posted since the last call, oldest first: one line per refused image, for the
+// user. Images are loaded on the user-interface thread only.
+std::vector<std::string> TakeImageNotices();
 
 // Initialises the image library and its OpenGL renderer once per process. Needs a current
 // OpenGL context at the first call.

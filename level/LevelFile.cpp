@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/TextureTable.h"
 #include "level/CICubeMapNode.h"
 #include "level/LevelScene.h"
 #include "level/TexturedObject.h"
@@ -67,7 +66,7 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
     // The root element is read as the root group whatever its name.
     scene->Root().ReadXml(*reader.GetRoot(), *scene);
     if (!scene->GetUnknownElement().empty()) {
-        error = "unknown element <" + scene->GetUnknownElement() + ">";
+        error = "unknown element <" + scene->GetUnknownElement() + "> in <" + scene->GetUnknownElementParent() + ">";
         return nullptr;
     }
     std::string missing = MissingElement(*scene);
@@ -76,7 +75,7 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
         return nullptr;
     }
     const std::size_t textureCount = scene->m_pTextures->m_names.size();
-    const std::size_t maxTextures = TextureTable::MAX_ROWS - 1;
+    const std::size_t maxTextures = MAX_TEXTURE_ROWS - 1;
     if (textureCount > maxTextures) {
         error = "too many textures: " + std::to_string(textureCount) + " (at most " +
                 std::to_string(maxTextures) + ")";
@@ -86,22 +85,29 @@ std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std:
     return scene;
 }
 
-// A double quote inside a written value would end the value early and make the file unreadable.
-std::string FindQuotedName(CSGGroup& root)
+// Why a name cannot be written as an attribute value, or nothing when it can: a double quote
+// would end the value early and make the file unreadable, and a NUL byte would cut the name.
+std::string UnwritableName(const char* what, const std::string& name)
+{
+    if (name.find('"') != std::string::npos)
+        return std::string(what) + " contains a double quote: " + name;
+    const std::size_t nul = name.find('\0');
+    if (nul != std::string::npos)
+        return std::string(what) + " contains a NUL byte after: " + name.substr(0, nul);
+    return {};
+}
+
+std::string FindUnwritableName(CSGGroup& root)
 {
     std::string found;
     ForEachNode(root, [&found](CSGNode& node) {
-        if (!found.empty())
-            return;
         if (auto* textures = dynamic_cast<TexturesNode*>(&node)) {
             for (const std::string& name : textures->m_names)
-                if (name.find('"') != std::string::npos) {
-                    found = "texture path contains a double quote: " + name;
-                    return;
-                }
+                if (found.empty())
+                    found = UnwritableName("texture path", name);
         } else if (auto* cubeMap = dynamic_cast<CICubeMapNode*>(&node)) {
-            if (cubeMap->TextureBaseName.find('"') != std::string::npos)
-                found = "sky box image name contains a double quote: " + cubeMap->TextureBaseName;
+            if (found.empty())
+                found = UnwritableName("sky box image name", cubeMap->TextureBaseName);
         }
     });
     return found;
@@ -178,19 +184,18 @@ bool WriteAndClose(std::FILE* file, CSGGroup& root, std::string& error)
     return ok;
 }
 
-bool SyncFolder(const std::string& folder, std::string& error)
+// Flushes the folder so that the renamed entry is on disk; says why in `warning` when it cannot.
+void SyncFolder(const std::string& folder, std::string& warning)
 {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) {
-        error = SystemError("cannot open the folder " + folder);
-        return false;
+        warning = SystemError("cannot open the folder " + folder + " to flush it");
+        return;
     }
     // Some file systems cannot sync a folder (EINVAL); the rename itself has still happened.
-    bool ok = fsync(fd) == 0 || errno == EINVAL;
-    if (!ok)
-        error = SystemError("cannot flush the folder " + folder);
+    if (fsync(fd) != 0 && errno != EINVAL)
+        warning = SystemError("cannot flush the folder " + folder);
     close(fd);
-    return ok;
 }
 
 // Gives the temporary file the target's attributes and writes the level into it; `fd` is
@@ -217,8 +222,9 @@ bool IsWritableOrNew(const std::string& target, std::string& error)
 }
 
 // Writes into a new temporary file next to the target and renames it over the target, so the
-// target holds either the old or the new level, never a part of one.
-bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
+// target holds either the old or the new level, never a part of one. Once the rename is done the
+// level is saved: a folder that cannot be flushed after it only earns a warning.
+bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error, std::string& warning)
 {
     if (!IsWritableOrNew(target, error))
         return false;
@@ -238,7 +244,8 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error)
         unlink(temporary.c_str());
         return false;
     }
-    return SyncFolder(folder, error);
+    SyncFolder(folder, warning);
+    return true;
 }
 
 } // namespace
@@ -257,10 +264,14 @@ std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, 
     return LoadLevel(reader, ok, error);
 }
 
-bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error)
+bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error, std::string* warning)
 {
-    error = FindQuotedName(root);
+    error = FindUnwritableName(root);
     if (!error.empty())
         return false;
-    return ReplaceFile(root, ResolveTarget(path), error);
+    std::string unflushed;
+    const bool saved = ReplaceFile(root, ResolveTarget(path), error, unflushed);
+    if (warning)
+        *warning = unflushed;
+    return saved;
 }

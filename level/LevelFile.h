@@ -18,5 +18,7 @@ std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, 
 
 // Writes the tree below `root` as a level map file without ever destroying the old file: a
 // temporary file in the same folder is written, checked, synced and renamed over the target.
-// On failure the target is untouched and `error` says why.
-bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error);
+// On failure the target is untouched and `error` says why. A saved file whose folder could not
+// be flushed afterwards (the new name may not yet be on disk) is a success; `warning`, when
+// given, then says why, and is empty otherwise.
+bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error, std::string* warning = nullptr);

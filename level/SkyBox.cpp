@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <IL/il.h>
+#include <IL/ilu.h>
 
 #include "glext/GLExtensions.h"
 #include "level/ImageFile.h"
@@ -44,32 +45,25 @@ void SetFilters(GLenum target)
     glTexParameterf(target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
 }
 
-// Uploads one face image to `target`. Only the safe decoders are used, and the pixels are
-// converted to tightly packed 8-bit RGB first, so OpenGL reads exactly the buffer it is given.
-// A face that cannot be read uploads nothing.
-void LoadFace(GLenum target, const std::string& path)
-{
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    const ILenum type = DetectImageType(path);
-    if (type != IL_TYPE_UNKNOWN && ilLoad(type, path.c_str()) &&
-        ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
-        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(target, 0, 3, ilGetInteger(IL_IMAGE_WIDTH), ilGetInteger(IL_IMAGE_HEIGHT), 0,
-                     GL_RGB, GL_UNSIGNED_BYTE, ilGetData());
-        glPopClientAttrib();
-    }
-    ilDeleteImages(1, &image);
-}
-
 // Multiplies the current matrix by a row-major matrix.
 void MultMatrix(const Matrix4& matrix)
 {
     Matrix4 columns = matrix;
     columns.Transpose();
     glMultMatrixf(columns.m);
+}
+
+// The box lies behind everything whatever its place in the scene: its fragments get the far
+// depth and pass only where nothing has been drawn yet, and it writes no depth. Drawn first, it
+// fills the whole background as before; drawn after the level, it no longer covers it. The
+// enable, depth and depth-range state is restored by glPopAttrib.
+void PushBackgroundState()
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthRange(1.0, 1.0);
+    glDepthMask(GL_FALSE);
 }
 
 void DeleteTexture(unsigned name)
@@ -79,6 +73,60 @@ void DeleteTexture(unsigned name)
 }
 
 } // namespace
+
+// The six face images of one load, held by the image library until they are uploaded. A face
+// that cannot be read gets the no-texture image like any missing image, scaled to the size of
+// the faces that could be read so that a cube map stays complete; when that is missing too the
+// face is left empty. A face never keeps what an earlier load put there.
+class FaceImages {
+public:
+    FaceImages(const std::string names[6], const std::string& fallback, unsigned maxSide)
+    {
+        ilGenImages(6, m_images);
+        ILint width = 0;
+        ILint height = 0;
+        bool own[6];
+        for (int i = 0; i < 6; ++i) {
+            own[i] = m_usable[i] = Load(i, names[i], maxSide);
+            if (own[i] && width == 0) {
+                width = ilGetInteger(IL_IMAGE_WIDTH);
+                height = ilGetInteger(IL_IMAGE_HEIGHT);
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            if (!own[i])
+                m_usable[i] = Load(i, fallback, maxSide);
+            if (!own[i] && m_usable[i] && width > 0)
+                iluScale(width, height, 1);
+        }
+    }
+    ~FaceImages() { ilDeleteImages(6, m_images); }
+    FaceImages(const FaceImages&) = delete;
+    FaceImages& operator=(const FaceImages&) = delete;
+
+    // Gives face i's pixels to the texture target, tightly packed 8-bit RGB, so OpenGL reads
+    // exactly the buffer it is given.
+    void Upload(int i, GLenum target) const
+    {
+        ilBindImage(m_images[i]);
+        const ILint width = m_usable[i] ? ilGetInteger(IL_IMAGE_WIDTH) : 0;
+        const ILint height = m_usable[i] ? ilGetInteger(IL_IMAGE_HEIGHT) : 0;
+        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(target, 0, 3, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, m_usable[i] ? ilGetData() : nullptr);
+        glPopClientAttrib();
+    }
+
+private:
+    bool Load(int i, const std::string& path, unsigned maxSide)
+    {
+        ilBindImage(m_images[i]);
+        return LoadImageFile(path, maxSide) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE);
+    }
+
+    ILuint m_images[6] = {};
+    bool m_usable[6] = {};
+};
 
 bool SkyBoxFaceNames(const std::string& baseName, std::string names[6])
 {
@@ -111,15 +159,15 @@ bool SkyBox::Load(const std::string& baseName)
     }
     InitImageLibrary();
     if (HasCubeMapExtension()) {
-        LoadCube(names);
+        LoadCube(FaceImages(names, m_fallbackPath, MaxTextureSide(GL_MAX_CUBE_MAP_TEXTURE_SIZE_ARB)));
     } else {
         std::printf("%s", kNoCubeMapWarning);
-        LoadSixTextures(names);
+        LoadSixTextures(FaceImages(names, m_fallbackPath, MaxTextureSide(GL_MAX_TEXTURE_SIZE)));
     }
     return true;
 }
 
-void SkyBox::LoadCube(const std::string names[6])
+void SkyBox::LoadCube(const FaceImages& faces)
 {
     glPushAttrib(GL_ENABLE_BIT);
     glEnable(GL_TEXTURE_CUBE_MAP_ARB);
@@ -130,11 +178,11 @@ void SkyBox::LoadCube(const std::string names[6])
     glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
     SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
     for (int i = 0; i < 6; ++i)
-        LoadFace(kCubeFaceTargets[i], names[i]);
+        faces.Upload(i, kCubeFaceTargets[i]);
     glPopAttrib();
 }
 
-void SkyBox::LoadSixTextures(const std::string names[6])
+void SkyBox::LoadSixTextures(const FaceImages& faces)
 {
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_TEXTURE_1D);
@@ -144,7 +192,7 @@ void SkyBox::LoadSixTextures(const std::string names[6])
     for (int i = 0; i < 6; ++i) {
         glBindTexture(GL_TEXTURE_2D, m_faceTextures[i]);
         SetFilters(GL_TEXTURE_2D);
-        LoadFace(GL_TEXTURE_2D, names[i]);
+        faces.Upload(i, GL_TEXTURE_2D);
     }
     glPopAttrib();
 }
@@ -167,7 +215,7 @@ void SkyBox::DrawCube(const Matrix4& r) const
     // back into the fixed directions of the sky.
     Matrix4 inverse = r;
     inverse.Invert();
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    PushBackgroundState();
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_LIGHTING);
@@ -175,13 +223,11 @@ void SkyBox::DrawCube(const Matrix4& r) const
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_TEXTURE_CUBE_MAP_ARB);
     glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, m_cubeTexture);
-    glDepthMask(GL_FALSE);
     for (GLenum coord : {GL_S, GL_T, GL_R})
         glTexGeni(coord, GL_TEXTURE_GEN_MODE, GL_NORMAL_MAP_ARB);
     glEnable(GL_TEXTURE_GEN_S);
     glEnable(GL_TEXTURE_GEN_T);
     glEnable(GL_TEXTURE_GEN_R);
-    SetFilters(GL_TEXTURE_CUBE_MAP_ARB);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
@@ -197,25 +243,19 @@ void SkyBox::DrawCube(const Matrix4& r) const
     }
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
-    glDisable(GL_TEXTURE_CUBE_MAP_ARB);
-    glDepthMask(GL_TRUE);
     glPopMatrix();
     glPopAttrib();
 }
 
 void SkyBox::DrawSixTextures(const Matrix4& r) const
 {
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    PushBackgroundState();
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_1D);
     glEnable(GL_TEXTURE_2D);
-    glDepthMask(GL_FALSE);
-    SetFilters(GL_TEXTURE_2D);
+    // The faces got their filters when they were loaded; the bound texture may be a wall's.
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glPushMatrix();
     glLoadIdentity();
@@ -231,7 +271,6 @@ void SkyBox::DrawSixTextures(const Matrix4& r) const
         glEnd();
     }
     glPopMatrix();
-    glDepthMask(GL_TRUE);
     glPopMatrix();
     glPopAttrib();
 }

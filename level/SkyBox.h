@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "level/ImageFile.h"
 #include "scenegraph/Matrix4.h"
+
+class FaceImages;
 
 // Six images around the eye: one cube-map texture when the context offers the cube-map
 // extension, six 2D textures otherwise. Owns its texture names.
@@ -22,10 +25,12 @@ public:
 
     unsigned m_cubeTexture = 0;
     unsigned m_faceTextures[6] = {0, 0, 0, 0, 0, 0};
+    // Shown on a face whose image cannot be loaded; tests point it elsewhere.
+    std::string m_fallbackPath = NO_TEXTURE_IMAGE;
 
 private:
-    void LoadCube(const std::string names[6]);
-    void LoadSixTextures(const std::string names[6]);
+    void LoadCube(const FaceImages& faces);
+    void LoadSixTextures(const FaceImages& faces);
     void DrawCube(const Matrix4& r) const;
     void DrawSixTextures(const Matrix4& r) const;
 

@@ -59,11 +59,26 @@ void CSGGroup::ReadXml(const XmlElement& element, CSGScene& factory)
         if (!child) {
             // Dropping it would lose it at the next save: the factory records it and the
             // load is refused.
-            factory.ReportUnknownElement(childElement.GetName());
+            factory.ReportUnknownElement(childElement.GetName(), element.GetName());
             continue;
         }
         child->ReadXml(childElement, factory);
+        if (!dynamic_cast<CSGGroup*>(child))
+            ReportUnreadElements(*child, childElement, factory);
         AppendChild(child);
+    }
+}
+
+void CSGGroup::ReportUnreadElements(const CSGNode& leaf, const XmlElement& element, CSGScene& factory)
+{
+    for (const XmlElement& child : element.GetChildren()) {
+        if (!leaf.ReadsChildElement(child.GetName())) {
+            factory.ReportUnknownElement(child.GetName(), element.GetName());
+            continue;
+        }
+        // What a leaf reads below itself is a leaf element too.
+        for (const XmlElement& grandchild : child.GetChildren())
+            factory.ReportUnknownElement(grandchild.GetName(), child.GetName());
     }
 }
 

@@ -53,5 +53,8 @@ protected:
     void WriteChildren(std::FILE* file);
 
 private:
+    // Reports every child element of a leaf's element that the leaf does not read.
+    static void ReportUnreadElements(const CSGNode& leaf, const XmlElement& element, CSGScene& factory);
+
     ChildList m_children;
 };

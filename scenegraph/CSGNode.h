@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "scenegraph/NodeType.h"
 
@@ -25,6 +26,9 @@ public:
     virtual void WriteXml(std::FILE* file) = 0;
     // Sets the node's fields from a parsed element; child nodes come from the factory.
     virtual void ReadXml(const XmlElement& element, CSGScene& factory) = 0;
+    // Whether ReadXml of a node that is not a group reads a child element of this name (a leaf
+    // element itself). Any other child element would vanish at the next save.
+    virtual bool ReadsChildElement(const std::string& /*name*/) const { return false; }
 };
 
 // Edit-view drawing is selected by this exact time value.

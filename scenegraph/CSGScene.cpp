@@ -12,12 +12,15 @@ void CSGScene::Reset()
     m_root.Clear();
     m_lightCounter = 0;
     m_unknownElement.clear();
+    m_unknownElementParent.clear();
 }
 
-void CSGScene::ReportUnknownElement(const std::string& name)
+void CSGScene::ReportUnknownElement(const std::string& name, const std::string& parent)
 {
-    if (m_unknownElement.empty())
-        m_unknownElement = name;
+    if (!m_unknownElement.empty())
+        return;
+    m_unknownElement = name;
+    m_unknownElementParent = parent;
 }
 
 namespace {

@@ -18,10 +18,12 @@ public:
     // Deletes every node below the root and restarts light numbering at 0.
     virtual void Reset();
 
-    // A group met an element that no factory knows. The first such name is kept so that the
-    // load can be refused with it instead of silently dropping the element.
-    void ReportUnknownElement(const std::string& name);
+    // An element that no factory knows in a group, or one that a leaf element does not read,
+    // inside the element named `parent`. The first such name is kept so that the load can be
+    // refused with it instead of silently dropping the element.
+    void ReportUnknownElement(const std::string& name, const std::string& parent);
     const std::string& GetUnknownElement() const { return m_unknownElement; }
+    const std::string& GetUnknownElementParent() const { return m_unknownElementParent; }
 
     CSGGroup& Root() { return m_root; }
     const CSGGroup& Root() const { return m_root; }
@@ -31,4 +33,5 @@ public:
 private:
     CSGGroup m_root;
     std::string m_unknownElement;
+    std::string m_unknownElementParent;
 };

@@ -26,9 +26,14 @@ void CSGTransformation::WriteXml(std::FILE* file)
     std::fprintf(file, "</CSGTransformation>\n");
 }
 
+bool CSGTransformation::ReadsChildElement(const std::string& name) const
+{
+    return name == "Matrix";
+}
+
 void CSGTransformation::ReadXml(const XmlElement& element, CSGScene& /*factory*/)
 {
     for (const XmlElement& child : element.GetChildren())
-        if (child.GetName() == "Matrix")
+        if (ReadsChildElement(child.GetName()))
             xmlMatrixRead(child, MATRIX_LABEL, Matrix);
 }

@@ -10,6 +10,7 @@ public:
     void WriteXml(std::FILE* file) override;
     // Takes the last "Matrix" child labelled "M"; without one the matrix stays as it was.
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
+    bool ReadsChildElement(const std::string& name) const override;
 
     // The identity until a matrix is read, so a file without a usable Matrix child moves nothing.
     Matrix4 Matrix = Matrix4::Identity();

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -117,13 +118,18 @@ double TextToDouble(std::string_view text)
 
 float TextToFloat(std::string_view text)
 {
-    // Read as a double first, as atof does: rounding straight to float can differ. Out-of-range
-    // values become infinities explicitly: the plain conversion is undefined.
-    double value = TextToDouble(text);
-    if (value > FLT_MAX)
-        return std::numeric_limits<float>::infinity();
-    if (value < -FLT_MAX)
-        return -std::numeric_limits<float>::infinity();
+    // Read as a double first, as atof does: rounding straight to float can differ. Beyond
+    // FLT_MAX the rounding is spelled out, because the plain conversion is undefined there: up to
+    // half a float step above FLT_MAX the nearest float is still FLT_MAX, from the halfway point
+    // on (a tie goes to the even neighbour, the infinity) it is infinite.
+    constexpr double kHalfwayToInfinity = 0x1.ffffffp+127;
+    const double value = TextToDouble(text);
+    const double magnitude = std::fabs(value);
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    if (magnitude >= kHalfwayToInfinity)
+        return value > 0 ? kInfinity : -kInfinity;
+    if (magnitude > FLT_MAX)
+        return value > 0 ? FLT_MAX : -FLT_MAX;
     return static_cast<float>(value);
 }
 

@@ -109,6 +109,17 @@ void C3DGLView::DrawFrame()
     if (scene)
         scene->Root().Draw(document->m_animTime);
     glFlush();
+    ShowImageNotices();
+}
+
+void C3DGLView::ShowImageNotices() const
+{
+    // Images refused while loading textures or the sky box (both happen in this drawing).
+    wxString line;
+    for (const std::string& notice : TextureTable::TakeNotices())
+        line += (line.empty() ? "" : "; ") + wxString::FromUTF8(notice);
+    if (!line.empty())
+        SetStatusText(line);
 }
 
 void C3DGLView::ReleaseGLObjects()

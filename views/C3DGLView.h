@@ -32,6 +32,8 @@ private:
     void InitialiseOpenGL();
     // The larger side of the floor: the eye's height and distance.
     float CameraDistance() const;
+    // Shows the notices of images refused since the last frame in the status bar, on one line.
+    void ShowImageNotices() const;
 
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);

@@ -1,11 +1,16 @@
 // The main frame: panes, layout, menus, tool bar, status bar and mode commands.
+#include <fstream>
+
 #include <wx/statusbr.h>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFormView.h"
 #include "app/CSelectionFormView.h"
 #include "framework/CStaticSplitter.h"
+#include "level/LevelFloor.h"
+#include "level/LevelScene.h"
 #include "tests/app/MainFrameFixture.h"
+#include "tests/support/TempFolder.h"
 #include "views/C3DGLView.h"
 
 namespace {
@@ -137,6 +142,20 @@ TEST_F(MainFrameTest, StatusBarHasTheMessagePaneAndThreeLockIndicators)
     wxStatusBar& bar = *frame->GetStatusBar();
     ASSERT_EQ(bar.GetFieldsCount(), 4);
     EXPECT_EQ(bar.GetStatusText(0), "Ready");
+}
+
+TEST_F(MainFrameTest, ImageTooLargeForATextureIsNamedInTheStatusBar)
+{
+    TempFolder folder;
+    const std::string path = folder.File("huge.tga");
+    // A TGA header declaring 65535 x 65535 pixels, and nothing more.
+    const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 24, 0};
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    ASSERT_TRUE(document->AssignTextureFile(*document->m_pScene->m_pFloor, path));
+    document->UpdateAllViews(nullptr);
+    wxStatusBar& bar = *frame->GetStatusBar();
+    EXPECT_TRUE(PumpUntil([&] { return bar.GetStatusText(0).Contains(path); })) << bar.GetStatusText(0);
+    EXPECT_TRUE(bar.GetStatusText(0).Contains("65535 x 65535")) << bar.GetStatusText(0);
 }
 
 TEST_F(MainFrameTest, KeyboardShortcutsReachTheCommands)

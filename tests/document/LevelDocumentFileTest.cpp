@@ -6,6 +6,7 @@
 
 #include "framework/StandardIds.h"
 #include "tests/document/LevelDocumentFixture.h"
+#include "tests/support/UnreadableFolder.h"
 
 namespace {
 
@@ -112,6 +113,17 @@ TEST_F(LevelDocumentTest, FailedSaveKeepsTheOldFileAndTheDocument)
         EXPECT_FALSE(document.OnSaveDocument(locked + "/level.xml"));
     }
     EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(LevelDocumentTest, SaveWhoseFolderCannotBeFlushedSucceedsWithAWarning)
+{
+    const std::string unreadable = File("unreadable");
+    const wxString path = unreadable + "/level.xml";
+    document.SetModifiedFlag();
+    EXPECT_TRUE(RunInUnreadableFolder(folder, unreadable, [&] {
+        return document.OnSaveDocument(path) && !document.IsModified() && messages.size() == 1 &&
+               messages[0].StartsWith("\"" + path + "\" was saved, but ") && messages[0].Contains("Permission denied");
+    }));
 }
 
 TEST_F(LevelDocumentTest, SaveAsAdoptsTheNewFileAndAFailedOneChangesNothing)

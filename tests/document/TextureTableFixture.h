@@ -95,6 +95,8 @@ private:
     }
 
     OffscreenContext m_context;
+
+protected:
     TempDir m_dir;
 };
 

@@ -1,4 +1,9 @@
 #include <algorithm>
+#include <chrono>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -75,6 +80,37 @@ TEST_F(TextureWork, MissingOrRefusedImagesShareTheNoTextureName)
     for (int row = 1; row <= 5; ++row)
         EXPECT_EQ(table.m_glTextures[row], noTexture) << row;
     EXPECT_EQ(wall.GetGLTexture(), noTexture);
+}
+
+TEST_F(TextureWork, HostileImagesFallBackAtOnceWithinLittleMemoryAndLeaveOneNoticeEach)
+{
+    // Headers declaring images far beyond any texture: nothing of them may be decoded.
+    const std::string tga = m_dir.File("huge.tga");
+    const std::string png = m_dir.File("huge.png");
+    WriteImageBytes(tga, Concat(TgaHeader(65535, 65535), Bytes(1 << 16, 0x55)));
+    WriteImageBytes(png, Concat(PngHeader(30000, 30000), Bytes(1 << 16, 0x55)));
+    Open({tga, Image("a.png", IL_PNG, kRed), png});
+    TakeImageNotices();
+    // Measured in a child process, whose peak memory is this load's alone.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const auto start = std::chrono::steady_clock::now();
+        Work();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const std::vector<std::string> notices = table.TakeNotices();
+        const unsigned* names = table.m_glTextures;
+        const bool fellBack = names[1] == names[0] && names[3] == names[0] && ShowsColour(names[2], kRed);
+        const bool noticed = notices.size() == 2 && notices[0].rfind(tga + ": ", 0) == 0 &&
+                             notices[1].rfind(png + ": ", 0) == 0;
+        _exit(!fellBack ? 1 : !noticed ? 2 : usage.ru_maxrss >= 300 * 1024 ? 3 : seconds >= 2.0 ? 4 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: rows did not fall back, 2: notices, 3: peak memory, 4: time";
 }
 
 TEST_F(TextureWork, FormatComesFromTheContentsNotTheName)

@@ -17,6 +17,7 @@
 #include "level/LevelScene.h"
 #include "level/Wall.h"
 #include "LevelFileTestSupport.h"
+#include "tests/support/UnreadableFolder.h"
 
 namespace {
 
@@ -153,6 +154,23 @@ TEST_F(LevelFileWrite, ReadOnlyFileIsNotReplaced)
     EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
 }
 
+TEST_F(LevelFileWrite, FolderThatCannotBeFlushedAfterTheRenameGivesASavedFileAndAWarning)
+{
+    std::string folder = m_folder.File("unreadable");
+    EXPECT_TRUE(RunInUnreadableFolder(m_folder.Path(), folder, [&] {
+        std::string warning = "stale";
+        bool saved = WriteLevelFile(m_root, folder + "/level.xml", m_error, &warning);
+        return saved && m_error.empty() && warning.find("Permission denied") != std::string::npos &&
+               warning.find(folder) != std::string::npos;
+    }));
+    std::string error;
+    EXPECT_TRUE(ReadLevelFile(folder + "/level.xml", error)) << error;
+
+    std::string warning = "stale";
+    ASSERT_TRUE(WriteLevelFile(m_root, m_folder.File("level.xml"), m_error, &warning)) << m_error;
+    EXPECT_EQ(warning, "") << "a flushed folder gives no warning";
+}
+
 TEST_F(LevelFileWrite, NewFileGetsTheUsualPermissions)
 {
     std::string target = m_folder.File("new.xml");
@@ -174,24 +192,31 @@ TEST_F(LevelFileWrite, SaveThroughASymbolicLinkReplacesTheFileItNames)
     EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
-TEST_F(LevelFileWrite, DoubleQuoteInATextureOrSkyBoxNameIsRefusedBeforeAnythingIsWritten)
+TEST_F(LevelFileWrite, DoubleQuoteOrNulInATextureOrSkyBoxNameIsRefusedBeforeAnythingIsWritten)
 {
+    using namespace std::string_literals;
     std::string target = m_folder.File("level.xml");
     WriteBytes(target, OLD_BYTES);
     auto* textures = static_cast<TexturesNode*>(m_root.GetChild(1));
-    textures->m_names = {"a.jpg", "say \"hi\".jpg"};
-    EXPECT_FALSE(Save(target));
-    EXPECT_NE(m_error.find("say \"hi\".jpg"), std::string::npos) << m_error;
-
-    textures->m_names = {"a.jpg"};
     auto* nested = new CSGGroup;
     auto* cubeMap = new CICubeMapNode;
-    cubeMap->TextureBaseName = "sky\".png";
+    cubeMap->TextureBaseName = "sky.png";
     nested->AppendChild(cubeMap);
     m_root.AppendChild(nested);
-    EXPECT_FALSE(Save(target));
-    EXPECT_NE(m_error.find("sky\".png"), std::string::npos) << m_error;
-
+    const struct {
+        std::string texture, skyBox, reported;
+    } cases[] = {
+        {"say \"hi\".jpg", "sky.png", "say \"hi\".jpg"},
+        {"cut\0here.jpg"s, "sky.png", "NUL byte after: cut"},
+        {"a.jpg", "sky\".png", "sky\".png"},
+        {"a.jpg", "sky\0.png"s, "NUL byte after: sky"},
+    };
+    for (const auto& c : cases) {
+        textures->m_names = {"a.jpg", c.texture};
+        cubeMap->TextureBaseName = c.skyBox;
+        EXPECT_FALSE(Save(target)) << c.reported;
+        EXPECT_NE(m_error.find(c.reported), std::string::npos) << m_error;
+    }
     EXPECT_EQ(ReadBytes(target), OLD_BYTES);
     EXPECT_EQ(m_folder.Entries(), std::set<std::string>{"level.xml"});
 }

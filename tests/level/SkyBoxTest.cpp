@@ -10,6 +10,7 @@
 #include "glext/GLExtensions.h"
 #include "level/CICubeMapNode.h"
 #include "level/ImageFile.h"
+#include "scenegraph/CSGGroup.h"
 #include "tests/level/ImageTestSupport.h"
 #include "tests/level/LevelTestSupport.h"
 
@@ -230,16 +231,109 @@ TEST_P(SkyBoxTest, FacesInOtherPixelLayoutsAreConverted)
     EXPECT_TRUE(Matches(Centre(), {{90, 90, 90}}));
 }
 
-TEST_P(SkyBoxTest, UnreadableFacesUploadNothing)
+TEST_P(SkyBoxTest, FaceThatCannotBeLoadedShowsTheNoTextureImageNotTheFormerFace)
+{
+    WriteFaces(m_dir, "day", kDayColours);
+    WriteFaces(m_dir, "night", kNightColours);
+    const std::array<unsigned char, 3> magenta{{255, 0, 255}};
+    ASSERT_TRUE(SaveSolidImage(m_dir.File("notex.png"), IL_PNG, IL_RGB, 5, 5, {255, 0, 255}));
+    const std::string ahead = m_dir.File(std::string("night") + kSuffixes[FaceAhead()] + ".png");
+    CICubeMapNode node;
+    node.m_skyBox.m_fallbackPath = m_dir.File("notex.png");
+    node.TextureBaseName = m_dir.File("day.png");
+    Draw(node);
+    ASSERT_TRUE(Matches(Centre(), kDayColours[FaceAhead()]));
+    TakeImageNotices();
+
+    const struct {
+        std::string what;
+        Bytes bytes; // empty: the file is missing
+    } faces[] = {{"missing", {}}, {"not an image", {'G', 'I', 'F', '8', '9', 'a'}}, {"too large", PngHeader(30000, 30000)}};
+    for (const auto& face : faces) {
+        std::remove(ahead.c_str());
+        if (!face.bytes.empty())
+            WriteImageBytes(ahead, face.bytes);
+        node.TextureBaseName = m_dir.File("night.png");
+        node.m_reloadNeeded = true;
+        Draw(node);
+        EXPECT_TRUE(Matches(Centre(), magenta)) << face.what;
+        EXPECT_EQ(TakeImageNotices().size(), face.what == "too large" ? 1u : 0u) << face.what;
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << face.what;
+    }
+
+    // Without the no-texture image the face is left empty, still not showing the day.
+    node.m_skyBox.m_fallbackPath = m_dir.File("gone.png");
+    node.m_reloadNeeded = true;
+    Draw(node);
+    EXPECT_FALSE(Matches(Centre(), kDayColours[FaceAhead()]));
+    EXPECT_FALSE(Matches(Centre(), kNightColours[FaceAhead()]));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_P(SkyBoxTest, SkyBoxAfterTheLevelDoesNotCoverIt)
 {
     WriteFaces(m_dir, "sky", kDayColours);
-    std::ofstream(m_dir.File("sky_negz.png"), std::ios::trunc) << "not an image";
-    std::ofstream(m_dir.File("sky_posz.png"), std::ios::trunc) << "GIF89a";
-    std::remove(m_dir.File("sky_posx.png").c_str());
+    // An opaque red square straight ahead, behind the box's faces.
+    class Panel : public CSGNode {
+    public:
+        void Draw(float) override
+        {
+            glColor3ub(200, 0, 0);
+            glBegin(GL_QUADS);
+            glVertex3f(-1, -1, -3);
+            glVertex3f(1, -1, -3);
+            glVertex3f(1, 1, -3);
+            glVertex3f(-1, 1, -3);
+            glEnd();
+        }
+        void WriteXml(std::FILE*) override {}
+        void ReadXml(const XmlElement&, CSGScene&) override {}
+    };
+    auto picture = [&](bool skyFirst) {
+        CSGGroup root;
+        auto* node = new CICubeMapNode;
+        node->TextureBaseName = m_dir.File("sky.png");
+        root.AppendChild(skyFirst ? static_cast<CSGNode*>(node) : new Panel);
+        root.AppendChild(skyFirst ? static_cast<CSGNode*>(new Panel) : node);
+        glEnable(GL_DEPTH_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        ::testing::internal::CaptureStdout();
+        root.Draw(0.0f);
+        ::testing::internal::GetCapturedStdout();
+        return Picture();
+    };
+    const auto first = picture(true);
+    const auto last = picture(false);
+    EXPECT_TRUE(Matches(Centre(), {{200, 0, 0}}));
+    EXPECT_FALSE(IsBackground(m_context.Pixel(2, 2))) << "the sky around it";
+    EXPECT_FALSE(Matches(m_context.Pixel(2, 2), {{200, 0, 0}}));
+    EXPECT_EQ(first, last) << "the same picture wherever the sky box stands";
+    GLint depthFunc = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
+    EXPECT_EQ(depthFunc, GL_LESS);
+}
+
+TEST_P(SkyBoxTest, DrawLeavesTheFiltersOfOtherTexturesAlone)
+{
+    WriteFaces(m_dir, "sky", kDayColours);
     CICubeMapNode node;
     node.TextureBaseName = m_dir.File("sky.png");
-    Draw(node);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const unsigned char texels[4 * 4 * 3] = {};
+    GLuint wall = 0;
+    glGenTextures(1, &wall);
+    glBindTexture(GL_TEXTURE_2D, wall);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 4, 4, GL_RGB, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    for (int frame = 0; frame < 2; ++frame) {
+        glBindTexture(GL_TEXTURE_2D, wall); // the last wall drawn in the frame before
+        Draw(node);
+        glBindTexture(GL_TEXTURE_2D, wall);
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << "frame " << frame;
+    }
+    glDeleteTextures(1, &wall);
 }
 
 TEST_P(SkyBoxTest, DestructionDeletesTheTextures)
@@ -261,56 +355,3 @@ TEST_P(SkyBoxTest, DestructionDeletesTheTextures)
 
 INSTANTIATE_TEST_SUITE_P(CubeMapExtension, SkyBoxTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& param) { return param.param ? "CubeMap" : "SixTextures"; });
-
-TEST(ImageFile, OnlyJpegPngAndPlausibleTgaAreDecoded)
-{
-    OffscreenContext context(8, 8);
-    TempDir dir;
-    ASSERT_TRUE(SaveSolidImage(dir.File("a.jpg"), IL_JPG, IL_RGB, 4, 4, {1, 2, 3}));
-    ASSERT_TRUE(SaveSolidImage(dir.File("a.png"), IL_PNG, IL_RGB, 4, 4, {1, 2, 3}));
-    ASSERT_TRUE(SaveSolidImage(dir.File("a.TGA"), IL_TGA, IL_RGB, 4, 4, {1, 2, 3}));
-    ASSERT_TRUE(SaveSolidImage(dir.File("b.bmp"), IL_BMP, IL_RGB, 4, 4, {1, 2, 3}));
-    EXPECT_EQ(DetectImageType(dir.File("a.jpg")), static_cast<ILenum>(IL_JPG));
-    EXPECT_EQ(DetectImageType(dir.File("a.png")), static_cast<ILenum>(IL_PNG));
-    EXPECT_EQ(DetectImageType(dir.File("a.TGA")), static_cast<ILenum>(IL_TGA));
-    EXPECT_EQ(DetectImageType(dir.File("b.bmp")), static_cast<ILenum>(IL_TYPE_UNKNOWN));
-    EXPECT_EQ(DetectImageType(dir.File("missing.png")), static_cast<ILenum>(IL_TYPE_UNKNOWN));
-
-    // The contents decide; a TGA is taken only under its own name.
-    std::filesystem::copy_file(dir.File("a.png"), dir.File("png-in-disguise.tga"));
-    std::filesystem::copy_file(dir.File("a.TGA"), dir.File("tga-in-disguise.png"));
-    std::filesystem::copy_file(dir.File("b.bmp"), dir.File("bmp-in-disguise.jpg"));
-    EXPECT_EQ(DetectImageType(dir.File("png-in-disguise.tga")), static_cast<ILenum>(IL_PNG));
-    EXPECT_EQ(DetectImageType(dir.File("tga-in-disguise.png")), static_cast<ILenum>(IL_TYPE_UNKNOWN));
-    EXPECT_EQ(DetectImageType(dir.File("bmp-in-disguise.jpg")), static_cast<ILenum>(IL_TYPE_UNKNOWN));
-}
-
-TEST(ImageFile, TgaHeaderMustBePlausible)
-{
-    TempDir dir;
-    auto tga = [&](std::vector<unsigned char> header) {
-        const std::string path = dir.File("t.tga");
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
-        return DetectImageType(path);
-    };
-    //                 id cmap type  colour map info  x     y     width  height depth desc
-    const std::vector<unsigned char> good = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 4, 0, 24, 0};
-    EXPECT_EQ(tga(good), static_cast<ILenum>(IL_TGA));
-    for (unsigned type : {1u, 3u, 9u, 10u, 11u}) {
-        auto header = good;
-        header[2] = static_cast<unsigned char>(type);
-        EXPECT_EQ(tga(header), static_cast<ILenum>(IL_TGA)) << type;
-    }
-    auto badType = good;
-    badType[2] = 32;
-    auto badColourMap = good;
-    badColourMap[1] = 2;
-    auto noWidth = good;
-    noWidth[12] = 0;
-    auto noHeight = good;
-    noHeight[14] = 0;
-    for (const auto& header : {badType, badColourMap, noWidth, noHeight})
-        EXPECT_EQ(tga(header), static_cast<ILenum>(IL_TYPE_UNKNOWN));
-    EXPECT_EQ(tga({good.begin(), good.begin() + 17}), static_cast<ILenum>(IL_TYPE_UNKNOWN)) << "short";
-}

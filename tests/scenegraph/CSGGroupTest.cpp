@@ -183,6 +183,29 @@ TEST(CSGGroupXml, ReadsNestedChildrenThroughTheFactoryAndReportsUnknownNames)
     EXPECT_EQ(dynamic_cast<CSGLight*>(root.GetChild(2))->LightIndex, 2);
     // The first unknown name is kept for the refusal message.
     EXPECT_EQ(scene.GetUnknownElement(), "Mystery");
+    EXPECT_EQ(scene.GetUnknownElementParent(), "CSGGroup");
+}
+
+TEST(CSGGroupXml, ChildElementsThatALeafDoesNotReadAreReported)
+{
+    const struct {
+        const char* text;
+        const char* unknown; // "" when every element is read
+        const char* parent;
+    } cases[] = {
+        {"<CSGTranslation><CSGTranslation/></CSGTranslation>", "CSGTranslation", "CSGTranslation"},
+        {"<CSGLight><Colour/></CSGLight>", "Colour", "CSGLight"},
+        {"<CSGTransformation><Matrix Label=\"M\"/><Extra/></CSGTransformation>", "Extra", "CSGTransformation"},
+        {"<CSGTransformation><Matrix Label=\"M\"><Row/></Matrix></CSGTransformation>", "Row", "Matrix"},
+        {"<CSGTransformation><Matrix Label=\"M\"/><Matrix Label=\"M\"/></CSGTransformation>", "", ""},
+        {"<CSGGroup><CSGGroup><CSGTranslation/></CSGGroup></CSGGroup>", "", ""},
+    };
+    for (const auto& c : cases) {
+        CSGScene scene;
+        scene.Root().ReadXml(ElementFromText(std::string("<CSGGroup>") + c.text + "</CSGGroup>"), scene);
+        EXPECT_EQ(scene.GetUnknownElement(), c.unknown) << c.text;
+        EXPECT_EQ(scene.GetUnknownElementParent(), c.parent) << c.text;
+    }
 }
 
 TEST(CSGGroupFind, FindsTwoGroupsDeepAndNeverTheSearchingGroup)

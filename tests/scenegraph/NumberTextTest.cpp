@@ -107,11 +107,25 @@ TEST(NumberText, FloatsAreRoundedFromTheDoubleAsAtofGives)
     EXPECT_EQ(TextToFloat("abc"), 0.0f);
 }
 
-TEST(NumberText, FloatsBeyondTheRangeAreInfinite)
+TEST(NumberText, FloatsBeyondTheRangeRoundToTheNearestFloatOrInfinity)
 {
-    EXPECT_EQ(TextToFloat("1e39"), std::numeric_limits<float>::infinity());
-    EXPECT_EQ(TextToFloat("-1e39"), -std::numeric_limits<float>::infinity());
-    EXPECT_EQ(TextToFloat("340282346638528859811704183484516925440.000000"), FLT_MAX);
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* text;
+        float expected;
+    } cases[] = {
+        {"340282346638528859811704183484516925440.000000", FLT_MAX},
+        // FLT_MAX is 0x1.fffffep+127; the next step would be 2^128.
+        {"0x1.fffffe8p+127", FLT_MAX},       // a quarter step above
+        {"0x1.fffffefffffffp+127", FLT_MAX}, // just below the halfway point
+        {"340282352000000000000000000000000000000", FLT_MAX},
+        {"0x1.ffffffp+127", inf}, // halfway: the tie goes to the even neighbour
+        {"1e39", inf},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextToFloat(c.text), c.expected) << c.text;
+        EXPECT_EQ(TextToFloat(std::string("-") + c.text), -c.expected) << c.text;
+    }
 }
 
 TEST(NumberText, FormatCLocaleWritesWholeTextWithDecimalPoints)
