@@ -5,6 +5,7 @@
 
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
+#include "level/SavedColour.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void Item::Prepare()
 
 void Item::Draw(float t)
 {
+    const SavedColour colour;
     glPushAttrib(GL_CURRENT_BIT | GL_TEXTURE_BIT);
     if (selected)
         glColor4f(1.0f, 0.0f, 0.0f, 0.8f);
@@ -101,6 +103,7 @@ void Item::Draw(float t)
         DrawGlassSphere();
     }
     glPopMatrix();
+    colour.Restore();
     glPopAttrib();
 }
 

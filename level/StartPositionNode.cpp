@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "level/SavedColour.h"
+
 StartPositionNode::StartPositionNode(float posX, float posY, float posZ, float angleDeg)
     : angle(angleDeg)
 {
@@ -25,6 +27,7 @@ void StartPositionNode::Draw(float)
         m_disk = gluNewQuadric();
     if (!m_cone)
         m_cone = gluNewQuadric();
+    const SavedColour colour;
     glPushAttrib(GL_CURRENT_BIT);
     glPushMatrix();
     if (selected)
@@ -41,5 +44,6 @@ void StartPositionNode::Draw(float)
     gluCylinder(m_cone, 0.8, 0.0, 2.0, 12, 1);
     glPopMatrix();
     glPopMatrix();
+    colour.Restore();
     glPopAttrib();
 }

@@ -21,8 +21,9 @@ bool TexturedObject::IsTexturedDraw(float t) const
     return !IsFlatDraw(t) && m_glTexture != 0;
 }
 
-void TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
+SavedColour TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
 {
+    const SavedColour previous;
     glPushAttrib(GL_CURRENT_BIT);
     if (IsFlatDraw(t))
         glColor3f(r, g, b);
@@ -46,9 +47,10 @@ void TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
     }
     if (selected)
         glColor3f(1.0f, 0.0f, 0.0f);
+    return previous;
 }
 
-void TexturedObject::EndTexturedDraw(float t)
+void TexturedObject::EndTexturedDraw(float t, const SavedColour& colour)
 {
     if (IsTexturedDraw(t)) {
         glDisable(GL_TEXTURE_2D);
@@ -56,6 +58,7 @@ void TexturedObject::EndTexturedDraw(float t)
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
     }
+    colour.Restore();
     glPopAttrib();
 }
 

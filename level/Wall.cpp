@@ -35,13 +35,13 @@ void Wall::Set(float centerX, float centerZ, float width, float depth)
 
 void Wall::Draw(float t)
 {
-    BeginTexturedDraw(t, 0.5f, 0.4f, 0.2f);
+    const SavedColour colour = BeginTexturedDraw(t, 0.5f, 0.4f, 0.2f);
     glPushMatrix();
     glTranslatef(x, 0.0f, z);
     glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
     DrawBox({Width * 0.5f, Depth * 0.5f, 0.0f, m_height}, false, IsTexturedDraw(t));
     glPopMatrix();
-    EndTexturedDraw(t);
+    EndTexturedDraw(t, colour);
 }
 
 void Wall::WriteXml(std::FILE* file)
