@@ -37,7 +37,7 @@ ViewRect VisibleRect(const EditCamera& camera)
 
 double RoundHalfAway(double t) { return t > 0 ? std::trunc(t + 0.5) : std::trunc(t - 0.5); }
 
-double CornerSnap(double p, int g) { return g * RoundHalfAway((p + g / 2.0) / g); }
+double CornerSnap(double p, int g) { return g * RoundHalfAway(p / g); }
 
 double CellCentreSnap(double p, int g)
 {

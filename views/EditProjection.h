@@ -23,7 +23,8 @@ ViewRect VisibleRect(const EditCamera& camera);
 double RoundHalfAway(double t);
 
 // The grid rounding rules; g is the grid spacing.
-// Corner snap (both corners of a new wall): g * R((p + g/2) / g).
+// Corner snap (both corners of a new wall): the nearest grid corner, g * R(p / g); a point
+// on a corner stays there.
 double CornerSnap(double p, int g);
 // Cell-centre snap (an inserted item): the centre of the grid cell that holds p.
 double CellCentreSnap(double p, int g);

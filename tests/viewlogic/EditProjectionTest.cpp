@@ -127,12 +127,14 @@ TEST_F(EditCameraTest, GridRestoresStateAndLevelLiesOnTop)
     EXPECT_TRUE(IsGrey(outline, 0.5f));
 }
 
-TEST(GridRounding, CornerSnapExamples)
+TEST(GridRounding, CornerSnapGoesToTheNearestCorner)
 {
-    const double unit[][2] = {{2.3, 3}, {2.6, 3}, {1.9, 2}, {2.0, 3}, {-1.3, -1}, {-1.0, -1}, {-0.5, 0}};
+    // A point on a corner stays; halfway between two corners goes away from zero.
+    const double unit[][2] = {{2.3, 2},   {2.6, 3},   {1.9, 2},   {2.0, 2},
+                              {-1.3, -1}, {-1.0, -1}, {-0.5, -1}, {0.0, 0}};
     for (const auto& c : unit)
         EXPECT_EQ(CornerSnap(c[0], 1), c[1]) << c[0];
-    const double five[][2] = {{7, 10}, {2, 5}, {-3, 0}};
+    const double five[][2] = {{7, 5}, {8, 10}, {2, 0}, {-3, -5}, {10, 10}};
     for (const auto& c : five)
         EXPECT_EQ(CornerSnap(c[0], 5), c[1]) << c[0];
 }
