@@ -21,14 +21,15 @@ bool TexturedObject::IsTexturedDraw(float t) const
     return !IsFlatDraw(t) && m_glTexture != 0;
 }
 
-SavedColour TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
+SavedColour TexturedObject::BeginTexturedDraw(float t, const FlatColour& flat)
 {
     const SavedColour previous;
-    glPushAttrib(GL_CURRENT_BIT);
-    if (IsFlatDraw(t))
-        glColor3f(r, g, b);
-    else
-        glColor3f(1.0f, 1.0f, 1.0f);
+    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT);
+    if (IsFlatDraw(t)) {
+        SetFlatOutline(flat, selected);
+        return previous;
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
     if (IsTexturedDraw(t)) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, m_glTexture);

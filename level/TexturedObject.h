@@ -1,5 +1,6 @@
 #pragma once
 
+#include "level/FlatStyle.h"
 #include "level/LevelObject.h"
 #include "level/SavedColour.h"
 #include "level/TextureMapping.h"
@@ -13,9 +14,10 @@ public:
 
 protected:
     // The floor and the wall draw the same way around their own geometry.
-    // Colour (r, g, b in the edit view, white otherwise), texture and texture matrix, then
-    // the selection highlight; EndTexturedDraw undoes it all, the colour it is given included.
-    SavedColour BeginTexturedDraw(float t, float r, float g, float b);
+    // In the edit view the outline in the colour `flat` or the selection's; otherwise white,
+    // texture and texture matrix, then the red of the selection. EndTexturedDraw undoes it
+    // all, the colour it is given included.
+    SavedColour BeginTexturedDraw(float t, const FlatColour& flat);
     void EndTexturedDraw(float t, const SavedColour& colour);
     // True when the drawing at time t lays the texture on the geometry.
     bool IsTexturedDraw(float t) const;

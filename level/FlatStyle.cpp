@@ -1,0 +1,50 @@
+#include "level/FlatStyle.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Blue: no object's own colour, and far from the start marker's reds.
+constexpr FlatColour kSelection = {0.15f, 0.35f, 1.0f};
+constexpr float kSelectionLineWidth = 2.5f;
+// A tint is its colour this far on the way to white.
+constexpr float kTintLightening = 0.5f;
+
+float Lighter(float c) { return c + (1.0f - c) * kTintLightening; }
+
+} // namespace
+
+FlatColour FlatOutline(const FlatColour& own, bool selected)
+{
+    return selected ? kSelection : own;
+}
+
+void SetFlatOutline(const FlatColour& own, bool selected)
+{
+    const FlatColour outline = FlatOutline(own, selected);
+    glColor3f(outline.r, outline.g, outline.b);
+    if (selected)
+        glLineWidth(kSelectionLineWidth);
+}
+
+FlatColour Tint(const FlatColour& colour)
+{
+    return {Lighter(colour.r), Lighter(colour.g), Lighter(colour.b)};
+}
+
+void FillBoxTop(const BoxExtent& box, const FlatColour& fill)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 1.0f);
+    glColor3f(fill.r, fill.g, fill.b);
+    glBegin(GL_QUADS);
+    glNormal3f(0.0f, 1.0f, 0.0f);
+    glVertex3f(-box.halfX, box.topY, box.halfZ);
+    glVertex3f(box.halfX, box.topY, box.halfZ);
+    glVertex3f(box.halfX, box.topY, -box.halfZ);
+    glVertex3f(-box.halfX, box.topY, -box.halfZ);
+    glEnd();
+    glPopAttrib();
+}
