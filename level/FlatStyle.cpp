@@ -7,6 +7,10 @@ namespace {
 // Blue: no object's own colour, and far from the start marker's reds.
 constexpr FlatColour kSelection = {0.15f, 0.35f, 1.0f};
 constexpr float kSelectionLineWidth = 2.5f;
+// How far below the top face a fill lies: a polygon offset was not enough to keep the
+// outlines in front with every depth buffer, this is (10000 times the resolution of a 24-bit
+// depth buffer over the edit view's depth range).
+constexpr float kFillDepth = 0.01f;
 // A tint is its colour this far on the way to white.
 constexpr float kTintLightening = 0.5f;
 
@@ -36,15 +40,14 @@ void FillBoxTop(const BoxExtent& box, const FlatColour& fill)
 {
     glPushAttrib(GL_CURRENT_BIT | GL_POLYGON_BIT);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1.0f, 1.0f);
     glColor3f(fill.r, fill.g, fill.b);
+    const float y = box.topY - kFillDepth;
     glBegin(GL_QUADS);
     glNormal3f(0.0f, 1.0f, 0.0f);
-    glVertex3f(-box.halfX, box.topY, box.halfZ);
-    glVertex3f(box.halfX, box.topY, box.halfZ);
-    glVertex3f(box.halfX, box.topY, -box.halfZ);
-    glVertex3f(-box.halfX, box.topY, -box.halfZ);
+    glVertex3f(-box.halfX, y, box.halfZ);
+    glVertex3f(box.halfX, y, box.halfZ);
+    glVertex3f(box.halfX, y, -box.halfZ);
+    glVertex3f(-box.halfX, y, -box.halfZ);
     glEnd();
     glPopAttrib();
 }

@@ -17,6 +17,6 @@ FlatColour FlatOutline(const FlatColour& own, bool selected);
 void SetFlatOutline(const FlatColour& own, bool selected);
 // A light tint of a colour, for a fill under an outline in that colour.
 FlatColour Tint(const FlatColour& colour);
-// Fills the box's top face in `fill`, just behind whatever is drawn at the same depth, so the
-// outline drawn afterwards stays on top; restores what it changes.
+// Fills the box's top face in `fill`, a hair below the top, so that the outline and anything
+// drawn on the top face stay in front; restores what it changes.
 void FillBoxTop(const BoxExtent& box, const FlatColour& fill);
