@@ -43,7 +43,8 @@ protected:
     static bool Contains(const std::vector<Rgb>& colours, float r, float g, float b)
     {
         return std::any_of(colours.begin(), colours.end(), [&](const Rgb& c) {
-            return std::abs(c[0] - r * 255) <= 2 && std::abs(c[1] - g * 255) <= 2 && std::abs(c[2] - b * 255) <= 2;
+            return std::abs(c[0] - r * 255) <= 2 && std::abs(c[1] - g * 255) <= 2 &&
+                   std::abs(c[2] - b * 255) <= 2;
         });
     }
 };
