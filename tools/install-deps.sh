@@ -4,7 +4,7 @@ set -eu
 PACKAGES="build-essential cmake ninja-build pkg-config
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev libosmesa6-dev
 xvfb xauth x11-utils libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-clang libclang-rt-14-dev"
+clang libclang-rt-14-dev desktop-file-utils"
 [ "${1:-}" = "--run-only" ] && PACKAGES="build-essential cmake ninja-build pkg-config
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev xvfb xauth x11-utils"
 
