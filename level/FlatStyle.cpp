@@ -7,9 +7,9 @@ namespace {
 // Blue: no object's own colour, and far from the start marker's reds.
 constexpr FlatColour kSelection = {0.15f, 0.35f, 1.0f};
 constexpr float kSelectionLineWidth = 2.5f;
-// How far below the top face a fill lies: a polygon offset was not enough to keep the
-// outlines in front with every depth buffer, this is (10000 times the resolution of a 24-bit
-// depth buffer over the edit view's depth range).
+// How far below the top face a fill lies: some 800 steps of a 24-bit depth buffer over the
+// edit view's depth range of 200 units. A polygon offset of a step or two did not keep the
+// outlines in front in a window.
 constexpr float kFillDepth = 0.01f;
 // A tint is its colour this far on the way to white.
 constexpr float kTintLightening = 0.5f;

@@ -6,6 +6,12 @@
 #include "level/FlatStyle.h"
 #include "level/SavedColour.h"
 
+namespace {
+
+constexpr FlatColour kColour = {1.0f, 0.5f, 0.5f};
+
+} // namespace
+
 StartPositionNode::StartPositionNode(float posX, float posY, float posZ, float angleDeg)
     : angle(angleDeg)
 {
@@ -21,12 +27,6 @@ StartPositionNode::~StartPositionNode()
     if (m_cone)
         gluDeleteQuadric(m_cone);
 }
-
-namespace {
-
-constexpr FlatColour kColour = {1.0f, 0.5f, 0.5f};
-
-} // namespace
 
 void StartPositionNode::Draw(float t)
 {
