@@ -118,58 +118,36 @@ TEST(LevelDrawing, ItemAndStartMarkerEditShapes)
     EXPECT_TRUE(IsBackground(camera.At(-2.0f, -1.5f)));
 }
 
-// A floor, a wall, an item and the start marker side by side, seen from above, drawn solid so
-// that each shows its colour over an area.
-class SelectionLookTest : public ::testing::Test {
-protected:
-    SelectionLookTest()
-    {
-        m_item.Prepare();
-        for (LevelObject* object : Objects())
-            object->selected = false;
-    }
-
-    std::vector<LevelObject*> Objects() { return {&m_floor, &m_wall, &m_item, &m_marker}; }
-
-    // The colour of each object, in the order of Objects, drawn at time t.
-    std::vector<std::array<unsigned char, 4>> Draw(float t)
-    {
-        TopDownCamera camera(m_context, 16.0f);
-        m_floor.Draw(t);
-        m_wall.Draw(t);
-        m_item.Draw(t);
-        m_marker.Draw(t);
-        return {camera.At(0.0f, -6.0f), camera.At(-5.0f, 0.0f), camera.At(5.0f, 0.0f), camera.At(0.0f, 4.0f)};
-    }
-
-    OffscreenContext m_context{64, 64};
-    LevelFloor m_floor;
-    Wall m_wall{-5.0f, 0.0f, 2.0f, 2.0f};
-    Item m_item{5.0f, 0.0f, 0.0f, ITEM_NORMAL};
-    StartPositionNode m_marker{0.0f, 0.0f, 5.0f, 0.0f};
-};
-
-TEST_F(SelectionLookTest, SelectedNodesAreRedInThePreview)
+TEST(LevelDrawing, SelectionIsRedInThePreviewAndHasAColourOfItsOwnInTheEditView)
 {
-    for (LevelObject* object : Objects())
-        object->selected = true;
-    const auto colours = Draw(0.0f);
-    EXPECT_TRUE(IsRed(colours[0])) << "floor";
-    EXPECT_TRUE(IsRed(colours[1])) << "wall";
-    EXPECT_TRUE(IsRed(colours[3])) << "marker";
-}
+    OffscreenContext context(64, 64);
+    LevelFloor floor;
+    Wall wall(-5.0f, 0.0f, 2.0f, 2.0f);
+    Item item(5.0f, 0.0f, 0.0f, ITEM_NORMAL);
+    StartPositionNode marker(0.0f, 0.0f, 5.0f, 0.0f);
+    item.Prepare();
+    LevelObject* objects[] = {&floor, &wall, &item, &marker};
+    // Each object's colour, drawn solid at time t, selected or not.
+    auto colours = [&](float t, bool selected) {
+        TopDownCamera camera(context, 16.0f);
+        for (LevelObject* object : objects)
+            object->selected = selected;
+        floor.Draw(t);
+        wall.Draw(t);
+        item.Draw(t);
+        marker.Draw(t);
+        return std::vector<std::array<unsigned char, 4>>{camera.At(0.0f, -6.0f), camera.At(-5.0f, 0.0f),
+                                                        camera.At(5.0f, 0.0f), camera.At(0.0f, 4.0f)};
+    };
+    const auto preview = colours(0.0f, true);
+    EXPECT_TRUE(IsRed(preview[0]) && IsRed(preview[1]) && IsRed(preview[3]));
 
-TEST_F(SelectionLookTest, TheEditViewShowsTheSelectionInAColourOfItsOwn)
-{
-    const auto own = Draw(kFlat);
-    for (LevelObject* object : Objects())
-        object->selected = true;
-    const auto selected = Draw(kFlat);
-    const auto& markerColour = own[3];
+    const auto own = colours(kFlat, false);
+    const auto selected = colours(kFlat, true);
     for (std::size_t i = 0; i < selected.size(); ++i) {
         EXPECT_EQ(selected[i], selected[0]) << "object " << i;
         EXPECT_GT(Distance(selected[i], own[i]), kDistinct) << "object " << i;
-        EXPECT_GT(Distance(selected[i], markerColour), kDistinct) << "object " << i;
+        EXPECT_GT(Distance(selected[i], own[3]), kDistinct) << "the start marker's own colour, object " << i;
     }
 }
 
@@ -213,25 +191,6 @@ TEST(LevelDrawing, EditViewFillsWallsUnderTheirOutline)
     const auto beside = ColoursAlong(context, camera, -11.0f, 2.0f, -9.0f, 2.0f);
     ASSERT_EQ(beside.size(), 3u);
     EXPECT_TRUE(HasColour(beside[1], 0.1f, 0.8f, 0.8f));
-}
-
-TEST(LevelDrawing, EditViewSelectionHasWiderOutlines)
-{
-    OffscreenContext context(128, 128);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    auto outlineWidth = [&](bool selected) {
-        TopDownCamera camera(context, 4.0f);
-        Wall wall(0.0f, 0.0f, 4.0f, 4.0f);
-        wall.selected = selected;
-        wall.Draw(kFlat);
-        // Across the left edge at X = -2: background, outline, fill.
-        const auto outline = ColoursAlong(context, camera, -3.0f, 1.0f, -1.0f, 1.0f).at(1);
-        int width = 0;
-        for (int x = camera.PixelX(-3.0f); x <= camera.PixelX(-1.0f); ++x)
-            width += context.Pixel(x, camera.PixelY(1.0f)) == outline;
-        return width;
-    };
-    EXPECT_GT(outlineWidth(true), outlineWidth(false));
 }
 
 TEST(LevelDrawing, EditViewTellsItemTypesApart)
