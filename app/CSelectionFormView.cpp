@@ -60,11 +60,10 @@ const FieldRule WALL_DEPTH_RULE = {
 const FieldRule RESPAWN_RULE = {
     IDC_RESPAWN_TIME, false, 20, 120,
     "Not a valid value for item respawn time! (valid range: 20-120 seconds)"};
-// A new item lives 1 second before it is picked, so 1 is the lower bound; the message
-// keeps the wording the game's designers know.
+// A new item lives 1 second before it is picked, so 1 is the lower bound.
 const FieldRule TTL_RULE = {
     IDC_TTL_BEFORE_PICKED, false, 1, 20,
-    "Not a valid value for item TTL before picked! (valid range: 2-20 seconds)"};
+    "Not a valid value for item TTL before picked! (valid range: 1-20 seconds)"};
 
 FieldRule AmountRule(const ItemTypeInfo& info)
 {

@@ -1,11 +1,30 @@
 #include "app/CommandLine.h"
 
+const char* const USAGE_TEXT =
+    "Usage: trelkan [--screenshot FILE.png] [LEVEL.xml]\n"
+    "       trelkan --check LEVEL.xml...\n"
+    "Opens LEVEL.xml, or a new level, in the Trelkan level editor.\n"
+    "\n"
+    "  --screenshot FILE.png  save a picture of the main window once it is shown, then quit\n"
+    "  --check                check level files without opening a window, one line per file;\n"
+    "                         the exit status is 0 only when every file is fine\n"
+    "  --help                 show this text and quit\n"
+    "  --version              show the version and quit\n";
+
+const char* const VERSION_TEXT = "trelkan " TRELKAN_VERSION "\n";
+
 CommandLineInfo ParseCommandLine(const wxArrayString& arguments)
 {
     CommandLineInfo info;
     for (size_t i = 0; i < arguments.size() && info.error.empty(); ++i) {
         const wxString& argument = arguments[i];
-        if (argument == "--screenshot") {
+        if (argument == "--help" || argument == "-h") {
+            info.showUsage = true;
+            return info;
+        } else if (argument == "--version") {
+            info.showVersion = true;
+            return info;
+        } else if (argument == "--screenshot") {
             if (i + 1 < arguments.size())
                 info.screenshotPath = arguments[++i];
             else

@@ -2,14 +2,40 @@
 #include <cstring>
 
 #include "app/CLevelEditorApp.h"
+#include "app/CommandLine.h"
 #include "level/LevelCheck.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CLevelEditorApp);
+
+namespace {
+
+// Exit status of a command line that is not understood, as the shell's own tools use it.
+constexpr int USAGE_ERROR = 2;
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     // Checking level files opens no window, so it needs no display.
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
         return CheckLevelFiles(argc - 2, argv + 2, stdout);
+    // Help, version and mistakes are answered before the toolkit looks for a display.
+    wxArrayString arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.Add(wxString::FromUTF8(argv[i]));
+    const CommandLineInfo commandLine = ParseCommandLine(arguments);
+    if (commandLine.showUsage) {
+        std::fputs(USAGE_TEXT, stdout);
+        return 0;
+    }
+    if (commandLine.showVersion) {
+        std::fputs(VERSION_TEXT, stdout);
+        return 0;
+    }
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "trelkan: %s\n%s", static_cast<const char*>(commandLine.error.utf8_str()),
+                     USAGE_TEXT);
+        return USAGE_ERROR;
+    }
     return wxEntry(argc, argv);
 }

@@ -75,5 +75,5 @@ void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
 
 void DrawUnitCube()
 {
-    DrawBox({0.5f, 0.5f, -0.5f, 0.5f}, true, false);
+    DrawBox(UNIT_CUBE, true, false);
 }

@@ -13,5 +13,7 @@ struct BoxExtent {
 // the half extents along the faces and the constants 0 and +-0.5 up the sides.
 void DrawBox(const BoxExtent& box, bool withBottom, bool textured);
 
-// Side 1, centred on the origin, untextured.
+// Side 1, centred on the origin.
+constexpr BoxExtent UNIT_CUBE = {0.5f, 0.5f, -0.5f, 0.5f};
+// The unit cube, untextured.
 void DrawUnitCube();

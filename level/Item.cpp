@@ -5,6 +5,8 @@
 
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
+#include "level/FlatStyle.h"
+#include "level/SavedColour.h"
 
 namespace {
 
@@ -27,6 +29,23 @@ const float kTypeColours[][4] = {
     {0.8f, 0.8f, 0.0f, 0.5f}, // ITEM_DECREASE_SPEED
 };
 
+// Colour of each item type in the edit view, from ITEM_NORMAL on: darker than the
+// preview's, to stand out on white, and apart from the floor, the walls, the start marker and
+// the selection.
+const FlatColour kFlatTypeColours[] = {
+    {0.0f, 0.6f, 0.6f},    // ITEM_NORMAL: teal
+    {0.85f, 0.0f, 0.0f},   // ITEM_LIFE_EXTRA: red
+    {0.25f, 0.25f, 0.25f}, // ITEM_NO_GROWTH: dark grey
+    {0.1f, 0.6f, 0.1f},    // ITEM_DECREASE_LENGTH: green
+    {1.0f, 0.55f, 0.0f},   // ITEM_INCREASE_SPEED: orange
+    {0.6f, 0.6f, 0.0f},    // ITEM_DECREASE_SPEED: olive
+};
+// An item of a type the game does not know.
+constexpr FlatColour kFlatUnknownColour = {0.5f, 0.4f, 0.2f};
+
+// Half the length of a bar of the flat sign.
+constexpr float kFlatSignHalf = 0.3f;
+
 bool IsKnownItemType(int type)
 {
     return type >= ITEM_NORMAL && type <= ITEM_DECREASE_SPEED;
@@ -36,6 +55,11 @@ bool IsKnownItemType(int type)
 bool ShowsMinusSign(int type)
 {
     return type == ITEM_DECREASE_LENGTH || type == ITEM_DECREASE_SPEED;
+}
+
+FlatColour FlatTypeColour(int type)
+{
+    return IsKnownItemType(type) ? kFlatTypeColours[type - ITEM_NORMAL] : kFlatUnknownColour;
 }
 
 void CallScaledList(unsigned list, float sx, float sy, float sz)
@@ -84,24 +108,43 @@ void Item::Prepare()
 
 void Item::Draw(float t)
 {
-    glPushAttrib(GL_CURRENT_BIT | GL_TEXTURE_BIT);
-    if (selected)
+    const SavedColour colour;
+    glPushAttrib(GL_CURRENT_BIT | GL_TEXTURE_BIT | GL_LINE_BIT);
+    if (IsFlatDraw(t))
+        SetFlatOutline(FlatTypeColour(ItemTypeID), selected);
+    else if (selected)
         glColor4f(1.0f, 0.0f, 0.0f, 0.8f);
-    else if (IsFlatDraw(t))
-        glColor3f(0.5f, 0.4f, 0.2f);
     else if (IsKnownItemType(ItemTypeID))
         glColor4fv(kTypeColours[ItemTypeID - ITEM_NORMAL]);
     glPushMatrix();
     glTranslatef(0.0f, m_size, 0.0f);
     glTranslatef(x, y, z);
     if (IsFlatDraw(t)) {
-        DrawUnitCube();
+        DrawFlat();
     } else {
         DrawSign(t);
         DrawGlassSphere();
     }
     glPopMatrix();
+    colour.Restore();
     glPopAttrib();
+}
+
+void Item::DrawFlat() const
+{
+    FillBoxTop(UNIT_CUBE, FlatOutline(FlatTypeColour(ItemTypeID), selected));
+    DrawUnitCube();
+    // The preview's sign, flat on the top face, in white.
+    const float top = UNIT_CUBE.topY;
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_LINES);
+    glVertex3f(-kFlatSignHalf, top, 0.0f);
+    glVertex3f(kFlatSignHalf, top, 0.0f);
+    if (!ShowsMinusSign(ItemTypeID)) {
+        glVertex3f(0.0f, top, -kFlatSignHalf);
+        glVertex3f(0.0f, top, kFlatSignHalf);
+    }
+    glEnd();
 }
 
 void Item::DrawSign(float t) const

@@ -30,6 +30,8 @@ public:
     bool m_listsNeeded = true;
 
 private:
+    // The edit view's item: a square filled in the type's colour, with the type's sign.
+    void DrawFlat() const;
     // The spinning plus or minus sign made of one or two scaled cubes.
     void DrawSign(float t) const;
     // The translucent sphere-mapped ball around the sign.

@@ -6,9 +6,9 @@
 
 void LevelFloor::Draw(float t)
 {
-    BeginTexturedDraw(t, 0.1f, 0.8f, 0.8f);
+    const SavedColour colour = BeginTexturedDraw(t, {0.1f, 0.8f, 0.8f});
     DrawBox({Width * 0.5f, Heigth * 0.5f, -1.0f, 0.0f}, true, IsTexturedDraw(t));
-    EndTexturedDraw(t);
+    EndTexturedDraw(t, colour);
 }
 
 void LevelFloor::WriteXml(std::FILE* file)

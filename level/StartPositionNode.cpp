@@ -3,6 +3,15 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "level/FlatStyle.h"
+#include "level/SavedColour.h"
+
+namespace {
+
+constexpr FlatColour kColour = {1.0f, 0.5f, 0.5f};
+
+} // namespace
+
 StartPositionNode::StartPositionNode(float posX, float posY, float posZ, float angleDeg)
     : angle(angleDeg)
 {
@@ -19,18 +28,21 @@ StartPositionNode::~StartPositionNode()
         gluDeleteQuadric(m_cone);
 }
 
-void StartPositionNode::Draw(float)
+void StartPositionNode::Draw(float t)
 {
     if (!m_disk)
         m_disk = gluNewQuadric();
     if (!m_cone)
         m_cone = gluNewQuadric();
-    glPushAttrib(GL_CURRENT_BIT);
+    const SavedColour colour;
+    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT);
     glPushMatrix();
-    if (selected)
+    if (IsFlatDraw(t))
+        SetFlatOutline(kColour, selected);
+    else if (selected)
         glColor3f(1.0f, 0.0f, 0.0f);
     else
-        glColor3f(1.0f, 0.5f, 0.5f);
+        glColor3f(kColour.r, kColour.g, kColour.b);
     glTranslatef(0.0f, 0.8f, 0.0f);
     glTranslatef(x, y, z);
     glRotatef(angle, 0.0f, 1.0f, 0.0f);
@@ -41,5 +53,6 @@ void StartPositionNode::Draw(float)
     gluCylinder(m_cone, 0.8, 0.0, 2.0, 12, 1);
     glPopMatrix();
     glPopMatrix();
+    colour.Restore();
     glPopAttrib();
 }

@@ -21,13 +21,15 @@ bool TexturedObject::IsTexturedDraw(float t) const
     return !IsFlatDraw(t) && m_glTexture != 0;
 }
 
-void TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
+SavedColour TexturedObject::BeginTexturedDraw(float t, const FlatColour& flat)
 {
-    glPushAttrib(GL_CURRENT_BIT);
-    if (IsFlatDraw(t))
-        glColor3f(r, g, b);
-    else
-        glColor3f(1.0f, 1.0f, 1.0f);
+    const SavedColour previous;
+    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT);
+    if (IsFlatDraw(t)) {
+        SetFlatOutline(flat, selected);
+        return previous;
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
     if (IsTexturedDraw(t)) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, m_glTexture);
@@ -46,9 +48,10 @@ void TexturedObject::BeginTexturedDraw(float t, float r, float g, float b)
     }
     if (selected)
         glColor3f(1.0f, 0.0f, 0.0f);
+    return previous;
 }
 
-void TexturedObject::EndTexturedDraw(float t)
+void TexturedObject::EndTexturedDraw(float t, const SavedColour& colour)
 {
     if (IsTexturedDraw(t)) {
         glDisable(GL_TEXTURE_2D);
@@ -56,6 +59,7 @@ void TexturedObject::EndTexturedDraw(float t)
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
     }
+    colour.Restore();
     glPopAttrib();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "level/FlatStyle.h"
 #include "level/LevelObject.h"
+#include "level/SavedColour.h"
 #include "level/TextureMapping.h"
 #include "scenegraph/CSGNode.h"
 
@@ -12,10 +14,11 @@ public:
 
 protected:
     // The floor and the wall draw the same way around their own geometry.
-    // Colour (r, g, b in the edit view, white otherwise), texture and texture matrix, then
-    // the selection highlight; EndTexturedDraw undoes it all.
-    void BeginTexturedDraw(float t, float r, float g, float b);
-    void EndTexturedDraw(float t);
+    // In the edit view the outline in the colour `flat` or the selection's; otherwise white,
+    // texture and texture matrix, then the red of the selection. EndTexturedDraw undoes it
+    // all, the colour it is given included.
+    SavedColour BeginTexturedDraw(float t, const FlatColour& flat);
+    void EndTexturedDraw(float t, const SavedColour& colour);
     // True when the drawing at time t lays the texture on the geometry.
     bool IsTexturedDraw(float t) const;
     // Writes the texture attributes that end the floor's and the wall's attribute line.

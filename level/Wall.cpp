@@ -15,6 +15,8 @@ const FloatAttribute<Wall> kWallAttributes[] = {
     {"OrientationAngle", &Wall::OrientationAngle},
 };
 
+constexpr FlatColour kFlatColour = {0.5f, 0.4f, 0.2f};
+
 } // namespace
 
 Wall::Wall() = default;
@@ -35,13 +37,17 @@ void Wall::Set(float centerX, float centerZ, float width, float depth)
 
 void Wall::Draw(float t)
 {
-    BeginTexturedDraw(t, 0.5f, 0.4f, 0.2f);
+    const SavedColour colour = BeginTexturedDraw(t, kFlatColour);
     glPushMatrix();
     glTranslatef(x, 0.0f, z);
     glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
-    DrawBox({Width * 0.5f, Depth * 0.5f, 0.0f, m_height}, false, IsTexturedDraw(t));
+    const BoxExtent box = {Width * 0.5f, Depth * 0.5f, 0.0f, m_height};
+    // Filled in the edit view, so that a wall reads as solid and not as a frame.
+    if (IsFlatDraw(t))
+        FillBoxTop(box, Tint(FlatOutline(kFlatColour, selected)));
+    DrawBox(box, false, IsTexturedDraw(t));
     glPopMatrix();
-    EndTexturedDraw(t);
+    EndTexturedDraw(t, colour);
 }
 
 void Wall::WriteXml(std::FILE* file)

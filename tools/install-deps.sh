@@ -7,7 +7,7 @@ libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev xvfb xa
 # ... and what the tests, sanitizer builds, benchmarks and fuzzing add (./test.sh).
 [ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
 libosmesa6-dev locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-clang libclang-rt-14-dev"
+clang libclang-rt-14-dev desktop-file-utils"
 
 missing=""
 for p in $PACKAGES; do

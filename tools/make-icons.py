@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes the editor's tool-bar buttons (16 x 15) and its icon (32 x 32) as XPM files in
-app/res/. The pictures are drawn here as character maps; run it again after changing one."""
+app/res/, and the icon in the desktop's sizes as PNG files in desktop/icons/hicolor/. The
+pictures are drawn here as character maps; run it again after changing one."""
 import math
 import os
+import struct
+import zlib
 
 PALETTE = {
     '.': 'None', '#': '#000000', 'w': '#FFFFFF', 'g': '#808080', 'l': '#C0C0C0',
@@ -174,28 +177,58 @@ gggggggggggggggg
 }
 
 
+# Sizes of the icon that the desktop's icon theme gets.
+DESKTOP_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
 def snake_icon(size=32):
-    """A green snake winding across the icon, with a red tongue."""
+    """A green snake winding across the icon, with a red tongue. The picture is laid out on
+    32 x 32 units and scaled to the size."""
+    s = size / 32
     rows = [['.'] * size for _ in range(size)]
     depth = [[1.0] * size for _ in range(size)]  # distance inside the body, negative inside
     for step in range(400):
         t = step / 399.0
-        x = 3 + t * (size - 9)
+        x = 3 * s + t * (size - 9 * s)
         y = size / 2 + math.sin(t * 2.6 * math.pi) * (size / 4)
-        radius = 2.2 + 1.2 * t
-        for py in range(size):
-            for px in range(size):
+        radius = (2.2 + 1.2 * t) * s
+        # Only the pixels near the disc can come closer than the 1.0 they start at.
+        reach = radius + 2
+        for py in range(max(0, int(y - reach)), min(size, int(y + reach) + 1)):
+            for px in range(max(0, int(x - reach)), min(size, int(x + reach) + 1)):
                 d = math.hypot(px + 0.5 - x, py + 0.5 - y) - radius
                 depth[py][px] = min(depth[py][px], d)
     for py in range(size):
         for px in range(size):
             if depth[py][px] <= 0:
-                rows[py][px] = 'G' if depth[py][px] < -1 else 'D'
-    head_x, head_y = int(size - 6), int(size / 2 + math.sin(2.6 * math.pi) * (size / 4))
-    rows[head_y - 1][head_x] = 'w'
-    for px in range(head_x + 3, min(size, head_x + 6)):
-        rows[head_y][px] = 'R'
+                rows[py][px] = 'G' if depth[py][px] < -s else 'D'
+
+    def paint(colour, x0, x1, y0, y1):
+        """Units [x0, x1) x [y0, y1), at least one pixel each way."""
+        for py in range(int(y0 * s), max(int(y0 * s) + 1, int(y1 * s))):
+            for px in range(int(x0 * s), min(size, max(int(x0 * s) + 1, int(x1 * s)))):
+                rows[py][px] = colour
+
+    head_x, head_y = 26, int(16 + math.sin(2.6 * math.pi) * 8)
+    paint('w', head_x, head_x + 1, head_y - 1, head_y)
+    paint('R', head_x + 3, head_x + 6, head_y, head_y + 1)
     return [''.join(r) for r in rows]
+
+
+def write_png(path, rows):
+    """RGBA, with the None colour transparent."""
+    def rgba(c):
+        colour = PALETTE[c]
+        return b'\0\0\0\0' if colour == 'None' else bytes.fromhex(colour[1:]) + b'\xff'
+    raw = b''.join(b'\0' + b''.join(rgba(c) for c in row) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    header = struct.pack('>IIBBBBB', len(rows[0]), len(rows), 8, 6, 0, 0, 0)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as out:
+        out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header)
+                  + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
 def write_xpm(folder, name, rows):
@@ -211,13 +244,17 @@ def write_xpm(folder, name, rows):
 
 
 def main():
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'app', 'res')
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
+    folder = os.path.join(root, 'app', 'res')
     os.makedirs(folder, exist_ok=True)
     for name, picture in BUTTONS.items():
         rows = picture.strip('\n').split('\n')
         assert len(rows) == 15 and all(len(r) == 16 for r in rows), name
         write_xpm(folder, name, rows)
     write_xpm(folder, 'trelkan', snake_icon())
+    for size in DESKTOP_ICON_SIZES:
+        folder = os.path.join(root, 'desktop', 'icons', 'hicolor', f'{size}x{size}', 'apps')
+        write_png(os.path.join(folder, 'trelkan.png'), snake_icon(size))
 
 
 if __name__ == '__main__':

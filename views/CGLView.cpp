@@ -79,9 +79,11 @@ bool CGLView::MakeCurrent()
     if (!m_context || !m_canvas || !m_canvas->IsShownOnScreen())
         return false;
     if (!m_context->SetCurrent(*m_canvas)) {
-        ShowMessageBox("GlMakeCurrent Error", wxString(), wxOK);
+        if (m_makeCurrentFailures.Failed())
+            ShowMessageBox("GlMakeCurrent Error", wxString(), wxOK);
         return false;
     }
+    m_makeCurrentFailures.Succeeded();
     m_contextReady = true;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 
 #include "framework/CView.h"
+#include "views/FailureReport.h"
 
 class CLevelMapDoc;
 class wxCommandEvent;
@@ -30,8 +31,9 @@ public:
     wxGLCanvas* GetCanvas() const { return m_canvas; }
     CLevelMapDoc* GetLevelDocument() const;
 
-    // Makes this view's context current. False, after the "GlMakeCurrent Error" message, when
-    // it fails; false without a message while the canvas is not yet shown on screen.
+    // Makes this view's context current. False when it fails, after the "GlMakeCurrent Error"
+    // message the first time it fails since the last success; false without a message while
+    // the canvas is not yet shown on screen.
     bool MakeCurrent();
     // Picks the object under pixel (x, y) (physical pixels from the top left) with the matrices
     // of the last frame and makes it the selection. True only when the hit object already was
@@ -75,4 +77,5 @@ private:
     std::unique_ptr<wxGLContext> m_context;
     // The context has been current once: its window is realised and OpenGL may be used.
     bool m_contextReady = false;
+    FailureReport m_makeCurrentFailures;
 };

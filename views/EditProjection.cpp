@@ -17,6 +17,9 @@ constexpr float kGreyPlain = 0.7f;
 constexpr float kGreyFifth = 0.55f;
 constexpr float kGreyAxis = 0.3f;
 
+// Grid lines closer than this many pixels are thinned out.
+constexpr double kMinGridLineGap = 4.0;
+
 void GridColour(int c)
 {
     const float grey = GridLineGrey(c);
@@ -37,7 +40,7 @@ ViewRect VisibleRect(const EditCamera& camera)
 
 double RoundHalfAway(double t) { return t > 0 ? std::trunc(t + 0.5) : std::trunc(t - 0.5); }
 
-double CornerSnap(double p, int g) { return g * RoundHalfAway((p + g / 2.0) / g); }
+double CornerSnap(double p, int g) { return g * RoundHalfAway(p / g); }
 
 double CellCentreSnap(double p, int g)
 {
@@ -71,6 +74,18 @@ float GridLineGrey(int c)
     return c == 0 ? kGreyAxis : kGreyFifth;
 }
 
+int GridDrawStep(int g, double pixelsPerUnit)
+{
+    if (!(pixelsPerUnit > 0.0))
+        return g;
+    int step = g;
+    // 1, 5, 10, 50, 100, ... times g: every line drawn stays a line of the grid, and the
+    // emphasised lines (multiples of 5) are the last to go.
+    for (int factor = 5; step * pixelsPerUnit < kMinGridLineGap; factor = factor == 5 ? 2 : 5)
+        step *= factor;
+    return step;
+}
+
 void SetupEditRenderingState()
 {
     glDisable(GL_CULL_FACE);
@@ -94,7 +109,10 @@ void ApplyEditCamera(const EditCamera& camera)
 
 void DrawGrid(const EditCamera& camera, int gridSize)
 {
-    const int g = gridSize;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // The window height spans 2/z units.
+    const int g = GridDrawStep(gridSize, viewport[3] * camera.zoom / 2.0);
     const ViewRect rect = VisibleRect(camera);
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
     glDisable(GL_DEPTH_TEST);

@@ -23,7 +23,8 @@ ViewRect VisibleRect(const EditCamera& camera);
 double RoundHalfAway(double t);
 
 // The grid rounding rules; g is the grid spacing.
-// Corner snap (both corners of a new wall): g * R((p + g/2) / g).
+// Corner snap (both corners of a new wall): the nearest grid corner, g * R(p / g); a point
+// on a corner stays there.
 double CornerSnap(double p, int g);
 // Cell-centre snap (an inserted item): the centre of the grid cell that holds p.
 double CellCentreSnap(double p, int g);
@@ -44,13 +45,17 @@ WallSpan SpanWall(double start, double current, int g);
 
 // Grey level of the grid line at integer coordinate c: axes darkest, every fifth unit darker.
 float GridLineGrey(int c);
+// Spacing of the grid lines that are drawn: the grid spacing g, or when its lines would lie
+// closer than a few pixels, the first of 5g, 10g, 50g, 100g, ... that keeps them apart, so
+// a grid zoomed far out keeps distinct lines instead of a grey smear.
+int GridDrawStep(int g, double pixelsPerUnit);
 
 // Fixed drawing state of the edit view: outlines, flat shading, depth test, no culling.
 void SetupEditRenderingState();
 // Loads projection and modelview of the camera; the modelview leaves level coordinates current.
 void ApplyEditCamera(const EditCamera& camera);
-// Draws the grid lines over the visible rectangle; writes no depth and restores every state
-// and matrix it touches.
+// Draws the grid lines over the visible rectangle, thinned out for the viewport's height;
+// writes no depth and restores every state and matrix it touches.
 void DrawGrid(const EditCamera& camera, int gridSize);
 // One whole frame of the edit view: white background, grid, then the level group flat.
 void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup);

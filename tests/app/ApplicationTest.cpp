@@ -43,7 +43,7 @@ TEST(RepaintPacerTest, AtMostOneRepaintPerInterval)
     EXPECT_FALSE(pacer.Due(5.25f));
 }
 
-TEST(CommandLineTest, FileNameScreenshotAndMistakes)
+TEST(CommandLineTest, FileNameScreenshotHelpAndMistakes)
 {
     CommandLineInfo none = ParseCommandLine({});
     EXPECT_TRUE(none.fileName.empty() && none.screenshotPath.empty() && none.error.empty());
@@ -56,6 +56,15 @@ TEST(CommandLineTest, FileNameScreenshotAndMistakes)
     EXPECT_EQ(both.fileName, "level.xml");
     EXPECT_EQ(both.screenshotPath, "shot.png");
     EXPECT_TRUE(both.error.empty());
+
+    // Help and version win over whatever follows them.
+    wxArrayString help;
+    help.Add("level.xml");
+    help.Add("--help");
+    help.Add("--bogus");
+    EXPECT_TRUE(ParseCommandLine(help).showUsage);
+    EXPECT_TRUE(ParseCommandLine(help).error.empty());
+    EXPECT_TRUE(ParseCommandLine(wxArrayString(1, "--version")).showVersion);
 
     EXPECT_FALSE(ParseCommandLine(wxArrayString(1, "--screenshot")).error.empty());
     EXPECT_FALSE(ParseCommandLine(wxArrayString(1, "--bogus")).error.empty());

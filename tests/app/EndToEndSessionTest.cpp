@@ -130,17 +130,17 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
 {
     MessageBoxRecorder boxes;
 
-    // A wall from corner (-6, -5) to corner (-2, -4): each point aimed at the middle of the
-    // grid span that snaps to the wanted corner.
+    // A wall from corner (-6, -5) to corner (-2, -4): each point aimed a little off the
+    // corner, which snapping takes it to.
     ClickTool(ID_MODE_CREATE_WALL);
     ASSERT_EQ(edit->m_mode, CEditGLView::MODE_CREATE_WALL);
     EXPECT_EQ(toolPrompt, "Enable wall creation mode");
     EXPECT_TRUE(frame->GetToolBar()->GetToolState(ID_MODE_CREATE_WALL));
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_MODE_SELECT));
-    MoveToLevel(-6.5, -5.5);
+    MoveToLevel(-6.2, -4.9);
     Press();
     EXPECT_EQ(Status(), "Creazione WALL: start creation point = (-6.000000, -5.000000)");
-    MoveToLevel(-2.5, -4.5);
+    MoveToLevel(-1.9, -4.2);
     Release();
     auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
     ASSERT_NE(wall, nullptr);

@@ -222,7 +222,7 @@ TEST_F(SelectionFormTest, ItemFieldsAreCheckedOneByOne)
     EXPECT_EQ(boxes.Texts(),
               (std::vector<wxString>{
                   "Not a valid value for item respawn time! (valid range: 20-120 seconds)",
-                  "Not a valid value for item TTL before picked! (valid range: 2-20 seconds)"}));
+                  "Not a valid value for item TTL before picked! (valid range: 1-20 seconds)"}));
     EXPECT_FLOAT_EQ(item->RespawnTime, 20.0f);
     EXPECT_FLOAT_EQ(item->TTLBeforePicked, 1.0f);
     EXPECT_FLOAT_EQ(item->Amount, 2.5f);

@@ -41,6 +41,14 @@ void LookAlongMinusZ(float half)
 }
 
 bool IsRed(const std::array<unsigned char, 4>& p) { return HasColour(p, 1, 0, 0); }
+
+// How far apart two colours are: the sum of the channel differences.
+int Distance(const std::array<unsigned char, 4>& a, const std::array<unsigned char, 4>& b)
+{
+    return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
+}
+// Far enough apart to tell at a glance.
+constexpr int kDistinct = 90;
 bool IsBlue(const std::array<unsigned char, 4>& p) { return HasColour(p, 0, 0, 1); }
 
 } // namespace
@@ -92,13 +100,13 @@ TEST(LevelDrawing, WallStandsOnTheFloorTurnedAboutItsCentre)
     EXPECT_TRUE(IsBackground(again.At(0.2f, -3.0f)));
 }
 
-TEST(LevelDrawing, ItemAndStartMarkerEditColours)
+TEST(LevelDrawing, ItemAndStartMarkerEditShapes)
 {
     OffscreenContext context(64, 64);
     TopDownCamera camera(context, 4.0f);
     Item item(2.0f, 0.0f, 2.0f, ITEM_LIFE_EXTRA);
     item.Draw(kFlat);
-    EXPECT_TRUE(HasColour(camera.At(2.4f, 2.4f), 0.5f, 0.4f, 0.2f)) << "a unit cube around its position";
+    EXPECT_FALSE(IsBackground(camera.At(2.4f, 2.4f))) << "a unit square around its position";
     EXPECT_TRUE(IsBackground(camera.At(2.6f, 2.0f)));
 
     StartPositionNode marker(-2.0f, 0.0f, 1.0f, 0.0f);
@@ -110,31 +118,102 @@ TEST(LevelDrawing, ItemAndStartMarkerEditColours)
     EXPECT_TRUE(IsBackground(camera.At(-2.0f, -1.5f)));
 }
 
-TEST(LevelDrawing, SelectedNodesAreRedInBothViews)
+TEST(LevelDrawing, SelectionIsRedInThePreviewAndHasAColourOfItsOwnInTheEditView)
 {
-    for (float t : {kFlat, 0.0f}) {
-        OffscreenContext context(64, 64);
+    OffscreenContext context(64, 64);
+    LevelFloor floor;
+    Wall wall(-5.0f, 0.0f, 2.0f, 2.0f);
+    Item item(5.0f, 0.0f, 0.0f, ITEM_NORMAL);
+    StartPositionNode marker(0.0f, 0.0f, 5.0f, 0.0f);
+    item.Prepare();
+    LevelObject* objects[] = {&floor, &wall, &item, &marker};
+    // Each object's colour, drawn solid at time t, selected or not.
+    auto colours = [&](float t, bool selected) {
         TopDownCamera camera(context, 16.0f);
-        LevelFloor floor;
-        Wall wall(-5.0f, 0.0f, 2.0f, 2.0f);
-        Item item(5.0f, 0.0f, 0.0f, ITEM_NORMAL);
-        StartPositionNode marker(0.0f, 0.0f, 5.0f, 0.0f);
-        for (LevelObject* object : {static_cast<LevelObject*>(&floor), static_cast<LevelObject*>(&wall),
-                                    static_cast<LevelObject*>(&item), static_cast<LevelObject*>(&marker)})
-            object->selected = true;
-        if (t != kFlat)
-            item.Prepare();
+        for (LevelObject* object : objects)
+            object->selected = selected;
         floor.Draw(t);
         wall.Draw(t);
         item.Draw(t);
         marker.Draw(t);
-        EXPECT_TRUE(IsRed(camera.At(0.0f, -6.0f))) << "floor, t = " << t;
-        EXPECT_TRUE(IsRed(camera.At(-5.0f, 0.0f))) << "wall, t = " << t;
-        EXPECT_TRUE(IsRed(camera.At(0.0f, 4.0f))) << "marker, t = " << t;
-        if (t == kFlat) {
-            EXPECT_TRUE(IsRed(camera.At(5.0f, 0.0f))) << "item";
-        }
+        return std::vector<std::array<unsigned char, 4>>{camera.At(0.0f, -6.0f), camera.At(-5.0f, 0.0f),
+                                                        camera.At(5.0f, 0.0f), camera.At(0.0f, 4.0f)};
+    };
+    const auto preview = colours(0.0f, true);
+    EXPECT_TRUE(IsRed(preview[0]) && IsRed(preview[1]) && IsRed(preview[3]));
+
+    const auto own = colours(kFlat, false);
+    const auto selected = colours(kFlat, true);
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+        EXPECT_EQ(selected[i], selected[0]) << "object " << i;
+        EXPECT_GT(Distance(selected[i], own[i]), kDistinct) << "object " << i;
+        EXPECT_GT(Distance(selected[i], own[3]), kDistinct) << "the start marker's own colour, object " << i;
     }
+}
+
+// The colours met on the straight way from level point (x0, z0) to (x1, z1), in order, each
+// once however many pixels it covers.
+std::vector<std::array<unsigned char, 4>> ColoursAlong(const OffscreenContext& context,
+                                                       const TopDownCamera& camera, float x0, float z0,
+                                                       float x1, float z1)
+{
+    const int px0 = camera.PixelX(x0);
+    const int py0 = camera.PixelY(z0);
+    const int steps = std::max(std::abs(camera.PixelX(x1) - px0), std::abs(camera.PixelY(z1) - py0));
+    std::vector<std::array<unsigned char, 4>> colours;
+    for (int i = 0; i <= steps; ++i) {
+        const auto pixel = context.Pixel(px0 + (camera.PixelX(x1) - px0) * i / std::max(steps, 1),
+                                         py0 + (camera.PixelY(z1) - py0) * i / std::max(steps, 1));
+        if (colours.empty() || colours.back() != pixel)
+            colours.push_back(pixel);
+    }
+    return colours;
+}
+
+TEST(LevelDrawing, EditViewFillsWallsUnderTheirOutline)
+{
+    OffscreenContext context(128, 128);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    TopDownCamera camera(context, 4.0f, -10.0f, 0.0f);
+    // The floor's left outline at X = -10 runs under the middle of the wall.
+    LevelFloor floor;
+    Wall wall(-10.0f, 0.0f, 4.0f, 2.0f);
+    floor.Draw(kFlat);
+    wall.Draw(kFlat);
+    // Across the wall: background, outline, one fill without the floor's line, outline, background.
+    const auto across = ColoursAlong(context, camera, -13.0f, 0.5f, -7.0f, 0.5f);
+    ASSERT_EQ(across.size(), 5u);
+    EXPECT_TRUE(IsBackground(across[0]) && IsBackground(across[4]));
+    EXPECT_TRUE(HasColour(across[1], 0.5f, 0.4f, 0.2f));
+    EXPECT_EQ(across[3], across[1]);
+    EXPECT_GT(Distance(across[2], across[1]), 0);
+    // Beside the wall the floor's outline shows.
+    const auto beside = ColoursAlong(context, camera, -11.0f, 2.0f, -9.0f, 2.0f);
+    ASSERT_EQ(beside.size(), 3u);
+    EXPECT_TRUE(HasColour(beside[1], 0.1f, 0.8f, 0.8f));
+}
+
+TEST(LevelDrawing, EditViewTellsItemTypesApart)
+{
+    OffscreenContext context(128, 128);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    const int types[] = {ITEM_NORMAL, ITEM_LIFE_EXTRA, ITEM_NO_GROWTH, ITEM_DECREASE_LENGTH,
+                         ITEM_INCREASE_SPEED, ITEM_DECREASE_SPEED};
+    std::vector<std::array<unsigned char, 4>> fills;
+    for (int type : types) {
+        TopDownCamera camera(context, 1.0f); // 64 pixels a unit
+        Item item(0.0f, 0.0f, 0.0f, type);
+        item.Draw(kFlat);
+        fills.push_back(camera.At(0.35f, 0.35f));
+        EXPECT_FALSE(IsBackground(fills.back())) << type;
+        // The preview's sign on top: a bar across, and one along unless it is a minus.
+        const bool minus = type == ITEM_DECREASE_LENGTH || type == ITEM_DECREASE_SPEED;
+        EXPECT_EQ(ColoursAlong(context, camera, -0.4f, 0.15f, 0.4f, 0.15f).size(), minus ? 1u : 3u) << type;
+        EXPECT_EQ(ColoursAlong(context, camera, 0.15f, -0.4f, 0.15f, 0.4f).size(), 3u) << type;
+    }
+    for (std::size_t i = 0; i < fills.size(); ++i)
+        for (std::size_t j = i + 1; j < fills.size(); ++j)
+            EXPECT_GT(Distance(fills[i], fills[j]), kDistinct) << types[i] << " and " << types[j];
 }
 
 TEST(LevelDrawing, ItemSignHasOneBarForDecreasingTypes)

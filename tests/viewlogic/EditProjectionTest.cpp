@@ -110,6 +110,33 @@ TEST_F(EditCameraTest, CoarseGridDrawsOnlyMultiplesOfItsSpacing)
     EXPECT_TRUE(IsGrey(VerticalLineRed(1), 1.0f));
 }
 
+TEST_F(EditCameraTest, GridZoomedFarOutKeepsDistinctLines)
+{
+    // Fully zoomed out in a pane 200 pixels high: 80 units high, so the lines of grid size 1
+    // would come every 2.5 pixels and grey the view out.
+    const int width = 400;
+    glViewport(0, 0, width, 200);
+    m_camera.zoom = 0.025f;
+    for (int gridSize : {1, 2}) {
+        DrawEditFrame(m_camera, gridSize, nullptr);
+        int white = 0;
+        int lastLine = -100;
+        for (int x = 0; x < width; ++x) {
+            const int red = m_context.Pixel(x, 105)[0];
+            if (red == 255) {
+                ++white;
+            } else if (x > lastLine + 1) { // a new line, not the second column of the last one
+                EXPECT_GE(x - lastLine, 4) << "grid " << gridSize << ", column " << x;
+                lastLine = x;
+            }
+        }
+        EXPECT_GT(white, width * 3 / 4) << "grid " << gridSize;
+        // The axis stays, darkest.
+        const int axis = std::min(m_context.Pixel(width / 2 - 1, 105)[0], m_context.Pixel(width / 2, 105)[0]);
+        EXPECT_TRUE(IsGrey(axis, 0.3f)) << "grid " << gridSize;
+    }
+}
+
 TEST_F(EditCameraTest, GridRestoresStateAndLevelLiesOnTop)
 {
     LevelGroupNode group;
@@ -127,12 +154,14 @@ TEST_F(EditCameraTest, GridRestoresStateAndLevelLiesOnTop)
     EXPECT_TRUE(IsGrey(outline, 0.5f));
 }
 
-TEST(GridRounding, CornerSnapExamples)
+TEST(GridRounding, CornerSnapGoesToTheNearestCorner)
 {
-    const double unit[][2] = {{2.3, 3}, {2.6, 3}, {1.9, 2}, {2.0, 3}, {-1.3, -1}, {-1.0, -1}, {-0.5, 0}};
+    // A point on a corner stays; halfway between two corners goes away from zero.
+    const double unit[][2] = {{2.3, 2},   {2.6, 3},   {1.9, 2},   {2.0, 2},
+                              {-1.3, -1}, {-1.0, -1}, {-0.5, -1}, {0.0, 0}};
     for (const auto& c : unit)
         EXPECT_EQ(CornerSnap(c[0], 1), c[1]) << c[0];
-    const double five[][2] = {{7, 10}, {2, 5}, {-3, 0}};
+    const double five[][2] = {{7, 5}, {8, 10}, {2, 0}, {-3, -5}, {10, 10}};
     for (const auto& c : five)
         EXPECT_EQ(CornerSnap(c[0], 5), c[1]) << c[0];
 }

@@ -2,9 +2,13 @@
 #include <cmath>
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include "level/LevelFloor.h"
+#include "level/LevelGroupNode.h"
+#include "level/StartPositionNode.h"
+#include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
 #include "tests/level/LevelTestSupport.h"
 #include "views/PreviewScene.h"
@@ -34,6 +38,20 @@ void ExpectNear(const Vec4& a, const Vec4& b)
 
 class PreviewCameraTest : public ::testing::Test {
 protected:
+    // The pixel that shows level point (x, y, z) with the matrices of the last frame.
+    std::array<unsigned char, 4> PixelAt(double x, double y, double z) const
+    {
+        GLdouble modelview[16];
+        GLdouble projection[16];
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        GLdouble px = 0, py = 0, pz = 0;
+        gluProject(x, y, z, modelview, projection, viewport, &px, &py, &pz);
+        return m_context.Pixel(static_cast<int>(px), static_cast<int>(py));
+    }
+
     OffscreenContext m_context{160, 120};
 };
 
@@ -81,4 +99,49 @@ TEST_F(PreviewCameraTest, FrameDrawsTheLitSceneOnBlack)
     EXPECT_EQ(mode, GL_MODULATE);
     EXPECT_TRUE(IsBackground(m_context.Pixel(2, 118)));      // sky above the floor's far edge
     EXPECT_FALSE(IsBackground(m_context.Pixel(80, 60)));     // the floor at the centre
+}
+
+TEST_F(PreviewCameraTest, OnlyTheSelectedObjectShowsSelected)
+{
+    // As the document builds a level: the start marker first, then floor and wall.
+    CSGGroup root;
+    auto* level = new LevelGroupNode;
+    root.AppendChild(level);
+    auto* marker = new StartPositionNode(0.0f, 0.0f, 0.0f, 0.0f);
+    auto* floor = new LevelFloor;
+    auto* wall = new Wall(-6.0f, 2.0f, 2.0f, 2.0f);
+    level->AppendChild(marker);
+    level->AppendChild(floor);
+    level->AppendChild(wall);
+    PreviewCamera camera;
+    camera.aspect = 4.0f / 3.0f;
+
+    struct Sample {
+        LevelObject* object;
+        double x, y, z;
+        std::array<unsigned char, 4> unselected;
+    };
+    Sample samples[] = {{marker, 0.0, 0.8, -1.0, {}}, {floor, 5.0, 0.0, 5.0, {}}, {wall, -6.0, 1.0, 2.0, {}}};
+    DrawPreviewFrame(camera, root, 0.0f);
+    for (Sample& sample : samples)
+        sample.unselected = PixelAt(sample.x, sample.y, sample.z);
+    // The untextured floor is white, lit: no other node's colour on it.
+    EXPECT_EQ(samples[1].unselected[0], samples[1].unselected[1]);
+    EXPECT_EQ(samples[1].unselected[1], samples[1].unselected[2]);
+
+    for (Sample& chosen : samples) {
+        chosen.object->selected = true;
+        // Twice: what one frame leaves behind must not reach the next one either.
+        DrawPreviewFrame(camera, root, 0.0f);
+        DrawPreviewFrame(camera, root, 0.0f);
+        for (const Sample& sample : samples) {
+            const auto pixel = PixelAt(sample.x, sample.y, sample.z);
+            if (&sample == &chosen)
+                EXPECT_NE(pixel, sample.unselected) << "the selection shows";
+            else
+                EXPECT_EQ(pixel, sample.unselected)
+                    << "selected " << &chosen - samples << ", sample " << &sample - samples;
+        }
+        chosen.object->selected = false;
+    }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "views/FailureReport.h"
 #include "views/ViewMath.h"
 
 TEST(WheelZoom, OneStepPerEventWithTheLimitTestedFirst)
@@ -36,4 +37,17 @@ TEST(WheelZoom, AspectOfACollapsedPaneIsFinite)
     EXPECT_FLOAT_EQ(AspectRatio(800, 400), 2.0f);
     EXPECT_FLOAT_EQ(AspectRatio(300, 0), 300.0f);
     EXPECT_FLOAT_EQ(AspectRatio(0, 0), 0.0f);
+}
+
+TEST(FailureReport, ARepeatedFailureIsReportedOnceUntilASuccess)
+{
+    FailureReport report;
+    EXPECT_TRUE(report.Failed());
+    // Every further pass, also one that comes while the first report is still shown.
+    EXPECT_FALSE(report.Failed());
+    EXPECT_FALSE(report.Failed());
+    report.Succeeded();
+    report.Succeeded();
+    EXPECT_TRUE(report.Failed());
+    EXPECT_FALSE(report.Failed());
 }

@@ -34,7 +34,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     ASSERT_TRUE(Command(ID_MODE_CREATE_WALL));
     const std::size_t children = LevelGroup().ChildCount();
     const int noTextureUsers = document->m_textures[0].refCount;
-    MoveToLevel(2.3, 4.6);
+    MoveToLevel(3.1, 4.9); // nearest corner (3, 5)
     Press();
     EXPECT_EQ(Status(), "Creazione WALL: start creation point = (3.000000, 5.000000)");
     ASSERT_EQ(LevelGroup().ChildCount(), children + 1);
@@ -45,7 +45,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_EQ(wall->Width, 0.0f);
     EXPECT_TRUE(Captured());
 
-    MoveToLevel(7.2, 5.4);
+    MoveToLevel(8.2, 5.8); // corner (8, 6)
     EXPECT_FLOAT_EQ(wall->Width, 5.0f);
     EXPECT_FLOAT_EQ(wall->x, 5.5f);
     EXPECT_FLOAT_EQ(wall->Depth, 1.0f);
@@ -53,7 +53,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_FALSE(document->IsModified());
 
     // Closer than a grid step to the left of the start: one step to the right of it instead.
-    MoveToLevel(2.8, 8.2); // corner (3, 9)
+    MoveToLevel(3.1, 8.9); // corner (3, 9)
     EXPECT_FLOAT_EQ(wall->Width, 1.0f);
     EXPECT_FLOAT_EQ(wall->x, 3.5f);
     EXPECT_FLOAT_EQ(wall->Depth, 4.0f);

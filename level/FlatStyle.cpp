@@ -1,0 +1,53 @@
+#include "level/FlatStyle.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Blue: no object's own colour, and far from the start marker's reds.
+constexpr FlatColour kSelection = {0.15f, 0.35f, 1.0f};
+constexpr float kSelectionLineWidth = 2.5f;
+// How far below the top face a fill lies: some 800 steps of a 24-bit depth buffer over the
+// edit view's depth range of 200 units. A polygon offset of a step or two did not keep the
+// outlines in front in a window.
+constexpr float kFillDepth = 0.01f;
+// A tint is its colour this far on the way to white.
+constexpr float kTintLightening = 0.5f;
+
+float Lighter(float c) { return c + (1.0f - c) * kTintLightening; }
+
+} // namespace
+
+FlatColour FlatOutline(const FlatColour& own, bool selected)
+{
+    return selected ? kSelection : own;
+}
+
+void SetFlatOutline(const FlatColour& own, bool selected)
+{
+    const FlatColour outline = FlatOutline(own, selected);
+    glColor3f(outline.r, outline.g, outline.b);
+    if (selected)
+        glLineWidth(kSelectionLineWidth);
+}
+
+FlatColour Tint(const FlatColour& colour)
+{
+    return {Lighter(colour.r), Lighter(colour.g), Lighter(colour.b)};
+}
+
+void FillBoxTop(const BoxExtent& box, const FlatColour& fill)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glColor3f(fill.r, fill.g, fill.b);
+    const float y = box.topY - kFillDepth;
+    glBegin(GL_QUADS);
+    glNormal3f(0.0f, 1.0f, 0.0f);
+    glVertex3f(-box.halfX, y, box.halfZ);
+    glVertex3f(box.halfX, y, box.halfZ);
+    glVertex3f(box.halfX, y, -box.halfZ);
+    glVertex3f(-box.halfX, y, -box.halfZ);
+    glEnd();
+    glPopAttrib();
+}
