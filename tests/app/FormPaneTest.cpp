@@ -1,5 +1,5 @@
-// The form panes and the texture dialog under the keyboard and after resizes: Tab order,
-// scrolling that stays valid.
+// The form panes and the texture dialog: Tab order, scroll bars, and scrolling that stays valid
+// when the window grows.
 #include "app/FormPane.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
@@ -8,7 +8,7 @@
 
 namespace {
 
-class FormKeyboardTest : public MainFrameTest {
+class FormPaneTest : public MainFrameTest {
 protected:
     LevelScene& Scene() { return *document->m_pScene; }
     static FormPane& Pane(CView* view) { return static_cast<FormPane&>(*view->GetWindow()); }
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(FormKeyboardTest, TabGoesRoundTheLevelFormInVisualOrderBothWays)
+TEST_F(FormPaneTest, TabGoesRoundTheLevelFormInVisualOrderBothWays)
 {
     wxWindow& form = Pane(frame->m_pMainFormView);
     // The sky box fields are disabled while the level has none, and are left out.
@@ -46,7 +46,7 @@ TEST_F(FormKeyboardTest, TabGoesRoundTheLevelFormInVisualOrderBothWays)
               std::vector<int>{IDC_APPLY});
 }
 
-TEST_F(FormKeyboardTest, TabGoesRoundTheSelectionFormOfAWall)
+TEST_F(FormPaneTest, TabGoesRoundTheSelectionFormOfAWall)
 {
     auto* wall = new Wall(2.0f, 3.0f, 4.0f, 1.0f);
     Scene().m_pLevelGroup->AppendChild(wall);
@@ -62,7 +62,7 @@ TEST_F(FormKeyboardTest, TabGoesRoundTheSelectionFormOfAWall)
     EXPECT_EQ(TabRound(*form.FindWindow(IDC_SELECTION_TEXTURE_PATH), 7), order);
 }
 
-TEST_F(FormKeyboardTest, TabGoesRoundTheTextureDialog)
+TEST_F(FormPaneTest, TabGoesRoundTheTextureDialog)
 {
     auto* dialog = new CTexturePropertiesDgl(Scene().m_pFloor, frame);
     Settle();
@@ -77,7 +77,7 @@ TEST_F(FormKeyboardTest, TabGoesRoundTheTextureDialog)
     Settle();
 }
 
-TEST_F(FormKeyboardTest, AFormScrolledDownShowsItsTopAgainInALargerWindow)
+TEST_F(FormPaneTest, AFormScrolledDownShowsItsTopAgainInALargerWindow)
 {
     FormPane& form = Pane(frame->m_pMainFormView);
     wxWindow& top = *form.FindWindow(IDC_FLOOR_TEXTURE_PATH);
@@ -106,6 +106,26 @@ TEST_F(FormKeyboardTest, AFormScrolledDownShowsItsTopAgainInALargerWindow)
     Settle();
     EXPECT_EQ(shownOffset(), 0);
     EXPECT_GE(top.GetScreenPosition().y, form.GetScreenPosition().y);
+}
+
+TEST_F(FormPaneTest, AFormThatIsCutOffShowsItsScrollBarAwayFromThePointer)
+{
+    FormPane& form = Pane(frame->m_pMainFormView);
+    const wxSize defaultSize = frame->GetSize();
+    frame->SetSize(defaultSize.x, defaultSize.y * 2 / 3);
+    ASSERT_TRUE(PumpUntil([&] { return form.GetClientSize().y < form.GetVirtualSize().y; }));
+    wxUIActionSimulator input;
+    input.MouseMove(frame->m_pEditView->GetWindow()->GetScreenRect().GetPosition() + wxPoint(20, 20));
+    // Long enough for a scroll bar that shows only under the pointer to fade out.
+    PumpFor(1500);
+
+    const wxRect pane = form.GetScreenRect();
+    const wxImage column = ScreenPicture(wxRect(pane.GetRight() - 6, pane.y, 1, pane.height));
+    const wxColour background = form.GetBackgroundColour();
+    int barPixels = 0;
+    for (int y = 0; y < pane.height; ++y)
+        barPixels += wxColour(column.GetRed(0, y), column.GetGreen(0, y), column.GetBlue(0, y)) != background;
+    EXPECT_GT(barPixels, pane.height / 2);
 }
 
 } // namespace
