@@ -13,7 +13,8 @@ FormPane::FormPane(wxWindow* parent, const DialogTemplate& dialog)
 {
     SetDialogFont(*this);
     BuildDialog(*this, dialog);
-    SetVirtualSize(DialogSizeInPixels(*this, dialog));
+    m_formSize = DialogSizeInPixels(*this, dialog);
+    SetVirtualSize(m_formSize);
     SetScrollRate(SCROLL_STEP, SCROLL_STEP);
 }
 

@@ -13,4 +13,11 @@ public:
     // Keeps the shown part of the form where the scroll position says it is, also when a
     // larger pane needs less scrolling than before.
     void AdjustScrollbars() override;
+
+protected:
+    // The whole form, with nothing to scroll.
+    wxSize DoGetBestSize() const override { return m_formSize; }
+
+private:
+    wxSize m_formSize;
 };
