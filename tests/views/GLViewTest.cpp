@@ -1,4 +1,7 @@
-// What both OpenGL panes share: wheel zoom, resizing and the Delete command.
+// What both OpenGL panes share: wheel zoom, resizing, the Delete command and the focus frame.
+#include <wx/settings.h>
+
+#include "app/CSelectionFormView.h"
 #include "level/Wall.h"
 #include "tests/views/ViewFixture.h"
 
@@ -12,7 +15,38 @@ protected:
         MoveTo(canvas, wxPoint(canvas.GetClientSize().x / 2, canvas.GetClientSize().y / 2));
         TurnWheel(notches);
     }
+
+    // Whether the pane shows the focus frame: the middle of its left edge, on screen, in the
+    // highlight colour.
+    static bool Framed(CGLView& view)
+    {
+        wxWindow& canvas = *view.GetCanvas();
+        const wxPoint edge = canvas.ClientToScreen(wxPoint(1, canvas.GetClientSize().y / 2));
+        const wxImage picture = ScreenPicture(wxRect(edge, wxSize(1, 1)));
+        const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+        return wxColour(picture.GetRed(0, 0), picture.GetGreen(0, 0), picture.GetBlue(0, 0)) == highlight;
+    }
 };
+
+TEST_F(GLViewTest, NextPaneKeyFramesTheOpenGLPaneThatTakesTheFocus)
+{
+    frame->m_pSelectionFormView->GetWindow()->SetFocus();
+    Redraw();
+    EXPECT_FALSE(Framed(*edit));
+    EXPECT_FALSE(Framed(*preview));
+
+    PressKey(WXK_F6); // from the last pane round to the first
+    Redraw();
+    EXPECT_EQ(wxWindow::FindFocus(), edit->GetCanvas());
+    EXPECT_TRUE(Framed(*edit));
+    EXPECT_FALSE(Framed(*preview));
+
+    PressKey(WXK_F6);
+    Redraw();
+    EXPECT_EQ(wxWindow::FindFocus(), preview->GetCanvas());
+    EXPECT_FALSE(Framed(*edit));
+    EXPECT_TRUE(Framed(*preview));
+}
 
 TEST_F(GLViewTest, EachWheelNotchIsOneZoomStepWithinTheLimits)
 {
