@@ -108,6 +108,20 @@ TEST_F(FormPaneTest, AFormScrolledDownShowsItsTopAgainInALargerWindow)
     EXPECT_GE(top.GetScreenPosition().y, form.GetScreenPosition().y);
 }
 
+TEST_F(FormPaneTest, AFieldTabbedToIsScrolledIntoView)
+{
+    FormPane& form = Pane(frame->m_pMainFormView);
+    frame->SetSize(frame->GetSize().x, frame->GetSize().y * 2 / 3);
+    ASSERT_TRUE(PumpUntil([&] { return form.GetClientSize().y < form.GetVirtualSize().y; }));
+    Settle();
+    wxWindow& apply = *form.FindWindow(IDC_APPLY);
+    ASSERT_FALSE(form.GetScreenRect().Contains(apply.GetScreenRect()));
+
+    EXPECT_EQ(TabRound(*form.FindWindow(IDC_FLOOR_TEXTURE_PATH), 1, wxMOD_SHIFT), std::vector<int>{IDC_APPLY});
+    Settle();
+    EXPECT_TRUE(form.GetScreenRect().Contains(apply.GetScreenRect()));
+}
+
 TEST_F(FormPaneTest, AFormThatIsCutOffShowsItsScrollBarAwayFromThePointer)
 {
     FormPane& form = Pane(frame->m_pMainFormView);
