@@ -2,12 +2,13 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
-#include <wx/uiaction.h>
 
 #include "framework/CStaticSplitter.h"
 #include "tests/support/WindowTestSupport.h"
 
 namespace {
+
+constexpr int BAR = CStaticSplitter::BAR_SIZE;
 
 class StaticSplitterTest : public testing::Test {
 protected:
@@ -19,26 +20,27 @@ protected:
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 2; ++column)
                 splitter->SetPane(row, column, new wxPanel(splitter));
-        frame->SetClientSize(606, 406);
         frame->Show();
         ASSERT_TRUE(WaitUntilShown(*frame));
-        ASSERT_TRUE(PumpUntil([this] { return splitter->GetClientSize() == wxSize(606, 406); }));
+        ResizeTo(wxSize(606, 406));
     }
 
     void TearDown() override { frame->Destroy(); }
 
-    // Drags the middle of the column bar, standing at x = 300, by `dx` pixels.
-    void DragColumnBar(int dx)
+    void ResizeTo(const wxSize& size)
     {
-        const wxPoint bar = splitter->ClientToScreen(wxPoint(300 + CStaticSplitter::BAR_SIZE / 2, 100));
-        wxUIActionSimulator input;
-        input.MouseMove(bar);
+        frame->SetClientSize(size);
+        ASSERT_TRUE(PumpUntil([&] { return splitter->GetClientSize() == size; }));
         PumpFor(50);
-        input.MouseDown();
-        PumpFor(50);
-        input.MouseMove(bar + wxPoint(dx, 0));
-        PumpFor(50);
-        input.MouseUp();
+    }
+
+    void SetTracks(double left, double right, double top, double bottom, int minimum)
+    {
+        splitter->SetColumnInfo(0, left, minimum);
+        splitter->SetColumnInfo(1, right, minimum);
+        splitter->SetRowInfo(0, top, minimum);
+        splitter->SetRowInfo(1, bottom, minimum);
+        splitter->RecalcLayout();
         PumpFor(50);
     }
 
@@ -48,69 +50,32 @@ protected:
     CStaticSplitter* splitter = nullptr;
 };
 
-constexpr int BAR = CStaticSplitter::BAR_SIZE;
-
-TEST_F(StaticSplitterTest, TracksTakeTheirShareOfTheRoomAtEverySize)
+TEST_F(StaticSplitterTest, TracksTakeTheirShareOfTheRoomAboveTheirMinimum)
 {
-    splitter->SetColumnInfo(0, 3.0, 10);
-    splitter->SetColumnInfo(1, 2.0, 10);
-    splitter->SetRowInfo(0, 3.0, 10);
-    splitter->SetRowInfo(1, 2.0, 10);
-    splitter->RecalcLayout();
+    SetTracks(3.0, 2.0, 3.0, 2.0, 10);
     EXPECT_EQ(PaneSize(0, 0), wxSize(360, 240));
-    EXPECT_EQ(PaneSize(1, 1), wxSize(240, 160));
     EXPECT_EQ(splitter->GetPane(1, 1)->GetPosition(), wxPoint(360 + BAR, 240 + BAR));
-
-    frame->SetClientSize(1006, 506);
-    ASSERT_TRUE(PumpUntil([this] { return splitter->GetClientSize() == wxSize(1006, 506); }));
-    PumpFor(50);
-    EXPECT_EQ(PaneSize(0, 0), wxSize(600, 300));
+    ResizeTo(wxSize(1006, 506));
     EXPECT_EQ(PaneSize(1, 1), wxSize(400, 200));
-}
 
-TEST_F(StaticSplitterTest, EveryTrackKeepsItsMinimumWhileThereIsRoom)
-{
-    splitter->SetColumnInfo(0, 1.0, 50);
-    splitter->SetColumnInfo(1, 1000.0, 50);
-    splitter->SetRowInfo(0, 1000.0, 50);
-    splitter->SetRowInfo(1, 1.0, 50);
-    splitter->RecalcLayout();
-    EXPECT_EQ(PaneSize(0, 0), wxSize(50, 400 - 50));
-    EXPECT_EQ(PaneSize(1, 1), wxSize(600 - 50, 50));
+    // A tiny share still gets the minimum, and a huge one leaves the next track its minimum.
+    SetTracks(1.0, 1000.0, 1000.0, 1.0, 50);
+    EXPECT_EQ(PaneSize(0, 0), wxSize(50, 500 - 50));
     EXPECT_EQ(splitter->GetMinimumSize(), wxSize(50 + BAR + 50, 50 + BAR + 50));
 }
 
-TEST_F(StaticSplitterTest, ADraggedBarKeepsItsProportionWhenTheWindowGrows)
+TEST_F(StaticSplitterTest, ADraggedBarStopsAtAMinimumAndKeepsItsProportion)
 {
-    splitter->SetRowInfo(0, 1.0, 10);
-    splitter->SetRowInfo(1, 1.0, 10);
-    splitter->SetColumnInfo(0, 1.0, 10);
-    splitter->SetColumnInfo(1, 1.0, 10);
-    splitter->RecalcLayout();
-    PumpFor(50);
-
-    DragColumnBar(-150);
-    EXPECT_EQ(PaneSize(0, 0), wxSize(150 + BAR / 2, 200));
-    EXPECT_EQ(PaneSize(0, 1).x, 600 - 150 - BAR / 2);
-
-    // A quarter of the room stays a quarter; the rows stay halves.
-    frame->SetClientSize(1206, 806);
-    ASSERT_TRUE(PumpUntil([this] { return splitter->GetClientSize() == wxSize(1206, 806); }));
-    PumpFor(50);
-    EXPECT_NEAR(PaneSize(0, 0).x, 1200 * (150 + BAR / 2) / 600, 1);
-    EXPECT_EQ(PaneSize(0, 0).y, 400);
-}
-
-TEST_F(StaticSplitterTest, ABarStopsAtTheMinimumOfThePaneItShrinks)
-{
-    splitter->SetColumnInfo(0, 1.0, 100);
-    splitter->SetColumnInfo(1, 1.0, 100);
-    splitter->RecalcLayout();
-    PumpFor(50);
-
-    DragColumnBar(280);
+    SetTracks(1.0, 1.0, 1.0, 1.0, 100);
+    const wxPoint bar = splitter->ClientToScreen(wxPoint(300 + BAR / 2, 100));
+    DragMouse(bar, bar + wxPoint(280, 0));
     EXPECT_EQ(PaneSize(0, 1).x, 100);
-    EXPECT_EQ(PaneSize(0, 0).x, 600 - 100);
+
+    DragMouse(bar + wxPoint(200, 0), bar + wxPoint(-150, 0));
+    EXPECT_EQ(PaneSize(0, 0), wxSize(150 + BAR / 2, 200));
+    ResizeTo(wxSize(1206, 806));
+    EXPECT_NEAR(PaneSize(0, 0).x, 2 * (150 + BAR / 2), 1);
+    EXPECT_EQ(PaneSize(0, 0).y, 400);
 }
 
 } // namespace

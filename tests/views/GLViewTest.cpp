@@ -16,36 +16,30 @@ protected:
         TurnWheel(notches);
     }
 
-    // Whether the pane shows the focus frame: the middle of its left edge, on screen, in the
-    // highlight colour.
-    static bool Framed(CGLView& view)
+    // Which of the two panes shows the focus frame: the middle of its left edge, on screen, in
+    // the highlight colour.
+    std::pair<bool, bool> Framed()
     {
-        wxWindow& canvas = *view.GetCanvas();
-        const wxPoint edge = canvas.ClientToScreen(wxPoint(1, canvas.GetClientSize().y / 2));
-        const wxImage picture = ScreenPicture(wxRect(edge, wxSize(1, 1)));
-        const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
-        return wxColour(picture.GetRed(0, 0), picture.GetGreen(0, 0), picture.GetBlue(0, 0)) == highlight;
+        Redraw();
+        auto framed = [](CGLView& view) {
+            wxWindow& canvas = *view.GetCanvas();
+            const wxImage dot = ScreenPicture(wxRect(canvas.ClientToScreen(wxPoint(1, canvas.GetClientSize().y / 2)), wxSize(1, 1)));
+            return wxColour(dot.GetRed(0, 0), dot.GetGreen(0, 0), dot.GetBlue(0, 0)) ==
+                   wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+        };
+        return {framed(*edit), framed(*preview)};
     }
 };
 
 TEST_F(GLViewTest, NextPaneKeyFramesTheOpenGLPaneThatTakesTheFocus)
 {
     frame->m_pSelectionFormView->GetWindow()->SetFocus();
-    Redraw();
-    EXPECT_FALSE(Framed(*edit));
-    EXPECT_FALSE(Framed(*preview));
-
+    EXPECT_EQ(Framed(), std::make_pair(false, false));
     PressKey(WXK_F6); // from the last pane round to the first
-    Redraw();
     EXPECT_EQ(wxWindow::FindFocus(), edit->GetCanvas());
-    EXPECT_TRUE(Framed(*edit));
-    EXPECT_FALSE(Framed(*preview));
-
+    EXPECT_EQ(Framed(), std::make_pair(true, false));
     PressKey(WXK_F6);
-    Redraw();
-    EXPECT_EQ(wxWindow::FindFocus(), preview->GetCanvas());
-    EXPECT_FALSE(Framed(*edit));
-    EXPECT_TRUE(Framed(*preview));
+    EXPECT_EQ(Framed(), std::make_pair(false, true));
 }
 
 TEST_F(GLViewTest, EachWheelNotchIsOneZoomStepWithinTheLimits)
