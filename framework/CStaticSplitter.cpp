@@ -46,14 +46,25 @@ void CStaticSplitter::SetColumnInfo(int column, double share, int minimum)
     track.minimum = minimum;
 }
 
-void CStaticSplitter::LayoutTracks(std::vector<Track>& tracks, int available)
+int CStaticSplitter::BarsLength(const std::vector<Track>& tracks)
 {
-    const int room = std::max(available - BAR_SIZE * static_cast<int>(tracks.size() - 1), 0);
+    return BAR_SIZE * static_cast<int>(tracks.size() - 1);
+}
+
+double CStaticSplitter::TotalShare(const std::vector<Track>& tracks)
+{
     double shares = 0.0;
     for (const Track& track : tracks)
         shares += std::max(track.share, 0.0);
+    return shares;
+}
+
+void CStaticSplitter::LayoutTracks(std::vector<Track>& tracks, int available)
+{
+    const int room = std::max(available - BarsLength(tracks), 0);
+    const double shares = TotalShare(tracks);
     int left = room;
-    int minimumsAfter = MinimumLength(tracks) - BAR_SIZE * static_cast<int>(tracks.size() - 1);
+    int minimumsAfter = MinimumLength(tracks) - BarsLength(tracks);
     for (size_t i = 0; i + 1 < tracks.size(); ++i) {
         Track& track = tracks[i];
         minimumsAfter -= track.minimum;
@@ -66,7 +77,7 @@ void CStaticSplitter::LayoutTracks(std::vector<Track>& tracks, int available)
 
 int CStaticSplitter::MinimumLength(const std::vector<Track>& tracks)
 {
-    int length = BAR_SIZE * static_cast<int>(tracks.size() - 1);
+    int length = BarsLength(tracks);
     for (const Track& track : tracks)
         length += track.minimum;
     return length;
@@ -79,15 +90,13 @@ wxSize CStaticSplitter::GetMinimumSize() const
 
 int CStaticSplitter::LengthToShow(const std::vector<Track>& tracks, const std::vector<int>& needed)
 {
-    double shares = 0.0;
-    for (const Track& track : tracks)
-        shares += std::max(track.share, 0.0);
+    const double shares = TotalShare(tracks);
     double room = 0.0;
     for (size_t i = 0; i < tracks.size(); ++i)
         if (tracks[i].share > 0.0)
             room = std::max(room, needed[i] * shares / tracks[i].share);
     // One pixel more, for the rounding of the shares.
-    const int length = static_cast<int>(std::ceil(room)) + 1 + BAR_SIZE * static_cast<int>(tracks.size() - 1);
+    const int length = static_cast<int>(std::ceil(room)) + 1 + BarsLength(tracks);
     return std::max(length, MinimumLength(tracks));
 }
 

@@ -46,6 +46,8 @@ public:
     void ActivateNextPane(bool previous);
 
 private:
+    static int BarsLength(const std::vector<Track>& tracks);
+    static double TotalShare(const std::vector<Track>& tracks);
     static void LayoutTracks(std::vector<Track>& tracks, int available);
     static int MinimumLength(const std::vector<Track>& tracks);
     // The length in which each track, at its share, is at least `needed[track]` long.

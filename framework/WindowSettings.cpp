@@ -58,20 +58,26 @@ void SaveSplitterShares(const CStaticSplitter& splitter, wxConfigBase& settings,
 
 bool RestoreSplitterShares(CStaticSplitter& splitter, wxConfigBase& settings, const wxString& group)
 {
-    std::vector<double> rows(static_cast<size_t>(splitter.GetRowCount()));
-    std::vector<double> columns(static_cast<size_t>(splitter.GetColumnCount()));
-    bool complete = true;
-    for (size_t i = 0; i < rows.size(); ++i)
-        complete = complete && settings.Read(ShareKey(group, "Row", int(i)), &rows[i]) && rows[i] > 0.0;
-    for (size_t i = 0; i < columns.size(); ++i)
-        complete = complete && settings.Read(ShareKey(group, "Column", int(i)), &columns[i]) &&
-                   columns[i] > 0.0;
-    if (!complete)
+    // Each share saved for `count` tracks of one kind, or nothing when one is missing or not
+    // positive.
+    auto readShares = [&](const char* kind, int count) {
+        std::vector<double> shares(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            double& share = shares[static_cast<size_t>(i)];
+            if (!settings.Read(ShareKey(group, kind, i), &share) || !(share > 0.0))
+                return std::vector<double>();
+        }
+        return shares;
+    };
+    const std::vector<double> rows = readShares("Row", splitter.GetRowCount());
+    const std::vector<double> columns = readShares("Column", splitter.GetColumnCount());
+    if (rows.empty() || columns.empty())
         return false;
-    for (size_t i = 0; i < rows.size(); ++i)
-        splitter.SetRowInfo(int(i), rows[i], splitter.GetRowInfo(int(i)).minimum);
-    for (size_t i = 0; i < columns.size(); ++i)
-        splitter.SetColumnInfo(int(i), columns[i], splitter.GetColumnInfo(int(i)).minimum);
+    for (int row = 0; row < splitter.GetRowCount(); ++row)
+        splitter.SetRowInfo(row, rows[static_cast<size_t>(row)], splitter.GetRowInfo(row).minimum);
+    for (int column = 0; column < splitter.GetColumnCount(); ++column)
+        splitter.SetColumnInfo(column, columns[static_cast<size_t>(column)],
+                               splitter.GetColumnInfo(column).minimum);
     splitter.RecalcLayout();
     return true;
 }
