@@ -8,6 +8,7 @@
 #include "app/ChosenPaths.h"
 #include "app/DialogTemplates.h"
 #include "app/FieldRules.h"
+#include "app/FormPane.h"
 #include "app/FieldText.h"
 #include "app/ImageChoice.h"
 #include "document/CLevelMapDoc.h"
@@ -44,7 +45,7 @@ const FieldRule VELOCITY_RULE = {
 
 wxWindow* CMainFormView::CreateViewWindow(wxWindow* parent)
 {
-    wxWindow* form = CreateFormWindow(parent, LEVEL_FORM_TEMPLATE);
+    auto* form = new FormPane(parent, LEVEL_FORM_TEMPLATE);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnApply(); }, IDC_APPLY);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnFloorTextureBrowse(); },
                IDC_FLOOR_TEXTURE_BROWSE);

@@ -1,6 +1,9 @@
 #include "app/CMainFrame.h"
 
+#include <algorithm>
+
 #include <wx/accel.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -13,6 +16,7 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocument.h"
 #include "framework/CStaticSplitter.h"
+#include "framework/WindowSettings.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
 
@@ -31,6 +35,10 @@ const ModeCommand MODE_COMMANDS[] = {
     {ID_MODE_CREATE_WALL, CEditGLView::MODE_CREATE_WALL, true},
     {ID_INSERT_SPECIAL_ITEM, CEditGLView::MODE_INSERT_ITEM, false},
 };
+
+// The settings groups of the window's place and of the panes' split.
+constexpr const char* WINDOW_SETTINGS = "/MainFrame/Window";
+constexpr const char* SPLITTER_SETTINGS = "/MainFrame/Panes";
 
 const ModeCommand* FindModeCommand(int commandId)
 {
@@ -78,11 +86,6 @@ const TextCommand* FindTextCommand(int commandId)
 
 } // namespace
 
-PaneLayout ComputePaneLayout(int width, int height)
-{
-    return {{(width * 3) / 5, (width * 2) / 5}, {(height * 3) / 5, (height * 2) / 5}};
-}
-
 bool CMainFrame::Create(CDocManager* manager, CDocument* document)
 {
     if (!CFrameWnd::Create(manager, APP_TITLE, wxSize(1024, 768)))
@@ -98,15 +101,14 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(accelerators.size()), accelerators.data()));
     if (!CreateBars() || !OnCreateClient(*document))
         return false;
+    RestoreWindowState();
 
-    Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     for (const ModeCommand& command : MODE_COMMANDS) {
         Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
     // Delete acts in the OpenGL panes, which enable it; elsewhere it is off.
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, ID_EDIT_DELETE);
-    ApplyPaneLayout();
     return true;
 }
 
@@ -155,6 +157,13 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_pMainFormView = m_p3DView ? CreatePane<CMainFormView>(1, 0, document) : nullptr;
     m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(1, 1, document) : nullptr;
     m_splitterReady = m_pSelectionFormView != nullptr;
+    // The edit view and the preview take three fifths of the height, the left column three
+    // fifths of the width, until the user drags a bar.
+    for (int i = 0; i < 2; ++i) {
+        m_wndSplitter->SetColumnInfo(i, i == 0 ? 3.0 : 2.0, PANE_MINIMUM);
+        m_wndSplitter->SetRowInfo(i, i == 0 ? 3.0 : 2.0, PANE_MINIMUM);
+    }
+    SetMinClientSize(m_wndSplitter->GetMinimumSize());
     return m_splitterReady;
 }
 
@@ -180,30 +189,10 @@ bool CMainFrame::RouteToFocusedText(wxEvent& event)
     return true;
 }
 
-void CMainFrame::ApplyPaneLayout()
-{
-    if (!m_splitterReady)
-        return;
-    wxSize client = GetClientSize();
-    PaneLayout layout = ComputePaneLayout(client.x, client.y);
-    for (int i = 0; i < 2; ++i) {
-        m_wndSplitter->SetColumnInfo(i, layout.columnWidth[i], PaneLayout::MIN_SIZE);
-        m_wndSplitter->SetRowInfo(i, layout.rowHeight[i], PaneLayout::MIN_SIZE);
-    }
-    m_wndSplitter->RecalcLayout();
-}
-
 void CMainFrame::ActivateNextPane(bool previous)
 {
     if (m_splitterReady)
         m_wndSplitter->ActivateNextPane(previous);
-}
-
-void CMainFrame::OnSize(wxSizeEvent& event)
-{
-    // The toolkit then fits the splitter into the client area, which lays the panes out again.
-    event.Skip();
-    ApplyPaneLayout();
 }
 
 void CMainFrame::OnModeCommand(wxCommandEvent& event)
@@ -221,4 +210,28 @@ void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)
     event.Enable(m_pEditView->m_mode != command->mode);
     if (command->showsChecked)
         event.Check(m_pEditView->m_mode == command->mode);
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    wxConfigBase* settings = AppSettings();
+    if (settings)
+        RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
+    if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))
+        FitFormsOnScreen();
+}
+
+void CMainFrame::FitFormsOnScreen()
+{
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
+    const wxSize frame = ClientToWindowSize(m_wndSplitter->GetSizeToShowPanes());
+    SetSize(std::min(frame.x, screen.width), std::min(frame.y, screen.height));
+    CentreOnScreen();
+}
+
+void CMainFrame::SaveWindowState(wxConfigBase& settings) const
+{
+    SaveWindowGeometry(*this, settings, WINDOW_SETTINGS);
+    SaveSplitterShares(*m_wndSplitter, settings, SPLITTER_SETTINGS);
 }

@@ -11,20 +11,15 @@ class CStaticSplitter;
 class wxStatusBar;
 class wxToolBar;
 
-// Ideal sizes of the pane grid for a frame client area of width x height pixels: the left
-// column and the top row take three fifths, the others two fifths (integer division).
-struct PaneLayout {
-    static constexpr int MIN_SIZE = 10;
-    int columnWidth[2];
-    int rowHeight[2];
-};
-PaneLayout ComputePaneLayout(int width, int height);
-
 // The main window: menu, tool bar, status bar and the 2 x 2 panes, all four views of the one
 // document: edit view (top left), preview (top right), level properties (bottom left) and
-// selection properties (bottom right).
+// selection properties (bottom right). The panes start split 3:2 both ways; the window's place
+// and the split the user chose are kept for the next run.
 class CMainFrame : public CFrameWnd {
 public:
+    // No pane is ever made smaller: a form pane needs this much room for its scroll bars.
+    static constexpr int PANE_MINIMUM = 80;
+
     CMainFrame() = default;
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
@@ -42,15 +37,17 @@ public:
 protected:
     void ActivateNextPane(bool previous) override;
     bool TryBefore(wxEvent& event) override;
+    void SaveWindowState(wxConfigBase& settings) const override;
 
 private:
     bool CreateBars();
     bool OnCreateClient(CDocument& document);
     template <class View> View* CreatePane(int row, int column, CDocument& document);
-    // Imposes the 3:2 layout on the panes (once they exist).
-    void ApplyPaneLayout();
+    // The last run's place and split, or the first run's: both forms whole where the screen
+    // has room for them.
+    void RestoreWindowState();
+    void FitFormsOnScreen();
 
-    void OnSize(wxSizeEvent& event);
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }

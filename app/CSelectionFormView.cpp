@@ -11,6 +11,7 @@
 #include "app/CTexturePropertiesDgl.h"
 #include "app/DialogTemplates.h"
 #include "app/FieldRules.h"
+#include "app/FormPane.h"
 #include "app/FieldText.h"
 #include "app/ImageChoice.h"
 #include "app/SelectionKinds.h"
@@ -94,7 +95,7 @@ float NormaliseAngle(float degrees)
 
 wxWindow* CSelectionFormView::CreateViewWindow(wxWindow* parent)
 {
-    wxWindow* form = CreateFormWindow(parent, SELECTION_FORM_TEMPLATE);
+    auto* form = new FormPane(parent, SELECTION_FORM_TEMPLATE);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnApply(); }, IDC_APPLY);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTextureBrowse(); },
                IDC_SELECTION_TEXTURE_BROWSE);

@@ -3,12 +3,12 @@
 #include "app/StepButton.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/panel.h>
-#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -151,6 +151,46 @@ void FitContent(wxWindow& control, const ControlRow& row, const wxRect& table,
     control.SetSize(x, y, size.x, size.y);
 }
 
+// The fields of a built dialog, in table order: the controls that take the focus now.
+std::vector<wxWindow*> FocusableFields(const wxWindow& window)
+{
+    std::vector<wxWindow*> fields;
+    for (wxWindow* child : window.GetChildren())
+        if (dynamic_cast<wxControl*>(child) && child->IsShown() && child->IsEnabled() &&
+            child->AcceptsFocusFromKeyboard())
+            fields.push_back(child);
+    return fields;
+}
+
+// Moves the focus from the field that has it to the next (or previous) field, round the end.
+void MoveFocusAmongFields(wxWindow& window, bool forward)
+{
+    const std::vector<wxWindow*> fields = FocusableFields(window);
+    if (fields.empty())
+        return;
+    wxWindow* focus = wxWindow::FindFocus();
+    while (focus && focus->GetParent() != &window)
+        focus = focus->GetParent();
+    const std::size_t count = fields.size();
+    const auto found = std::find(fields.begin(), fields.end(), focus);
+    std::size_t next = forward ? 0 : count - 1;
+    if (found != fields.end())
+        next = (static_cast<std::size_t>(found - fields.begin()) + (forward ? 1 : count - 1)) % count;
+    fields[next]->SetFocusFromKbd();
+}
+
+// Tab and Shift+Tab go round the dialog's own fields in table order, also in a pane that is
+// no dialog: the toolkit's traversal would follow screen positions and, in a pane, leave it
+// for the neighbouring panes after the last field.
+void OnTabKey(wxWindow& window, wxKeyEvent& event)
+{
+    if (event.GetKeyCode() != WXK_TAB || event.ControlDown() || event.AltDown()) {
+        event.Skip();
+        return;
+    }
+    MoveFocusAmongFields(window, !event.ShiftDown());
+}
+
 } // namespace
 
 void SetDialogFont(wxWindow& window)
@@ -176,6 +216,7 @@ void BuildDialog(wxWindow& window, const DialogTemplate& dialog)
             window.Bind(wxEVT_TEXT_ENTER, [&window, id](wxCommandEvent&) { PressButton(window, id); });
         }
     }
+    window.Bind(wxEVT_CHAR_HOOK, [&window](wxKeyEvent& event) { OnTabKey(window, event); });
 }
 
 wxPoint DialogUnitsToPixels(const wxWindow& window, const wxPoint& units)
@@ -193,14 +234,4 @@ wxSize DialogUnitsToPixels(const wxWindow& window, const wxSize& units)
 wxSize DialogSizeInPixels(const wxWindow& window, const DialogTemplate& dialog)
 {
     return DialogUnitsToPixels(window, wxSize(dialog.width, dialog.height));
-}
-
-wxWindow* CreateFormWindow(wxWindow* parent, const DialogTemplate& dialog)
-{
-    auto* form = new wxScrolledWindow(parent, wxID_ANY);
-    SetDialogFont(*form);
-    BuildDialog(*form, dialog);
-    form->SetVirtualSize(DialogSizeInPixels(*form, dialog));
-    form->SetScrollRate(8, 8);
-    return form;
 }

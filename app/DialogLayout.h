@@ -53,7 +53,8 @@ void SetDialogFont(wxWindow& window);
 // Creates every control of the template as a child of `window`, in table order (so the tab
 // order follows the table), at the table's positions converted with the window's font. An
 // edit, label or check box that the toolkit cannot show whole in its place grows about it.
-// Enter in an edit presses the template's default button while that button is enabled.
+// Enter in an edit presses the template's default button while that button is enabled; Tab and
+// Shift+Tab go round the enabled fields in table order.
 void BuildDialog(wxWindow& window, const DialogTemplate& dialog);
 
 // Dialog units in pixels of `window`'s own font.
@@ -61,10 +62,6 @@ wxPoint DialogUnitsToPixels(const wxWindow& window, const wxPoint& units);
 wxSize DialogUnitsToPixels(const wxWindow& window, const wxSize& units);
 // The size of the whole template in pixels of `window`'s font.
 wxSize DialogSizeInPixels(const wxWindow& window, const DialogTemplate& dialog);
-
-// A pane that holds the template's controls at their places, in the dialog font, and scrolls
-// when it is smaller than the template.
-wxWindow* CreateFormWindow(wxWindow* parent, const DialogTemplate& dialog);
 
 // The control with `id` below `window`, or null when there is none of that class.
 template <class Control>

@@ -6,6 +6,7 @@
 
 #include "framework/CDocManager.h"
 #include "framework/CDocument.h"
+#include "framework/CWinApp.h"
 #include "framework/StandardIds.h"
 
 CFrameWnd::~CFrameWnd()
@@ -62,7 +63,15 @@ void CFrameWnd::OnCloseWindow(wxCloseEvent& event)
         event.Veto();
         return;
     }
+    if (wxConfigBase* settings = AppSettings())
+        SaveWindowState(*settings);
     Destroy();
+}
+
+wxConfigBase* CFrameWnd::AppSettings()
+{
+    const auto* app = dynamic_cast<const CWinApp*>(wxTheApp);
+    return app ? app->GetSettings() : nullptr;
 }
 
 wxWindow* CFrameWnd::BarOf(int commandId) const

@@ -5,6 +5,7 @@
 #include <wx/frame.h>
 
 class CDocManager;
+class wxConfigBase;
 
 // The main frame of a single-document program. Menu and tool-bar commands (and their update
 // handlers) go to the document manager, which passes them to the active view and the
@@ -33,6 +34,10 @@ protected:
     bool TryBefore(wxEvent& event) override;
     // Next / previous pane (F6 / Shift+F6); the base frame has no panes.
     virtual void ActivateNextPane(bool) {}
+    // The frame is closing for good: it keeps in the settings what the next run restores.
+    virtual void SaveWindowState(wxConfigBase&) const {}
+    // The application's settings, or null when it keeps none.
+    static wxConfigBase* AppSettings();
 
 private:
     void OnCloseWindow(wxCloseEvent& event);

@@ -1,6 +1,7 @@
 #include "framework/CStaticSplitter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <wx/dcclient.h>
 #include <wx/settings.h>
@@ -31,29 +32,88 @@ wxWindow* CStaticSplitter::GetPane(int row, int column) const
     return m_panes.at(static_cast<size_t>(row * GetColumnCount() + column));
 }
 
-void CStaticSplitter::SetRowInfo(int row, int ideal, int minimum)
+void CStaticSplitter::SetRowInfo(int row, double share, int minimum)
 {
     Track& track = m_rows.at(static_cast<size_t>(row));
-    track.ideal = ideal;
+    track.share = share;
     track.minimum = minimum;
 }
 
-void CStaticSplitter::SetColumnInfo(int column, int ideal, int minimum)
+void CStaticSplitter::SetColumnInfo(int column, double share, int minimum)
 {
     Track& track = m_columns.at(static_cast<size_t>(column));
-    track.ideal = ideal;
+    track.share = share;
     track.minimum = minimum;
+}
+
+int CStaticSplitter::BarsLength(const std::vector<Track>& tracks)
+{
+    return BAR_SIZE * static_cast<int>(tracks.size() - 1);
+}
+
+double CStaticSplitter::TotalShare(const std::vector<Track>& tracks)
+{
+    double shares = 0.0;
+    for (const Track& track : tracks)
+        shares += std::max(track.share, 0.0);
+    return shares;
 }
 
 void CStaticSplitter::LayoutTracks(std::vector<Track>& tracks, int available)
 {
-    int left = available - BAR_SIZE * static_cast<int>(tracks.size() - 1);
+    const int room = std::max(available - BarsLength(tracks), 0);
+    const double shares = TotalShare(tracks);
+    int left = room;
+    int minimumsAfter = MinimumLength(tracks) - BarsLength(tracks);
     for (size_t i = 0; i + 1 < tracks.size(); ++i) {
         Track& track = tracks[i];
-        track.current = std::clamp(std::max(track.ideal, track.minimum), 0, std::max(left, 0));
+        minimumsAfter -= track.minimum;
+        const int wanted = shares > 0.0 ? static_cast<int>(std::lround(room * track.share / shares)) : 0;
+        track.current = std::max(std::min(std::max(wanted, track.minimum), left - minimumsAfter), 0);
         left -= track.current;
     }
     tracks.back().current = std::max(left, 0);
+}
+
+int CStaticSplitter::MinimumLength(const std::vector<Track>& tracks)
+{
+    int length = BarsLength(tracks);
+    for (const Track& track : tracks)
+        length += track.minimum;
+    return length;
+}
+
+wxSize CStaticSplitter::GetMinimumSize() const
+{
+    return wxSize(MinimumLength(m_columns), MinimumLength(m_rows));
+}
+
+int CStaticSplitter::LengthToShow(const std::vector<Track>& tracks, const std::vector<int>& needed)
+{
+    const double shares = TotalShare(tracks);
+    double room = 0.0;
+    for (size_t i = 0; i < tracks.size(); ++i)
+        if (tracks[i].share > 0.0)
+            room = std::max(room, needed[i] * shares / tracks[i].share);
+    // One pixel more, for the rounding of the shares.
+    const int length = static_cast<int>(std::ceil(room)) + 1 + BarsLength(tracks);
+    return std::max(length, MinimumLength(tracks));
+}
+
+wxSize CStaticSplitter::GetSizeToShowPanes() const
+{
+    std::vector<int> widths(m_columns.size(), 0);
+    std::vector<int> heights(m_rows.size(), 0);
+    for (int row = 0; row < GetRowCount(); ++row)
+        for (int column = 0; column < GetColumnCount(); ++column)
+            if (const wxWindow* pane = GetPane(row, column)) {
+                const wxSize best = pane->GetBestSize();
+                int& width = widths[static_cast<size_t>(column)];
+                int& height = heights[static_cast<size_t>(row)];
+                width = std::max(width, best.x);
+                height = std::max(height, best.y);
+            }
+    return wxSize(LengthToShow(m_columns, widths), LengthToShow(m_rows, heights));
 }
 
 void CStaticSplitter::RecalcLayout()
@@ -94,7 +154,14 @@ void CStaticSplitter::DragBar(std::vector<Track>& tracks, int bar, int position)
     int start = 0;
     for (int i = 0; i < bar; ++i)
         start += tracks[static_cast<size_t>(i)].current + BAR_SIZE;
-    tracks[static_cast<size_t>(bar)].ideal = std::max(position - start, 0);
+    Track& before = tracks[static_cast<size_t>(bar)];
+    Track& after = tracks[static_cast<size_t>(bar) + 1];
+    const int both = before.current + after.current;
+    before.current = std::max(std::min(position - start, both - after.minimum), before.minimum);
+    before.current = std::min(before.current, both);
+    after.current = both - before.current;
+    for (Track& track : tracks)
+        track.share = track.current;
 }
 
 int CStaticSplitter::PaneIndexOf(const wxWindow* window) const

@@ -58,6 +58,14 @@ bool CWinApp::OnIdle(long)
     return false;
 }
 
+bool CWinApp::Initialize(int& count, wxChar** arguments)
+{
+    // Read by the toolkit when it makes its first scrolled window; a value the user set wins.
+    if (!wxGetEnv("GTK_OVERLAY_SCROLLING", nullptr))
+        wxSetEnv("GTK_OVERLAY_SCROLLING", "0");
+    return wxApp::Initialize(count, arguments);
+}
+
 int CWinApp::OnExit()
 {
     m_idleTimer.Stop();

@@ -35,6 +35,9 @@ protected:
     // processor.
     virtual bool OnIdle(long count);
 
+    // Starts the toolkit with scroll bars that stay shown while there is something to scroll
+    // to, rather than overlays that appear only under the pointer.
+    bool Initialize(int& count, wxChar** arguments) override;
     int OnExit() override;
 
 private:

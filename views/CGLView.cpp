@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <wx/dcclient.h>
 #include <wx/glcanvas.h>
+#include <wx/settings.h>
 
 #include "app/Resource.h"
 #include "document/CLevelMapDoc.h"
@@ -10,6 +11,7 @@
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
+#include "views/FocusFrame.h"
 #include "views/PickPath.h"
 #include "views/PreviewScene.h"
 #include "views/ViewMath.h"
@@ -68,6 +70,8 @@ wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
     m_canvas->Bind(wxEVT_SIZE, &CGLView::OnSize, this);
     m_canvas->Bind(wxEVT_ERASE_BACKGROUND, &CGLView::OnEraseBackground, this);
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &CGLView::OnMouseWheel, this);
+    m_canvas->Bind(wxEVT_SET_FOCUS, &CGLView::OnFocusChange, this);
+    m_canvas->Bind(wxEVT_KILL_FOCUS, &CGLView::OnFocusChange, this);
     Bind(wxEVT_MENU, &CGLView::OnDelete, this, ID_EDIT_DELETE);
     Bind(wxEVT_UPDATE_UI, &CGLView::OnUpdateDelete, this, ID_EDIT_DELETE);
     return m_canvas;
@@ -114,7 +118,23 @@ void CGLView::OnPaint(wxPaintEvent&)
     const wxSize size = PhysicalClientSize();
     glViewport(0, 0, size.x, size.y);
     DrawFrame();
+    if (m_canvas->HasFocus())
+        DrawFocusFrameOver(size);
     m_canvas->SwapBuffers();
+}
+
+void CGLView::DrawFocusFrameOver(const wxSize& size) const
+{
+    // In the colour of selected text, which the desktop's theme keeps visible on any pane.
+    const wxColour colour = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    const int thickness = static_cast<int>(FOCUS_FRAME_WIDTH * m_canvas->GetContentScaleFactor() + 0.5);
+    DrawFocusFrame(size.x, size.y, thickness, {colour.Red(), colour.Green(), colour.Blue()});
+}
+
+void CGLView::OnFocusChange(wxFocusEvent& event)
+{
+    m_canvas->Refresh(false);
+    event.Skip();
 }
 
 void CGLView::OnSize(wxSizeEvent& event)

@@ -11,6 +11,7 @@
 class CLevelMapDoc;
 class wxCommandEvent;
 class wxEraseEvent;
+class wxFocusEvent;
 class wxGLCanvas;
 class wxGLContext;
 class wxMouseEvent;
@@ -22,7 +23,8 @@ class wxUpdateUIEvent;
 // context of its own (a legacy compatibility context, double-buffered RGBA with 24 colour bits
 // and a depth buffer). Every OpenGL call of a view runs after MakeCurrent; the context is made
 // current only once the canvas is shown on screen. The wheel zooms; Delete (152) deletes the
-// document's selection. The application's idle processing repaints these panes continuously.
+// document's selection. While the pane has the keyboard focus a frame runs along its edges.
+// The application's idle processing repaints these panes continuously.
 class CGLView : public CView {
 public:
     CGLView();
@@ -69,6 +71,9 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnEraseBackground(wxEraseEvent&) {}
+    // The pane shows that it has the keyboard focus by a frame along its edges.
+    void DrawFocusFrameOver(const wxSize& size) const;
+    void OnFocusChange(wxFocusEvent& event);
     void OnMouseWheel(wxMouseEvent& event);
     void OnDelete(wxCommandEvent& event);
     void OnUpdateDelete(wxUpdateUIEvent& event);

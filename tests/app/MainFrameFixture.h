@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <gtest/gtest.h>
+#include <wx/confbase.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
@@ -11,13 +12,24 @@
 #include "document/CLevelMapDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "tests/support/WindowTestApp.h"
 #include "tests/support/WindowTestSupport.h"
 #include "views/CEditGLView.h"
 
-// The editor's template with the real main frame and level document, started with New.
+// The editor's template with the real main frame and level document, started with New, at the
+// window's first-run place and size.
 class MainFrameTest : public testing::Test {
 protected:
     void SetUp() override
+    {
+        if (wxConfigBase* settings = TestApp().GetSettings())
+            settings->DeleteGroup("/MainFrame");
+        OpenEditor();
+    }
+
+    void TearDown() override { CloseEditor(); }
+
+    void OpenEditor()
     {
         manager = std::make_unique<CDocManager>(4);
         new CDocTemplate(
@@ -37,7 +49,7 @@ protected:
         ASSERT_TRUE(WaitUntilShown(*frame));
     }
 
-    void TearDown() override
+    void CloseEditor()
     {
         if (manager->GetFrame()) {
             manager->GetFrame()->Close(true);

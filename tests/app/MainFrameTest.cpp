@@ -30,38 +30,6 @@ TEST_F(MainFrameTest, FourPanesAreViewsOfTheOneDocumentInOrder)
     EXPECT_EQ(frame->m_pEditView->m_mode, CEditGLView::MODE_SELECT);
 }
 
-TEST_F(MainFrameTest, PanesKeepTheThreeToTwoLayoutOnEveryResize)
-{
-    frame->SetClientSize(1000, 600);
-    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(1000, 600); }));
-    PumpFor(50);
-    const CStaticSplitter& splitter = *frame->m_wndSplitter;
-    EXPECT_EQ(splitter.GetColumnInfo(0).ideal, 600);
-    EXPECT_EQ(splitter.GetColumnInfo(1).ideal, 400);
-    EXPECT_EQ(splitter.GetRowInfo(0).ideal, 360);
-    EXPECT_EQ(splitter.GetRowInfo(1).ideal, 240);
-    EXPECT_EQ(splitter.GetRowInfo(1).minimum, 10);
-    EXPECT_EQ(frame->m_pEditView->GetWindow()->GetSize(), wxSize(600, 360));
-
-    // A bar dragged by the user goes back to its place at the next resize.
-    frame->m_wndSplitter->SetColumnInfo(0, 100, 10);
-    frame->m_wndSplitter->RecalcLayout();
-    frame->SetClientSize(800, 500);
-    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(800, 500); }));
-    PumpFor(50);
-    EXPECT_EQ(splitter.GetColumnInfo(0).ideal, 480);
-    EXPECT_EQ(frame->m_pEditView->GetWindow()->GetSize(), wxSize(480, 300));
-}
-
-TEST(PaneLayoutTest, TruncatesToWholePixels)
-{
-    PaneLayout layout = ComputePaneLayout(1001, 7);
-    EXPECT_EQ(layout.columnWidth[0], 600);
-    EXPECT_EQ(layout.columnWidth[1], 400);
-    EXPECT_EQ(layout.rowHeight[0], 4);
-    EXPECT_EQ(layout.rowHeight[1], 2);
-}
-
 TEST_F(MainFrameTest, SelectAndCreateWallActAsARadioPairAndSpecialItemGreysOut)
 {
     UpdateCommandStates();

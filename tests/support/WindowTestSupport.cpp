@@ -75,6 +75,19 @@ void TurnWheel(int notches)
     PumpFor(40);
 }
 
+void DragMouse(const wxPoint& from, const wxPoint& to)
+{
+    wxUIActionSimulator input;
+    input.MouseMove(from);
+    PumpFor(50);
+    input.MouseDown();
+    PumpFor(50);
+    input.MouseMove(to);
+    PumpFor(50);
+    input.MouseUp();
+    PumpFor(100);
+}
+
 void PressKey(int keyCode, int modifiers)
 {
     wxUIActionSimulator input;

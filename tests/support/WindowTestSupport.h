@@ -34,6 +34,8 @@ void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button = 1 /* wxM
 // Turns the mouse wheel under the pointer by `notches` (up when positive): one wheel button
 // press and release each, as a real wheel sends them.
 void TurnWheel(int notches);
+// A left-button drag from one screen point to another.
+void DragMouse(const wxPoint& from, const wxPoint& to);
 // A press and release of a key, with modifiers (wxMOD_SHIFT, wxMOD_CONTROL, ...).
 void PressKey(int keyCode, int modifiers = 0);
 

@@ -13,7 +13,7 @@ protected:
         if (HasFatalFailure())
             return;
         // Close enough that one pixel is a small part of a grid step.
-        edit->m_zoom = 0.2f;
+        edit->m_zoom = 0.12f;
         Redraw();
     }
 
@@ -196,8 +196,9 @@ TEST_F(EditViewTest, MiddleButtonPansWithTheCursor)
     MoveTo(*edit->GetCanvas(), start + wxPoint(40, -30));
     const wxSize size = edit->GetCanvas()->GetClientSize();
     const double a = static_cast<double>(size.x) / size.y;
-    EXPECT_NEAR(edit->m_copX, -(40 * a * 2 / size.x) / 0.2, 1e-4);
-    EXPECT_NEAR(edit->m_copY, (-30 * 2.0 / size.y) / 0.2, 1e-4);
+    const double zoom = edit->m_zoom;
+    EXPECT_NEAR(edit->m_copX, -(40 * a * 2 / size.x) / zoom, 1e-4);
+    EXPECT_NEAR(edit->m_copY, (-30 * 2.0 / size.y) / zoom, 1e-4);
     EXPECT_EQ(Status(), wxString::Format("Panning enabled: COP = (%f, %f)", edit->m_copX, edit->m_copY));
     // The level point that was under the cursor still is.
     Redraw();

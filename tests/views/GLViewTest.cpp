@@ -1,4 +1,7 @@
-// What both OpenGL panes share: wheel zoom, resizing and the Delete command.
+// What both OpenGL panes share: wheel zoom, resizing, the Delete command and the focus frame.
+#include <wx/settings.h>
+
+#include "app/CSelectionFormView.h"
 #include "level/Wall.h"
 #include "tests/views/ViewFixture.h"
 
@@ -12,7 +15,32 @@ protected:
         MoveTo(canvas, wxPoint(canvas.GetClientSize().x / 2, canvas.GetClientSize().y / 2));
         TurnWheel(notches);
     }
+
+    // Which of the two panes shows the focus frame: the middle of its left edge, on screen, in
+    // the highlight colour.
+    std::pair<bool, bool> Framed()
+    {
+        Redraw();
+        auto framed = [](CGLView& view) {
+            wxWindow& canvas = *view.GetCanvas();
+            const wxImage dot = ScreenPicture(wxRect(canvas.ClientToScreen(wxPoint(1, canvas.GetClientSize().y / 2)), wxSize(1, 1)));
+            return wxColour(dot.GetRed(0, 0), dot.GetGreen(0, 0), dot.GetBlue(0, 0)) ==
+                   wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+        };
+        return {framed(*edit), framed(*preview)};
+    }
 };
+
+TEST_F(GLViewTest, NextPaneKeyFramesTheOpenGLPaneThatTakesTheFocus)
+{
+    frame->m_pSelectionFormView->GetWindow()->SetFocus();
+    EXPECT_EQ(Framed(), std::make_pair(false, false));
+    PressKey(WXK_F6); // from the last pane round to the first
+    EXPECT_EQ(wxWindow::FindFocus(), edit->GetCanvas());
+    EXPECT_EQ(Framed(), std::make_pair(true, false));
+    PressKey(WXK_F6);
+    EXPECT_EQ(Framed(), std::make_pair(false, true));
+}
 
 TEST_F(GLViewTest, EachWheelNotchIsOneZoomStepWithinTheLimits)
 {
