@@ -142,15 +142,15 @@ TEST_F(EditHistoryTest, CopiedWallPastesAtThePointerAndJunkChangesNothing)
     ASSERT_TRUE(document->AssignTextureFile(*wall, "../data/Textures/Walls/brick.jpg"));
     Command(ID_MODE_SELECT);
     Key('C', wxMOD_CONTROL);
-    MoveToLevel(-6.2, -4.1);
+    MoveToLevel(-2.2, -1.1);
     Key('V', wxMOD_CONTROL);
     Wall* pasted = LastWall();
     ASSERT_NE(pasted, wall);
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(document->m_pSelection, pasted);
     // Moved in whole grid steps, to the place nearest the pointer.
-    EXPECT_FLOAT_EQ(pasted->x, wall->x + std::round(-6.2f - wall->x));
-    EXPECT_FLOAT_EQ(pasted->z, wall->z + std::round(-4.1f - wall->z));
+    EXPECT_FLOAT_EQ(pasted->x, wall->x + std::round(-2.2f - wall->x));
+    EXPECT_FLOAT_EQ(pasted->z, wall->z + std::round(-1.1f - wall->z));
     EXPECT_EQ(pasted->GetTextureID(), wall->GetTextureID());
     EXPECT_EQ(document->m_textures[static_cast<std::size_t>(wall->GetTextureID())].refCount, 2);
     EXPECT_EQ(MenuLabel(StandardId::EditUndo), "&Undo Paste\tCtrl+Z");

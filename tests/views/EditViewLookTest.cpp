@@ -53,7 +53,7 @@ protected:
 
 TEST_F(EditViewLookTest, OutlinesAndSignsStayInFrontOfTheFills)
 {
-    edit->m_zoom = 0.2f;
+    edit->m_zoom = 0.12f;
     LevelGroup().AppendChild(new Wall(-3.0f, 2.0f, 4.0f, 2.0f));
     LevelGroup().AppendChild(new Item(3.0f, 0.0f, 2.0f, ITEM_LIFE_EXTRA));
     DrawFrame();
