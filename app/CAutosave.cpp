@@ -128,10 +128,10 @@ void CAutosave::OfferRecovery()
             RemoveCopy(copy);
             continue;
         }
-        const wxString name = levelPath.empty() ? wxString("a new level") : wxFileName(levelPath).GetFullName();
+        const wxString name = levelPath.empty() ? _("a new level") : wxFileName(levelPath).GetFullName();
         const wxString when = wxDateTime(wxFileModificationTime(copy)).Format("%c");
-        const int answer = ShowMessageBox("Trelkan kept unsaved changes of " + name + " (" + when +
-                                              ") when it last ended without closing.\nRecover them?",
+        const int answer = ShowMessageBox(wxString::Format(_("Trelkan kept unsaved changes of %s (%s) when it last "
+                                                             "ended without closing.\nRecover them?"), name, when),
                                           wxString(), wxYES_NO | wxICON_QUESTION);
         if (answer == wxYES && Recover(copy, levelPath))
             return;
@@ -148,7 +148,7 @@ bool CAutosave::Recover(const wxString& copy, const wxString& levelPath)
         m_manager.RemoveFileFromHistory(0);
     // The copy's level belongs to its own file (or to none): it opens unsaved, as it was left.
     m_document.SetFilename(levelPath, false);
-    m_document.SetTitle(levelPath.empty() ? wxString("Untitled") : wxFileName(levelPath).GetFullName());
+    m_document.SetTitle(levelPath.empty() ? _("Untitled") : wxFileName(levelPath).GetFullName());
     m_document.SetDocumentSaved(!levelPath.empty());
     m_document.MarkChangedOutsideHistory();
     m_manager.UpdateFrameTitle();

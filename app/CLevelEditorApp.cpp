@@ -17,6 +17,7 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/MessageBox.h"
+#include "framework/Translations.h"
 #include "views/CGLView.h"
 
 namespace {
@@ -36,6 +37,12 @@ CFrameWnd* MakeMainFrame(CDocManager& manager, CDocument& document)
 
 } // namespace
 
+std::vector<wxString> CatalogFolders(const wxString& programPath)
+{
+    const wxString folder = wxFileName(programPath).GetPath();
+    return {folder + "/locale", folder + "/" TRELKAN_INSTALLED_CATALOGS};
+}
+
 CLevelEditorApp::CLevelEditorApp() : m_screenshotTimer(this, wxWindow::NewControlId())
 {
     SetAppName(APP_TITLE);
@@ -47,6 +54,7 @@ bool CLevelEditorApp::OnInit()
     // Toolkit diagnostics go to standard error; the user sees message boxes only from the
     // program itself.
     delete wxLog::SetActiveTarget(new wxLogStderr);
+    UseTranslations(CATALOG_DOMAIN, CatalogFolders(wxStandardPaths::Get().GetExecutablePath()));
     wxInitAllImageHandlers();
     wxArrayString arguments = argv.GetArguments();
     arguments.RemoveAt(0); // the program's own name
@@ -65,8 +73,9 @@ bool CLevelEditorApp::OnInit()
     }
     SetRegistryKey("Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
-    new CDocTemplate(GetDocManager(), IDR_MAINFRAME, IDR_MAINFRAME_STRINGS,
-                     [] { return new CLevelMapDoc; }, MakeMainFrame, "C3DGLView");
+    auto* levels = new CDocTemplate(GetDocManager(), IDR_MAINFRAME, wxGetTranslation(IDR_MAINFRAME_STRINGS),
+                                    [] { return new CLevelMapDoc; }, MakeMainFrame, "C3DGLView");
+    levels->SetDirectory(LEVEL_FOLDER);
     if (!ProcessShellCommand(commandLine.fileName))
         return false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <wx/timer.h>
 
@@ -8,6 +9,10 @@
 #include "framework/CWinApp.h"
 
 class CAutosave;
+
+// The folders of the interface catalogs of the program at `programPath`: beside it in the build
+// tree, under share/locale when it is installed.
+std::vector<wxString> CatalogFolders(const wxString& programPath);
 
 // The editor's application object: start-up, the About command and the idle processing that
 // drives the preview animation and keeps both OpenGL panes repainting.

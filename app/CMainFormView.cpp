@@ -26,20 +26,20 @@ constexpr const char* SETTING_FORMAT = "%4.2f";
 
 // The six fields of Apply, in the order they are read.
 const FieldRule WIDTH_RULE = {IDC_LEVEL_WIDTH, true, 5, 99,
-                              "Not a valid value for level width! (valid range: 5-99 units)"};
+                              wxTRANSLATE("Not a valid value for level width! (valid range: 5-99 units)")};
 const FieldRule HEIGHT_RULE = {IDC_LEVEL_HEIGHT, true, 5, 99,
-                               "Not a valid value for level heigth! (valid range: 5-99 units)"};
+                               wxTRANSLATE("Not a valid value for level height! (valid range: 5-99 units)")};
 const FieldRule ITEMS_RULE = {IDC_NORMAL_ITEMS, true, 1, 10,
-                              "Not a valid value for normal items number! (valid range: 1-10)"};
+                              wxTRANSLATE("Not a valid value for normal items number! (valid range: 1-10)")};
 const FieldRule ANGLE_RULE = {
     IDC_TURNING_ANGLE, false, 20, 90,
-    "Not a valid value for snake turning angle! (valid range: 20-90 degrees)"};
+    wxTRANSLATE("Not a valid value for snake turning angle! (valid range: 20-90 degrees)")};
 const FieldRule LENGTH_RULE = {
     IDC_INITIAL_LENGTH, false, 8, 20,
-    "Not a valid value for snake initial length! (valid range: 8-20 units)"};
+    wxTRANSLATE("Not a valid value for snake initial length! (valid range: 8-20 units)")};
 const FieldRule VELOCITY_RULE = {
     IDC_INITIAL_VELOCITY, false, 2, 5,
-    "Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)"};
+    wxTRANSLATE("Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)")};
 
 } // namespace
 
@@ -122,14 +122,14 @@ void CMainFormView::OnApply()
         after.initialLength = *v;
     if (auto v = fields.Read(VELOCITY_RULE))
         after.initialVelocity = *v;
-    doc->Submit(new ValueCommand<LevelScene, LevelProperties>(*doc, "Apply Level Properties", scene, before, after));
+    doc->Submit(new ValueCommand<LevelScene, LevelProperties>(*doc, _("Apply Level Properties"), scene, before, after));
     fields.ReselectRejected();
 }
 
 void CMainFormView::OnFloorTextureBrowse()
 {
     CLevelMapDoc* doc = GetLevelDoc();
-    const std::optional<std::string> path = ChooseImageFile(GetWindow(), TEXTURE_FILE_FILTER);
+    const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::Texture);
     if (path && doc->m_pScene->m_pFloor)
         AssignImage(*doc, *doc->m_pScene->m_pFloor, *path);
 }
@@ -151,15 +151,15 @@ void CMainFormView::OnCubeMapBrowse()
 {
     CLevelMapDoc* doc = GetLevelDoc();
     CICubeMapNode* cubeMap = doc->m_pScene->m_pCubeMap;
-    const std::optional<std::string> path = ChooseImageFile(GetWindow(), CUBE_MAP_FILE_FILTER);
+    const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::CubeMap);
     if (!path || !cubeMap)
         return;
     const std::optional<std::string> base = CubeMapBaseName(*path);
     if (!base) {
-        ShowMessageBox(wxString::FromUTF8(NOT_A_CUBE_MAP_FACE_MESSAGE), wxString(),
+        ShowMessageBox(wxGetTranslation(NOT_A_CUBE_MAP_FACE_MESSAGE), wxString(),
                        wxOK | wxICON_EXCLAMATION);
         return;
     }
-    doc->Submit(new ValueCommand<LevelScene, SkyBoxImage>(*doc, "Choose Sky Box", *doc->m_pScene,
+    doc->Submit(new ValueCommand<LevelScene, SkyBoxImage>(*doc, _("Choose Sky Box"), *doc->m_pScene,
                                                                  {cubeMap->TextureBaseName}, {*base}));
 }

@@ -131,7 +131,7 @@ bool CMainFrame::CreateBars()
     if (!m_wndToolBar->Realize())
         return false;
     m_wndStatusBar = CreateStatusBarWithIndicators(
-        {{WXK_CAPITAL, "CAP"}, {WXK_NUMLOCK, "NUM"}, {WXK_SCROLL, "SCRL"}});
+        {{WXK_CAPITAL, _("CAP")}, {WXK_NUMLOCK, _("NUM")}, {WXK_SCROLL, _("SCRL")}});
     return m_wndStatusBar != nullptr;
 }
 

@@ -54,23 +54,23 @@ constexpr KindControls START_CONTROLS = {false, false, true, false, true};
 
 const FieldRule WALL_WIDTH_RULE = {
     IDC_SELECTION_WIDTH, false, 1, 99,
-    "Not a valid value for selection width! (valid range: 1-99 units)"};
+    wxTRANSLATE("Not a valid value for selection width! (valid range: 1-99 units)")};
 const FieldRule WALL_DEPTH_RULE = {
     IDC_SELECTION_DEPTH, false, 1, 99,
-    "Not a valid value for selection heigth! (valid range: 1-99 units)"};
+    wxTRANSLATE("Not a valid value for selection height! (valid range: 1-99 units)")};
 const FieldRule RESPAWN_RULE = {
     IDC_RESPAWN_TIME, false, 20, 120,
-    "Not a valid value for item respawn time! (valid range: 20-120 seconds)"};
+    wxTRANSLATE("Not a valid value for item respawn time! (valid range: 20-120 seconds)")};
 // A new item lives 1 second before it is picked, so 1 is the lower bound.
 const FieldRule TTL_RULE = {
     IDC_TTL_BEFORE_PICKED, false, 1, 20,
-    "Not a valid value for item TTL before picked! (valid range: 1-20 seconds)"};
+    wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)")};
 
 FieldRule AmountRule(const ItemTypeInfo& info)
 {
-    const wxString message = "Not a valid value for amount value! (valid values range: " +
-                             FormatFloat("%2.2f", info.minAmount) + "-" +
-                             FormatFloat("%2.2f", info.maxAmount) + ")";
+    const wxString message = wxString::Format(_("Not a valid value for amount value! (valid values range: %s-%s)"),
+                                              FormatFloat("%2.2f", info.minAmount),
+                                              FormatFloat("%2.2f", info.maxAmount));
     return {IDC_AMOUNT, false, info.minAmount, info.maxAmount, message};
 }
 
@@ -126,7 +126,7 @@ void CSelectionFormView::OnInitialUpdate()
     auto* combo = FindControl<wxComboBox>(*GetWindow(), IDC_ITEM_TYPE);
     combo->Clear();
     for (const ItemTypeInfo& info : ITEM_TYPES)
-        combo->Append(info.name, ItemData(info.type));
+        combo->Append(wxGetTranslation(info.name), ItemData(info.type));
     CView::OnInitialUpdate();
 }
 
@@ -193,7 +193,7 @@ void ShowControls(CSelectionFormView& view, wxWindow& form, const KindControls& 
 
 void CSelectionFormView::SetKindLabel(const wxString& text)
 {
-    FindControl<wxStaticText>(*GetWindow(), IDC_SELECTION_KIND)->SetLabel(text);
+    FindControl<wxStaticText>(*GetWindow(), IDC_SELECTION_KIND)->SetLabel(wxGetTranslation(text));
 }
 
 void CSelectionFormView::ShowTexturePath(int textureId)
@@ -207,7 +207,7 @@ void CSelectionFormView::ShowSelection()
     CSGNode* selection = GetSelection();
     if (!selection) {
         ShowControls(*this, form, NO_CONTROLS);
-        SetKindLabel("NONE");
+        SetKindLabel(wxTRANSLATE("NONE"));
         return;
     }
     const int type = selection->GetType();
@@ -252,7 +252,7 @@ void CSelectionFormView::OnApply()
     CLevelMapDoc& doc = *GetLevelDoc();
     FieldReader fields(*GetWindow());
     const int type = selection ? selection->GetType() : -1;
-    const wxString name = selection ? "Apply " + ObjectName(*selection) + " Properties" : wxString();
+    const wxString name = selection ? wxString::Format(_("Apply %s Properties"), ObjectName(*selection)) : wxString();
     if (type == WALL_NODE) {
         auto& wall = static_cast<Wall&>(*selection);
         WallShape after = Capture(wall);
@@ -295,7 +295,7 @@ ItemValues CSelectionFormView::ReadItem(const Item& item, FieldReader& fields)
 
 void CSelectionFormView::OnTextureBrowse()
 {
-    const std::optional<std::string> path = ChooseImageFile(GetWindow(), TEXTURE_FILE_FILTER);
+    const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::Texture);
     CSGNode* selection = GetSelection();
     if (!path || !selection)
         return;
@@ -326,5 +326,5 @@ void CSelectionFormView::OnItemTypeChange()
     if (const ItemTypeInfo* info = FindItemType(after.type); info && info->hasAmount)
         after.amount = info->defaultAmount;
     CLevelMapDoc& doc = *GetLevelDoc();
-    doc.Submit(new ValueCommand<Item, ItemValues>(doc, "Change Item Type", *item, Capture(*item), after));
+    doc.Submit(new ValueCommand<Item, ItemValues>(doc, _("Change Item Type"), *item, Capture(*item), after));
 }

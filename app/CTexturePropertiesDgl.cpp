@@ -47,7 +47,7 @@ constexpr const char* VALUE_FORMAT = "%4.4f";
 CTexturePropertiesDgl::CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapping* mapping, wxWindow* owner)
     : m_document(document), m_pMapping(mapping)
 {
-    Create(owner, wxID_ANY, wxString::FromUTF8(TEXTURE_PROPERTIES_TEMPLATE.title));
+    Create(owner, wxID_ANY, wxGetTranslation(TEXTURE_PROPERTIES_TEMPLATE.title));
     SetDialogFont(*this);
     SetClientSize(DialogSizeInPixels(*this, TEXTURE_PROPERTIES_TEMPLATE));
     BuildDialog(*this, TEXTURE_PROPERTIES_TEMPLATE);
@@ -133,7 +133,7 @@ void CTexturePropertiesDgl::Change(const MappingValues& values)
         newest->Amend(values);
         m_document.OnHistoryChanged();
     } else {
-        auto* step = new ValueCommand<TextureMapping, MappingValues>(m_document, "Edit Texture Mapping", *m_pMapping,
+        auto* step = new ValueCommand<TextureMapping, MappingValues>(m_document, _("Edit Texture Mapping"), *m_pMapping,
                                                                      Capture(*m_pMapping), values);
         m_pStep = m_document.Submit(step) ? step : nullptr;
     }

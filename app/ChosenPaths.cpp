@@ -4,15 +4,17 @@
 #include <filesystem>
 #include <iterator>
 
+#include <wx/translation.h>
+
 #include "level/SkyBox.h"
 
-const char* const QUOTED_PATH_MESSAGE =
+const char* const QUOTED_PATH_MESSAGE = wxTRANSLATE(
     "The file path contains a double quote (\"), which the level file cannot hold. Please "
-    "rename the file or choose another one.";
-const char* const NOT_A_CUBE_MAP_FACE_MESSAGE =
+    "rename the file or choose another one.");
+const char* const NOT_A_CUBE_MAP_FACE_MESSAGE = wxTRANSLATE(
     "Not a cube map image! Choose one of the six face images, whose names end with _negx, "
     "_posx, _negy, _posy, _negz or _posz in front of a three-letter extension (for example "
-    "sky_posx.jpg).";
+    "sky_posx.jpg).");
 
 namespace {
 

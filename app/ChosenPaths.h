@@ -5,7 +5,7 @@
 
 // Checks of the image paths the user picks in the file dialogs of the forms.
 
-// Messages of the refusals below.
+// Messages of the refusals below, before translation.
 extern const char* const QUOTED_PATH_MESSAGE;
 extern const char* const NOT_A_CUBE_MAP_FACE_MESSAGE;
 

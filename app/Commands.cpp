@@ -23,26 +23,26 @@ namespace {
 const std::map<int, const char*>& PromptTable()
 {
     static const std::map<int, const char*> prompts{
-        {StandardId::FileNew, "Create a new document\nNew"},
-        {StandardId::FileOpen, "Open an existing document\nOpen"},
-        {StandardId::FileSave, "Save the active document\nSave"},
-        {StandardId::FileSaveAs, "Save the active document with a new name\nSave As"},
-        {StandardId::AppExit, "Quit the application; prompts to save documents\nExit"},
-        {StandardId::EditUndo, "Undo the last action\nUndo"},
-        {StandardId::EditRedo, "Redo the previously undone action\nRedo"},
-        {StandardId::EditCut, "Cut the selection and put it on the Clipboard\nCut"},
-        {StandardId::EditCopy, "Copy the selection and put it on the Clipboard\nCopy"},
-        {StandardId::EditPaste, "Insert Clipboard contents\nPaste"},
-        {StandardId::ViewToolBar, "Show or hide the toolbar\nToggle ToolBar"},
-        {StandardId::ViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
-        {StandardId::NextPane, "Switch to the next window pane\nNext Pane"},
-        {StandardId::PrevPane, "Switch back to the previous window pane\nPrevious Pane"},
-        {StandardId::AppAbout, "Display program information and version number\nAbout"},
-        {ID_MODE_SELECT, "Enable item insertion mode\nCheck to enable selection mode"},
-        {ID_MODE_CREATE_WALL, "Enable wall creation mode\nCheck to enable wall creation mode"},
-        {ID_GRID_SNAP, "Toggle snap to grid\n Check to enable/disable snap to grid"},
-        {ID_INSERT_SPECIAL_ITEM, "Insert special item\n Click to insert a new special item"},
-        {ID_EDIT_DELETE, "Delete current selection\nDelete"},
+        {StandardId::FileNew, wxTRANSLATE("Create a new document\nNew")},
+        {StandardId::FileOpen, wxTRANSLATE("Open an existing document\nOpen")},
+        {StandardId::FileSave, wxTRANSLATE("Save the active document\nSave")},
+        {StandardId::FileSaveAs, wxTRANSLATE("Save the active document with a new name\nSave As")},
+        {StandardId::AppExit, wxTRANSLATE("Quit the application; prompts to save documents\nExit")},
+        {StandardId::EditUndo, wxTRANSLATE("Undo the last action\nUndo")},
+        {StandardId::EditRedo, wxTRANSLATE("Redo the previously undone action\nRedo")},
+        {StandardId::EditCut, wxTRANSLATE("Cut the selection and put it on the Clipboard\nCut")},
+        {StandardId::EditCopy, wxTRANSLATE("Copy the selection and put it on the Clipboard\nCopy")},
+        {StandardId::EditPaste, wxTRANSLATE("Insert Clipboard contents\nPaste")},
+        {StandardId::ViewToolBar, wxTRANSLATE("Show or hide the toolbar\nToggle ToolBar")},
+        {StandardId::ViewStatusBar, wxTRANSLATE("Show or hide the status bar\nToggle StatusBar")},
+        {StandardId::NextPane, wxTRANSLATE("Switch to the next window pane\nNext Pane")},
+        {StandardId::PrevPane, wxTRANSLATE("Switch back to the previous window pane\nPrevious Pane")},
+        {StandardId::AppAbout, wxTRANSLATE("Display program information and version number\nAbout")},
+        {ID_MODE_SELECT, wxTRANSLATE("Enable item insertion mode\nCheck to enable selection mode")},
+        {ID_MODE_CREATE_WALL, wxTRANSLATE("Enable wall creation mode\nCheck to enable wall creation mode")},
+        {ID_GRID_SNAP, wxTRANSLATE("Toggle snap to grid\n Check to enable/disable snap to grid")},
+        {ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Insert special item\n Click to insert a new special item")},
+        {ID_EDIT_DELETE, wxTRANSLATE("Delete current selection\nDelete")},
     };
     return prompts;
 }
@@ -66,13 +66,13 @@ void AppendEntries(wxMenu* menu, const std::vector<MenuEntry>& entries)
             break;
         case ItemKind::RecentFiles:
             // The document manager puts the recent files in place of this item.
-            menu->Append(entry.id, entry.text)->Enable(false);
+            menu->Append(entry.id, wxGetTranslation(entry.text))->Enable(false);
             break;
         case ItemKind::Check:
-            menu->AppendCheckItem(entry.id, entry.text, PromptOf(entry.id).status);
+            menu->AppendCheckItem(entry.id, wxGetTranslation(entry.text), PromptOf(entry.id).status);
             break;
         case ItemKind::Normal:
-            menu->Append(entry.id, entry.text, PromptOf(entry.id).status);
+            menu->Append(entry.id, wxGetTranslation(entry.text), PromptOf(entry.id).status);
             break;
         }
     }
@@ -92,7 +92,7 @@ CommandPrompt PromptOf(int commandId)
     auto found = PromptTable().find(commandId);
     if (found == PromptTable().end())
         return {};
-    wxString text = found->second;
+    wxString text = wxGetTranslation(found->second);
     return {text.BeforeFirst('\n'), text.AfterFirst('\n')};
 }
 
@@ -100,39 +100,39 @@ wxMenuBar* CreateMainMenuBar()
 {
     using K = ItemKind;
     auto* bar = new wxMenuBar;
-    bar->Append(MakeMenu({{StandardId::FileNew, "&New\tCtrl+N", K::Normal},
-                          {StandardId::FileOpen, "&Open...\tCtrl+O", K::Normal},
-                          {StandardId::FileSave, "&Save\tCtrl+S", K::Normal},
-                          {StandardId::FileSaveAs, "Save &As...", K::Normal},
+    bar->Append(MakeMenu({{StandardId::FileNew, wxTRANSLATE("&New\tCtrl+N"), K::Normal},
+                          {StandardId::FileOpen, wxTRANSLATE("&Open...\tCtrl+O"), K::Normal},
+                          {StandardId::FileSave, wxTRANSLATE("&Save\tCtrl+S"), K::Normal},
+                          {StandardId::FileSaveAs, wxTRANSLATE("Save &As..."), K::Normal},
                           SEPARATOR,
-                          {StandardId::RecentFile1, "Recent File", K::RecentFiles},
+                          {StandardId::RecentFile1, wxTRANSLATE("Recent File"), K::RecentFiles},
                           SEPARATOR,
-                          {StandardId::AppExit, "E&xit", K::Normal}}),
-                "&File");
-    bar->Append(MakeMenu({{StandardId::EditUndo, "&Undo\tCtrl+Z", K::Normal},
-                          {StandardId::EditRedo, "&Redo\tCtrl+Y", K::Normal},
+                          {StandardId::AppExit, wxTRANSLATE("E&xit"), K::Normal}}),
+                _("&File"));
+    bar->Append(MakeMenu({{StandardId::EditUndo, wxTRANSLATE("&Undo\tCtrl+Z"), K::Normal},
+                          {StandardId::EditRedo, wxTRANSLATE("&Redo\tCtrl+Y"), K::Normal},
                           SEPARATOR,
-                          {StandardId::EditCut, "Cu&t\tCtrl+X", K::Normal},
-                          {StandardId::EditCopy, "&Copy\tCtrl+C", K::Normal},
-                          {StandardId::EditPaste, "&Paste\tCtrl+V", K::Normal},
-                          {ID_EDIT_DELETE, "&Delete\tDel", K::Normal}}),
-                "&Edit");
-    bar->Append(MakeMenu({{StandardId::ViewToolBar, "&Toolbar", K::Check},
-                          {StandardId::ViewStatusBar, "&Status Bar", K::Check}}),
-                "&View");
-    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, "Special item", K::Normal}}), "Insert");
+                          {StandardId::EditCut, wxTRANSLATE("Cu&t\tCtrl+X"), K::Normal},
+                          {StandardId::EditCopy, wxTRANSLATE("&Copy\tCtrl+C"), K::Normal},
+                          {StandardId::EditPaste, wxTRANSLATE("&Paste\tCtrl+V"), K::Normal},
+                          {ID_EDIT_DELETE, wxTRANSLATE("&Delete\tDel"), K::Normal}}),
+                _("&Edit"));
+    bar->Append(MakeMenu({{StandardId::ViewToolBar, wxTRANSLATE("&Toolbar"), K::Check},
+                          {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check}}),
+                _("&View"));
+    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Special item"), K::Normal}}), _("Insert"));
     wxMenu* grid = MakeMenu({});
-    grid->AppendSubMenu(MakeMenu({{ID_GRID_SIZE_1, "1 unit", K::Check},
-                                  {ID_GRID_SIZE_2, "2 units", K::Check},
-                                  {ID_GRID_SIZE_5, "5 units", K::Check},
-                                  {ID_GRID_SIZE_10, "10 units", K::Check}}),
-                        "Size");
-    AppendEntries(grid, {{ID_GRID_SNAP, "Snap to grid", K::Check}});
-    bar->Append(grid, "Grid");
-    bar->Append(MakeMenu({{ID_MODE_SELECT, "Select", K::Check},
-                          {ID_MODE_CREATE_WALL, "Create Wall", K::Check}}),
-                "Options");
-    bar->Append(MakeMenu({{StandardId::AppAbout, "&About Trelkan...", K::Normal}}), "&Help");
+    grid->AppendSubMenu(MakeMenu({{ID_GRID_SIZE_1, wxTRANSLATE("1 unit"), K::Check},
+                                  {ID_GRID_SIZE_2, wxTRANSLATE("2 units"), K::Check},
+                                  {ID_GRID_SIZE_5, wxTRANSLATE("5 units"), K::Check},
+                                  {ID_GRID_SIZE_10, wxTRANSLATE("10 units"), K::Check}}),
+                        _("Size"));
+    AppendEntries(grid, {{ID_GRID_SNAP, wxTRANSLATE("Snap to grid"), K::Check}});
+    bar->Append(grid, _("Grid"));
+    bar->Append(MakeMenu({{ID_MODE_SELECT, wxTRANSLATE("Select"), K::Check},
+                          {ID_MODE_CREATE_WALL, wxTRANSLATE("Create Wall"), K::Check}}),
+                _("Options"));
+    bar->Append(MakeMenu({{StandardId::AppAbout, wxTRANSLATE("&About Trelkan..."), K::Normal}}), _("&Help"));
     return bar;
 }
 

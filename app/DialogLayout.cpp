@@ -67,7 +67,8 @@ wxWindow* CreateFramedLabel(wxWindow& parent, const ControlRow& row, const wxStr
 wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& pos,
                         const wxSize& size)
 {
-    const wxString text = wxString::FromUTF8(row.text);
+    // Edits start empty; every other text is shown in the desktop's language.
+    const wxString text = *row.text ? wxGetTranslation(row.text) : wxString();
     switch (row.kind) {
     case ControlKind::GroupBox:
         return new wxStaticBox(&parent, row.id, text, pos, size);

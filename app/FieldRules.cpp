@@ -22,7 +22,7 @@ std::optional<float> FieldReader::Read(const FieldRule& rule)
     if (std::isfinite(value) && value >= rule.min && value <= rule.max)
         return value;
     if (!rule.message.empty()) {
-        ShowMessageBox(rule.message, wxString(), wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(wxGetTranslation(rule.message), wxString(), wxOK | wxICON_EXCLAMATION);
         FocusAndSelectAll(edit);
         m_lastRejected = &edit;
     }

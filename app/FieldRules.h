@@ -12,7 +12,7 @@ struct FieldRule {
     int editId;
     bool integer;     // atoi rules; otherwise atof rules
     float min, max;   // inclusive
-    wxString message; // shown when the value is refused; empty for a silent refusal
+    wxString message; // shown, translated, when the value is refused; empty for a silent refusal
 };
 
 // A number with no range: every finite value is taken, anything else is refused silently.

@@ -9,36 +9,27 @@
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 
-const char* const TEXTURE_FILE_FILTER = "File di immagine (*.jpg;*.tga)|*.jpg;*.tga||";
-const char* const CUBE_MAP_FILE_FILTER = "File di immagine (*.jpg;*.png)|*.jpg;*.png||";
-
 namespace {
 
-const char* const TABLE_FULL_MESSAGE =
+const char* const TABLE_FULL_MESSAGE = wxTRANSLATE(
     "The level already uses as many texture images as it can hold! Choose an image that the "
-    "level already uses, or free one first.";
+    "level already uses, or free one first.");
 
 void ShowWarning(const char* text)
 {
-    ShowMessageBox(wxString::FromUTF8(text), wxString(), wxOK | wxICON_EXCLAMATION);
-}
-
-// The resources end a filter list with "||"; the toolkit takes only the pairs.
-wxString ToolkitFilter(const char* filter)
-{
-    wxString text = wxString::FromUTF8(filter);
-    while (text.EndsWith("|"))
-        text.RemoveLast();
-    return text;
+    ShowMessageBox(wxGetTranslation(text), wxString(), wxOK | wxICON_EXCLAMATION);
 }
 
 } // namespace
 
-std::optional<std::string> ChooseImageFile(wxWindow* owner, const char* filter)
+std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind)
 {
+    const bool texture = kind == ImageKind::Texture;
     FileDialogRequest request;
-    request.filter = ToolkitFilter(filter);
+    request.filter = _("Image files (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga");
     request.defaultExt = "jpg";
+    request.folderKey = texture ? "/Folders/Textures" : "/Folders/CubeMaps";
+    request.defaultFolder = texture ? "../data/Textures" : "../data/CubeMaps";
     request.parent = owner;
     const std::optional<wxString> chosen = ShowFileDialog(request);
     if (!chosen)

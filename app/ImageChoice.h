@@ -8,14 +8,17 @@ class TextureMapping;
 class TextureTable;
 class wxWindow;
 
-// File-open filters of the image choices, as the resources give them.
-extern const char* const TEXTURE_FILE_FILTER;  // floor and wall textures
-extern const char* const CUBE_MAP_FILE_FILTER; // sky box faces
+// The kinds of image the forms choose; each kind's file dialog starts in its own folder.
+enum class ImageKind {
+    Texture, // floor and wall textures: ../data/Textures at first
+    CubeMap, // sky box faces: ../data/CubeMaps at first
+};
 
-// Shows the file-open dialog for an image with `filter` and the default extension "jpg". The
-// chosen full path, or nothing when the user cancels or the path cannot be stored in a level
-// file (a message says why). The current directory stays where it is.
-std::optional<std::string> ChooseImageFile(wxWindow* owner, const char* filter);
+// Shows the file-open dialog for an image of `kind` with every decoded format (JPEG, PNG, TGA)
+// and the default extension "jpg"; it starts in the folder last chosen for that kind. The
+// chosen path (relative below the game folder), or nothing when the user cancels or the path
+// cannot be stored in a level file (a message says why). The current directory stays where it is.
+std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind);
 
 // Gives the mapping the image at `path` through the texture table, as one step of the undo
 // history; false, with a message, when the table is full.

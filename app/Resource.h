@@ -1,5 +1,7 @@
 #pragma once
 
+#include <wx/translation.h>
+
 #include "framework/StandardIds.h"
 
 // Resource ids, command ids and texts of the editor.
@@ -10,8 +12,12 @@ constexpr int IDD_ABOUTBOX = 100;
 // Document template string: window title, document name, new-document name, filter name,
 // default extension, file-type id, file-type name.
 constexpr const char* IDR_MAINFRAME_STRINGS =
-    "Trelkan\n\nlevel map\nLevel Map Files (*.xml)\n.xml\nTrelkan.Document\nTrelkan.Document";
+    wxTRANSLATE("Trelkan\n\nlevel map\nLevel Map Files (*.xml)\n.xml\nTrelkan.Document\nTrelkan.Document");
 constexpr const char* APP_TITLE = "Trelkan";
+// The catalog of the interface texts in other languages: <language>/LC_MESSAGES/trelkan.mo.
+constexpr const char* CATALOG_DOMAIN = "trelkan";
+// Where the file dialogs of levels start when no level folder is known yet.
+constexpr const char* LEVEL_FOLDER = "../data/Levels";
 
 // Commands of the editor.
 constexpr int ID_MODE_SELECT = 134;

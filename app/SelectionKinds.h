@@ -8,7 +8,7 @@ const char* SelectionKindLabel(int type);
 // The special item types of the type list, in list order.
 struct ItemTypeInfo {
     int type;            // ItemTypeID, the list entry's data
-    const char* name;    // list text and kind label
+    const char* name;    // list text and kind label, before translation
     bool hasAmount;      // whether the amount applies to this type
     float minAmount, maxAmount; // accepted amounts, inclusive
     float defaultAmount; // the amount a change to this type puts in

@@ -101,7 +101,7 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
     std::string error;
     std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error);
     if (!scene) {
-        ShowFileErrorBox(path, "could not be opened", wxString::FromUTF8(error));
+        ShowFileErrorBox(path, _("could not be opened"), wxString::FromUTF8(error));
         return false;
     }
     // Only now, with the new level complete, does the current one go.
@@ -133,11 +133,11 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
 {
     std::string error, warning;
     if (!WriteCopy(path, error, &warning)) {
-        ShowFileErrorBox(path, "could not be saved", wxString::FromUTF8(error));
+        ShowFileErrorBox(path, _("could not be saved"), wxString::FromUTF8(error));
         return false;
     }
     if (!warning.empty())
-        ShowMessageBox("\"" + path + "\" was saved, but " + wxString::FromUTF8(warning) + ".", wxString(),
+        ShowMessageBox(wxString::Format(_("\"%s\" was saved, but %s."), path, wxString::FromUTF8(warning)), wxString(),
                        wxOK | wxICON_WARNING);
     SetModifiedFlag(false);
     if (m_onClean)
@@ -191,7 +191,7 @@ bool CLevelMapDoc::CanDeleteSelection() const
 void CLevelMapDoc::OnDelete()
 {
     if (CanDeleteSelection())
-        Submit(NodeListCommand::Removing(*this, "Delete " + ObjectName(*m_pSelection), {m_pSelection}));
+        Submit(NodeListCommand::Removing(*this, wxString::Format(_("Delete %s"), ObjectName(*m_pSelection)), {m_pSelection}));
 }
 
 bool CLevelMapDoc::IsSelectedOrBelow(CSGNode& node) const

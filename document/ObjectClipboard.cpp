@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const NOTHING_TO_PASTE = "The clipboard holds no walls or items to paste.";
+const char* const NOTHING_TO_PASTE = wxTRANSLATE("The clipboard holds no walls or items to paste.");
 
 // Opens the clipboard for the life of the object.
 class OpenClipboard {
@@ -84,7 +84,7 @@ bool CutSelection(CLevelMapDoc& document)
 {
     if (!CopySelection(document))
         return false;
-    const wxString name = "Cut " + ObjectName(*document.m_pSelection);
+    const wxString name = wxString::Format(_("Cut %s"), ObjectName(*document.m_pSelection));
     return document.Submit(NodeListCommand::Removing(document, name, {document.m_pSelection}));
 }
 
@@ -94,7 +94,7 @@ wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
     std::optional<ObjectsText> pasted = text ? ReadObjectsText(*text) : std::nullopt;
     LevelGroupNode* group = document.m_pScene ? document.m_pScene->m_pLevelGroup : nullptr;
     if (!pasted || !group)
-        return NOTHING_TO_PASTE;
+        return wxGetTranslation(NOTHING_TO_PASTE);
     const ObjectPosition offset = PasteOffset(*pasted->objects.front(), place);
     std::vector<NodeListCommand::Addition> additions;
     for (std::size_t i = 0; i < pasted->objects.size(); ++i) {
@@ -105,6 +105,6 @@ wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
         additions.push_back({group, group->ChildCount() + i, std::move(pasted->objects[i]),
                              std::move(pasted->texturePaths[i])});
     }
-    document.Submit(NodeListCommand::Adding(document, "Paste", std::move(additions)));
+    document.Submit(NodeListCommand::Adding(document, _("Paste"), std::move(additions)));
     return wxString();
 }

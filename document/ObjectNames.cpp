@@ -1,5 +1,7 @@
 #include "document/ObjectNames.h"
 
+#include <wx/translation.h>
+
 #include "scenegraph/CSGNode.h"
 #include "scenegraph/NodeType.h"
 
@@ -7,12 +9,12 @@ wxString ObjectName(const CSGNode& node)
 {
     const int type = node.GetType();
     if (type == WALL_NODE)
-        return "Wall";
+        return _("Wall");
     if (type == LEVEL_FLOOR_NODE)
-        return "Floor";
+        return _("Floor");
     if (type == START_POSITION_NODE)
-        return "Start Position";
+        return _("Start Position");
     if (IsItemType(type))
-        return "Item";
-    return "Object";
+        return _("Item");
+    return _("Object");
 }

@@ -8,7 +8,7 @@
 #include "level/LevelScene.h"
 
 SkyBoxSwitchCommand::SkyBoxSwitchCommand(CLevelMapDoc& document, bool on)
-    : LevelCommand(document, on ? "Use Sky Box" : "Remove Sky Box"), m_on(on),
+    : LevelCommand(document, on ? _("Use Sky Box") : _("Remove Sky Box")), m_on(on),
       m_parent(&document.m_pScene->Root())
 {
 }

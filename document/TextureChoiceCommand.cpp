@@ -3,7 +3,7 @@
 #include "document/CLevelMapDoc.h"
 
 TextureChoiceCommand::TextureChoiceCommand(CLevelMapDoc& document, TextureMapping& mapping, std::string path)
-    : ValueCommand(document, "Choose Texture", mapping, CaptureRow(mapping), CaptureRow(mapping)),
+    : ValueCommand(document, _("Choose Texture"), mapping, CaptureRow(mapping), CaptureRow(mapping)),
       m_path(std::move(path))
 {
 }

@@ -21,8 +21,8 @@
 namespace {
 
 const char* const RECENT_FILE_GROUP = "/Recent File List";
-const char* const RECENT_FILE_PLACEHOLDER = "Recent File";
-const char* const UNTITLED = "Untitled";
+const char* const RECENT_FILE_PLACEHOLDER = wxTRANSLATE("Recent File");
+const char* const UNTITLED = wxTRANSLATE("Untitled");
 
 // Works in the recent-file group of the settings while it lives.
 class RecentFileGroup {
@@ -134,7 +134,7 @@ bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
 {
     if (path.empty()) {
         const wxString& docName = GetTemplate()->GetStrings().docName;
-        document.SetTitle(docName.empty() ? wxString(UNTITLED) : docName);
+        document.SetTitle(docName.empty() ? wxGetTranslation(UNTITLED) : docName);
         if (!document.OnNewDocument())
             return false;
         UpdateFrameTitle();
@@ -142,7 +142,7 @@ bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
     }
     wxString reason;
     if (!CanReadFile(path, reason)) {
-        ShowFileErrorBox(path, "could not be opened", reason);
+        ShowFileErrorBox(path, _("could not be opened"), reason);
         return false;
     }
     if (!document.OnOpenDocument(path))
@@ -163,9 +163,8 @@ void CDocManager::DoFileOpen()
     const CDocTemplate* docTemplate = GetTemplate();
     if (!docTemplate)
         return;
-    FileDialogRequest request;
-    request.filter = docTemplate->GetFileFilter();
-    request.defaultExt = docTemplate->GetDefaultExtension();
+    const CDocument* document = GetDocument();
+    FileDialogRequest request = docTemplate->FileRequest(document ? document->GetPathName() : wxString());
     if (std::optional<wxString> path = ShowFileDialog(request))
         OpenDocumentFile(*path);
 }
@@ -230,7 +229,7 @@ void CDocManager::RefreshRecentFileMenu()
     }
     size_t count = GetHistoryFilesCount();
     if (count == 0) {
-        m_recentMenu->Insert(m_recentPosition, StandardId::RecentFile1, RECENT_FILE_PLACEHOLDER);
+        m_recentMenu->Insert(m_recentPosition, StandardId::RecentFile1, wxGetTranslation(RECENT_FILE_PLACEHOLDER));
         m_recentMenu->Enable(StandardId::RecentFile1, false);
         return;
     }
@@ -303,7 +302,7 @@ void CDocManager::HandleRecentFile(wxCommandEvent& event)
     wxString reason;
     if (!CanReadFile(path, reason)) {
         // A file that is gone leaves the list; the document stays as it is.
-        ShowFileErrorBox(path, "could not be opened", reason);
+        ShowFileErrorBox(path, _("could not be opened"), reason);
         RemoveFileFromHistory(index);
         return;
     }

@@ -1,5 +1,6 @@
 #include "framework/CDocTemplate.h"
 
+#include <wx/filename.h>
 #include <wx/tokenzr.h>
 
 #include "framework/CDocManager.h"
@@ -21,6 +22,9 @@ DocTemplateStrings DocTemplateStrings::Parse(const wxString& text)
 }
 
 namespace {
+
+// Settings entry of the folder last chosen in a document's file dialog.
+const char* const DOCUMENT_FOLDER_KEY = "/Folders/Documents";
 
 wxString WithoutDot(const wxString& ext)
 {
@@ -57,6 +61,18 @@ wxString CDocTemplate::GetFileFilter() const
 wxString CDocTemplate::GetDefaultExtension() const
 {
     return WithoutDot(m_strings.filterExt);
+}
+
+FileDialogRequest CDocTemplate::FileRequest(const wxString& documentPath) const
+{
+    FileDialogRequest request;
+    request.filter = GetFileFilter();
+    request.defaultExt = GetDefaultExtension();
+    if (!documentPath.empty())
+        request.currentFolder = wxFileName(documentPath).GetPath();
+    request.folderKey = DOCUMENT_FOLDER_KEY;
+    request.defaultFolder = GetDirectory();
+    return request;
 }
 
 CDocument* CDocTemplate::CreateOneDocument()

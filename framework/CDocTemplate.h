@@ -4,6 +4,8 @@
 
 #include <wx/docview.h>
 
+#include "framework/FileDialog.h"
+
 class CDocManager;
 class CDocument;
 class CFrameWnd;
@@ -40,6 +42,10 @@ public:
     wxString GetFileFilter() const;
     // Default extension without the dot, e.g. "xml".
     wxString GetDefaultExtension() const;
+    // A file dialog for documents: their filter and extension, starting in the folder of
+    // `documentPath` when there is one, else in the last folder of a document dialog, else in
+    // the template's directory (SetDirectory).
+    FileDialogRequest FileRequest(const wxString& documentPath) const;
 
     // Makes the document and registers it with the manager; null on failure.
     CDocument* CreateOneDocument();

@@ -126,7 +126,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     wxString name = GetPathName().empty() ? GetTitle() : GetPathName();
-    int answer = ShowMessageBox("Save changes to " + name + "?", wxString(),
+    int answer = ShowMessageBox(wxString::Format(_("Save changes to %s?"), name), wxString(),
                                 wxYES_NO | wxCANCEL | wxICON_EXCLAMATION);
     if (answer == wxCANCEL)
         return false;
@@ -151,11 +151,9 @@ bool CDocument::DoSave(const wxString& path, bool replace)
 wxString CDocument::AskSavePath() const
 {
     FileDialogRequest request;
+    if (const CDocTemplate* docTemplate = GetTemplate())
+        request = docTemplate->FileRequest(GetPathName());
     request.save = true;
-    if (const CDocTemplate* docTemplate = GetTemplate()) {
-        request.filter = docTemplate->GetFileFilter();
-        request.defaultExt = docTemplate->GetDefaultExtension();
-    }
     if (CDocManager* manager = GetDocManager())
         request.parent = manager->GetFrame();
     return ShowFileDialog(request).value_or(wxString());

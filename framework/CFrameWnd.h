@@ -28,7 +28,7 @@ public:
     // A status bar with the message pane (taking the free width) and one pane per indicator.
     wxStatusBar* CreateStatusBarWithIndicators(const std::vector<Indicator>& indicators);
     // The idle text of the message pane.
-    static const char* IdleMessage() { return "Ready"; }
+    static wxString IdleMessage() { return _("Ready"); }
 
 protected:
     bool TryBefore(wxEvent& event) override;

@@ -1,9 +1,11 @@
 #include "framework/FileDialog.h"
 
+#include "framework/CWinApp.h"
 #include "framework/MessageBox.h"
 
 #include <utility>
 
+#include <wx/config.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -32,6 +34,36 @@ private:
     wxString m_dir;
 };
 
+wxConfigBase* Settings()
+{
+    const auto* app = dynamic_cast<const CWinApp*>(wxTheApp);
+    return app ? app->GetSettings() : nullptr;
+}
+
+wxString StartFolder(const FileDialogRequest& request)
+{
+    wxString remembered;
+    if (wxConfigBase* settings = Settings(); settings && !request.folderKey.empty())
+        remembered = settings->Read(request.folderKey, wxString());
+    for (const wxString& folder : {request.currentFolder, remembered, request.defaultFolder}) {
+        wxFileName name = wxFileName::DirName(folder);
+        if (!folder.empty() && name.MakeAbsolute() && name.DirExists())
+            return name.GetPath();
+    }
+    return wxString();
+}
+
+void RememberFolder(const FileDialogRequest& request, const wxString& chosen)
+{
+    wxConfigBase* settings = Settings();
+    if (!settings || request.folderKey.empty())
+        return;
+    wxFileName file(chosen);
+    file.MakeAbsolute();
+    settings->Write(request.folderKey, file.GetPath());
+    settings->Flush();
+}
+
 wxString WithDefaultExtension(const wxString& path, const wxString& ext)
 {
     wxFileName name(path);
@@ -45,7 +77,7 @@ std::optional<wxString> RunDialog(const FileDialogRequest& request)
     // wxFD_CHANGE_DIR is never set: the current directory must stay where it is.
     long style = request.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     wxString message = request.message.empty() ? wxString(wxFileSelectorPromptStr) : request.message;
-    wxFileDialog dialog(request.parent, message, wxEmptyString, request.defaultName, request.filter,
+    wxFileDialog dialog(request.parent, message, request.startFolder, request.defaultName, request.filter,
                         style);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
@@ -57,13 +89,18 @@ std::optional<wxString> RunDialog(const FileDialogRequest& request)
 std::optional<wxString> ShowFileDialog(const FileDialogRequest& request)
 {
     CurrentDirectoryGuard keepDirectory;
-    std::optional<wxString> chosen = CurrentHook() ? CurrentHook()(request) : RunDialog(request);
-    if (!chosen || !request.save)
+    FileDialogRequest started = request;
+    started.startFolder = StartFolder(request);
+    std::optional<wxString> chosen = CurrentHook() ? CurrentHook()(started) : RunDialog(started);
+    if (!chosen)
+        return chosen;
+    RememberFolder(request, *chosen);
+    if (!request.save)
         return chosen;
     wxString path = WithDefaultExtension(*chosen, request.defaultExt);
     // The dialog's own overwrite prompt saw the name without the added extension.
     if (path != *chosen && wxFileExists(path)) {
-        wxString question = path + " already exists.\nDo you want to replace it?";
+        wxString question = wxString::Format(_("%s already exists.\nDo you want to replace it?"), path);
         if (ShowMessageBox(question, wxString(), wxYES_NO | wxICON_EXCLAMATION) != wxYES)
             return std::nullopt;
     }

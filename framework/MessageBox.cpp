@@ -30,7 +30,7 @@ int ShowMessageBox(const wxString& text, const wxString& caption, long style)
 
 void ShowFileErrorBox(const wxString& path, const wxString& failure, const wxString& reason)
 {
-    ShowMessageBox("\"" + path + "\" " + failure + ": " + reason + ".", wxString(), wxOK | wxICON_EXCLAMATION);
+    ShowMessageBox(wxString::Format(_("\"%s\" %s: %s."), path, failure, reason), wxString(), wxOK | wxICON_EXCLAMATION);
 }
 
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)

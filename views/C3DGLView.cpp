@@ -22,7 +22,7 @@ constexpr float kDefaultCameraDistance = 20.0f;
 
 C3DGLView::C3DGLView()
 {
-    m_popupMenu.Append(ID_TOGGLE_ANIMATION, "&Toggle Animation");
+    m_popupMenu.Append(ID_TOGGLE_ANIMATION, _("&Toggle Animation"));
 }
 
 C3DGLView::~C3DGLView()

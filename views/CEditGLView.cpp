@@ -22,6 +22,12 @@
 
 namespace {
 
+// A status text in the desktop's language with two coordinates, always with a decimal point.
+wxString PointStatus(const wxString& format, double x, double z)
+{
+    return wxString::FromUTF8(FormatCLocale(format.utf8_str(), x, z));
+}
+
 // Grid size commands and the spacing each one sets.
 struct GridSizeCommand {
     int commandId;
@@ -212,7 +218,7 @@ void CEditGLView::SelectOrStartDrag(const wxPoint& point)
         m_dragOffsetX = static_cast<float>(object->x - p.x);
         m_dragOffsetZ = static_cast<float>(object->z - p.z);
         m_dragFrom = Capture(*object);
-        SetStatusText("Dragging...");
+        SetStatusText(_("Dragging..."));
         StartCapture();
     }
     UpdateAllViews();
@@ -227,7 +233,7 @@ void CEditGLView::StartWall(const wxPoint& point)
     auto* wall = new Wall(static_cast<float>(p.x), static_cast<float>(p.z), 0.0f, 0.0f);
     document->m_pScene->m_pLevelGroup->AppendChild(wall);
     document->SetSelection(wall);
-    SetStatusText(FormatCLocale("Creazione WALL: start creation point = (%f, %f)", p.x, p.z));
+    SetStatusText(PointStatus(_("Creating WALL: start creation point = (%f, %f)"), p.x, p.z));
     m_wallStartX = static_cast<float>(p.x);
     m_wallStartZ = static_cast<float>(p.z);
     m_pNewWall = wall;
@@ -249,8 +255,8 @@ void CEditGLView::InsertItem(const wxPoint& point)
                          std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA),
                          {}});
     m_mode = MODE_SELECT;
-    document->Submit(NodeListCommand::Adding(*document, "Insert Item", std::move(additions)));
-    SetStatusText(FormatCLocale("Item inserted on position = (%f, %f)", p.x, p.z));
+    document->Submit(NodeListCommand::Adding(*document, _("Insert Item"), std::move(additions)));
+    SetStatusText(PointStatus(_("Item inserted on position = (%f, %f)"), p.x, p.z));
 }
 
 void CEditGLView::OnLeftUp(wxMouseEvent&)
@@ -281,7 +287,7 @@ void CEditGLView::EndDrag(bool releaseCapture)
 
 void CEditGLView::SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from)
 {
-    const wxString name = "Move " + ObjectName(*document.m_pSelection);
+    const wxString name = wxString::Format(_("Move %s"), ObjectName(*document.m_pSelection));
     document.Submit(new ValueCommand<LevelObject, ObjectPosition>(document, name, object, from, Capture(object)));
 }
 
@@ -307,7 +313,7 @@ void CEditGLView::EndWall(bool releaseCapture)
     if (wall->Width == 0.0f || wall->Depth == 0.0f)
         UpdateAllViews();
     else
-        document->Submit(NodeListCommand::Adding(*document, "Create Wall", std::move(additions)));
+        document->Submit(NodeListCommand::Adding(*document, _("Create Wall"), std::move(additions)));
 }
 
 void CEditGLView::CancelGesture()
@@ -418,7 +424,7 @@ void CEditGLView::Pan(const wxPoint& point)
     m_panLastY = point.y;
     m_copX = camera.copX;
     m_copY = camera.copY;
-    SetStatusText(FormatCLocale("Panning enabled: COP = (%f, %f)", m_copX, m_copY));
+    SetStatusText(PointStatus(_("Panning enabled: COP = (%f, %f)"), m_copX, m_copY));
     GetCanvas()->Refresh(true);
 }
 
@@ -465,7 +471,7 @@ void CEditGLView::OnMiddleDown(wxMouseEvent& event)
     m_panning = true;
     m_panLastX = point.x;
     m_panLastY = point.y;
-    SetStatusText("Panning enabled");
+    SetStatusText(_("Panning enabled"));
     StartCapture();
     GetCanvas()->SetCursor(wxCursor(wxCURSOR_SIZING));
 }

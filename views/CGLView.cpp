@@ -49,7 +49,7 @@ wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
 {
     const wxGLAttributes format = PixelFormat();
     if (!wxGLCanvas::IsDisplaySupported(format)) {
-        ShowMessageBox("ChoosePixelFormat failed", wxString(), wxOK);
+        ShowMessageBox(_("ChoosePixelFormat failed"), wxString(), wxOK);
         return nullptr;
     }
     auto* canvas = new wxGLCanvas(parent, format, wxID_ANY, wxDefaultPosition, wxSize(0, 0),
@@ -60,7 +60,7 @@ wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
     if (!m_context->IsOK()) {
         m_context.reset();
         canvas->Destroy();
-        ShowMessageBox("OpenGL contest fail", wxString(), wxOK);
+        ShowMessageBox(_("OpenGL context failed"), wxString(), wxOK);
         return nullptr;
     }
     m_canvas = canvas;
@@ -84,7 +84,7 @@ bool CGLView::MakeCurrent()
         return false;
     if (!m_context->SetCurrent(*m_canvas)) {
         if (m_makeCurrentFailures.Failed())
-            ShowMessageBox("GlMakeCurrent Error", wxString(), wxOK);
+            ShowMessageBox(_("GlMakeCurrent Error"), wxString(), wxOK);
         return false;
     }
     m_makeCurrentFailures.Succeeded();
@@ -196,6 +196,6 @@ bool CGLView::SelectObjectAt(int x, int y, const float& time)
     if (IsSelected(*document, hit))
         return true;
     document->SetSelection(hit);
-    SetStatusText(PickedPathText(path));
+    SetStatusText(_("Path of picked object = ") + PickedPathElements(path));
     return false;
 }

@@ -32,9 +32,9 @@ CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path)
     return node;
 }
 
-std::string PickedPathText(const std::vector<int>& path)
+std::string PickedPathElements(const std::vector<int>& path)
 {
-    std::string text = "Path of picked object = ";
+    std::string text;
     for (int element : path) {
         char piece[24];
         std::snprintf(piece, sizeof piece, "%i -> ", element);

@@ -13,5 +13,5 @@ class CSGNode;
 // any of its levels (an index past the end, or one that steps into a node that is no group).
 CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path);
 
-// The status text of a picked path: "Path of picked object = " and then "%i -> " per element.
-std::string PickedPathText(const std::vector<int>& path);
+// The numbers of a picked path for the status bar: "%i -> " per element.
+std::string PickedPathElements(const std::vector<int>& path);

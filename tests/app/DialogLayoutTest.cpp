@@ -111,7 +111,7 @@ TEST_F(DialogBuildTest, EveryKindBecomesItsControl)
     wxPanel* third = new wxPanel(m_frame);
     BuildDialog(*third, TEXTURE_PROPERTIES_TEMPLATE);
     EXPECT_NE(FindControl<StepButton>(*third, IDC_TEX_ROTATION_SPIN), nullptr);
-    EXPECT_EQ(FindControl<wxButton>(*third, IDC_APPLY)->GetLabel(), "Applica");
+    EXPECT_EQ(FindControl<wxButton>(*third, IDC_APPLY)->GetLabel(), "Apply");
 }
 
 TEST_F(DialogBuildTest, EnterInAnEditPressesTheEnabledDefaultButton)

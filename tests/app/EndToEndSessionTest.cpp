@@ -139,7 +139,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_MODE_SELECT));
     MoveToLevel(-6.2, -4.9);
     Press();
-    EXPECT_EQ(Status(), "Creazione WALL: start creation point = (-6.000000, -5.000000)");
+    EXPECT_EQ(Status(), "Creating WALL: start creation point = (-6.000000, -5.000000)");
     MoveToLevel(-1.9, -4.2);
     Release();
     auto* wall = dynamic_cast<Wall*>(document->m_pSelection);

@@ -20,7 +20,7 @@ protected:
 };
 
 const wxString WIDTH_MESSAGE = "Not a valid value for level width! (valid range: 5-99 units)";
-const wxString HEIGHT_MESSAGE = "Not a valid value for level heigth! (valid range: 5-99 units)";
+const wxString HEIGHT_MESSAGE = "Not a valid value for level height! (valid range: 5-99 units)";
 const wxString ITEMS_MESSAGE = "Not a valid value for normal items number! (valid range: 1-10)";
 const wxString ANGLE_MESSAGE =
     "Not a valid value for snake turning angle! (valid range: 20-90 degrees)";
@@ -148,7 +148,7 @@ TEST_F(LevelFormTest, CubeMapBrowseTakesTheBaseNameOfAFaceImage)
     files.answers = {wxString("/levels/sky/desert_negz.png")};
     Click(LevelForm(), IDC_CUBEMAP_BROWSE);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].filter, "File di immagine (*.jpg;*.png)|*.jpg;*.png");
+    EXPECT_EQ(files.requests[0].filter, "Image files (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga");
     EXPECT_EQ(files.requests[0].defaultExt, "jpg");
     EXPECT_FALSE(files.requests[0].save);
     EXPECT_EQ(Scene().m_pCubeMap->TextureBaseName, "/levels/sky/desert.png");
@@ -178,7 +178,7 @@ TEST_F(LevelFormTest, FloorTextureBrowseAssignsTheImageThroughTheTable)
     document->m_texturesToLoad.clear();
     Click(LevelForm(), IDC_FLOOR_TEXTURE_BROWSE);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].filter, "File di immagine (*.jpg;*.tga)|*.jpg;*.tga");
+    EXPECT_EQ(files.requests[0].filter, "Image files (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga");
     EXPECT_EQ(files.requests[0].defaultExt, "jpg");
     ASSERT_EQ(document->m_textures.size(), 2u);
     EXPECT_EQ(document->m_textures[1].path, "/images/stone.jpg");

@@ -112,7 +112,7 @@ TEST_F(SelectionFormTest, AWallIsShownAndAppliedWithItsRanges)
     EXPECT_EQ(boxes.Texts(),
               (std::vector<wxString>{
                   "Not a valid value for selection width! (valid range: 1-99 units)",
-                  "Not a valid value for selection heigth! (valid range: 1-99 units)"}));
+                  "Not a valid value for selection height! (valid range: 1-99 units)"}));
     EXPECT_FLOAT_EQ(wall->Width, 4.0f);
     EXPECT_FLOAT_EQ(wall->Depth, 1.0f);
     EXPECT_FLOAT_EQ(wall->OrientationAngle, 90.0f);
@@ -254,7 +254,7 @@ TEST_F(SelectionFormTest, TextureBrowseGivesTheSelectedWallItsImage)
     files.answers = {wxString("/images/brick.jpg")};
     Click(SelectionForm(), IDC_SELECTION_TEXTURE_BROWSE);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].filter, "File di immagine (*.jpg;*.tga)|*.jpg;*.tga");
+    EXPECT_EQ(files.requests[0].filter, "Image files (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga");
     EXPECT_EQ(wall->GetTextureID(), 1);
     EXPECT_EQ(document->m_textures[1].path, "/images/brick.jpg");
     EXPECT_EQ(document->m_textures[0].refCount, 1); // the floor's reference only

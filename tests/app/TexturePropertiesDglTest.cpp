@@ -130,7 +130,7 @@ TEST_F(TextureDialogTest, ArrowKeysOnASpinStepLikeClicks)
     EXPECT_EQ(Text(IDC_TEX_TX), "0.0500");
 }
 
-TEST_F(TextureDialogTest, ApplicaWritesEveryEditAndShowsTheReducedRotation)
+TEST_F(TextureDialogTest, ApplyWritesEveryEditAndShowsTheReducedRotation)
 {
     Type(IDC_TEX_ROTATION, "370");
     Type(IDC_TEX_TX, "0.25");

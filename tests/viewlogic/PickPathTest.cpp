@@ -52,8 +52,8 @@ TEST_F(PickPathTest, MissesAndPathsThatNameNoChildAreNull)
     EXPECT_EQ(NodeAtPath(m_group, Path{0, 1, 0}), nullptr);
 }
 
-TEST(PickedPathText, ArrowAfterEveryElement)
+TEST(PickedPathElements, ArrowAfterEveryElement)
 {
-    EXPECT_EQ(PickedPathText(Path{0, 3}), "Path of picked object = 0 -> 3 -> ");
-    EXPECT_EQ(PickedPathText(Path{0, 2, 11}), "Path of picked object = 0 -> 2 -> 11 -> ");
+    EXPECT_EQ(PickedPathElements(Path{0, 3}), "0 -> 3 -> ");
+    EXPECT_EQ(PickedPathElements(Path{0, 2, 11}), "0 -> 2 -> 11 -> ");
 }

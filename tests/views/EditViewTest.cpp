@@ -36,7 +36,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     const int noTextureUsers = document->m_textures[0].refCount;
     MoveToLevel(3.1, 4.9); // nearest corner (3, 5)
     Press();
-    EXPECT_EQ(Status(), "Creazione WALL: start creation point = (3.000000, 5.000000)");
+    EXPECT_EQ(Status(), "Creating WALL: start creation point = (3.000000, 5.000000)");
     ASSERT_EQ(LevelGroup().ChildCount(), children + 1);
     auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
     ASSERT_NE(wall, nullptr);
@@ -64,7 +64,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(document->m_textures[0].refCount, noTextureUsers + 1);
     EXPECT_EQ(document->m_pSelection, wall);
-    EXPECT_EQ(Status(), "Creazione WALL: start creation point = (3.000000, 5.000000)");
+    EXPECT_EQ(Status(), "Creating WALL: start creation point = (3.000000, 5.000000)");
 }
 
 TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallAndNoStep)
