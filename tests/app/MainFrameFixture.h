@@ -32,7 +32,7 @@ protected:
     void OpenEditor()
     {
         manager = std::make_unique<CDocManager>(4);
-        new CDocTemplate(
+        auto* levels = new CDocTemplate(
             manager.get(), IDR_MAINFRAME, IDR_MAINFRAME_STRINGS, [] { return new CLevelMapDoc; },
             [](CDocManager& owner, CDocument& level) -> CFrameWnd* {
                 auto* made = new CMainFrame;
@@ -43,6 +43,7 @@ protected:
                 return made;
             },
             "C3DGLView");
+        levels->SetDirectory(LEVEL_FOLDER);
         document = static_cast<CLevelMapDoc*>(manager->OpenDocumentFile(wxString()));
         ASSERT_NE(document, nullptr);
         frame = static_cast<CMainFrame*>(manager->GetFrame());

@@ -23,7 +23,8 @@ set(app ${PREFIX}/share/trelkan/app)
 foreach(file bin/trelkan share/applications/trelkan.desktop
              share/icons/hicolor/16x16/apps/trelkan.png
              share/icons/hicolor/48x48/apps/trelkan.png
-             share/icons/hicolor/256x256/apps/trelkan.png)
+             share/icons/hicolor/256x256/apps/trelkan.png
+             share/locale/it/LC_MESSAGES/trelkan.mo)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
