@@ -1,5 +1,5 @@
-// Where the file dialogs start: each kind of file in its own folder, the last one chosen for it,
-// while the working directory stays app/.
+// Where the file dialogs start: each kind of file in its own folder, then in the last one chosen
+// for it, while the working directory stays app/.
 #include <filesystem>
 #include <functional>
 
@@ -11,74 +11,68 @@
 
 namespace {
 
+const char* const LEVEL = TRELKAN_SOURCE_DIR "/tests/fixtures/levels/valid/new_level.xml";
+
 class FileDialogFoldersTest : public FormTest {
 protected:
     void SetUp() override
     {
-        // The folders are remembered in the settings, as in the editor.
+        // The folders are kept in the settings, as in the editor.
         TestApp().SetRegistryKey("Window tests");
         TestApp().LoadStdProfileSettings(4);
         TestApp().GetSettings()->DeleteGroup("/Folders");
         FormTest::SetUp();
     }
 
-    // The folder the next dialog of a kind starts in, the dialog cancelled.
-    wxString StartFolder(const std::function<void()>& showDialog)
+    // Shows a dialog, answered with `path` or cancelled; the folder it started in.
+    static wxString Dialog(const std::function<void()>& show, const std::string& path = {})
     {
         FileDialogAnswerer files;
-        showDialog();
+        files.answers = {path.empty() ? std::nullopt : std::optional<wxString>(path)};
+        show();
         return files.requests.empty() ? wxString("(no dialog)") : files.requests.back().startFolder;
     }
 
-    // A dialog of a kind answered with `path`.
-    void Choose(const std::function<void()>& showDialog, const std::string& path)
+    static std::string MakeFolderWithLevel(const std::string& file)
     {
-        FileDialogAnswerer files;
-        files.answers = {wxString(path)};
-        showDialog();
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+        std::filesystem::copy_file(LEVEL, file);
+        return std::filesystem::path(file).parent_path().string();
     }
 
-    void BrowseCubeMap()
-    {
-        if (!Enabled(LevelForm(), IDC_CUBEMAP_BROWSE))
-            Click(LevelForm(), IDC_USE_CUBEMAP);
-        Click(LevelForm(), IDC_CUBEMAP_BROWSE);
-    }
-
-    static wxString FromAppFolder(const char* relative)
-    {
-        wxFileName folder = wxFileName::DirName(relative);
-        folder.MakeAbsolute();
-        return folder.GetPath();
-    }
+    MessageBoxRecorder boxes; // "Save changes?" before a level is opened over a changed one
+    TempFolder chosen;
 };
 
 TEST_F(FileDialogFoldersTest, EachKindStartsInItsFolderThenInTheLastOneChosen)
 {
-    MessageBoxRecorder boxes; // "Save changes?" before a level is opened over a changed one
-    TempFolder chosen;
     const wxString workingDirectory = wxGetCwd();
-    struct Kind {
-        const char* name;
-        std::function<void()> showDialog;
-        const char* firstFolder;  // relative to app/
-        std::string file;         // chosen in a folder of its own
+    const auto appFolder = [](const char* relative) {
+        wxFileName folder = wxFileName::DirName(relative);
+        folder.MakeAbsolute();
+        return folder.GetPath();
     };
-    const Kind kinds[] = {
-        {"level", [this] { Command(StandardId::FileOpen); }, "../data/Levels", "levels/walls.xml"},
-        {"texture", [this] { Click(LevelForm(), IDC_FLOOR_TEXTURE_BROWSE); }, "../data/Textures",
-         "textures/stone.jpg"},
-        {"cube map", [this] { BrowseCubeMap(); }, "../data/CubeMaps", "skies/dusk_posx.png"},
+    const struct {
+        std::function<void()> show;
+        const char* firstFolder; // relative to app/
+        std::string file;        // chosen, in a folder of its own
+    } kinds[] = {
+        {[this] { Command(StandardId::FileOpen); }, "../data/Levels", chosen.File("levels/walls.xml")},
+        {[this] { Click(LevelForm(), IDC_FLOOR_TEXTURE_BROWSE); }, "../data/Textures", chosen.File("textures/a.jpg")},
+        {[this] {
+             if (!Enabled(LevelForm(), IDC_CUBEMAP_BROWSE))
+                 Click(LevelForm(), IDC_USE_CUBEMAP);
+             Click(LevelForm(), IDC_CUBEMAP_BROWSE);
+         },
+         "../data/CubeMaps", chosen.File("skies/dusk_posx.png")},
     };
-    for (const Kind& kind : kinds) {
-        SCOPED_TRACE(kind.name);
-        const std::filesystem::path file = chosen.File(kind.file);
-        std::filesystem::create_directories(file.parent_path());
-        std::filesystem::copy_file(TRELKAN_SOURCE_DIR "/tests/fixtures/levels/valid/new_level.xml", file);
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.firstFolder);
+        const std::string folder = MakeFolderWithLevel(kind.file);
         // The kinds chosen before leave this one's folder alone.
-        EXPECT_EQ(StartFolder(kind.showDialog), FromAppFolder(kind.firstFolder));
-        Choose(kind.showDialog, file.string());
-        EXPECT_EQ(StartFolder(kind.showDialog), file.parent_path().string());
+        EXPECT_EQ(Dialog(kind.show), appFolder(kind.firstFolder));
+        Dialog(kind.show, kind.file);
+        EXPECT_EQ(Dialog(kind.show), folder);
         EXPECT_EQ(wxGetCwd(), workingDirectory);
     }
     EXPECT_EQ(document->GetPathName(), chosen.File("levels/walls.xml"));
@@ -86,23 +80,17 @@ TEST_F(FileDialogFoldersTest, EachKindStartsInItsFolderThenInTheLastOneChosen)
 
 TEST_F(FileDialogFoldersTest, LevelDialogsStartBesideTheOpenLevelOtherwiseWhereTheLastLevelWas)
 {
-    MessageBoxRecorder boxes;
-    TempFolder folders;
-    std::filesystem::create_directories(folders.File("open"));
-    std::filesystem::create_directories(folders.File("saved"));
-    const std::string level = folders.File("open/level.xml");
-    std::filesystem::copy_file(TRELKAN_SOURCE_DIR "/tests/fixtures/levels/valid/new_level.xml", level);
-    ASSERT_NE(manager->OpenDocumentFile(level), nullptr); // as from the recent-file list
-
+    const std::string level = chosen.File("open/level.xml");
+    const std::string openFolder = MakeFolderWithLevel(level);
+    const std::string savedFolder = MakeFolderWithLevel(chosen.File("saved/other.xml"));
     const auto saveAs = [this] { Command(StandardId::FileSaveAs); };
-    EXPECT_EQ(StartFolder(saveAs), folders.File("open"));
-    Choose(saveAs, folders.File("saved/copy.xml"));
-    ASSERT_TRUE(wxFileExists(folders.File("saved/copy.xml")));
-
+    ASSERT_NE(manager->OpenDocumentFile(level), nullptr); // as from the recent-file list
+    EXPECT_EQ(Dialog(saveAs), openFolder);
+    Dialog(saveAs, savedFolder + "/copy.xml");
     ASSERT_NE(manager->OpenDocumentFile(level), nullptr);
-    EXPECT_EQ(StartFolder(saveAs), folders.File("open"));
+    EXPECT_EQ(Dialog(saveAs), openFolder);
     Command(StandardId::FileNew);
-    EXPECT_EQ(StartFolder([this] { Command(StandardId::FileOpen); }), folders.File("saved"));
+    EXPECT_EQ(Dialog([this] { Command(StandardId::FileOpen); }), savedFolder);
 }
 
 } // namespace
