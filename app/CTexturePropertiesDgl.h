@@ -11,7 +11,7 @@ template <class Target, class State> class ValueCommand;
 
 // The modeless texture properties dialog: edits the translation, scale and rotation of one
 // floor's or wall's texture in place. Spin clicks change the mapping at once; typed values are
-// written by "Applica" and OK; Cancel undoes nothing. All changes of one opening are one step of
+// written by Apply and OK; Cancel undoes nothing. All changes of one opening are one step of
 // the undo history. The dialog owns itself and is destroyed with its window. The document closes
 // it before the mapping's node goes away.
 class CTexturePropertiesDgl : public wxDialog, public MappingEditor {
