@@ -70,8 +70,7 @@ void CFrameWnd::OnCloseWindow(wxCloseEvent& event)
 
 wxConfigBase* CFrameWnd::AppSettings()
 {
-    const auto* app = dynamic_cast<const CWinApp*>(wxTheApp);
-    return app ? app->GetSettings() : nullptr;
+    return CurrentAppSettings();
 }
 
 wxWindow* CFrameWnd::BarOf(int commandId) const

@@ -17,6 +17,12 @@ wxString SettingsFilePath(const wxString& key, const wxString& appName)
     return path.GetFullPath();
 }
 
+wxConfigBase* CurrentAppSettings()
+{
+    const auto* app = dynamic_cast<const CWinApp*>(wxTheApp);
+    return app ? app->GetSettings() : nullptr;
+}
+
 CWinApp::CWinApp() : m_idleTimer(this, wxWindow::NewControlId())
 {
     Bind(wxEVT_IDLE, &CWinApp::HandleIdle, this);

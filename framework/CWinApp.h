@@ -52,5 +52,8 @@ private:
     long m_idleCount = 0;
 };
 
+// The running application's settings, or null when it keeps none (yet).
+wxConfigBase* CurrentAppSettings();
+
 // The settings file of `appName` under `key`: $XDG_CONFIG_HOME (or ~/.config)/key/appName.conf.
 wxString SettingsFilePath(const wxString& key, const wxString& appName);

@@ -34,16 +34,10 @@ private:
     wxString m_dir;
 };
 
-wxConfigBase* Settings()
-{
-    const auto* app = dynamic_cast<const CWinApp*>(wxTheApp);
-    return app ? app->GetSettings() : nullptr;
-}
-
 wxString StartFolder(const FileDialogRequest& request)
 {
     wxString remembered;
-    if (wxConfigBase* settings = Settings(); settings && !request.folderKey.empty())
+    if (wxConfigBase* settings = CurrentAppSettings(); settings && !request.folderKey.empty())
         remembered = settings->Read(request.folderKey, wxString());
     for (const wxString& folder : {request.currentFolder, remembered, request.defaultFolder}) {
         wxFileName name = wxFileName::DirName(folder);
@@ -55,7 +49,7 @@ wxString StartFolder(const FileDialogRequest& request)
 
 void RememberFolder(const FileDialogRequest& request, const wxString& chosen)
 {
-    wxConfigBase* settings = Settings();
+    wxConfigBase* settings = CurrentAppSettings();
     if (!settings || request.folderKey.empty())
         return;
     wxFileName file(chosen);
