@@ -76,10 +76,10 @@ void BM_PreviewFrame(benchmark::State& state)
 {
     Fixture f(state);
     const PreviewCamera camera = PreviewViewCamera();
-    DrawPreviewFrame(camera, f.level.Root(), 0.0f);
+    DrawPreviewFrame(camera, &f.level.Root(), 0.0f);
     float t = 0.0f;
     for (auto _ : state) {
-        DrawPreviewFrame(camera, f.level.Root(), t);
+        DrawPreviewFrame(camera, &f.level.Root(), t);
         glFinish();
         t += 0.02f;
     }
@@ -99,7 +99,7 @@ void BM_EditPick(benchmark::State& state)
 void BM_PreviewPick(benchmark::State& state)
 {
     Fixture f(state);
-    DrawPreviewFrame(PreviewViewCamera(), f.level.Root(), 0.0f);
+    DrawPreviewFrame(PreviewViewCamera(), &f.level.Root(), 0.0f);
     const float time = 0.0f;
     for (auto _ : state)
         benchmark::DoNotOptimize(f.level.Scene().Pick(kWidth / 2 + 3, kHeight / 2 + 3, time));
