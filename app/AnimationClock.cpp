@@ -2,7 +2,10 @@
 
 #include <chrono>
 
+#include <wx/window.h>
+
 #include "document/CLevelMapDoc.h"
+#include "views/C3DGLView.h"
 
 float ProcessSeconds()
 {
@@ -25,5 +28,18 @@ bool RepaintPacer::Due(float now)
     if (now - m_last < m_interval)
         return false;
     m_last = now;
+    return true;
+}
+
+bool AnimateIdle(CLevelMapDoc& document, RepaintPacer& pacer, float now)
+{
+    AdvanceAnimationClock(document, now);
+    if (!document.m_bAnimate)
+        return false;
+    if (pacer.Due(now)) {
+        for (CView* view : document.GetViewList())
+            if (dynamic_cast<C3DGLView*>(view) && view->GetWindow())
+                view->GetWindow()->Refresh(false);
+    }
     return true;
 }

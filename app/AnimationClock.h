@@ -10,7 +10,7 @@ float ProcessSeconds();
 // animation is on, so switching it on never makes it jump.
 void AdvanceAnimationClock(CLevelMapDoc& document, float now);
 
-// Spaces the repaints of the OpenGL panes: at most one per interval, however often asked.
+// Spaces the repaints of the animated preview: at most one per interval, however often asked.
 class RepaintPacer {
 public:
     explicit RepaintPacer(float intervalSeconds) : m_interval(intervalSeconds) {}
@@ -21,3 +21,8 @@ private:
     float m_interval;
     float m_last = -1.0e9f;
 };
+
+// One idle pass of the editor at time `now`: the animation clock advances and, while the
+// animation runs, the document's previews repaint at the pacer's rate. Nothing else repaints
+// here: a pane repaints when what it shows changes. True while further passes are wanted.
+bool AnimateIdle(CLevelMapDoc& document, RepaintPacer& pacer, float now);

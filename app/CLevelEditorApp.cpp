@@ -19,7 +19,6 @@
 #include "framework/CDocTemplate.h"
 #include "framework/MessageBox.h"
 #include "framework/Translations.h"
-#include "views/CGLView.h"
 
 namespace {
 
@@ -134,14 +133,7 @@ bool CLevelEditorApp::OnIdle(long count)
     auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
     if (!document)
         return false;
-    float now = ProcessSeconds();
-    AdvanceAnimationClock(*document, now);
-    if (m_repaintPacer.Due(now)) {
-        for (CView* view : document->GetViewList())
-            if (dynamic_cast<CGLView*>(view) && view->GetWindow())
-                view->GetWindow()->Refresh(true);
-    }
-    return true;
+    return AnimateIdle(*document, m_repaintPacer, ProcessSeconds());
 }
 
 void CLevelEditorApp::OnAppAbout(wxCommandEvent&)

@@ -15,10 +15,10 @@ class CAutosave;
 std::vector<wxString> CatalogFolders(const wxString& programPath);
 
 // The editor's application object: start-up, the About command and the idle processing that
-// drives the preview animation and keeps both OpenGL panes repainting.
+// drives the preview animation.
 class CLevelEditorApp : public CWinApp {
 public:
-    // Repaints of the OpenGL panes are paced to this rate.
+    // Repaints of the animated preview are paced to this rate.
     static constexpr float REPAINT_INTERVAL = 1.0f / 60.0f;
 
     CLevelEditorApp();
@@ -28,7 +28,8 @@ public:
     int OnExit() override;
 
 protected:
-    // Advances the animation clock and repaints the OpenGL views; always asks for more.
+    // Advances the animation clock and repaints the preview while it is animated; asks for
+    // more passes only then.
     bool OnIdle(long count) override;
 
 private:

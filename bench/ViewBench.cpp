@@ -1,5 +1,6 @@
 // Frames per second of the edit view's and the preview's frames (the level lit, textured and
-// under its sky box; the outlines over the grid), and the time of one pick in
+// under its sky box; the outlines over the grid), of both in turn (what a document change
+// costs; an idle editor draws neither, see IdleCpu.sh), and the time of one pick in
 // each, for generated levels of 100, 1000 and 10000 objects (half walls, half items) at
 // 800 x 600 in Mesa's offscreen renderer.
 //   ViewBench [--benchmark_filter=...]
@@ -76,12 +77,29 @@ void BM_PreviewFrame(benchmark::State& state)
 {
     Fixture f(state);
     const PreviewCamera camera = PreviewViewCamera();
-    DrawPreviewFrame(camera, f.level.Root(), 0.0f);
+    DrawPreviewFrame(camera, &f.level.Root(), 0.0f);
     float t = 0.0f;
     for (auto _ : state) {
-        DrawPreviewFrame(camera, f.level.Root(), t);
+        DrawPreviewFrame(camera, &f.level.Root(), t);
         glFinish();
         t += 0.02f;
+    }
+    ReportFrameRate(state);
+}
+
+// A document change: both panes draw once, the edit view and then the preview.
+void BM_BothViews(benchmark::State& state)
+{
+    Fixture f(state);
+    const EditCamera edit = EditViewCamera();
+    const PreviewCamera preview = PreviewViewCamera();
+    DrawEditFrame(edit, 1, &f.level.LevelGroup());
+    DrawPreviewFrame(preview, &f.level.Root(), 0.0f);
+    for (auto _ : state) {
+        DrawEditFrame(edit, 1, &f.level.LevelGroup());
+        glFinish();
+        DrawPreviewFrame(preview, &f.level.Root(), 0.0f);
+        glFinish();
     }
     ReportFrameRate(state);
 }
@@ -99,7 +117,7 @@ void BM_EditPick(benchmark::State& state)
 void BM_PreviewPick(benchmark::State& state)
 {
     Fixture f(state);
-    DrawPreviewFrame(PreviewViewCamera(), f.level.Root(), 0.0f);
+    DrawPreviewFrame(PreviewViewCamera(), &f.level.Root(), 0.0f);
     const float time = 0.0f;
     for (auto _ : state)
         benchmark::DoNotOptimize(f.level.Scene().Pick(kWidth / 2 + 3, kHeight / 2 + 3, time));
@@ -109,6 +127,7 @@ void BM_PreviewPick(benchmark::State& state)
 
 BENCHMARK(BM_EditFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BothViews)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EditPick)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewPick)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

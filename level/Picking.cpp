@@ -7,6 +7,7 @@
 
 #include "level/LevelGroupNode.h"
 #include "level/LevelScene.h"
+#include "level/PickWalk.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ std::vector<int> LevelScene::Pick(int x, int y, const float& time)
     glSelectBuffer(static_cast<GLsizei>(kSelectionBufferSize), g_selectionBuffer);
     glRenderMode(GL_SELECT);
     glInitNames();
+    // [0, object]: the level group, then the object's place in the walk's list.
+    glPushName(0);
     glPushName(0);
 
     GLint viewport[4];
@@ -74,7 +77,11 @@ std::vector<int> LevelScene::Pick(int x, int y, const float& time)
     glMultMatrixd(projection);
 
     glMatrixMode(GL_MODELVIEW);
-    m_pLevelGroup->Draw(time);
+    // The groups' own lighting scopes are skipped: the state a pick leaves is all put back here.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    PickWalk walk(time);
+    walk.Group(*m_pLevelGroup);
+    glPopAttrib();
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -83,5 +90,8 @@ std::vector<int> LevelScene::Pick(int x, int y, const float& time)
     // A miss, or an overflow that OpenGL reports as -1: both deselect.
     if (hitCount <= 0)
         return kMiss;
-    return NearestHitPath(ParseHitRecords(g_selectionBuffer, kSelectionBufferSize, hitCount));
+    std::vector<PickHit> hits = ParseHitRecords(g_selectionBuffer, kSelectionBufferSize, hitCount);
+    for (PickHit& hit : hits)
+        hit.names = walk.PathOf(hit.names);
+    return NearestHitPath(std::move(hits));
 }

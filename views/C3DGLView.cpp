@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include <GL/gl.h>
 #include <wx/glcanvas.h>
 
+#include "app/AnimationClock.h"
 #include "app/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "glext/GLExtensions.h"
@@ -77,12 +77,6 @@ void C3DGLView::OnResize(int width, int height)
     m_trackball.Resize(width, height);
 }
 
-void C3DGLView::SetupRenderingState()
-{
-    CGLView::SetupRenderingState();
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-}
-
 float C3DGLView::CameraDistance() const
 {
     const CLevelMapDoc* document = GetLevelDocument();
@@ -97,18 +91,12 @@ void C3DGLView::DrawFrame()
     LevelScene* scene = document ? document->m_pScene.get() : nullptr;
     if (scene)
         document->RunTextureWork(scene->Root());
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SetupRenderingState();
     PreviewCamera camera;
     camera.aspect = m_aspect;
     camera.zoom = m_zoom;
     camera.distance = CameraDistance();
     camera.rotation = m_rotation;
-    ApplyPreviewCamera(camera);
-    if (scene)
-        scene->Root().Draw(document->m_animTime);
-    glFlush();
+    DrawPreviewFrame(camera, scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f);
     ShowImageNotices();
 }
 
@@ -177,6 +165,13 @@ void C3DGLView::OnRightDown(wxMouseEvent& event)
 
 void C3DGLView::OnToggleAnimation(wxCommandEvent&)
 {
-    if (CLevelMapDoc* document = GetLevelDocument())
-        document->m_bAnimate = !document->m_bAnimate;
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document)
+        return;
+    // The clock catches up first, so that the time since the last idle pass counts in the state
+    // it was spent in: switched on, the animation goes on from where it stood.
+    AdvanceAnimationClock(*document, ProcessSeconds());
+    document->m_bAnimate = !document->m_bAnimate;
+    // The idle passes pace the animated frames from here on.
+    wxWakeUpIdle();
 }

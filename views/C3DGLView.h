@@ -22,7 +22,6 @@ public:
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
-    void SetupRenderingState() override;
     void DrawFrame() override;
     void OnResize(int width, int height) override;
     void ReleaseGLObjects() override;

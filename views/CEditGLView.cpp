@@ -123,24 +123,11 @@ EditCamera CEditGLView::Camera() const
     return camera;
 }
 
-void CEditGLView::SetupRenderingState()
-{
-    SetupEditRenderingState();
-}
-
 void CEditGLView::DrawFrame()
 {
     CLevelMapDoc* document = GetLevelDocument();
     CSGNode* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SetupRenderingState();
-    const EditCamera camera = Camera();
-    ApplyEditCamera(camera);
-    DrawGrid(camera, m_gridSize);
-    if (levelGroup)
-        levelGroup->Draw(FLAT_DRAW_TIME);
-    glFlush();
+    DrawEditFrame(Camera(), m_gridSize, levelGroup);
 }
 
 void CEditGLView::OnResize(int width, int height)
@@ -442,6 +429,10 @@ void CEditGLView::Drag(const wxPoint& point)
         object->x = static_cast<float>(p.x + m_dragOffsetX);
         object->z = static_cast<float>(p.z + m_dragOffsetZ);
     }
+    // Both panes show the object where it is dragged; the step comes at the release.
+    for (CView* view : document->GetViewList())
+        if (auto* pane = dynamic_cast<CGLView*>(view); pane && pane->GetCanvas())
+            pane->GetCanvas()->Refresh(false);
 }
 
 void CEditGLView::ResizeWall(const wxPoint& point)
@@ -567,6 +558,7 @@ void CEditGLView::OnGridCommand(wxCommandEvent& event)
         m_gridSize = command->gridSize;
     else
         m_snapToGrid = !m_snapToGrid;
+    GetCanvas()->Refresh(false);
 }
 
 void CEditGLView::OnUpdateGridCommand(wxUpdateUIEvent& event)

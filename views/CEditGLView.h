@@ -66,7 +66,6 @@ public:
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
     void OnDestroyWindow() override;
-    void SetupRenderingState() override;
     void DrawFrame() override;
     void OnResize(int width, int height) override;
 

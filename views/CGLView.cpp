@@ -13,7 +13,6 @@
 #include "level/LevelScene.h"
 #include "views/FocusFrame.h"
 #include "views/PickPath.h"
-#include "views/PreviewScene.h"
 #include "views/ViewMath.h"
 
 namespace {
@@ -105,11 +104,6 @@ wxPoint CGLView::PhysicalPosition(const wxMouseEvent& event) const
     return wxPoint(static_cast<int>(event.GetX() * scale), static_cast<int>(event.GetY() * scale));
 }
 
-void CGLView::SetupRenderingState()
-{
-    SetupLitRenderingState();
-}
-
 void CGLView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(m_canvas);
@@ -121,6 +115,7 @@ void CGLView::OnPaint(wxPaintEvent&)
     if (m_canvas->HasFocus())
         DrawFocusFrameOver(size);
     m_canvas->SwapBuffers();
+    ++m_framesDrawn;
 }
 
 void CGLView::DrawFocusFrameOver(const wxSize& size) const
@@ -182,12 +177,7 @@ bool CGLView::SelectObjectAt(int x, int y, const float& time)
     CLevelMapDoc* document = GetLevelDocument();
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup || !MakeCurrent())
         return false;
-    // A click inside an outline hits the object: filled polygons are what selection counts, as
-    // OpenGL specifies it, but Mesa would count only the outlines that the edit view draws.
-    glPushAttrib(GL_POLYGON_BIT);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    const std::vector<int> path = document->m_pScene->Pick(x, y, time);
-    glPopAttrib();
+    const std::vector<int> path = PickLevelPath(*document->m_pScene, x, y, time);
     CSGNode* hit = NodeAtPath(*document->m_pScene->m_pLevelGroup, path);
     if (!hit) {
         document->SetSelection(nullptr);

@@ -24,7 +24,8 @@ class wxUpdateUIEvent;
 // and a depth buffer). Every OpenGL call of a view runs after MakeCurrent; the context is made
 // current only once the canvas is shown on screen. The wheel zooms; Delete (152) deletes the
 // document's selection. While the pane has the keyboard focus a frame runs along its edges.
-// The application's idle processing repaints these panes continuously.
+// A pane repaints only when what it shows changes (the document's views are updated, its
+// camera, size or focus changes); the animated preview is repainted by the idle processing.
 class CGLView : public CView {
 public:
     CGLView();
@@ -41,6 +42,8 @@ public:
     // of the last frame and makes it the selection. True only when the hit object already was
     // the selection; a miss deselects.
     virtual bool SelectObjectAt(int x, int y, const float& time);
+    // Frames drawn since the pane was made.
+    unsigned long FramesDrawn() const { return m_framesDrawn; }
 
     // Uniform zoom of the derived views' drawing, changed by the wheel only.
     float m_zoom = 1.0f;
@@ -53,9 +56,6 @@ protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
     void OnDestroyWindow() override;
 
-    // The fixed OpenGL state that every frame sets right after clearing: lit, depth-tested,
-    // back faces culled, colour material for ambient and diffuse.
-    virtual void SetupRenderingState();
     // Draws one frame with the context current and the viewport set; the base swaps buffers.
     virtual void DrawFrame() = 0;
     // The client area is now width x height physical pixels.
@@ -83,4 +83,5 @@ private:
     // The context has been current once: its window is realised and OpenGL may be used.
     bool m_contextReady = false;
     FailureReport m_makeCurrentFailures;
+    unsigned long m_framesDrawn = 0;
 };

@@ -92,6 +92,8 @@ void SetupEditRenderingState()
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glEnable(GL_DEPTH_TEST);
     glShadeModel(GL_FLAT);
+    // Outlines only, whatever the image library's start switched on in this context.
+    glDisable(GL_TEXTURE_2D);
 }
 
 void ApplyEditCamera(const EditCamera& camera)

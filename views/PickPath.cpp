@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include <GL/gl.h>
+
+#include "level/LevelScene.h"
 #include "scenegraph/CSGGroup.h"
 
 namespace {
@@ -41,4 +44,15 @@ std::string PickedPathElements(const std::vector<int>& path)
         text += piece;
     }
     return text;
+}
+
+std::vector<int> PickLevelPath(LevelScene& scene, int x, int y, float time)
+{
+    // Filled polygons are what selection counts, as OpenGL specifies it, but Mesa would count
+    // only the outlines that the edit view draws.
+    glPushAttrib(GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    std::vector<int> path = scene.Pick(x, y, time);
+    glPopAttrib();
+    return path;
 }

@@ -21,8 +21,6 @@ void MultRowMajor(const float* rows)
     glMultMatrixf(columns);
 }
 
-} // namespace
-
 void SetupLitRenderingState()
 {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
@@ -35,9 +33,15 @@ void SetupLitRenderingState()
     glCullFace(GL_BACK);
 }
 
+} // namespace
+
 void SetupPreviewRenderingState()
 {
     SetupLitRenderingState();
+    // Textured nodes switch texturing on for themselves. The image library's start switches
+    // it on in the context that is current then, which would texture the first frame's
+    // untextured nodes with whatever texture was bound last.
+    glDisable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
@@ -55,12 +59,13 @@ void ApplyPreviewCamera(const PreviewCamera& camera)
         MultRowMajor(camera.rotation);
 }
 
-void DrawPreviewFrame(const PreviewCamera& camera, CSGNode& root, float t)
+void DrawPreviewFrame(const PreviewCamera& camera, CSGNode* root, float t)
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetupPreviewRenderingState();
     ApplyPreviewCamera(camera);
-    root.Draw(t);
+    if (root)
+        root->Draw(t);
     glFlush();
 }

@@ -13,11 +13,11 @@ struct PreviewCamera {
     const float* rotation = nullptr;
 };
 
-// Lit, depth-tested, back-face-culled drawing with colour material for ambient and diffuse.
-void SetupLitRenderingState();
-// The lit state with textures modulating the lit colour.
+// Lit, depth-tested, back-face-culled drawing with colour material for ambient and diffuse,
+// textures modulating the lit colour.
 void SetupPreviewRenderingState();
 // Loads projection and modelview of the camera, the rotation included.
 void ApplyPreviewCamera(const PreviewCamera& camera);
-// One whole frame of the preview: black background, the whole scene at time t.
-void DrawPreviewFrame(const PreviewCamera& camera, CSGNode& root, float t);
+// One whole frame of the preview: black background, the whole scene at time t (none when root
+// is null).
+void DrawPreviewFrame(const PreviewCamera& camera, CSGNode* root, float t);

@@ -66,6 +66,20 @@ TEST_F(PickingTest, EqualDepthsAreDecidedByTheNamePath)
     EXPECT_EQ(PickAt(2.0f, 2.0f), (Path{0, 0, 0}));
 }
 
+TEST_F(PickingTest, WallNestedFarDeeperThanTheNameAndMatrixStacksIsPicked)
+{
+    CSGGroup* group = &Group();
+    for (int depth = 0; depth < 1500; ++depth) {
+        auto* nested = new CSGGroup;
+        group->AppendChild(nested);
+        group = nested;
+    }
+    group->AppendChild(new Wall(3.0f, 3.0f, 2.0f, 2.0f));
+    EXPECT_EQ(PickAt(3.0f, 3.0f), Path(1502, 0));
+    EXPECT_EQ(PickAt(-3.0f, 3.0f), kMiss);
+    EXPECT_EQ(GetInteger(GL_MODELVIEW_STACK_DEPTH), 1);
+}
+
 TEST_F(PickingTest, MissOutsideEveryObject)
 {
     Group().AppendChild(new LevelFloor);

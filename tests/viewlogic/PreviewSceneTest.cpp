@@ -91,7 +91,7 @@ TEST_F(PreviewCameraTest, FrameDrawsTheLitSceneOnBlack)
     root.AppendChild(new LevelFloor);
     PreviewCamera camera;
     camera.aspect = 4.0f / 3.0f;
-    DrawPreviewFrame(camera, root, 0.0f);
+    DrawPreviewFrame(camera, &root, 0.0f);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     GLint mode = 0;
@@ -122,7 +122,7 @@ TEST_F(PreviewCameraTest, OnlyTheSelectedObjectShowsSelected)
         std::array<unsigned char, 4> unselected;
     };
     Sample samples[] = {{marker, 0.0, 0.8, -1.0, {}}, {floor, 5.0, 0.0, 5.0, {}}, {wall, -6.0, 1.0, 2.0, {}}};
-    DrawPreviewFrame(camera, root, 0.0f);
+    DrawPreviewFrame(camera, &root, 0.0f);
     for (Sample& sample : samples)
         sample.unselected = PixelAt(sample.x, sample.y, sample.z);
     // The untextured floor is white, lit: no other node's colour on it.
@@ -132,8 +132,8 @@ TEST_F(PreviewCameraTest, OnlyTheSelectedObjectShowsSelected)
     for (Sample& chosen : samples) {
         chosen.object->selected = true;
         // Twice: what one frame leaves behind must not reach the next one either.
-        DrawPreviewFrame(camera, root, 0.0f);
-        DrawPreviewFrame(camera, root, 0.0f);
+        DrawPreviewFrame(camera, &root, 0.0f);
+        DrawPreviewFrame(camera, &root, 0.0f);
         for (const Sample& sample : samples) {
             const auto pixel = PixelAt(sample.x, sample.y, sample.z);
             if (&sample == &chosen)

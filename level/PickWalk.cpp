@@ -1,0 +1,126 @@
+#include "level/PickWalk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <GL/gl.h>
+
+#include "level/Item.h"
+#include "level/Wall.h"
+#include "scenegraph/CSGGroup.h"
+
+namespace {
+
+// A box that holds everything a node draws, in the coordinates current when its Draw starts.
+struct DrawnBox {
+    float centre[3];
+    float half[3];
+};
+
+// Boxes are widened a little, so that a face lying on the box never falls to rounding.
+float Widened(float half)
+{
+    return std::abs(half) * 1.001f + 1.0e-3f;
+}
+
+// A wall: its box turned about its centre fits in the circle through its corners.
+DrawnBox BoxOf(const Wall& wall)
+{
+    const float r = Widened(0.5f * std::hypot(wall.Width, wall.Depth));
+    return {{wall.x, 0.5f * wall.m_height, wall.z}, {r, Widened(0.5f * wall.m_height), r}};
+}
+
+// An item: the flat square of side 1, or the sign and the ball of radius m_size, about a point
+// m_size above its position.
+DrawnBox BoxOf(const Item& item)
+{
+    const float h = Widened(std::max(std::abs(item.m_size), 0.5f));
+    return {{item.x, item.y + item.m_size, item.z}, {h, h, h}};
+}
+
+void MultiplyColumns(const float* a, const float* b, float* product)
+{
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            float sum = 0.0f;
+            for (int k = 0; k < 4; ++k)
+                sum += a[k * 4 + r] * b[c * 4 + k];
+            product[c * 4 + r] = sum;
+        }
+}
+
+} // namespace
+
+void PickWalk::Group(const CSGGroup& group)
+{
+    GLfloat saved[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, saved);
+    int index = 0;
+    for (const auto& child : group.Children()) {
+        m_path.push_back(index++);
+        if (const auto* nested = dynamic_cast<const CSGGroup*>(child.get()))
+            Group(*nested);
+        else
+            Leaf(*child);
+        m_path.pop_back();
+    }
+    glLoadMatrixf(saved);
+    m_clipKnown = false;
+}
+
+void PickWalk::Leaf(CSGNode& node)
+{
+    // Walls and items put back the modelview they found; any other node may change it.
+    DrawnBox box{};
+    bool known = false;
+    if (const auto* wall = dynamic_cast<const Wall*>(&node)) {
+        box = BoxOf(*wall);
+        known = true;
+    } else if (const auto* item = dynamic_cast<const Item*>(&node)) {
+        box = BoxOf(*item);
+        known = true;
+    }
+    if (known && Outside(box.centre, box.half))
+        return;
+    glLoadName(static_cast<GLuint>(m_paths.size()));
+    m_paths.push_back(m_path);
+    node.Draw(m_time);
+    if (!known)
+        m_clipKnown = false;
+}
+
+bool PickWalk::Outside(const float centre[3], const float half[3])
+{
+    if (!m_clipKnown) {
+        GLfloat projection[16];
+        GLfloat modelview[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+        MultiplyColumns(projection, modelview, m_clip);
+        m_clipKnown = true;
+    }
+    // One bit per clip plane: set while every corner so far lies beyond that plane.
+    unsigned beyondAll = 0x3F;
+    for (int corner = 0; corner < 8 && beyondAll; ++corner) {
+        float p[4];
+        for (int r = 0; r < 4; ++r) {
+            p[r] = m_clip[12 + r];
+            for (int k = 0; k < 3; ++k)
+                p[r] += m_clip[k * 4 + r] * (centre[k] + ((corner >> k) & 1 ? half[k] : -half[k]));
+        }
+        unsigned beyond = 0;
+        for (int axis = 0; axis < 3; ++axis) {
+            beyond |= (p[axis] > p[3] ? 1u : 0u) << (2 * axis);
+            beyond |= (p[axis] < -p[3] ? 1u : 0u) << (2 * axis + 1);
+        }
+        beyondAll &= beyond;
+    }
+    return beyondAll != 0;
+}
+
+std::vector<int> PickWalk::PathOf(const std::vector<int>& names) const
+{
+    if (names.size() != 2 || names[1] < 0 || static_cast<std::size_t>(names[1]) >= m_paths.size())
+        return names;
+    return m_paths[static_cast<std::size_t>(names[1])];
+}
