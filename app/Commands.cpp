@@ -43,6 +43,7 @@ const std::map<int, const char*>& PromptTable()
         {ID_GRID_SNAP, "Toggle snap to grid\n Check to enable/disable snap to grid"},
         {ID_INSERT_SPECIAL_ITEM, "Insert special item\n Click to insert a new special item"},
         {ID_EDIT_DELETE, "Delete current selection\nDelete"},
+        {ID_VIEW_ZOOM_FIT, "Show the whole floor in both views\nZoom to Fit"},
     };
     return prompts;
 }
@@ -118,7 +119,11 @@ wxMenuBar* CreateMainMenuBar()
                           {ID_EDIT_DELETE, "&Delete\tDel", K::Normal}}),
                 "&Edit");
     bar->Append(MakeMenu({{StandardId::ViewToolBar, "&Toolbar", K::Check},
-                          {StandardId::ViewStatusBar, "&Status Bar", K::Check}}),
+                          {StandardId::ViewStatusBar, "&Status Bar", K::Check},
+                          SEPARATOR,
+                          // Home stays out of the accelerator table, which would take it from
+                          // the text fields: as a menu key it acts only where no field uses it.
+                          {ID_VIEW_ZOOM_FIT, "Zoom to &Fit\tHome", K::Normal}}),
                 "&View");
     bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, "Special item", K::Normal}}), "Insert");
     wxMenu* grid = MakeMenu({});

@@ -90,6 +90,26 @@ float C3DGLView::CameraDistance() const
     return floor ? static_cast<float>(std::max(floor->Width, floor->Heigth)) : kDefaultCameraDistance;
 }
 
+PreviewCamera C3DGLView::Camera() const
+{
+    PreviewCamera camera;
+    camera.aspect = m_aspect;
+    camera.zoom = m_zoom;
+    camera.distance = CameraDistance();
+    camera.rotation = m_rotation;
+    return camera;
+}
+
+void C3DGLView::ZoomToFit()
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    if (!floor)
+        return;
+    m_zoom = FloorFitZoom(Camera(), static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
+    GetCanvas()->Refresh(false);
+}
+
 void C3DGLView::DrawFrame()
 {
     InitialiseOpenGL();
@@ -100,12 +120,7 @@ void C3DGLView::DrawFrame()
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetupRenderingState();
-    PreviewCamera camera;
-    camera.aspect = m_aspect;
-    camera.zoom = m_zoom;
-    camera.distance = CameraDistance();
-    camera.rotation = m_rotation;
-    ApplyPreviewCamera(camera);
+    ApplyPreviewCamera(Camera());
     if (scene)
         scene->Root().Draw(document->m_animTime);
     glFlush();

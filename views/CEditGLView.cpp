@@ -14,6 +14,7 @@
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
 #include "level/Item.h"
+#include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
@@ -77,6 +78,11 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     canvas->Bind(wxEVT_MIDDLE_DOWN, &CEditGLView::OnMiddleDown, this);
     canvas->Bind(wxEVT_MIDDLE_UP, &CEditGLView::OnMiddleUp, this);
     canvas->Bind(wxEVT_MOTION, &CEditGLView::OnMotion, this);
+    canvas->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        if (m_pointerReadout)
+            m_pointerReadout(wxString());
+        event.Skip();
+    });
     canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditGLView::OnCaptureLost, this);
     canvas->Bind(wxEVT_SET_CURSOR, &CEditGLView::OnSetCursor, this);
     canvas->Bind(wxEVT_KEY_DOWN, &CEditGLView::OnKeyDown, this);
@@ -117,6 +123,32 @@ EditCamera CEditGLView::Camera() const
     return camera;
 }
 
+void CEditGLView::SetCamera(const EditCamera& camera)
+{
+    m_zoom = camera.zoom;
+    m_copX = camera.copX;
+    m_copY = camera.copY;
+}
+
+void CEditGLView::ZoomTo(float zoom, const wxPoint& pointer)
+{
+    EditCamera camera = Camera();
+    ZoomAbout(camera, zoom, pointer.x, pointer.y, m_width, m_height);
+    SetCamera(camera);
+}
+
+void CEditGLView::ZoomToFit()
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    if (!floor)
+        return;
+    EditCamera camera = Camera();
+    FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+}
+
 void CEditGLView::SetupRenderingState()
 {
     SetupEditRenderingState();
@@ -152,11 +184,36 @@ LevelPoint CEditGLView::UnprojectPoint(int x, int y)
 LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, double (*snap)(double, int))
 {
     LevelPoint p = UnprojectPoint(point.x, point.y);
-    if (m_snapToGrid) {
+    if (m_snapToGrid && snap) {
         p.x = snap(p.x, m_gridSize);
         p.z = snap(p.z, m_gridSize);
     }
     return p;
+}
+
+double (*CEditGLView::ModeSnap() const)(double, int)
+{
+    switch (m_mode) {
+    case MODE_CREATE_WALL:
+        return CornerSnap;
+    case MODE_INSERT_ITEM:
+        return CellCentreSnap;
+    default:
+        return nullptr;
+    }
+}
+
+void CEditGLView::ShowPointerPlace(const wxPoint& point)
+{
+    if (!m_pointerReadout)
+        return;
+    // A gesture holds the mouse and reports moves outside the view too.
+    if (!wxRect(PhysicalClientSize()).Contains(point)) {
+        m_pointerReadout(wxString());
+        return;
+    }
+    const LevelPoint p = SnappedPoint(point, ModeSnap());
+    m_pointerReadout(FormatCLocale("X: %.2f  Z: %.2f", p.x, p.z));
 }
 
 void CEditGLView::StartCapture()
@@ -394,6 +451,7 @@ bool CEditGLView::GestureRunning() const
 void CEditGLView::OnMotion(wxMouseEvent& event)
 {
     const wxPoint point = PhysicalPosition(event);
+    ShowPointerPlace(point);
     // A release the view never saw (it happened outside while another window held the mouse)
     // ends the gesture here, as that release would have.
     if ((m_dragging || m_creatingWall) && !event.LeftIsDown())
@@ -416,8 +474,7 @@ void CEditGLView::Pan(const wxPoint& point)
     PanCamera(camera, point.x - m_panLastX, point.y - m_panLastY, m_width, m_height);
     m_panLastX = point.x;
     m_panLastY = point.y;
-    m_copX = camera.copX;
-    m_copY = camera.copY;
+    SetCamera(camera);
     SetStatusText(FormatCLocale("Panning enabled: COP = (%f, %f)", m_copX, m_copY));
     GetCanvas()->Refresh(true);
 }

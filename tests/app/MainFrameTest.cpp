@@ -105,11 +105,12 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 14u);
 }
 
-TEST_F(MainFrameTest, StatusBarHasTheMessagePaneAndThreeLockIndicators)
+TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointerPane)
 {
     wxStatusBar& bar = *frame->GetStatusBar();
-    ASSERT_EQ(bar.GetFieldsCount(), 4);
+    ASSERT_EQ(bar.GetFieldsCount(), 5);
     EXPECT_EQ(bar.GetStatusText(0), "Ready");
+    EXPECT_EQ(bar.GetStatusText(4), "");
 }
 
 TEST_F(MainFrameTest, ImageTooLargeForATextureIsNamedInTheStatusBar)
