@@ -8,6 +8,7 @@
 #include "app/res/about.xpm"
 #include "app/res/copy.xpm"
 #include "app/res/cut.xpm"
+#include "app/res/fit.xpm"
 #include "app/res/item.xpm"
 #include "app/res/new.xpm"
 #include "app/res/open.xpm"
@@ -178,6 +179,8 @@ const std::vector<ToolButton>& MainToolButtons()
         {ID_MODE_CREATE_WALL, wall_xpm, true},
         {0, nullptr, false},
         {ID_INSERT_SPECIAL_ITEM, item_xpm, false},
+        {0, nullptr, false},
+        {ID_VIEW_ZOOM_FIT, fit_xpm, false},
         {0, nullptr, false},
         {StandardId::AppAbout, about_xpm, false},
     };

@@ -102,7 +102,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
-    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 14u);
+    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 16u);
 }
 
 TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointerPane)
