@@ -38,10 +38,6 @@ protected:
     EditCamera m_camera;
 };
 
-struct PixelPlace {
-    int x, y;
-};
-
 // A pixel's red channel against a grey level, within the rounding of the colour buffer.
 ::testing::AssertionResult IsGrey(int red, float level)
 {
@@ -213,46 +209,4 @@ TEST(GridRounding, PanningFollowsTheCursorOneToOne)
     PanCamera(camera, 5, 5, 0, 0);
     EXPECT_TRUE(std::isfinite(camera.copX));
     EXPECT_TRUE(std::isfinite(camera.copY));
-}
-
-TEST_F(EditCameraTest, ZoomAboutAPixelKeepsTheLevelPointUnderIt)
-{
-    m_camera.copX = 3.0f;
-    m_camera.copY = -2.0f;
-    const PixelPlace pixels[] = {{100, 50}, {400, 199}, {799, 399}, {0, 0}};
-    for (const PixelPlace& pixel : pixels)
-        for (const float zoom : {0.2f, 0.01f}) {
-            DrawEditFrame(m_camera, 1, nullptr);
-            const LevelPoint before = UnprojectPoint(pixel.x, pixel.y);
-            EditCamera zoomed = m_camera;
-            ZoomAbout(zoomed, zoom, pixel.x, pixel.y, 800, 400);
-            EXPECT_EQ(zoomed.zoom, zoom);
-            DrawEditFrame(zoomed, 1, nullptr);
-            const LevelPoint after = UnprojectPoint(pixel.x, pixel.y);
-            EXPECT_NEAR(after.x, before.x, 1e-3) << pixel.x << ", " << pixel.y << " at " << zoom;
-            EXPECT_NEAR(after.z, before.z, 1e-3) << pixel.x << ", " << pixel.y << " at " << zoom;
-        }
-}
-
-TEST_F(EditCameraTest, FitFloorShowsTheWholeFloorCentredWithASmallMargin)
-{
-    struct Case {
-        float aspect, width, depth;
-    };
-    // Limited by the depth, by the width, and a window higher than wide.
-    const Case cases[] = {{2.0f, 20.0f, 16.0f}, {2.0f, 99.0f, 5.0f}, {0.5f, 5.0f, 99.0f}};
-    for (const Case& c : cases) {
-        EditCamera camera;
-        camera.aspect = c.aspect;
-        camera.copX = 12.0f;
-        camera.zoom = 1.0f;
-        FitFloor(camera, c.width, c.depth);
-        const ViewRect rect = VisibleRect(camera);
-        EXPECT_FLOAT_EQ(rect.umin, -rect.umax);
-        EXPECT_FLOAT_EQ(rect.vmin, -rect.vmax);
-        // Whole, and the tighter side fills all but a small margin.
-        EXPECT_GE(rect.umax, c.width / 2);
-        EXPECT_GE(rect.vmax, c.depth / 2);
-        EXPECT_LT(std::min(rect.umax / c.width, rect.vmax / c.depth), 0.6f) << c.width << " x " << c.depth;
-    }
 }
