@@ -69,12 +69,12 @@ const FieldRule TTL_RULE = {
     "Not a valid value for item TTL before picked! (valid range: 1-20 seconds)"};
 
 // A position lies on the floor, which is centred on the origin: half its size either way.
-FieldRule PositionRule(int editId, const char* axis, int floorSize)
+// `message` names the range with two %s.
+FieldRule PositionRule(int editId, const char* message, int floorSize)
 {
     const float half = static_cast<float>(floorSize) / 2.0f;
-    const wxString message = wxString("Not a valid value for position ") + axis + "! (valid range: " +
-                             FormatFloat("%2.2f", -half) + " to " + FormatFloat("%2.2f", half) + " units)";
-    return {editId, false, -half, half, message};
+    return {editId, false, -half, half,
+            wxString::Format(message, FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
 }
 
 FieldRule AmountRule(const ItemTypeInfo& info)
@@ -316,8 +316,11 @@ void CSelectionFormView::OnApply()
 ObjectPosition CSelectionFormView::ReadPosition(const LevelObject& object, FieldReader& fields) const
 {
     const LevelFloor& floor = *GetLevelDoc()->m_pScene->m_pFloor;
-    return {ReadCoordinate(PositionRule(IDC_POSITION_X, "X", floor.Width), object.x, fields),
-            ReadCoordinate(PositionRule(IDC_POSITION_Z, "Z", floor.Heigth), object.z, fields)};
+    const FieldRule xRule = PositionRule(
+        IDC_POSITION_X, "Not a valid value for position X! (valid range: %s to %s units)", floor.Width);
+    const FieldRule zRule = PositionRule(
+        IDC_POSITION_Z, "Not a valid value for position Z! (valid range: %s to %s units)", floor.Heigth);
+    return {ReadCoordinate(xRule, object.x, fields), ReadCoordinate(zRule, object.z, fields)};
 }
 
 float CSelectionFormView::ReadCoordinate(const FieldRule& rule, float stored, FieldReader& fields) const

@@ -45,26 +45,23 @@ protected:
 TEST_F(PlacementTest, ThePointerPaneShowsTheLevelPointSnappedAsTheModeWouldPlaceIt)
 {
     struct Case {
-        int command; // a mode, or the snap switch
-        double x, z; // where the pointer goes, and where a snapped place lies
-        double snappedX, snappedZ;
+        int command;        // a mode, or the snap switch
+        double x, z;        // where the pointer goes
+        double shownX, shownZ, within;
     };
-    const double none = NAN;
     const Case cases[] = {
-        {ID_MODE_CREATE_WALL, 2.3, 1.6, 2.0, 2.0},      // walls start on the nearest corner
-        {ID_INSERT_SPECIAL_ITEM, -2.3, 1.4, -2.5, 1.5}, // items go to the cell's centre
-        {ID_GRID_SNAP, -2.3, 1.4, none, none},          // snapping off
-        {ID_MODE_SELECT, 3.7, -1.4, none, none},        // a click selects: nothing snaps
+        {ID_MODE_CREATE_WALL, 2.3, 1.6, 2.0, 2.0, 0.0},      // walls start on the nearest corner
+        {ID_INSERT_SPECIAL_ITEM, -2.3, 1.4, -2.5, 1.5, 0.0}, // items go to the cell's centre
+        {ID_GRID_SNAP, -2.3, 1.4, -2.3, 1.4, 0.02},          // snapping off: within a pixel
+        {ID_MODE_SELECT, 3.7, -1.4, 3.7, -1.4, 0.02},        // a click selects: nothing snaps
     };
     for (const Case& c : cases) {
         Command(c.command);
         MoveToLevel(c.x, c.z);
-        double x = 0.0;
-        double z = 0.0;
+        double x = 0.0, z = 0.0;
         ASSERT_EQ(std::sscanf(PointerPane().utf8_str(), "X: %lf Z: %lf", &x, &z), 2) << PointerPane();
-        // Unsnapped: the point under the pixel, within a pixel.
-        EXPECT_NEAR(x, std::isnan(c.snappedX) ? c.x : c.snappedX, std::isnan(c.snappedX) ? 0.02 : 0.0);
-        EXPECT_NEAR(z, std::isnan(c.snappedZ) ? c.z : c.snappedZ, std::isnan(c.snappedZ) ? 0.02 : 0.0);
+        EXPECT_NEAR(x, c.shownX, c.within);
+        EXPECT_NEAR(z, c.shownZ, c.within);
     }
     MoveTo(*preview->GetCanvas(), wxPoint(20, 20));
     EXPECT_EQ(PointerPane(), "");
