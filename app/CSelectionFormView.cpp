@@ -252,7 +252,7 @@ void CSelectionFormView::ShowSelection()
     } else {
         ShowControls(*this, form, NO_CONTROLS);
     }
-    if (auto* object = dynamic_cast<const LevelObject*>(selection); object && type != LEVEL_FLOOR_NODE)
+    if (const auto* object = dynamic_cast<const LevelObject*>(selection))
         ShowPosition(*object);
     SetKindLabel(SelectionKindLabel(type));
 }

@@ -181,7 +181,7 @@ LevelPoint CEditGLView::UnprojectPoint(int x, int y)
     return ::UnprojectPoint(x, y);
 }
 
-LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, double (*snap)(double, int))
+LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, SnapRule snap)
 {
     LevelPoint p = UnprojectPoint(point.x, point.y);
     if (m_snapToGrid && snap) {
@@ -191,7 +191,7 @@ LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, double (*snap)(double
     return p;
 }
 
-double (*CEditGLView::ModeSnap() const)(double, int)
+CEditGLView::SnapRule CEditGLView::ModeSnap() const
 {
     switch (m_mode) {
     case MODE_CREATE_WALL:

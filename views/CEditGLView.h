@@ -79,6 +79,9 @@ protected:
     void ZoomTo(float zoom, const wxPoint& pointer) override;
 
 private:
+    // A grid rounding rule of EditProjection (CornerSnap, CellCentreSnap).
+    using SnapRule = double (*)(double, int);
+
     // Left-button gestures by mode.
     void SelectOrStartDrag(const wxPoint& point);
     void StartWall(const wxPoint& point);
@@ -93,9 +96,9 @@ private:
     void EndPan(bool releaseCapture);
     // The level point under the pixel, put on the grid by `snap` when snapping is on and the
     // mode has a snap (null: none).
-    LevelPoint SnappedPoint(const wxPoint& point, double (*snap)(double, int));
+    LevelPoint SnappedPoint(const wxPoint& point, SnapRule snap);
     // The snap a click applies in the current mode: corners for walls, cell centres for items.
-    double (*ModeSnap() const)(double, int);
+    SnapRule ModeSnap() const;
     void ShowPointerPlace(const wxPoint& point);
     void SetCamera(const EditCamera& camera);
     LevelObject* DraggedObject() const;
