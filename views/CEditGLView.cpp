@@ -1,5 +1,6 @@
 #include "views/CEditGLView.h"
 
+#include <cmath>
 
 #include <wx/glcanvas.h>
 #include <wx/image.h>
@@ -49,6 +50,13 @@ struct ClipboardCommand {
 
 const ClipboardCommand CLIPBOARD_COMMANDS[] = {
     {StandardId::EditCut, true}, {StandardId::EditCopy, true}, {StandardId::EditPaste, false}};
+
+// A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
+double TwoDecimals(double value)
+{
+    const double rounded = std::round(value * 100.0) / 100.0;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
 
 wxCursor LoadItemCursor()
 {
@@ -213,7 +221,7 @@ void CEditGLView::ShowPointerPlace(const wxPoint& point)
         return;
     }
     const LevelPoint p = SnappedPoint(point, ModeSnap());
-    m_pointerReadout(FormatCLocale("X: %.2f  Z: %.2f", p.x, p.z));
+    m_pointerReadout(FormatCLocale("X: %.2f  Z: %.2f", TwoDecimals(p.x), TwoDecimals(p.z)));
 }
 
 void CEditGLView::StartCapture()

@@ -51,6 +51,7 @@ TEST_F(PlacementTest, ThePointerPaneShowsTheLevelPointSnappedAsTheModeWouldPlace
     };
     const Case cases[] = {
         {ID_MODE_CREATE_WALL, 2.3, 1.6, 2.0, 2.0, 0.0},      // walls start on the nearest corner
+        {ID_MODE_CREATE_WALL, -0.3, -0.2, 0.0, 0.0, 0.0},    // shown without a sign
         {ID_INSERT_SPECIAL_ITEM, -2.3, 1.4, -2.5, 1.5, 0.0}, // items go to the cell's centre
         {ID_GRID_SNAP, -2.3, 1.4, -2.3, 1.4, 0.02},          // snapping off: within a pixel
         {ID_MODE_SELECT, 3.7, -1.4, 3.7, -1.4, 0.02},        // a click selects: nothing snaps
@@ -62,6 +63,7 @@ TEST_F(PlacementTest, ThePointerPaneShowsTheLevelPointSnappedAsTheModeWouldPlace
         ASSERT_EQ(std::sscanf(PointerPane().utf8_str(), "X: %lf Z: %lf", &x, &z), 2) << PointerPane();
         EXPECT_NEAR(x, c.shownX, c.within);
         EXPECT_NEAR(z, c.shownZ, c.within);
+        EXPECT_FALSE(PointerPane().Contains("-0.00")) << PointerPane();
     }
     MoveTo(*preview->GetCanvas(), wxPoint(20, 20));
     EXPECT_EQ(PointerPane(), "");
