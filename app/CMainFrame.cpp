@@ -175,7 +175,10 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_splitterReady = m_pSelectionFormView != nullptr;
     if (m_pEditView) {
         const int pane = m_wndStatusBar->GetFieldsCount() - 1;
-        m_pEditView->m_pointerReadout = [this, pane](const wxString& text) { SetStatusText(text, pane); };
+        m_pEditView->m_pointerReadout = [this, pane](const wxString& text) {
+            if (wxStatusBar* bar = GetStatusBar())
+                bar->SetStatusText(text, pane);
+        };
     }
     // The edit view and the preview take three fifths of the height, the left column three
     // fifths of the width, until the user drags a bar.
