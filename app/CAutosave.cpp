@@ -67,12 +67,12 @@ bool IsNewerThanItsLevel(const wxString& copy, const wxString& levelPath)
 
 } // namespace
 
-CAutosave::CAutosave(CDocManager& manager, CLevelMapDoc& document, const wxString& folder)
+CAutosave::CAutosave(CDocManager& manager, CLevelMapDoc& document, const wxString& folder, int intervalSeconds)
     : m_manager(manager), m_document(document), m_folder(folder), m_timer(this)
 {
     Bind(wxEVT_TIMER, &CAutosave::OnTimer, this);
     m_document.m_onClean = [this] { Remove(); };
-    m_timer.Start(INTERVAL_MS);
+    m_timer.Start(intervalSeconds * 1000);
 }
 
 CAutosave::~CAutosave()

@@ -15,9 +15,10 @@ class CLevelMapDoc;
 // the path of the level the copy belongs to (empty for a new level).
 class CAutosave : public wxEvtHandler {
 public:
-    static constexpr int INTERVAL_MS = 60 * 1000;
+    static constexpr int INTERVAL_SECONDS = 60;
 
-    CAutosave(CDocManager& manager, CLevelMapDoc& document, const wxString& folder);
+    CAutosave(CDocManager& manager, CLevelMapDoc& document, const wxString& folder,
+              int intervalSeconds = INTERVAL_SECONDS);
     ~CAutosave() override;
     CAutosave(const CAutosave&) = delete;
     CAutosave& operator=(const CAutosave&) = delete;

@@ -5,6 +5,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
+#include <wx/utils.h>
 #include <wx/window.h>
 
 #include "app/CAboutDlg.h"
@@ -32,6 +33,16 @@ CFrameWnd* MakeMainFrame(CDocManager& manager, CDocument& document)
         return nullptr;
     }
     return frame;
+}
+
+// Seconds between two autosaves: TRELKAN_AUTOSAVE_SECONDS when it holds a whole number from 1
+// to one day, else the usual minute.
+int AutosaveInterval()
+{
+    long seconds = 0;
+    const wxString text = wxGetenv("TRELKAN_AUTOSAVE_SECONDS");
+    return text.ToLong(&seconds) && seconds >= 1 && seconds <= 24 * 60 * 60 ? static_cast<int>(seconds)
+                                                                             : CAutosave::INTERVAL_SECONDS;
 }
 
 } // namespace
@@ -90,10 +101,8 @@ void CLevelEditorApp::StartAutosave()
     auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
     if (!document)
         return;
-    wxStandardPaths& paths = wxStandardPaths::Get();
-    paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
-    const wxString folder = wxFileName(paths.GetUserDataDir(), "autosave").GetFullPath();
-    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, folder);
+    const wxString folder = wxFileName(wxStandardPaths::Get().GetUserDataDir(), "autosave").GetFullPath();
+    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, folder, AutosaveInterval());
     m_autosave->OfferRecovery();
 }
 

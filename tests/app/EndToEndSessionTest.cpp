@@ -7,8 +7,11 @@
 #include <optional>
 
 #include <wx/combobox.h>
+#include <wx/filename.h>
 #include <wx/stattext.h>
 
+#include "app/StepButton.h"
+#include "framework/CCommandProcessor.h"
 #include "level/Item.h"
 #include "level/StartPositionNode.h"
 #include "level/Wall.h"
@@ -233,6 +236,120 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_EQ(frame->GetTitle(), "session.xml - Trelkan");
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(ReadWholeFile(folder.File("session.xml")), ReadWholeFile(EXPECTED_FILE));
+}
+
+// A day's edits on the sample level, one of every kind, with real input: undone to the end
+// they save the file it was opened from; redone, the file they saved before.
+TEST_F(EndToEndSessionTest, EveryKindOfChangeUndoesToTheOpenedFileAndRedoesToTheEditedOne)
+{
+    TempFolder folder;
+    const std::string level = folder.File("sample.xml");
+    const std::string original = ReadWholeFile("../data/Levels/sample.xml");
+    WriteWholeFile(level, original);
+    ASSERT_TRUE(manager->OpenDocumentFile(level));
+    RedrawGLPanes(*frame);
+    MessageBoxRecorder boxes;
+    FileDialogAnswerer dialogs;
+    const wxString data = wxFileName::DirName("../data").GetAbsolutePath();
+    const auto keyInEditView = [&](int key, int modifiers = 0) {
+        MoveToLevel(0.5, 8.5); // the keys go where the pointer is, with no window manager
+        edit->GetCanvas()->SetFocus();
+        PumpFor(30);
+        PressKey(key, modifiers);
+        Settle();
+        RedrawGLPanes(*frame);
+    };
+    int steps = 0;
+
+    ClickTool(ID_MODE_CREATE_WALL); // a new wall, turned in the form
+    MoveToLevel(-10.2, -7.9);
+    Press();
+    MoveToLevel(-7.9, -7.2);
+    Release();
+    Type(SelectionForm(), IDC_ROTATION_ANGLE, "15");
+    Click(SelectionForm(), IDC_APPLY);
+    dialogs.answers = {data + "/Textures/Walls/brick.jpg"};
+    Click(SelectionForm(), IDC_SELECTION_TEXTURE_BROWSE);
+    Click(SelectionForm(), IDC_TEXTURE_PROPERTIES); // two clicks on one dialog: one step
+    ASSERT_EQ(TextureDialogs().size(), 1u);
+    CTexturePropertiesDgl& dialog = *TextureDialogs()[0];
+    for (int click = 0; click < 2; ++click) {
+        StepButton& spin = *FindControl<StepButton>(dialog, IDC_TEX_SCALE_X_SPIN);
+        ClickAt(spin, wxPoint(spin.GetClientSize().x / 2, spin.GetClientSize().y / 4));
+        wxMilliSleep(50);
+    }
+    ClickAt(*dialog.FindWindow(IDC_OK), wxPoint(5, 5));
+    Settle();
+    steps += 4;
+
+    ClickTool(ID_MODE_SELECT); // a wall dragged two steps, then one more with an arrow key
+    ClickLevel(-1.0, -3.0);
+    Press();
+    MoveToLevel(-1.0, -1.0);
+    Release();
+    keyInEditView(WXK_RIGHT);
+    ClickLevel(6.0, 2.0); // a wall deleted
+    keyInEditView(WXK_DELETE);
+    ClickLevel(-8.0, 6.0); // a wall cut and pasted elsewhere
+    keyInEditView('X', wxMOD_CONTROL);
+    MoveToLevel(3.0, -6.0);
+    PressKey('V', wxMOD_CONTROL);
+    Settle();
+    steps += 5;
+
+    ChooseMenuItem(3, 0); // an item inserted, its type changed
+    ClickLevel(8.5, -7.5);
+    Settle();
+    wxComboBox& types = *FindControl<wxComboBox>(SelectionForm(), IDC_ITEM_TYPE);
+    ClickAt(types, wxPoint(types.GetClientSize().x - 8, types.GetClientSize().y / 2));
+    PumpFor(300);
+    PressKey(WXK_DOWN);
+    PressKey(WXK_RETURN);
+    Settle();
+    steps += 2;
+
+    Type(LevelForm(), IDC_NORMAL_ITEMS, "5"); // the level's settings, sky box image and switch
+    Click(LevelForm(), IDC_APPLY);
+    for (const char* face : {"negx", "posx", "negy", "posy", "negz", "posz"})
+        WriteWholeFile(folder.File(std::string("sky_") + face + ".png"),
+                       ReadWholeFile(std::string("../data/CubeMaps/Special/default_") + face + ".png"));
+    dialogs.answers = {wxString(folder.File("sky_negx.png"))};
+    Click(LevelForm(), IDC_CUBEMAP_BROWSE);
+    dialogs.answers = {data + "/Textures/Floors/stone.jpg"};
+    Click(LevelForm(), IDC_FLOOR_TEXTURE_BROWSE);
+    Click(LevelForm(), IDC_USE_CUBEMAP);
+    steps += 4;
+
+    EXPECT_EQ(frame->GetTitle(), "*sample.xml - Trelkan");
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.shown[0].text;
+    keyInEditView('S', wxMOD_CONTROL);
+    const std::string edited = ReadWholeFile(level);
+    ASSERT_NE(edited, original);
+    EXPECT_EQ(frame->GetTitle(), "sample.xml - Trelkan");
+
+    int undone = 0;
+    for (; document->GetHistory()->CanUndo() && undone <= steps; ++undone)
+        keyInEditView('Z', wxMOD_CONTROL);
+    EXPECT_EQ(undone, steps);
+    keyInEditView('S', wxMOD_CONTROL);
+    EXPECT_EQ(ReadWholeFile(level), original);
+
+    for (int redone = 0; redone < steps; ++redone)
+        keyInEditView(redone % 2 ? 'Y' : 'Z', redone % 2 ? wxMOD_CONTROL : wxMOD_CONTROL | wxMOD_SHIFT);
+    EXPECT_FALSE(document->GetHistory()->CanRedo());
+    EXPECT_EQ(frame->GetTitle(), "*sample.xml - Trelkan") << "the file holds the undone level now";
+    keyInEditView('S', wxMOD_CONTROL);
+    EXPECT_EQ(ReadWholeFile(level), edited);
+
+    // Quitting after a drag asks to save it.
+    ClickLevel(-1.0, -1.0);
+    Press();
+    MoveToLevel(-1.0, 1.0);
+    Release();
+    boxes.answers = {wxCANCEL};
+    EXPECT_FALSE(frame->Close());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.StartsWith("Save changes to ")) << boxes.shown[0].text;
 }
 
 } // namespace
