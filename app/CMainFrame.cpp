@@ -1,10 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
@@ -107,6 +109,7 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
         Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
+    Bind(wxEVT_MENU, &CMainFrame::OnZoomToFit, this, ID_VIEW_ZOOM_FIT);
     // Delete acts in the OpenGL panes, which enable it; elsewhere it is off.
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, ID_EDIT_DELETE);
     return true;
@@ -132,7 +135,20 @@ bool CMainFrame::CreateBars()
         return false;
     m_wndStatusBar = CreateStatusBarWithIndicators(
         {{WXK_CAPITAL, _("CAP")}, {WXK_NUMLOCK, _("NUM")}, {WXK_SCROLL, _("SCRL")}});
-    return m_wndStatusBar != nullptr;
+    if (!m_wndStatusBar)
+        return false;
+    AddPointerPane();
+    return true;
+}
+
+void CMainFrame::AddPointerPane()
+{
+    const int count = m_wndStatusBar->GetFieldsCount();
+    std::vector<int> widths;
+    for (int i = 0; i < count; ++i)
+        widths.push_back(m_wndStatusBar->GetStatusWidth(i));
+    widths.push_back(m_wndStatusBar->GetTextExtent("X: -000.00  Z: -000.00").x + 12);
+    m_wndStatusBar->SetFieldsCount(count + 1, widths.data());
 }
 
 template <class View> View* CMainFrame::CreatePane(int row, int column, CDocument& document)
@@ -157,6 +173,13 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_pMainFormView = m_p3DView ? CreatePane<CMainFormView>(1, 0, document) : nullptr;
     m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(1, 1, document) : nullptr;
     m_splitterReady = m_pSelectionFormView != nullptr;
+    if (m_pEditView) {
+        const int pane = m_wndStatusBar->GetFieldsCount() - 1;
+        m_pEditView->m_pointerReadout = [this, pane](const wxString& text) {
+            if (wxStatusBar* bar = GetStatusBar())
+                bar->SetStatusText(text, pane);
+        };
+    }
     // The edit view and the preview take three fifths of the height, the left column three
     // fifths of the width, until the user drags a bar.
     for (int i = 0; i < 2; ++i) {
@@ -193,6 +216,14 @@ void CMainFrame::ActivateNextPane(bool previous)
 {
     if (m_splitterReady)
         m_wndSplitter->ActivateNextPane(previous);
+}
+
+void CMainFrame::OnZoomToFit(wxCommandEvent&)
+{
+    if (m_pEditView)
+        m_pEditView->ZoomToFit();
+    if (m_p3DView)
+        m_p3DView->ZoomToFit();
 }
 
 void CMainFrame::OnModeCommand(wxCommandEvent& event)

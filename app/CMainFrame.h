@@ -48,6 +48,9 @@ private:
     void RestoreWindowState();
     void FitFormsOnScreen();
 
+    // The status-bar pane, right of the lock keys, that shows the pointer's level coordinates.
+    void AddPointerPane();
+    void OnZoomToFit(wxCommandEvent& event);
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }

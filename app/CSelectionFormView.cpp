@@ -20,6 +20,7 @@
 #include "document/ValueCommand.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
+#include "level/LevelScene.h"
 #include "level/StartPositionNode.h"
 #include "level/Wall.h"
 
@@ -37,20 +38,21 @@ const ControlGroup TEXTURE_GROUP = {{IDC_SELECTION_TEXTURE_BROWSE, IDC_TEXTURE_P
                                     {IDC_SELECTION_TEXTURE_PATH}};
 const ControlGroup SIZE_GROUP = {{IDC_SELECTION_WIDTH, IDC_SELECTION_DEPTH},
                                  {IDC_SELECTION_WIDTH, IDC_SELECTION_DEPTH}};
+const ControlGroup POSITION_GROUP = {{IDC_POSITION_X, IDC_POSITION_Z}, {IDC_POSITION_X, IDC_POSITION_Z}};
 const ControlGroup ROTATION_GROUP = {{IDC_ROTATION_ANGLE}, {IDC_ROTATION_ANGLE}};
 const ControlGroup ITEM_GROUP = {{IDC_ITEM_TYPE, IDC_RESPAWN_TIME, IDC_TTL_BEFORE_PICKED, IDC_AMOUNT},
                                  {IDC_RESPAWN_TIME, IDC_TTL_BEFORE_PICKED, IDC_AMOUNT}};
 
 // Which groups, and whether Apply, each kind of selection uses.
 struct KindControls {
-    bool texture, size, rotation, item, apply;
+    bool texture, size, position, rotation, item, apply;
 };
 
-constexpr KindControls NO_CONTROLS = {false, false, false, false, false};
-constexpr KindControls FLOOR_CONTROLS = {true, false, false, false, false};
-constexpr KindControls WALL_CONTROLS = {true, true, true, false, true};
-constexpr KindControls ITEM_CONTROLS = {false, false, false, true, true};
-constexpr KindControls START_CONTROLS = {false, false, true, false, true};
+constexpr KindControls NO_CONTROLS = {false, false, false, false, false, false};
+constexpr KindControls FLOOR_CONTROLS = {true, false, false, false, false, false};
+constexpr KindControls WALL_CONTROLS = {true, true, true, true, false, true};
+constexpr KindControls ITEM_CONTROLS = {false, false, true, false, true, true};
+constexpr KindControls START_CONTROLS = {false, false, true, true, false, true};
 
 const FieldRule WALL_WIDTH_RULE = {
     IDC_SELECTION_WIDTH, false, 1, 99,
@@ -65,6 +67,15 @@ const FieldRule RESPAWN_RULE = {
 const FieldRule TTL_RULE = {
     IDC_TTL_BEFORE_PICKED, false, 1, 20,
     wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)")};
+
+// A position lies on the floor, which is centred on the origin: half its size either way.
+// `message` names the range with two %s.
+FieldRule PositionRule(int editId, const char* message, int floorSize)
+{
+    const float half = static_cast<float>(floorSize) / 2.0f;
+    return {editId, false, -half, half,
+            wxString::Format(message, FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
+}
 
 FieldRule AmountRule(const ItemTypeInfo& info)
 {
@@ -166,6 +177,11 @@ void CSelectionFormView::EnableSizeControls(bool on)
     EnableGroup(*GetWindow(), SIZE_GROUP, on);
 }
 
+void CSelectionFormView::EnablePositionControls(bool on)
+{
+    EnableGroup(*GetWindow(), POSITION_GROUP, on);
+}
+
 void CSelectionFormView::EnableRotationControl(bool on)
 {
     EnableGroup(*GetWindow(), ROTATION_GROUP, on);
@@ -184,6 +200,7 @@ void ShowControls(CSelectionFormView& view, wxWindow& form, const KindControls& 
 {
     view.EnableTextureControls(kind.texture);
     view.EnableSizeControls(kind.size);
+    view.EnablePositionControls(kind.position);
     view.EnableRotationControl(kind.rotation);
     view.EnableItemControls(kind.item);
     form.FindWindow(IDC_APPLY)->Enable(kind.apply);
@@ -235,7 +252,17 @@ void CSelectionFormView::ShowSelection()
     } else {
         ShowControls(*this, form, NO_CONTROLS);
     }
+    if (const auto* object = dynamic_cast<const LevelObject*>(selection))
+        ShowPosition(*object);
     SetKindLabel(SelectionKindLabel(type));
+}
+
+void CSelectionFormView::ShowPosition(const LevelObject& object)
+{
+    if (!Edit(IDC_POSITION_X).IsEnabled())
+        return;
+    Edit(IDC_POSITION_X).ChangeValue(FormatFloat(VALUE_FORMAT, object.x));
+    Edit(IDC_POSITION_Z).ChangeValue(FormatFloat(VALUE_FORMAT, object.z));
 }
 
 void CSelectionFormView::ShowItemValues(const Item& item)
@@ -255,27 +282,54 @@ void CSelectionFormView::OnApply()
     const wxString name = selection ? wxString::Format(_("Apply %s Properties"), ObjectName(*selection)) : wxString();
     if (type == WALL_NODE) {
         auto& wall = static_cast<Wall&>(*selection);
-        WallShape after = Capture(wall);
+        const auto before = CaptureWithPosition(wall);
+        auto after = before;
         if (auto v = fields.Read(WALL_WIDTH_RULE))
-            after.width = *v;
+            after.second.width = *v;
         if (auto v = fields.Read(WALL_DEPTH_RULE))
-            after.depth = *v;
+            after.second.depth = *v;
+        after.first = ReadPosition(wall, fields);
         if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
-            after.angle = NormaliseAngle(*v);
-        doc.Submit(new ValueCommand<Wall, WallShape>(doc, name, wall, Capture(wall), after));
+            after.second.angle = NormaliseAngle(*v);
+        doc.Submit(new ValueCommand<Wall, decltype(after)>(doc, name, wall, before, after));
     } else if (type == START_POSITION_NODE) {
         auto& marker = static_cast<StartPositionNode&>(*selection);
-        MarkerHeading after = Capture(marker);
+        const auto before = CaptureWithPosition(marker);
+        auto after = before;
+        after.first = ReadPosition(marker, fields);
         if (auto v = fields.Read(AnyNumber(IDC_ROTATION_ANGLE)))
-            after.angle = NormaliseAngle(*v);
-        doc.Submit(new ValueCommand<StartPositionNode, MarkerHeading>(doc, name, marker, Capture(marker), after));
+            after.second.angle = NormaliseAngle(*v);
+        doc.Submit(new ValueCommand<StartPositionNode, decltype(after)>(doc, name, marker, before, after));
     } else if (FindItemType(type)) {
         auto& item = static_cast<Item&>(*selection);
-        doc.Submit(new ValueCommand<Item, ItemValues>(doc, name, item, Capture(item), ReadItem(item, fields)));
+        const auto before = CaptureWithPosition(item);
+        auto after = before;
+        after.first = ReadPosition(item, fields);
+        after.second = ReadItem(item, fields);
+        doc.Submit(new ValueCommand<Item, decltype(after)>(doc, name, item, before, after));
     } else {
         doc.UpdateAllViews();
     }
     fields.ReselectRejected();
+}
+
+ObjectPosition CSelectionFormView::ReadPosition(const LevelObject& object, FieldReader& fields) const
+{
+    const LevelFloor& floor = *GetLevelDoc()->m_pScene->m_pFloor;
+    const FieldRule xRule = PositionRule(
+        IDC_POSITION_X, "Not a valid value for position X! (valid range: %s to %s units)", floor.Width);
+    const FieldRule zRule = PositionRule(
+        IDC_POSITION_Z, "Not a valid value for position Z! (valid range: %s to %s units)", floor.Heigth);
+    return {ReadCoordinate(xRule, object.x, fields), ReadCoordinate(zRule, object.z, fields)};
+}
+
+float CSelectionFormView::ReadCoordinate(const FieldRule& rule, float stored, FieldReader& fields) const
+{
+    // The form shows two decimals: a field left as shown keeps the stored value exactly, so
+    // that applying another field never rounds the object's place.
+    if (Edit(rule.editId).GetValue() == FormatFloat(VALUE_FORMAT, stored))
+        return stored;
+    return fields.Read(rule).value_or(stored);
 }
 
 ItemValues CSelectionFormView::ReadItem(const Item& item, FieldReader& fields)

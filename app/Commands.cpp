@@ -8,6 +8,7 @@
 #include "app/res/about.xpm"
 #include "app/res/copy.xpm"
 #include "app/res/cut.xpm"
+#include "app/res/fit.xpm"
 #include "app/res/item.xpm"
 #include "app/res/new.xpm"
 #include "app/res/open.xpm"
@@ -43,6 +44,7 @@ const std::map<int, const char*>& PromptTable()
         {ID_GRID_SNAP, wxTRANSLATE("Toggle snap to grid\n Check to enable/disable snap to grid")},
         {ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Insert special item\n Click to insert a new special item")},
         {ID_EDIT_DELETE, wxTRANSLATE("Delete current selection\nDelete")},
+        {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
     };
     return prompts;
 }
@@ -118,7 +120,11 @@ wxMenuBar* CreateMainMenuBar()
                           {ID_EDIT_DELETE, wxTRANSLATE("&Delete\tDel"), K::Normal}}),
                 _("&Edit"));
     bar->Append(MakeMenu({{StandardId::ViewToolBar, wxTRANSLATE("&Toolbar"), K::Check},
-                          {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check}}),
+                          {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
+                          SEPARATOR,
+                          // Home stays out of the accelerator table, which would take it from
+                          // the text fields: as a menu key it acts only where no field uses it.
+                          {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Zoom to &Fit\tHome"), K::Normal}}),
                 _("&View"));
     bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Special item"), K::Normal}}), _("Insert"));
     wxMenu* grid = MakeMenu({});
@@ -173,6 +179,8 @@ const std::vector<ToolButton>& MainToolButtons()
         {ID_MODE_CREATE_WALL, wall_xpm, true},
         {0, nullptr, false},
         {ID_INSERT_SPECIAL_ITEM, item_xpm, false},
+        {0, nullptr, false},
+        {ID_VIEW_ZOOM_FIT, fit_xpm, false},
         {0, nullptr, false},
         {StandardId::AppAbout, about_xpm, false},
     };

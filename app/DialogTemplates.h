@@ -36,6 +36,8 @@ constexpr int IDC_ITEM_TYPE = 1028;
 constexpr int IDC_RESPAWN_TIME = 1029;
 constexpr int IDC_TTL_BEFORE_PICKED = 1030;
 constexpr int IDC_AMOUNT = 1032;
+constexpr int IDC_POSITION_X = 1036;
+constexpr int IDC_POSITION_Z = 1037;
 
 // Dialog 138, the texture properties dialog. OK and Cancel carry the toolkit's own ids, which
 // give them the Enter and Escape keys.

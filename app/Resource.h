@@ -30,3 +30,4 @@ constexpr int ID_GRID_SNAP = 144;
 constexpr int ID_INSERT_SPECIAL_ITEM = 147;
 constexpr int ID_EDIT_DELETE = 152;
 constexpr int ID_TOGGLE_ANIMATION = 155;
+constexpr int ID_VIEW_ZOOM_FIT = 156;

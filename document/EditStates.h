@@ -75,6 +75,29 @@ struct SkyBoxImage {
 };
 void Restore(CLevelMapDoc& document, LevelScene& scene, const SkyBoxImage& state);
 
+// Two kinds of values of one node changed together as one step (the selection form's Apply:
+// position and shape of a wall, say).
+template <class First, class Second>
+struct StatePair {
+    First first;
+    Second second;
+    auto Tie() const { return std::tuple_cat(first.Tie(), second.Tie()); }
+};
+template <class Target, class First, class Second>
+void Restore(CLevelMapDoc& document, Target& target, const StatePair<First, Second>& state)
+{
+    Restore(document, target, state.first);
+    Restore(document, target, state.second);
+}
+
+// A wall's, item's or start position's place with its other values.
+template <class Target>
+auto CaptureWithPosition(const Target& target)
+{
+    using Values = decltype(Capture(target));
+    return StatePair<ObjectPosition, Values>{Capture(static_cast<const LevelObject&>(target)), Capture(target)};
+}
+
 template <class State>
 bool SameState(const State& a, const State& b)
 {

@@ -84,6 +84,26 @@ float C3DGLView::CameraDistance() const
     return floor ? static_cast<float>(std::max(floor->Width, floor->Heigth)) : kDefaultCameraDistance;
 }
 
+PreviewCamera C3DGLView::Camera() const
+{
+    PreviewCamera camera;
+    camera.aspect = m_aspect;
+    camera.zoom = m_zoom;
+    camera.distance = CameraDistance();
+    camera.rotation = m_rotation;
+    return camera;
+}
+
+void C3DGLView::ZoomToFit()
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    if (!floor)
+        return;
+    m_zoom = FloorFitZoom(Camera(), static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
+    GetCanvas()->Refresh(false);
+}
+
 void C3DGLView::DrawFrame()
 {
     InitialiseOpenGL();
@@ -91,12 +111,7 @@ void C3DGLView::DrawFrame()
     LevelScene* scene = document ? document->m_pScene.get() : nullptr;
     if (scene)
         document->RunTextureWork(scene->Root());
-    PreviewCamera camera;
-    camera.aspect = m_aspect;
-    camera.zoom = m_zoom;
-    camera.distance = CameraDistance();
-    camera.rotation = m_rotation;
-    DrawPreviewFrame(camera, scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f);
+    DrawPreviewFrame(Camera(), scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f);
     ShowImageNotices();
 }
 

@@ -2,6 +2,7 @@
 
 #include "views/CGLView.h"
 #include "views/CTrackball.h"
+#include "views/PreviewScene.h"
 
 // The perspective preview pane: the whole level lit and textured, seen from above and in front
 // at a distance that grows with the floor. Shift + left drag turns it with a virtual trackball,
@@ -19,6 +20,8 @@ public:
     bool m_rotating = false;
 
     void OnInitialUpdate() override;
+    // Zooms so that the whole floor shows, turned as it is now.
+    void ZoomToFit();
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
@@ -31,6 +34,8 @@ private:
     void InitialiseOpenGL();
     // The larger side of the floor: the eye's height and distance.
     float CameraDistance() const;
+    // The camera as the next frame draws it.
+    PreviewCamera Camera() const;
     // Shows the notices of images refused since the last frame in the status bar, on one line.
     void ShowImageNotices() const;
 

@@ -1,5 +1,6 @@
 #include "views/CEditGLView.h"
 
+#include <cmath>
 
 #include <wx/glcanvas.h>
 #include <wx/image.h>
@@ -14,6 +15,7 @@
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
 #include "level/Item.h"
+#include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
@@ -55,6 +57,13 @@ struct ClipboardCommand {
 const ClipboardCommand CLIPBOARD_COMMANDS[] = {
     {StandardId::EditCut, true}, {StandardId::EditCopy, true}, {StandardId::EditPaste, false}};
 
+// A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
+double TwoDecimals(double value)
+{
+    const double rounded = std::round(value * 100.0) / 100.0;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
 wxCursor LoadItemCursor()
 {
     if (!wxImage::FindHandler(wxBITMAP_TYPE_CUR))
@@ -83,6 +92,11 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     canvas->Bind(wxEVT_MIDDLE_DOWN, &CEditGLView::OnMiddleDown, this);
     canvas->Bind(wxEVT_MIDDLE_UP, &CEditGLView::OnMiddleUp, this);
     canvas->Bind(wxEVT_MOTION, &CEditGLView::OnMotion, this);
+    canvas->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        if (m_pointerReadout)
+            m_pointerReadout(wxString());
+        event.Skip();
+    });
     canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditGLView::OnCaptureLost, this);
     canvas->Bind(wxEVT_SET_CURSOR, &CEditGLView::OnSetCursor, this);
     canvas->Bind(wxEVT_KEY_DOWN, &CEditGLView::OnKeyDown, this);
@@ -123,6 +137,32 @@ EditCamera CEditGLView::Camera() const
     return camera;
 }
 
+void CEditGLView::SetCamera(const EditCamera& camera)
+{
+    m_zoom = camera.zoom;
+    m_copX = camera.copX;
+    m_copY = camera.copY;
+}
+
+void CEditGLView::ZoomTo(float zoom, const wxPoint& pointer)
+{
+    EditCamera camera = Camera();
+    ZoomAbout(camera, zoom, pointer.x, pointer.y, m_width, m_height);
+    SetCamera(camera);
+}
+
+void CEditGLView::ZoomToFit()
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    if (!floor)
+        return;
+    EditCamera camera = Camera();
+    FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+}
+
 void CEditGLView::DrawFrame()
 {
     CLevelMapDoc* document = GetLevelDocument();
@@ -142,14 +182,39 @@ LevelPoint CEditGLView::UnprojectPoint(int x, int y)
     return ::UnprojectPoint(x, y);
 }
 
-LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, double (*snap)(double, int))
+LevelPoint CEditGLView::SnappedPoint(const wxPoint& point, SnapRule snap)
 {
     LevelPoint p = UnprojectPoint(point.x, point.y);
-    if (m_snapToGrid) {
+    if (m_snapToGrid && snap) {
         p.x = snap(p.x, m_gridSize);
         p.z = snap(p.z, m_gridSize);
     }
     return p;
+}
+
+CEditGLView::SnapRule CEditGLView::ModeSnap() const
+{
+    switch (m_mode) {
+    case MODE_CREATE_WALL:
+        return CornerSnap;
+    case MODE_INSERT_ITEM:
+        return CellCentreSnap;
+    default:
+        return nullptr;
+    }
+}
+
+void CEditGLView::ShowPointerPlace(const wxPoint& point)
+{
+    if (!m_pointerReadout)
+        return;
+    // A gesture holds the mouse and reports moves outside the view too.
+    if (!wxRect(PhysicalClientSize()).Contains(point)) {
+        m_pointerReadout(wxString());
+        return;
+    }
+    const LevelPoint p = SnappedPoint(point, ModeSnap());
+    m_pointerReadout(FormatCLocale("X: %.2f  Z: %.2f", TwoDecimals(p.x), TwoDecimals(p.z)));
 }
 
 void CEditGLView::StartCapture()
@@ -387,6 +452,7 @@ bool CEditGLView::GestureRunning() const
 void CEditGLView::OnMotion(wxMouseEvent& event)
 {
     const wxPoint point = PhysicalPosition(event);
+    ShowPointerPlace(point);
     // A release the view never saw (it happened outside while another window held the mouse)
     // ends the gesture here, as that release would have.
     if ((m_dragging || m_creatingWall) && !event.LeftIsDown())
@@ -409,8 +475,7 @@ void CEditGLView::Pan(const wxPoint& point)
     PanCamera(camera, point.x - m_panLastX, point.y - m_panLastY, m_width, m_height);
     m_panLastX = point.x;
     m_panLastY = point.y;
-    m_copX = camera.copX;
-    m_copY = camera.copY;
+    SetCamera(camera);
     SetStatusText(PointStatus(_("Panning enabled: COP = (%f, %f)"), m_copX, m_copY));
     GetCanvas()->Refresh(true);
 }

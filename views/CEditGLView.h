@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <wx/cursor.h>
 
 #include "document/EditStates.h"
@@ -16,7 +18,7 @@ class wxUpdateUIEvent;
 // The top-down edit pane: the level's outlines over a grid, seen from above with X to the
 // right and Z downward. The left button selects and drags (MODE_SELECT), drags out a new wall
 // (MODE_CREATE_WALL) or places one item (MODE_INSERT_ITEM); the middle button pans; the wheel
-// zooms about the window centre. The Grid commands (140-144) set the spacing and snapping.
+// zooms about the pointer. The Grid commands (140-144) set the spacing and snapping.
 // A gesture ends as one step of the undo history; Escape cancels it and puts back what it
 // changed, and the arrow keys move the selection by a grid step (Shift: a tenth of one).
 class CEditGLView : public CGLView {
@@ -37,6 +39,8 @@ public:
     // Ends a drag, a new wall or a pan without a step: what it changed is put back.
     void CancelGesture();
     bool GestureRunning() const;
+    // Centres the floor and zooms so that all of it shows.
+    void ZoomToFit();
     // A new or opened level: no gesture may go on with a node of the old one.
     void OnInitialUpdate() override;
 
@@ -62,14 +66,21 @@ public:
     bool m_panning = false;
     int m_panLastX = 0;
     int m_panLastY = 0;
+    // Shows the pointer's level coordinates ("X: 1.00  Z: 2.00", snapped as a click of the
+    // current mode would be), or an empty text when the pointer leaves the view.
+    std::function<void(const wxString&)> m_pointerReadout;
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
     void OnDestroyWindow() override;
     void DrawFrame() override;
     void OnResize(int width, int height) override;
+    void ZoomTo(float zoom, const wxPoint& pointer) override;
 
 private:
+    // A grid rounding rule of EditProjection (CornerSnap, CellCentreSnap).
+    using SnapRule = double (*)(double, int);
+
     // Left-button gestures by mode.
     void SelectOrStartDrag(const wxPoint& point);
     void StartWall(const wxPoint& point);
@@ -82,8 +93,13 @@ private:
     void EndDrag(bool releaseCapture);
     void EndWall(bool releaseCapture);
     void EndPan(bool releaseCapture);
-    // The level point under the pixel, put on the grid by `snap` when snapping is on.
-    LevelPoint SnappedPoint(const wxPoint& point, double (*snap)(double, int));
+    // The level point under the pixel, put on the grid by `snap` when snapping is on and the
+    // mode has a snap (null: none).
+    LevelPoint SnappedPoint(const wxPoint& point, SnapRule snap);
+    // The snap a click applies in the current mode: corners for walls, cell centres for items.
+    SnapRule ModeSnap() const;
+    void ShowPointerPlace(const wxPoint& point);
+    void SetCamera(const EditCamera& camera);
     LevelObject* DraggedObject() const;
     static void SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from);
     // Arrow keys: the selection moves by (dx, dz) grid steps.

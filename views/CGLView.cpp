@@ -144,7 +144,7 @@ void CGLView::OnSize(wxSizeEvent& event)
 void CGLView::OnMouseWheel(wxMouseEvent& event)
 {
     if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) {
-        m_zoom = ZoomStep(m_zoom, event.GetWheelRotation());
+        ZoomTo(ZoomStep(m_zoom, event.GetWheelRotation()), PhysicalPosition(event));
         m_canvas->Refresh(true);
     }
     event.Skip();

@@ -62,6 +62,8 @@ protected:
     virtual void OnResize(int /*width*/, int /*height*/) {}
     // The view's own OpenGL objects go away, its context current (the window is closing).
     virtual void ReleaseGLObjects() {}
+    // A wheel step sets the zoom; `pointer` is where the wheel turned, in physical pixels.
+    virtual void ZoomTo(float zoom, const wxPoint& /*pointer*/) { m_zoom = zoom; }
 
     // A mouse event's position in physical pixels, as the viewport counts them.
     wxPoint PhysicalPosition(const wxMouseEvent& event) const;

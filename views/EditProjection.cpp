@@ -17,6 +17,9 @@ constexpr float kGreyPlain = 0.7f;
 constexpr float kGreyFifth = 0.55f;
 constexpr float kGreyAxis = 0.3f;
 
+// Zoom to Fit leaves this much of the floor's size free around it (a twentieth a side).
+constexpr float kFitMargin = 1.1f;
+
 // Grid lines closer than this many pixels are thinned out.
 constexpr double kMinGridLineGap = 4.0;
 
@@ -57,6 +60,30 @@ void PanCamera(EditCamera& camera, int dx, int dy, int width, int height)
     height = std::max(height, 1);
     camera.copX = camera.copX - ((dx * camera.aspect * 2) / width) / camera.zoom;
     camera.copY = ((dy * 2.0f) / height) / camera.zoom + camera.copY;
+}
+
+void ZoomAbout(EditCamera& camera, float zoom, int x, int y, int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    // The pixel's place in [-1, 1], counted as the unprojection counts it.
+    const double nx = 2.0 * x / width - 1.0;
+    const double ny = 2.0 * (height - y - 1) / height - 1.0;
+    // The view-plane point under it is cop + n * (aspect, 1) / zoom, before and after.
+    const double shift = 1.0 / camera.zoom - 1.0 / zoom;
+    camera.copX = static_cast<float>(camera.copX + nx * camera.aspect * shift);
+    camera.copY = static_cast<float>(camera.copY + ny * shift);
+    camera.zoom = zoom;
+}
+
+void FitFloor(EditCamera& camera, float width, float depth)
+{
+    // The window shows 2a/z by 2/z units.
+    const float across = std::max(width, 1.0f) * kFitMargin;
+    const float down = std::max(depth, 1.0f) * kFitMargin;
+    camera.copX = 0.0f;
+    camera.copY = 0.0f;
+    camera.zoom = std::min(2.0f * camera.aspect / across, 2.0f / down);
 }
 
 WallSpan SpanWall(double start, double current, int g)

@@ -35,6 +35,13 @@ double StepSnap(double start, double displacement, int g);
 // pixels one to one in a client area of width x height pixels.
 void PanCamera(EditCamera& camera, int dx, int dy, int width, int height);
 
+// Sets the zoom, moving the centre of projection so that the level point under client pixel
+// (x, y) of a width x height client area stays under it.
+void ZoomAbout(EditCamera& camera, float zoom, int x, int y, int width, int height);
+// Centres the view on the floor (width x depth about the origin) and zooms so that all of it
+// shows, with a small margin on the tighter side.
+void FitFloor(EditCamera& camera, float width, float depth);
+
 // One side of a wall dragged out from corner `start` to corner `current`: never shorter than
 // the grid spacing g; a shorter span extends g from the start towards the positive axis.
 struct WallSpan {

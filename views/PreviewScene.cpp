@@ -1,5 +1,9 @@
 #include "views/PreviewScene.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -10,6 +14,9 @@ namespace {
 constexpr double kFieldOfViewDeg = 45.0;
 constexpr double kNear = 0.5;
 constexpr double kFar = 300.0;
+
+// Zoom to Fit leaves this much of the floor's size free around it.
+constexpr double kFitMargin = 1.1;
 
 // OpenGL reads matrices column by column; the rotation is kept row by row.
 void MultRowMajor(const float* rows)
@@ -34,6 +41,41 @@ void SetupLitRenderingState()
 }
 
 } // namespace
+
+float FloorFitZoom(const PreviewCamera& camera, float width, float depth)
+{
+    const double tanY = std::tan(kFieldOfViewDeg * M_PI / 360.0);
+    const double tanX = tanY * camera.aspect;
+    // The eye of ApplyPreviewCamera looks from (0, d, d) at the origin: its distance is D.
+    const double eye = camera.distance * std::sqrt(2.0);
+    double zoom = std::numeric_limits<double>::max();
+    // A point q scaled by s lies inside the view while s * |q across| <= (D - s * q ahead) * tan,
+    // on both axes, and in front of the near plane.
+    const auto limit = [&zoom, eye](double across, double ahead, double tangent) {
+        const double denominator = std::abs(across) + ahead * tangent;
+        if (denominator > 0.0)
+            zoom = std::min(zoom, eye * tangent / denominator);
+        if (ahead > 0.0)
+            zoom = std::min(zoom, (eye - kNear) / ahead);
+    };
+    for (const double x : {-0.5 * width, 0.5 * width})
+        for (const double y : {-1.0, 0.0})
+            for (const double z : {-0.5 * depth, 0.5 * depth}) {
+                double p[3] = {x, y, z};
+                if (camera.rotation) {
+                    const float* r = camera.rotation;
+                    p[0] = r[0] * x + r[1] * y + r[2] * z;
+                    p[1] = r[4] * x + r[5] * y + r[6] * z;
+                    p[2] = r[8] * x + r[9] * y + r[10] * z;
+                }
+                // The eye's axes: X across, (Y - Z) / sqrt 2 up, (Y + Z) / sqrt 2 towards it.
+                const double up = (p[1] - p[2]) / std::sqrt(2.0);
+                const double ahead = (p[1] + p[2]) / std::sqrt(2.0);
+                limit(p[0], ahead, tanX);
+                limit(up, ahead, tanY);
+            }
+    return static_cast<float>(zoom / kFitMargin);
+}
 
 void SetupPreviewRenderingState()
 {

@@ -13,6 +13,10 @@ struct PreviewCamera {
     const float* rotation = nullptr;
 };
 
+// The zoom at which the floor slab (width x depth about the origin, Y from -1 to 0) shows
+// whole, turned by the camera's rotation, with a small margin on the tighter side.
+float FloorFitZoom(const PreviewCamera& camera, float width, float depth);
+
 // Lit, depth-tested, back-face-culled drawing with colour material for ambient and diffuse,
 // textures modulating the lit colour.
 void SetupPreviewRenderingState();

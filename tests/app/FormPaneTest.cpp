@@ -46,9 +46,10 @@ TEST_F(FormPaneTest, TabGoesRoundEveryEnabledFieldInVisualOrder)
     document->SetSelection(wall);
     document->UpdateAllViews();
     wxWindow& selection = *frame->m_pSelectionFormView->GetWindow();
-    EXPECT_EQ(TabRound(*selection.FindWindow(IDC_SELECTION_TEXTURE_PATH), 7),
+    EXPECT_EQ(TabRound(*selection.FindWindow(IDC_SELECTION_TEXTURE_PATH), 9),
               (std::vector<int>{IDC_SELECTION_TEXTURE_BROWSE, IDC_TEXTURE_PROPERTIES, IDC_SELECTION_WIDTH,
-                                IDC_SELECTION_DEPTH, IDC_ROTATION_ANGLE, IDC_APPLY, IDC_SELECTION_TEXTURE_PATH}));
+                                IDC_SELECTION_DEPTH, IDC_POSITION_X, IDC_POSITION_Z, IDC_ROTATION_ANGLE,
+                                IDC_APPLY, IDC_SELECTION_TEXTURE_PATH}));
 
     auto* dialog = new CTexturePropertiesDgl(*document, document->m_pScene->m_pFloor, frame);
     EXPECT_EQ(TabRound(*dialog->FindWindow(IDC_TEX_ROTATION), 5),

@@ -102,14 +102,15 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
-    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 14u);
+    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 16u);
 }
 
-TEST_F(MainFrameTest, StatusBarHasTheMessagePaneAndThreeLockIndicators)
+TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointerPane)
 {
     wxStatusBar& bar = *frame->GetStatusBar();
-    ASSERT_EQ(bar.GetFieldsCount(), 4);
+    ASSERT_EQ(bar.GetFieldsCount(), 5);
     EXPECT_EQ(bar.GetStatusText(0), "Ready");
+    EXPECT_EQ(bar.GetStatusText(4), "");
 }
 
 TEST_F(MainFrameTest, ImageTooLargeForATextureIsNamedInTheStatusBar)
