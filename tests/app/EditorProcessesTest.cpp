@@ -85,13 +85,13 @@ protected:
     {
         if (!editor.WaitForWindow([&](const std::string& shown) { return shown == title; }))
             return false;
-        PumpFor(1500);
+        PumpFor(2500);
         return true;
     }
 
     static bool FileChangesFrom(const std::string& path, const std::string& before)
     {
-        return PumpUntil([&] { return ReadWholeFile(path) != before; }, 10000);
+        return PumpUntil([&] { return ReadWholeFile(path) != before; }, 30000);
     }
 
     TempFolder folder;
@@ -150,7 +150,7 @@ TEST_F(EditorProcessesTest, ChangesOfAKilledEditorAreOfferedAtTheNextStartAndRes
                     return true;
             return false;
         };
-        ASSERT_TRUE(PumpUntil(autosaved, 10000));
+        ASSERT_TRUE(PumpUntil(autosaved, 30000));
         killed.Kill(SIGKILL);
     }
 
