@@ -54,6 +54,14 @@ float TexValue(Tex code, const BoxExtent& box)
     return 0.0f;
 }
 
+// A quad's corners as Mesa's outline visits them: corner pairs (from, to) of each edge.
+const int kEdges[4][2] = {{3, 0}, {0, 1}, {1, 2}, {2, 3}};
+
+void CornerVertex(const Corner& c, const BoxExtent& box)
+{
+    glVertex3f(c.sx * box.halfX, c.top ? box.topY : box.bottomY, c.sz * box.halfZ);
+}
+
 } // namespace
 
 void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
@@ -67,7 +75,22 @@ void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
         for (const Corner& c : face.corners) {
             if (textured)
                 glTexCoord2f(TexValue(c.s, box), TexValue(c.t, box));
-            glVertex3f(c.sx * box.halfX, c.top ? box.topY : box.bottomY, c.sz * box.halfZ);
+            CornerVertex(c, box);
+        }
+    }
+    glEnd();
+}
+
+void OutlineBox(const BoxExtent& box, bool withBottom)
+{
+    glBegin(GL_LINES);
+    for (int f = 0; f < 6; ++f) {
+        if (f == kBottomFace && !withBottom)
+            continue;
+        glNormal3fv(kFaces[f].normal);
+        for (const auto& edge : kEdges) {
+            CornerVertex(kFaces[f].corners[edge[0]], box);
+            CornerVertex(kFaces[f].corners[edge[1]], box);
         }
     }
     glEnd();

@@ -36,10 +36,20 @@ FlatColour Tint(const FlatColour& colour)
     return {Lighter(colour.r), Lighter(colour.g), Lighter(colour.b)};
 }
 
-void FillBoxTop(const BoxExtent& box, const FlatColour& fill)
+PolygonFillScope::PolygonFillScope()
 {
-    glPushAttrib(GL_CURRENT_BIT | GL_POLYGON_BIT);
+    glGetIntegerv(GL_POLYGON_MODE, m_modes);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+PolygonFillScope::~PolygonFillScope()
+{
+    glPolygonMode(GL_FRONT, m_modes[0]);
+    glPolygonMode(GL_BACK, m_modes[1]);
+}
+
+void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill, const FlatColour& outline)
+{
     glColor3f(fill.r, fill.g, fill.b);
     const float y = box.topY - kFillDepth;
     glBegin(GL_QUADS);
@@ -49,5 +59,6 @@ void FillBoxTop(const BoxExtent& box, const FlatColour& fill)
     glVertex3f(box.halfX, y, -box.halfZ);
     glVertex3f(-box.halfX, y, -box.halfZ);
     glEnd();
-    glPopAttrib();
+    glColor3f(outline.r, outline.g, outline.b);
+    OutlineBox(box, withBottom);
 }

@@ -17,6 +17,21 @@ FlatColour FlatOutline(const FlatColour& own, bool selected);
 void SetFlatOutline(const FlatColour& own, bool selected);
 // A light tint of a colour, for a fill under an outline in that colour.
 FlatColour Tint(const FlatColour& colour);
+// Polygons are filled while it lives; then the polygon modes it found are back. A fill and
+// outlines drawn as lines inside one scope reach Mesa as one draw: a mode switch between fill
+// and outline would make two, and each draw costs far more than its few vertices.
+class PolygonFillScope {
+public:
+    PolygonFillScope();
+    ~PolygonFillScope();
+    PolygonFillScope(const PolygonFillScope&) = delete;
+    PolygonFillScope& operator=(const PolygonFillScope&) = delete;
+
+private:
+    int m_modes[2];
+};
+
 // Fills the box's top face in `fill`, a hair below the top, so that the outline and anything
-// drawn on the top face stay in front; restores what it changes.
-void FillBoxTop(const BoxExtent& box, const FlatColour& fill);
+// drawn on the top face stay in front; then outlines the box (its bottom too when withBottom)
+// in `outline`, which stays current. Needs a PolygonFillScope.
+void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill, const FlatColour& outline);

@@ -132,8 +132,9 @@ void Item::Draw(float t)
 
 void Item::DrawFlat() const
 {
-    FillBoxTop(UNIT_CUBE, FlatOutline(FlatTypeColour(ItemTypeID), selected));
-    DrawUnitCube();
+    const PolygonFillScope filled;
+    const FlatColour outline = FlatOutline(FlatTypeColour(ItemTypeID), selected);
+    DrawFilledBox(UNIT_CUBE, true, outline, outline);
     // The preview's sign, flat on the top face, in white.
     const float top = UNIT_CUBE.topY;
     glColor3f(1.0f, 1.0f, 1.0f);

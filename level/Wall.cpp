@@ -43,9 +43,13 @@ void Wall::Draw(float t)
     glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
     const BoxExtent box = {Width * 0.5f, Depth * 0.5f, 0.0f, m_height};
     // Filled in the edit view, so that a wall reads as solid and not as a frame.
-    if (IsFlatDraw(t))
-        FillBoxTop(box, Tint(FlatOutline(kFlatColour, selected)));
-    DrawBox(box, false, IsTexturedDraw(t));
+    if (IsFlatDraw(t)) {
+        const PolygonFillScope filled;
+        const FlatColour outline = FlatOutline(kFlatColour, selected);
+        DrawFilledBox(box, false, Tint(outline), outline);
+    } else {
+        DrawBox(box, false, IsTexturedDraw(t));
+    }
     glPopMatrix();
     EndTexturedDraw(t, colour);
 }

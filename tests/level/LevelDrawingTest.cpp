@@ -1,5 +1,8 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "level/BoxGeometry.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/StartPositionNode.h"
@@ -84,19 +87,19 @@ TEST(LevelDrawing, FloorTopIsAtZeroAndBottomAtMinusOne)
 TEST(LevelDrawing, WallStandsOnTheFloorTurnedAboutItsCentre)
 {
     OffscreenContext context(64, 64);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     TopDownCamera camera(context, 8.0f);
-    LevelFloor floor;
     Wall wall(2.0f, -3.0f, 4.0f, 1.0f);
-    floor.Draw(kFlat);
     wall.Draw(kFlat);
-    EXPECT_TRUE(HasColour(camera.At(0.2f, -3.0f), 0.5f, 0.4f, 0.2f));
-    EXPECT_TRUE(HasColour(camera.At(3.8f, -2.7f), 0.5f, 0.4f, 0.2f));
-    EXPECT_TRUE(HasColour(camera.At(2.0f, -4.0f), 0.1f, 0.8f, 0.8f));
+    // The wall's fill: its colour lightened half way to white.
+    EXPECT_TRUE(HasColour(camera.At(0.3f, -3.0f), 0.75f, 0.7f, 0.6f));
+    EXPECT_TRUE(HasColour(camera.At(3.6f, -2.8f), 0.75f, 0.7f, 0.6f));
+    EXPECT_TRUE(IsBackground(camera.At(2.0f, -4.0f)));
 
     TopDownCamera again(context, 8.0f);
     wall.OrientationAngle = 90.0f;
     wall.Draw(kFlat);
-    EXPECT_TRUE(HasColour(again.At(2.0f, -4.7f), 0.5f, 0.4f, 0.2f));
+    EXPECT_TRUE(HasColour(again.At(2.0f, -4.7f), 0.75f, 0.7f, 0.6f));
     EXPECT_TRUE(IsBackground(again.At(0.2f, -3.0f)));
 }
 
@@ -319,6 +322,32 @@ TEST_F(TexturedFloorTest, SelectionModulatesTheTextureWithRed)
     EXPECT_TRUE(IsBackground(camera.At(-8.5f, 0))) << "blue texels turn black";
 }
 
+// The edit view outlines its boxes as lines, in one batch with their fills: the picture must be
+// the one of the box drawn in polygon mode GL_LINE, pixel for pixel, seen from above or tilted.
+TEST(LevelDrawing, BoxOutlinedAsLinesLooksLikeTheBoxInLineMode)
+{
+    OffscreenContext context(96, 96);
+    std::vector<unsigned char> pixels[2];
+    const BoxExtent boxes[] = {{2.0f, 1.0f, 0.0f, 1.0f}, {3.3f, 0.15f, -1.0f, 0.0f}, UNIT_CUBE};
+    for (const float lineWidth : {1.0f, 2.5f})
+        for (const BoxExtent& box : boxes)
+            for (const float tilt : {0.0f, 25.0f})
+                for (const float turn : {0.0f, 37.0f, 90.0f, 151.0f, 233.0f}) {
+                    for (int asLines = 0; asLines < 2; ++asLines) {
+                        TopDownCamera camera(context, 4.0f);
+                        glRotatef(tilt, 1.0f, 0.0f, 1.0f);
+                        glRotatef(turn, 0.0f, 1.0f, 0.0f);
+                        glLineWidth(lineWidth);
+                        glPolygonMode(GL_FRONT_AND_BACK, asLines ? GL_FILL : GL_LINE);
+                        asLines ? OutlineBox(box, true) : DrawBox(box, true, false);
+                        pixels[asLines].resize(96 * 96 * 4);
+                        glReadPixels(0, 0, 96, 96, GL_RGBA, GL_UNSIGNED_BYTE, pixels[asLines].data());
+                    }
+                    EXPECT_EQ(pixels[0], pixels[1]) << "box " << box.halfX << " x " << box.halfZ << ", tilt " << tilt
+                                                    << ", turn " << turn << ", line width " << lineWidth;
+                }
+}
+
 TEST(LevelDrawing, DrawingRestoresTheStateItChanged)
 {
     OffscreenContext context(16, 16);
@@ -328,6 +357,13 @@ TEST(LevelDrawing, DrawingRestoresTheStateItChanged)
     wall.SetTexScaleX(3.0f);
     glColor3f(0.25f, 0.5f, 0.75f);
     wall.Draw(0.0f);
+    // The edit view's outlines stay outlines after a wall's and an item's fill.
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    wall.Draw(kFlat);
+    Item().Draw(kFlat);
+    GLint modes[2];
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    EXPECT_TRUE(modes[0] == GL_LINE && modes[1] == GL_LINE);
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[0], 0.25f);
