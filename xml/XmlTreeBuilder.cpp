@@ -1,0 +1,31 @@
+#include "xml/XmlTreeBuilder.h"
+
+#include <string>
+#include <type_traits>
+#include <utility>
+
+// Finished children are moved into their parent's vector; a copying move would make every
+// reallocation copy whole subtrees.
+static_assert(std::is_nothrow_move_constructible_v<XmlElement>);
+
+void XmlTreeBuilder::StartElement(std::string_view name, const XmlAttributeList& attributes)
+{
+    m_open.emplace_back();
+    m_open.back().SetName(std::string(name));
+    m_open.back().SetOrderedAttributes(attributes);
+}
+
+void XmlTreeBuilder::AppendText(std::string_view text)
+{
+    m_open.back().AppendText(text);
+}
+
+void XmlTreeBuilder::EndElement()
+{
+    XmlElement element = std::move(m_open.back());
+    m_open.pop_back();
+    if (m_open.empty())
+        m_root = std::move(element);
+    else
+        m_open.back().AppendChild(std::move(element));
+}
