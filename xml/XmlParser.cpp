@@ -104,7 +104,12 @@ bool XmlParser::ParseAttributes()
         Shift();
         std::string_view value;
         std::size_t length = 1; // attribute := NAME
-        if (LookaheadIs(Kind::Equals)) {
+        // EQUALS QUOTE TEXT QUOTE push four entries at most, each of which could overflow the
+        // stack at its own line; near the limit the tokens are taken one by one.
+        if (!m_failed && m_stackEntries + 4 < kStackLimit && m_scanner.NextAttributeValue(value)) {
+            length = value.empty() ? 4 : 5;
+            m_stackEntries += length - 1;
+        } else if (LookaheadIs(Kind::Equals)) {
             if (!ExpectSequence({Kind::Equals, Kind::Quote}))
                 return false;
             length = 4; // attribute := NAME EQUALS QUOTE QUOTE
