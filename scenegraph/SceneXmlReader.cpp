@@ -68,7 +68,6 @@ void SceneXmlReader::StartGroup(CSGGroup& group, std::string_view name, const Xm
 
 void SceneXmlReader::FinishLeaf()
 {
-    const XmlElement element = m_leafElement.TakeRoot();
-    CSGGroup::ReadLeaf(*m_leaf, element, m_factory);
+    CSGGroup::ReadLeaf(*m_leaf, m_leafElement.Root(), m_factory);
     m_groups.back().group->AppendChild(m_leaf.release());
 }

@@ -1,6 +1,7 @@
 #include "xml/XmlElement.h"
 
 #include <algorithm>
+#include <functional>
 
 std::string_view XmlElement::ValueAt(std::size_t index) const
 {
@@ -59,21 +60,48 @@ void XmlElement::SetAttribute(std::string_view name, std::string_view value)
     SetOrderedAttributes(attributes);
 }
 
+void XmlElement::Clear()
+{
+    m_name.clear();
+    m_text.clear();
+    m_attributeText.clear();
+    m_slots.clear();
+    m_children.clear();
+}
+
+bool XmlElement::HoldsAnyOf(const XmlAttributeList& attributes) const
+{
+    const std::less<const char*> before;
+    const char* begin = m_attributeText.data();
+    const char* end = begin + m_attributeText.size();
+    for (const auto& [name, value] : attributes)
+        for (const char* view : {name.data(), value.data()})
+            if (!before(view, begin) && before(view, end))
+                return true;
+    return false;
+}
+
 void XmlElement::SetOrderedAttributes(const XmlAttributeList& attributes)
 {
+    // Built aside and swapped in when the views point into the present text; in place otherwise,
+    // so that an element read into again and again allocates nothing.
+    if (HoldsAnyOf(attributes)) {
+        XmlElement aside;
+        aside.SetOrderedAttributes(attributes);
+        m_attributeText.swap(aside.m_attributeText);
+        m_slots.swap(aside.m_slots);
+        return;
+    }
     std::size_t size = 0;
     for (const auto& [name, value] : attributes)
         size += name.size() + value.size();
-    // Built aside and swapped in, as the views may point into the present text.
-    std::string text(size, '\0');
-    std::vector<Slot> slots(attributes.size());
+    m_attributeText.resize(size);
+    m_slots.resize(attributes.size());
     std::size_t at = 0;
     for (std::size_t i = 0; i < attributes.size(); ++i) {
         const auto& [name, value] = attributes[i];
-        slots[i] = {at, at + name.size()};
-        at += name.copy(&text[at], name.size());
-        at += value.copy(&text[at], value.size());
+        m_slots[i] = {at, at + name.size()};
+        at += name.copy(&m_attributeText[at], name.size());
+        at += value.copy(&m_attributeText[at], value.size());
     }
-    m_attributeText = std::move(text);
-    m_slots = std::move(slots);
 }

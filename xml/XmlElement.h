@@ -40,6 +40,8 @@ public:
     XmlAttributeList GetAttributes() const;
     const std::vector<XmlElement>& GetChildren() const { return m_children; }
 
+    // Empties the element, keeping its storage for the next element read into it.
+    void Clear();
     void SetName(std::string name) { m_name = std::move(name); }
     void AppendText(std::string_view text) { m_text += text; }
     // A repeated name keeps the last value.
@@ -70,6 +72,8 @@ private:
     Place Find(std::string_view name) const;
     // The attributes in lookup order.
     XmlAttributeList OrderedAttributes() const;
+    // Whether a name or value of `attributes` points into this element's attribute text.
+    bool HoldsAnyOf(const XmlAttributeList& attributes) const;
 
     std::string m_name;
     std::string m_text;

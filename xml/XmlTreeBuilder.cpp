@@ -10,7 +10,13 @@ static_assert(std::is_nothrow_move_constructible_v<XmlElement>);
 
 void XmlTreeBuilder::StartElement(std::string_view name, const XmlAttributeList& attributes)
 {
-    m_open.emplace_back();
+    if (m_open.empty()) {
+        // The element last ended outermost lends its storage to the next one.
+        m_open.push_back(std::move(m_root));
+        m_open.back().Clear();
+    } else {
+        m_open.emplace_back();
+    }
     m_open.back().SetName(std::string(name));
     m_open.back().SetOrderedAttributes(attributes);
 }

@@ -15,7 +15,8 @@ public:
 
     // Whether an element is started and not yet ended.
     bool IsBuilding() const { return !m_open.empty(); }
-    // The last element ended outermost, with its subtree.
+    // The last element ended outermost, with its subtree, until the next one starts.
+    const XmlElement& Root() const { return m_root; }
     XmlElement TakeRoot() { return std::move(m_root); }
 
 private:
