@@ -156,11 +156,12 @@ bool XmlScanner::NextAttributeValue(std::string_view& value)
     const void* quote = std::memchr(pos, '"', static_cast<std::size_t>(m_end - pos));
     if (!quote)
         return false;
-    value = std::string_view(pos, static_cast<std::size_t>(static_cast<const char*>(quote) - pos));
+    const std::string_view text(pos, static_cast<std::size_t>(static_cast<const char*>(quote) - pos));
     // A newline alone before the closing quote is counted rather than text, and a text this long
     // is a fault: both are left to the one-by-one way.
-    if (value == "\n" || value.size() >= kMatchLimit)
+    if (text == "\n" || text.size() >= kMatchLimit)
         return false;
+    value = text;
     m_pos = static_cast<const char*>(quote) + 1;
     m_line = line;
     return true;
