@@ -20,23 +20,15 @@ void SceneXmlReader::StartElement(std::string_view name, const XmlAttributeList&
         StartGroup(m_root, name, attributes);
         return;
     }
-    const OpenGroup& parent = m_groups.back();
-    CSGNode* node = m_factory.CreateNode(std::string(name));
+    CSGNode* node = CreateChild(name);
     if (!node) {
-        // Refused like CSGGroup::ReadXml refuses it; its subtree is passed over.
-        m_factory.ReportUnknownElement(std::string(name), std::string(parent.name));
         m_unknownDepth = 1;
         return;
     }
-    // Told by type rather than by a cast, which costs more than anything else per node.
-    if (node->GetType() == GROUP) {
-        auto* group = static_cast<CSGGroup*>(node);
-        parent.group->AppendChild(group);
-        StartGroup(*group, name, attributes);
-        return;
+    if (!StartIfGroup(*node, name, attributes)) {
+        m_leaf.reset(node);
+        m_leafElement.StartElement(name, attributes);
     }
-    m_leaf.reset(node);
-    m_leafElement.StartElement(name, attributes);
 }
 
 void SceneXmlReader::AppendText(std::string_view text)
@@ -57,6 +49,47 @@ void SceneXmlReader::EndElement()
     } else {
         m_groups.pop_back();
     }
+}
+
+void SceneXmlReader::EmptyElement(std::string_view name, const XmlAttributeList& attributes)
+{
+    if (m_leafElement.IsBuilding() || m_unknownDepth > 0 || m_groups.empty()) {
+        XmlHandler::EmptyElement(name, attributes);
+        return;
+    }
+    // An empty leaf, what most of a level is, is read straight from the parser's attributes.
+    std::unique_ptr<CSGNode> node(CreateChild(name));
+    if (!node)
+        return;
+    if (StartIfGroup(*node, name, attributes)) {
+        node.release();
+        m_groups.pop_back();
+        return;
+    }
+    m_emptyLeaf.SetName(std::string(name));
+    m_emptyLeaf.BorrowAttributes(attributes);
+    CSGGroup::ReadLeaf(*node, m_emptyLeaf, m_factory);
+    m_groups.back().group->AppendChild(node.release());
+}
+
+CSGNode* SceneXmlReader::CreateChild(std::string_view name)
+{
+    CSGNode* node = m_factory.CreateNode(std::string(name));
+    // Refused like CSGGroup::ReadXml refuses it.
+    if (!node)
+        m_factory.ReportUnknownElement(std::string(name), std::string(m_groups.back().name));
+    return node;
+}
+
+bool SceneXmlReader::StartIfGroup(CSGNode& node, std::string_view name, const XmlAttributeList& attributes)
+{
+    // Told by type rather than by a cast, which costs more than anything else per node.
+    if (node.GetType() != GROUP)
+        return false;
+    auto& group = static_cast<CSGGroup&>(node);
+    m_groups.back().group->AppendChild(&group);
+    StartGroup(group, name, attributes);
+    return true;
 }
 
 void SceneXmlReader::StartGroup(CSGGroup& group, std::string_view name, const XmlAttributeList& attributes)

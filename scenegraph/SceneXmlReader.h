@@ -25,6 +25,7 @@ public:
     void StartElement(std::string_view name, const XmlAttributeList& attributes) override;
     void AppendText(std::string_view text) override;
     void EndElement() override;
+    void EmptyElement(std::string_view name, const XmlAttributeList& attributes) override;
 
 private:
     struct OpenGroup {
@@ -32,6 +33,11 @@ private:
         std::string_view name;
     };
 
+    // The node of an element in the innermost open group; null, with the element reported, when
+    // the factory knows no such element.
+    CSGNode* CreateChild(std::string_view name);
+    // When the node is a group: appends it to the innermost open group and opens it.
+    bool StartIfGroup(CSGNode& node, std::string_view name, const XmlAttributeList& attributes);
     void StartGroup(CSGGroup& group, std::string_view name, const XmlAttributeList& attributes);
     void FinishLeaf();
 
@@ -46,4 +52,6 @@ private:
     std::size_t m_unknownDepth = 0;
     // A group's own attributes, reused from group to group.
     XmlElement m_groupElement;
+    // The element of an empty leaf, borrowing the parser's attributes for the one read.
+    XmlElement m_emptyLeaf;
 };

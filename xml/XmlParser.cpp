@@ -89,16 +89,19 @@ XmlParser::ContentEnd XmlParser::ParseStartTag()
         if (!ExpectSequence({Kind::Slash, Kind::GreaterThan}))
             return ContentEnd::Failed;
         Reduce(5); // element := LT NAME attributes SLASH GT
+        m_emptyElement = true;
         return ContentEnd::Closed;
     }
     if (!Expect(Kind::GreaterThan))
         return ContentEnd::Failed;
+    m_handler.StartElement(m_openNames.back(), m_attributes);
     Reduce(0); // content := (empty)
     return ParseContent();
 }
 
 bool XmlParser::ParseAttributes()
 {
+    m_attributes.clear();
     while (LookaheadIs(Kind::Name)) {
         std::string_view name = m_lookahead.text;
         Shift();
@@ -128,8 +131,6 @@ bool XmlParser::ParseAttributes()
     if (m_failed)
         return false;
     SortKeepingLast(m_attributes);
-    m_handler.StartElement(m_openNames.back(), m_attributes);
-    m_attributes.clear();
     return true;
 }
 
@@ -208,8 +209,13 @@ XmlParser::ContentEnd XmlParser::ParseEndTag()
 
 void XmlParser::CloseElement()
 {
+    // The start tag of an empty element was its end too; the handler learns of both at once.
+    if (m_emptyElement)
+        m_handler.EmptyElement(m_openNames.back(), m_attributes);
+    else
+        m_handler.EndElement();
+    m_emptyElement = false;
     m_openNames.pop_back();
-    m_handler.EndElement();
 }
 
 const XmlToken& XmlParser::Lookahead()

@@ -86,7 +86,10 @@ private:
     // The names of the elements whose start tag has been read and whose end has not, outermost
     // first (views into the input).
     std::vector<std::string_view> m_openNames;
-    // The attributes of the start tag being read, in document order; reused from tag to tag.
+    // The attributes of the start tag last read, in document order and then in lookup order;
+    // reused from tag to tag.
     XmlAttributeList m_attributes;
+    // Whether the element last closed ended with its start tag (`<a/>`).
+    bool m_emptyElement = false;
     std::string m_error;
 };

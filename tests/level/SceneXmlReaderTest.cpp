@@ -65,6 +65,10 @@ TEST(SceneXmlReader, LoadsWhatTheElementTreeLoads)
          "<r><CSGTransformation><Matrix Label=\"M\" a11=\"3\"/></CSGTransformation><Wall Depth=\"4\"/>"
          "<CSGTransformation/></r>",
          ""},
+        {"empty and closed spellings of groups and leaves",
+         "<r/>", ""},
+        {"groups and leaves with and without end tags",
+         "<r><CSGGroup SaveLightState=\"0\"/><Wall CenterX=\"1\"></Wall><CSGGroup></CSGGroup><Item PosZ=\"2\"/></r>", ""},
         {"the last floor and every light",
          "<r><LevelFloor Width=\"1\"/><CSGGroup><CSGLight/><LevelFloor Width=\"2\"/></CSGGroup><CSGLight/></r>", ""},
     };
