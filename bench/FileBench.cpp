@@ -107,7 +107,8 @@ void BM_Open(benchmark::State& state)
     ReportRates(state, FileSize(path), objects);
 }
 
-// The reader's share of an open: the element tree alone, without building nodes.
+// The reader building a whole element tree, as pasted objects are read; an open builds its
+// nodes while it parses instead.
 void BM_ReadTree(benchmark::State& state)
 {
     int objects = static_cast<int>(state.range(0));
@@ -209,7 +210,7 @@ long PeakKilobytes()
 }
 
 // Runs in a fresh process: the growth of the peak resident set over one open, against the file
-// size. The peak counts the transient element tree as well as the scene built from it.
+// size. The peak counts the file's bytes as well as the scene built while they are parsed.
 int MeasurePeakMemory(const char* path)
 {
     long before = PeakKilobytes();

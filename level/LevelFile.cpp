@@ -14,6 +14,7 @@
 #include "level/TexturedObject.h"
 #include "level/TexturesNode.h"
 #include "scenegraph/NumberText.h"
+#include "scenegraph/SceneXmlReader.h"
 #include "xml/XmlReader.h"
 
 namespace {
@@ -56,15 +57,17 @@ void RepairTextureIds(CSGGroup& root, int textureCount)
     });
 }
 
-std::unique_ptr<LevelScene> LoadLevel(const XmlReader& reader, bool readOk, std::string& error)
+// Loads the level while `read` (a read of the reader into the handler) parses it.
+template <typename Read>
+std::unique_ptr<LevelScene> LoadLevel(Read read, std::string& error)
 {
-    if (!readOk || !reader.GetRoot()) {
+    auto scene = std::make_unique<LevelScene>();
+    SceneXmlReader loader(scene->Root(), *scene);
+    XmlReader reader;
+    if (!read(reader, loader)) {
         error = reader.GetError().empty() ? "cannot be read" : reader.GetError();
         return nullptr;
     }
-    auto scene = std::make_unique<LevelScene>();
-    // The root element is read as the root group whatever its name.
-    scene->Root().ReadXml(*reader.GetRoot(), *scene);
     if (!scene->GetUnknownElement().empty()) {
         error = "unknown element <" + scene->GetUnknownElement() + "> in <" + scene->GetUnknownElementParent() + ">";
         return nullptr;
@@ -252,16 +255,13 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error, 
 
 std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error)
 {
-    XmlReader reader;
-    bool ok = reader.Read(path);
-    return LoadLevel(reader, ok, error);
+    return LoadLevel([&path](XmlReader& reader, XmlHandler& loader) { return reader.Read(path, loader); }, error);
 }
 
 std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, std::string& error)
 {
-    XmlReader reader;
-    bool ok = reader.ReadBuffer(data, size);
-    return LoadLevel(reader, ok, error);
+    return LoadLevel(
+        [data, size](XmlReader& reader, XmlHandler& loader) { return reader.ReadBuffer(data, size, loader); }, error);
 }
 
 bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error, std::string* warning)

@@ -52,8 +52,7 @@ void CSGGroup::WriteChildren(std::FILE* file)
 
 void CSGGroup::ReadXml(const XmlElement& element, CSGScene& factory)
 {
-    Clear();
-    SaveLightState = element.GetAttribute("SaveLightState") != "0";
+    ReadOwnAttributes(element);
     for (const XmlElement& childElement : element.GetChildren()) {
         CSGNode* child = factory.CreateNode(childElement.GetName());
         if (!child) {
@@ -62,11 +61,24 @@ void CSGGroup::ReadXml(const XmlElement& element, CSGScene& factory)
             factory.ReportUnknownElement(childElement.GetName(), element.GetName());
             continue;
         }
-        child->ReadXml(childElement, factory);
-        if (!dynamic_cast<CSGGroup*>(child))
-            ReportUnreadElements(*child, childElement, factory);
+        if (dynamic_cast<CSGGroup*>(child))
+            child->ReadXml(childElement, factory);
+        else
+            ReadLeaf(*child, childElement, factory);
         AppendChild(child);
     }
+}
+
+void CSGGroup::ReadOwnAttributes(const XmlElement& element)
+{
+    Clear();
+    SaveLightState = element.GetAttribute("SaveLightState") != "0";
+}
+
+void CSGGroup::ReadLeaf(CSGNode& leaf, const XmlElement& element, CSGScene& factory)
+{
+    leaf.ReadXml(element, factory);
+    ReportUnreadElements(leaf, element, factory);
 }
 
 void CSGGroup::ReportUnreadElements(const CSGNode& leaf, const XmlElement& element, CSGScene& factory)

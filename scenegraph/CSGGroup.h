@@ -28,6 +28,12 @@ public:
     void Draw(float t) override;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
+    // What ReadXml takes from the group's own element: it empties the group and reads its
+    // attributes. The children are read into it one by one afterwards.
+    void ReadOwnAttributes(const XmlElement& element);
+    // Reads a node that is not a group from its element, reporting every child element the
+    // node does not read.
+    static void ReadLeaf(CSGNode& leaf, const XmlElement& element, CSGScene& factory);
     virtual void Clear();
 
     CSGNode* GetChild(unsigned index) const;

@@ -35,11 +35,13 @@ public:
     // A missing attribute reads as the empty string; the lookup never fails. The view is valid
     // until the element's attributes change.
     std::string_view GetAttribute(std::string_view name) const;
-    std::size_t GetAttributeCount() const { return m_slots.size(); }
+    std::size_t GetAttributeCount() const { return m_borrowed ? m_borrowed->size() : m_slots.size(); }
     // In ascending byte order of the names, each name once.
     XmlAttributeList GetAttributes() const;
     const std::vector<XmlElement>& GetChildren() const { return m_children; }
 
+    // Empties the element, keeping its storage for the next element read into it.
+    void Clear();
     void SetName(std::string name) { m_name = std::move(name); }
     void AppendText(std::string_view text) { m_text += text; }
     // A repeated name keeps the last value.
@@ -47,6 +49,11 @@ public:
     // Replaces all attributes by copies of ones already in CompareAttributeNames order, each
     // name once (the views may point into this element).
     void SetOrderedAttributes(const XmlAttributeList& attributes);
+    // Reads its attributes through `attributes` (in CompareAttributeNames order, each name once)
+    // instead of copies of them, until its attributes are set again or it is cleared: the list
+    // and the text it points into must live that long. Spares the copies for an element that
+    // is read once, straight from the parser.
+    void BorrowAttributes(const XmlAttributeList& attributes) { m_borrowed = &attributes; }
     void AppendChild(XmlElement child) { m_children.push_back(std::move(child)); }
 
 private:
@@ -57,10 +64,7 @@ private:
         std::size_t value;
     };
 
-    std::string_view NameOf(const Slot& slot) const
-    {
-        return std::string_view(m_attributeText.data() + slot.name, slot.value - slot.name);
-    }
+    std::string_view NameAt(std::size_t index) const;
     std::string_view ValueAt(std::size_t index) const;
     // Where the attribute `name` is, or where it would go.
     struct Place {
@@ -70,10 +74,14 @@ private:
     Place Find(std::string_view name) const;
     // The attributes in lookup order.
     XmlAttributeList OrderedAttributes() const;
+    // Whether a name or value of `attributes` points into this element's attribute text.
+    bool HoldsAnyOf(const XmlAttributeList& attributes) const;
 
     std::string m_name;
     std::string m_text;
     std::string m_attributeText;
     std::vector<Slot> m_slots;
+    // The attributes borrowed in place of m_attributeText and m_slots, or null.
+    const XmlAttributeList* m_borrowed = nullptr;
     std::vector<XmlElement> m_children;
 };

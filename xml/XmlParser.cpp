@@ -3,12 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <type_traits>
 #include <utility>
-
-// Finished children are moved into their parent's vector; a copying move would make every
-// reallocation copy whole subtrees.
-static_assert(std::is_nothrow_move_constructible_v<XmlElement>);
 
 using Kind = XmlTokenKind;
 
@@ -65,14 +60,14 @@ bool XmlParser::ParseDocumentStart()
 }
 
 // Reads the root element and everything inside it, one start tag per turn of the loop and the
-// open elements on m_open instead of the call stack.
+// names of the open elements on m_openNames instead of the call stack.
 bool XmlParser::ParseElementTree()
 {
     for (;;) {
         ContentEnd end = ParseStartTag();
         while (end == ContentEnd::Closed) {
             CloseElement();
-            if (m_open.empty())
+            if (m_openNames.empty())
                 return true;
             Reduce(2); // content := content element
             end = ParseContent();
@@ -85,8 +80,7 @@ bool XmlParser::ParseElementTree()
 // The LT is shifted and the element's NAME is the lookahead.
 XmlParser::ContentEnd XmlParser::ParseStartTag()
 {
-    m_open.emplace_back();
-    m_open.back().SetName(std::string(m_lookahead.text));
+    m_openNames.push_back(m_lookahead.text);
     Shift();
     Reduce(0); // attributes := (empty)
     if (!ParseAttributes())
@@ -95,22 +89,30 @@ XmlParser::ContentEnd XmlParser::ParseStartTag()
         if (!ExpectSequence({Kind::Slash, Kind::GreaterThan}))
             return ContentEnd::Failed;
         Reduce(5); // element := LT NAME attributes SLASH GT
+        m_emptyElement = true;
         return ContentEnd::Closed;
     }
     if (!Expect(Kind::GreaterThan))
         return ContentEnd::Failed;
+    m_handler.StartElement(m_openNames.back(), m_attributes);
     Reduce(0); // content := (empty)
     return ParseContent();
 }
 
 bool XmlParser::ParseAttributes()
 {
+    m_attributes.clear();
     while (LookaheadIs(Kind::Name)) {
         std::string_view name = m_lookahead.text;
         Shift();
         std::string_view value;
         std::size_t length = 1; // attribute := NAME
-        if (LookaheadIs(Kind::Equals)) {
+        // EQUALS QUOTE TEXT QUOTE push four entries at most, each of which could overflow the
+        // stack at its own line; near the limit the tokens are taken one by one.
+        if (!m_failed && m_stackEntries + 4 < kStackLimit && m_scanner.NextAttributeValue(value)) {
+            length = value.empty() ? 4 : 5;
+            m_stackEntries += length - 1;
+        } else if (LookaheadIs(Kind::Equals)) {
             if (!ExpectSequence({Kind::Equals, Kind::Quote}))
                 return false;
             length = 4; // attribute := NAME EQUALS QUOTE QUOTE
@@ -126,10 +128,10 @@ bool XmlParser::ParseAttributes()
         Reduce(2); // attributes := attributes attribute
         m_attributes.emplace_back(name, value);
     }
+    if (m_failed)
+        return false;
     SortKeepingLast(m_attributes);
-    m_open.back().SetOrderedAttributes(m_attributes);
-    m_attributes.clear();
-    return !m_failed;
+    return true;
 }
 
 // Reads the innermost open element's text pieces up to the next tag.
@@ -178,8 +180,10 @@ bool XmlParser::ParsePiece()
             return false;
         Reduce(3); // piece := DATA_START DATA_TEXT DATA_END
     }
-    m_open.back().AppendText(piece);
-    return !m_failed;
+    if (m_failed)
+        return false;
+    m_handler.AppendText(piece);
+    return true;
 }
 
 // The end tag's LT is shifted and its SLASH is the lookahead.
@@ -193,10 +197,11 @@ XmlParser::ContentEnd XmlParser::ParseEndTag()
     if (!ExpectSequence({Kind::Name, Kind::GreaterThan}))
         return ContentEnd::Failed;
     Reduce(9); // element := LT NAME attributes GT content LT SLASH NAME GT
-    const std::string& startName = m_open.back().GetName();
+    std::string_view startName = m_openNames.back();
     if (name != startName) {
         // The dialect refuses this without a report of its own; the user still learns why.
-        Fail(std::string(), AtLine("mismatched end tag </" + std::string(name) + "> for <" + startName + ">"));
+        Fail(std::string(), AtLine("mismatched end tag </" + std::string(name) + "> for <" + std::string(startName) +
+                                   ">"));
         return ContentEnd::Failed;
     }
     return ContentEnd::Closed;
@@ -204,12 +209,13 @@ XmlParser::ContentEnd XmlParser::ParseEndTag()
 
 void XmlParser::CloseElement()
 {
-    XmlElement element = std::move(m_open.back());
-    m_open.pop_back();
-    if (m_open.empty())
-        m_root = std::move(element);
+    // The start tag of an empty element was its end too; the handler learns of both at once.
+    if (m_emptyElement)
+        m_handler.EmptyElement(m_openNames.back(), m_attributes);
     else
-        m_open.back().AppendChild(std::move(element));
+        m_handler.EndElement();
+    m_emptyElement = false;
+    m_openNames.pop_back();
 }
 
 const XmlToken& XmlParser::Lookahead()

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "xml/XmlElement.h"
+#include "xml/XmlHandler.h"
 #include "xml/XmlScanner.h"
 
-// Checks the token sequence of one level map file against the dialect's grammar and builds its
-// element tree. One parser serves one parse.
+// Checks the token sequence of one level map file against the dialect's grammar and hands its
+// elements to a handler as they are read. One parser serves one parse.
 //
 //   document    := prologue element | element
 //   prologue    := declaration doctype | declaration
@@ -36,13 +37,12 @@ class XmlParser {
 public:
     static constexpr std::size_t kStackLimit = 10000;
 
-    // The input must outlive the parser.
-    XmlParser(const char* data, std::size_t size) : m_scanner(data, size) {}
+    // The input and the handler must outlive the parser.
+    XmlParser(const char* data, std::size_t size, XmlHandler& handler) : m_scanner(data, size), m_handler(handler) {}
 
     // True when the input is one well-formed document. On failure the report (if the failure
     // has one) is on the standard error stream and GetError() explains it to the user.
     bool Parse();
-    XmlElement TakeRoot() { return std::move(m_root); }
     const std::string& GetError() const { return m_error; }
 
 private:
@@ -78,14 +78,18 @@ private:
     std::string AtLine(std::string_view what) const;
 
     XmlScanner m_scanner;
+    XmlHandler& m_handler;
     XmlToken m_lookahead;
     bool m_haveLookahead = false;
     bool m_failed = false;
     std::size_t m_stackEntries = 1;
-    // The elements whose start tag has been read and whose end has not, outermost first.
-    std::vector<XmlElement> m_open;
-    // The attributes of the start tag being read, in document order; reused from tag to tag.
+    // The names of the elements whose start tag has been read and whose end has not, outermost
+    // first (views into the input).
+    std::vector<std::string_view> m_openNames;
+    // The attributes of the start tag last read, in document order and then in lookup order;
+    // reused from tag to tag.
     XmlAttributeList m_attributes;
-    XmlElement m_root;
+    // Whether the element last closed ended with its start tag (`<a/>`).
+    bool m_emptyElement = false;
     std::string m_error;
 };

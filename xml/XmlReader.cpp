@@ -9,6 +9,7 @@
 #include <new>
 
 #include "xml/XmlParser.h"
+#include "xml/XmlTreeBuilder.h"
 
 namespace {
 
@@ -47,6 +48,18 @@ bool ReadWholeFile(std::FILE* file, std::string& contents)
 
 bool XmlReader::Read(const std::string& path)
 {
+    XmlTreeBuilder tree;
+    return Read(path, tree) && KeepTree(tree);
+}
+
+bool XmlReader::ReadBuffer(const char* data, std::size_t size)
+{
+    XmlTreeBuilder tree;
+    return ReadBuffer(data, size, tree) && KeepTree(tree);
+}
+
+bool XmlReader::Read(const std::string& path, XmlHandler& handler)
+{
     m_root.reset();
     m_error.clear();
     FilePointer file(std::fopen(path.c_str(), "rb"));
@@ -62,18 +75,27 @@ bool XmlReader::Read(const std::string& path)
         return Fail(kNoMemoryReport, kNoMemoryError);
     }
     file.reset();
-    return ReadBuffer(contents.data(), contents.size());
+    return ReadBuffer(contents.data(), contents.size(), handler);
 }
 
-bool XmlReader::ReadBuffer(const char* data, std::size_t size)
+bool XmlReader::ReadBuffer(const char* data, std::size_t size, XmlHandler& handler)
 {
     m_root.reset();
     m_error.clear();
     try {
-        XmlParser parser(data, size);
+        XmlParser parser(data, size, handler);
         if (!parser.Parse())
             return Fail(nullptr, parser.GetError());
-        m_root = std::make_unique<XmlElement>(parser.TakeRoot());
+        return true;
+    } catch (const std::bad_alloc&) {
+        return Fail(kNoMemoryReport, kNoMemoryError);
+    }
+}
+
+bool XmlReader::KeepTree(XmlTreeBuilder& tree)
+{
+    try {
+        m_root = std::make_unique<XmlElement>(tree.TakeRoot());
         return true;
     } catch (const std::bad_alloc&) {
         return Fail(kNoMemoryReport, kNoMemoryError);

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "xml/XmlElement.h"
+#include "xml/XmlHandler.h"
+
+class XmlTreeBuilder;
 
 // Reads one level map file (the editor's restricted XML dialect) into an element tree that it
 // owns. Every read starts fresh; nothing of an earlier read carries over.
@@ -15,6 +18,10 @@ public:
     bool Read(const std::string& path);
     // The same on bytes already in memory.
     bool ReadBuffer(const char* data, std::size_t size);
+    // The same, handing the elements to `handler` while they are read instead of keeping a
+    // tree; GetRoot() stays null.
+    bool Read(const std::string& path, XmlHandler& handler);
+    bool ReadBuffer(const char* data, std::size_t size, XmlHandler& handler);
 
     const XmlElement* GetRoot() const { return m_root.get(); }
     const std::string& GetError() const { return m_error; }
@@ -22,6 +29,7 @@ public:
 private:
     // Writes `report` (when there is one) to the standard error stream and keeps `error`.
     bool Fail(const char* report, std::string error);
+    bool KeepTree(XmlTreeBuilder& tree);
 
     std::unique_ptr<XmlElement> m_root;
     std::string m_error;

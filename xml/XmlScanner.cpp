@@ -38,6 +38,11 @@ bool IsNameByte(char c)
     return kNameBytes[static_cast<unsigned char>(c)];
 }
 
+bool IsTagSkipped(char c)
+{
+    return kTagSkipped[static_cast<unsigned char>(c)];
+}
+
 // [^stop\n]
 auto RunUntil(char stop)
 {
@@ -113,7 +118,7 @@ bool XmlScanner::MatchContent(XmlToken& token)
 bool XmlScanner::MatchTag(XmlToken& token)
 {
     // The skipped bytes are the bulk of a tag; they are passed in one go, each its own match.
-    while (kTagSkipped[static_cast<unsigned char>(*m_pos)]) {
+    while (IsTagSkipped(*m_pos)) {
         if (*m_pos == '\n')
             ++m_line;
         if (++m_pos == m_end)
@@ -132,6 +137,34 @@ bool XmlScanner::MatchTag(XmlToken& token)
     case '/': return Emit(token, XmlTokenKind::Slash);
     default: return EmitAndEnter(token, XmlTokenKind::GreaterThan, State::Content);
     }
+}
+
+bool XmlScanner::NextAttributeValue(std::string_view& value)
+{
+    if (m_state != State::Tag)
+        return false;
+    const char* pos = m_pos;
+    int line = m_line;
+    // Skipped tag bytes, then `byte`.
+    auto passTo = [&pos, &line, this](char byte) {
+        for (; pos < m_end && IsTagSkipped(*pos); ++pos)
+            line += *pos == '\n';
+        return pos < m_end && *pos++ == byte;
+    };
+    if (!passTo('=') || !passTo('"'))
+        return false;
+    const void* quote = std::memchr(pos, '"', static_cast<std::size_t>(m_end - pos));
+    if (!quote)
+        return false;
+    const std::string_view text(pos, static_cast<std::size_t>(static_cast<const char*>(quote) - pos));
+    // A newline alone before the closing quote is counted rather than text, and a text this long
+    // is a fault: both are left to the one-by-one way.
+    if (text == "\n" || text.size() >= kMatchLimit)
+        return false;
+    value = text;
+    m_pos = static_cast<const char*>(quote) + 1;
+    m_line = line;
+    return true;
 }
 
 // value:  \n  count | [^"]+  Text | "  Quote, to tag

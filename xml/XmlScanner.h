@@ -47,6 +47,11 @@ public:
 
     // Fills in the next token in place (tokens are read far too often to be copied about).
     void Next(XmlToken& token);
+    // Right after an attribute's name in a tag, reads the rest of the attribute, `= "value"`, at
+    // once: the Equals, Quote, Text (none for an empty value) and Quote tokens that Next would
+    // give one by one. Only where those tokens are plainly there; otherwise false, with nothing
+    // read, and the caller takes the tokens one by one. Most tokens of a level are these.
+    bool NextAttributeValue(std::string_view& value);
     // Newlines counted so far, plus one.
     int GetLine() const { return m_line; }
 

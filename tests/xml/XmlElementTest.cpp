@@ -56,3 +56,25 @@ TEST(XmlElement, AttributesMayBeSetFromTheElementsOwnValues)
     element.SetAttribute("b", "changed");
     EXPECT_EQ(copy.GetAttribute("b"), "value");
 }
+
+// An element borrowing a list reads what the list holds; setting an attribute makes it own
+// copies, and the list may then go.
+TEST(XmlElement, BorrowedAttributesReadLikeOwnedOnes)
+{
+    XmlElement wall;
+    wall.SetAttribute("Stale", "x");
+    {
+        const std::string text = "Depth1Width4";
+        const XmlAttributeList borrowed = {{std::string_view(text).substr(0, 5), std::string_view(text).substr(5, 1)},
+                                           {std::string_view(text).substr(6, 5), std::string_view(text).substr(11, 1)}};
+        wall.BorrowAttributes(borrowed);
+        EXPECT_EQ(wall.GetAttribute("Width"), "4");
+        EXPECT_EQ(wall.GetAttribute("Stale"), "");
+        EXPECT_EQ(wall.GetAttributeCount(), 2u);
+        wall.SetAttribute("TexTX", "2");
+    }
+    const XmlAttributeList expected = {{"Depth", "1"}, {"TexTX", "2"}, {"Width", "4"}};
+    EXPECT_EQ(wall.GetAttributes(), expected);
+    wall.Clear();
+    EXPECT_EQ(wall.GetAttributeCount(), 0u);
+}

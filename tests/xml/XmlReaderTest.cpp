@@ -265,6 +265,41 @@ TEST(XmlReader, ParserStackLimit)
     EXPECT_EQ(ReadText(reader, Repeat("<a>", 1000000)).report, "parser stack overflow at line 1\n");
 }
 
+// However an attribute is spelt, newlines in its tag are counted and those in its value are not,
+// so a later error names the same line; near the stack limit its tokens overflow one by one.
+TEST(XmlReader, AttributeSpellingsKeepTheLineCount)
+{
+    struct Case {
+        const char* what;
+        std::string input;
+        const char* tree;
+        int errorLine;
+    };
+    const Case cases[] = {
+        {"newlines around the equals sign", "<a v\n=\n\"1\"\n/>\n<", "a{v=1}", 5},
+        {"newlines inside a value", "<a v=\"x\ny\n\"/>\n<", "a{v=x\ny\n}", 2},
+        {"a newline alone as the value", "<a v=\"\n\"/>\n<", "a{v=}", 3},
+        {"an empty value then a newline", "<a v=\"\"\nw=\"2\"/>\n<", "a{v=,w=2}", 3},
+        {"an unterminated value", "<a v=\"x\n\ny", nullptr, 1},
+        {"a value without its equals sign", "<a v\n\"x\"/>", nullptr, 2},
+    };
+    XmlReader reader;
+    for (const Case& c : cases) {
+        if (c.tree) {
+            const std::string whole = c.input.substr(0, c.input.rfind('>') + 1);
+            Outcome accepted = ReadText(reader, whole);
+            EXPECT_TRUE(accepted.ok) << c.what << ": " << reader.GetError();
+            EXPECT_EQ(accepted.tree, c.tree) << c.what;
+        }
+        EXPECT_EQ(ReadText(reader, c.input).report, "parse error at line " + std::to_string(c.errorLine) + "\n")
+            << c.what;
+    }
+    // The declaration's entry leaves room for an attribute's name but not for its closing quote.
+    const std::string nearLimit = "<?xml version=\"1.0\"?>\n" + Repeat("<a>\n", 1998) + "<b v\n=\n\"x\ny\"/>\n" +
+                                  Repeat("</a>\n", 1998);
+    EXPECT_EQ(ReadText(reader, nearLimit).report, "parser stack overflow at line 2002\n");
+}
+
 TEST(XmlReader, DeepestTreeIsUsable)
 {
     XmlReader reader;
