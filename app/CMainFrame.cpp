@@ -229,8 +229,10 @@ void CMainFrame::OnZoomToFit(wxCommandEvent&)
 void CMainFrame::OnModeCommand(wxCommandEvent& event)
 {
     const ModeCommand* command = FindModeCommand(event.GetId());
-    if (command && m_pEditView)
+    if (command && m_pEditView) {
         m_pEditView->m_mode = command->mode;
+        m_pEditView->ShowPointerPlaceNow();
+    }
 }
 
 void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)

@@ -161,6 +161,7 @@ void CEditGLView::ZoomToFit()
     FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
     SetCamera(camera);
     GetCanvas()->Refresh(false);
+    ShowPointerPlaceNow();
 }
 
 void CEditGLView::DrawFrame()
@@ -309,6 +310,7 @@ void CEditGLView::InsertItem(const wxPoint& point)
     m_mode = MODE_SELECT;
     document->Submit(NodeListCommand::Adding(*document, _("Insert Item"), std::move(additions)));
     SetStatusText(PointStatus(_("Item inserted on position = (%f, %f)"), p.x, p.z));
+    ShowPointerPlaceNow();
 }
 
 void CEditGLView::OnLeftUp(wxMouseEvent&)
@@ -605,13 +607,24 @@ PastePlace CEditGLView::PastePlaceHere()
     PastePlace place;
     place.gridStep = static_cast<float>(m_gridSize);
     place.snap = m_snapToGrid;
-    const wxPoint client = GetCanvas()->ScreenToClient(wxGetMousePosition());
-    if (wxRect(GetCanvas()->GetClientSize()).Contains(client)) {
-        const double scale = GetCanvas()->GetContentScaleFactor();
-        const LevelPoint p = UnprojectPoint(static_cast<int>(client.x * scale), static_cast<int>(client.y * scale));
+    const wxPoint point = PointerNow();
+    if (wxRect(PhysicalClientSize()).Contains(point)) {
+        const LevelPoint p = UnprojectPoint(point.x, point.y);
         place.pointer = ObjectPosition{static_cast<float>(p.x), static_cast<float>(p.z)};
     }
     return place;
+}
+
+wxPoint CEditGLView::PointerNow() const
+{
+    const wxPoint client = GetCanvas()->ScreenToClient(wxGetMousePosition());
+    const double scale = GetCanvas()->GetContentScaleFactor();
+    return wxPoint(static_cast<int>(client.x * scale), static_cast<int>(client.y * scale));
+}
+
+void CEditGLView::ShowPointerPlaceNow()
+{
+    ShowPointerPlace(PointerNow());
 }
 
 // --- Grid commands ---
@@ -624,6 +637,7 @@ void CEditGLView::OnGridCommand(wxCommandEvent& event)
     else
         m_snapToGrid = !m_snapToGrid;
     GetCanvas()->Refresh(false);
+    ShowPointerPlaceNow();
 }
 
 void CEditGLView::OnUpdateGridCommand(wxUpdateUIEvent& event)

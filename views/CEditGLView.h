@@ -69,6 +69,9 @@ public:
     // Shows the pointer's level coordinates ("X: 1.00  Z: 2.00", snapped as a click of the
     // current mode would be), or an empty text when the pointer leaves the view.
     std::function<void(const wxString&)> m_pointerReadout;
+    // The readout for where the pointer is now: after a change of mode, grid or camera, which
+    // the next move would otherwise be the first to show.
+    void ShowPointerPlaceNow();
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
@@ -99,6 +102,8 @@ private:
     // The snap a click applies in the current mode: corners for walls, cell centres for items.
     SnapRule ModeSnap() const;
     void ShowPointerPlace(const wxPoint& point);
+    // The pointer in physical pixels of the canvas, from its top left.
+    wxPoint PointerNow() const;
     void SetCamera(const EditCamera& camera);
     LevelObject* DraggedObject() const;
     static void SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from);

@@ -56,9 +56,10 @@ TEST_F(PlacementTest, ThePointerPaneShowsTheLevelPointSnappedAsTheModeWouldPlace
         {ID_GRID_SNAP, -2.3, 1.4, -2.3, 1.4, 0.02},          // snapping off: within a pixel
         {ID_MODE_SELECT, 3.7, -1.4, 3.7, -1.4, 0.02},        // a click selects: nothing snaps
     };
+    // The pointer goes first: the command alone brings the pane up to date.
     for (const Case& c : cases) {
-        Command(c.command);
         MoveToLevel(c.x, c.z);
+        Command(c.command);
         double x = 0.0, z = 0.0;
         ASSERT_EQ(std::sscanf(PointerPane().utf8_str(), "X: %lf Z: %lf", &x, &z), 2) << PointerPane();
         EXPECT_NEAR(x, c.shownX, c.within);
