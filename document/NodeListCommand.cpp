@@ -1,5 +1,7 @@
 #include "document/NodeListCommand.h"
 
+#include <algorithm>
+
 #include "document/CLevelMapDoc.h"
 #include "document/MappingEditors.h"
 #include "level/LevelScene.h"
@@ -67,42 +69,25 @@ void NodeListCommand::CountReferences()
 
 void NodeListCommand::Redo()
 {
-    if (m_adds) {
-        AttachAll(true);
+    MoveAll(m_adds, true);
+    if (m_adds)
         m_document.SetSelection(m_entries.back().node);
-    } else {
-        DetachAll(true);
-    }
 }
 
 void NodeListCommand::Revert()
 {
-    if (m_adds) {
-        DetachAll(false);
-    } else {
-        AttachAll(false);
+    MoveAll(!m_adds, false);
+    if (!m_adds)
         m_document.SetSelection(m_entries.front().node);
-    }
 }
 
-void NodeListCommand::AttachAll(bool forward)
+void NodeListCommand::MoveAll(bool attach, bool forward)
 {
+    const auto move = [this, attach](Entry& entry) { attach ? Attach(entry) : Detach(entry); };
     if (forward)
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
-            Attach(*it);
+        std::for_each(m_entries.begin(), m_entries.end(), move);
     else
-        for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
-            Attach(*it);
-}
-
-void NodeListCommand::DetachAll(bool forward)
-{
-    if (forward)
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
-            Detach(*it);
-    else
-        for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
-            Detach(*it);
+        std::for_each(m_entries.rbegin(), m_entries.rend(), move);
 }
 
 void NodeListCommand::Attach(Entry& entry)

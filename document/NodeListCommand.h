@@ -42,10 +42,10 @@ private:
     };
 
     NodeListCommand(CLevelMapDoc& document, const wxString& name, bool adds);
+    // Puts every entry into the level (or takes it out), in the list's order or backwards.
     // Forward attach and backward detach undo each other exactly, and so do forward detach
     // and backward attach: every index is taken at the moment its node leaves.
-    void AttachAll(bool forward);
-    void DetachAll(bool forward);
+    void MoveAll(bool attach, bool forward);
     void Attach(Entry& entry);
     void Detach(Entry& entry);
     void CountReferences();

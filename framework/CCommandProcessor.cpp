@@ -6,23 +6,21 @@ CCommandProcessor::CCommandProcessor(CDocument& document) : wxCommandProcessor(M
 
 bool CCommandProcessor::Submit(wxCommand* command, bool storeIt)
 {
-    const bool done = wxCommandProcessor::Submit(command, storeIt);
-    if (done)
-        m_document.OnHistoryChanged();
-    return done;
+    return Notified(wxCommandProcessor::Submit(command, storeIt));
 }
 
 bool CCommandProcessor::Undo()
 {
-    const bool done = wxCommandProcessor::Undo();
-    if (done)
-        m_document.OnHistoryChanged();
-    return done;
+    return Notified(wxCommandProcessor::Undo());
 }
 
 bool CCommandProcessor::Redo()
 {
-    const bool done = wxCommandProcessor::Redo();
+    return Notified(wxCommandProcessor::Redo());
+}
+
+bool CCommandProcessor::Notified(bool done)
+{
     if (done)
         m_document.OnHistoryChanged();
     return done;

@@ -20,5 +20,8 @@ public:
     wxCommand* GetUndoableCommand() const;
 
 private:
+    // Tells the document when the history did something; gives `done` back.
+    bool Notified(bool done);
+
     CDocument& m_document;
 };

@@ -261,8 +261,7 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
 void CEditGLView::SelectOrStartDrag(const wxPoint& point)
 {
     m_dragging = SelectObjectAt(point.x, point.y, FLAT_DRAW_TIME);
-    CLevelMapDoc* document = GetLevelDocument();
-    auto* object = document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
+    LevelObject* object = DraggedObject();
     m_dragging = m_dragging && object;
     if (m_dragging) {
         const LevelPoint p = UnprojectPoint(point.x, point.y);
