@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "level/FlatBatch.h"
+
 namespace {
 
 // What a texture coordinate is made of.
@@ -57,9 +59,11 @@ float TexValue(Tex code, const BoxExtent& box)
 // A quad's corners as Mesa's outline visits them: corner pairs (from, to) of each edge.
 const int kEdges[4][2] = {{3, 0}, {0, 1}, {1, 2}, {2, 3}};
 
-void CornerVertex(const Corner& c, const BoxExtent& box)
+using VertexFunction = void (*)(GLfloat, GLfloat, GLfloat);
+
+void CornerVertex(const Corner& c, const BoxExtent& box, VertexFunction vertex = glVertex3f)
 {
-    glVertex3f(c.sx * box.halfX, c.top ? box.topY : box.bottomY, c.sz * box.halfZ);
+    vertex(c.sx * box.halfX, c.top ? box.topY : box.bottomY, c.sz * box.halfZ);
 }
 
 } // namespace
@@ -83,17 +87,16 @@ void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
 
 void OutlineBox(const BoxExtent& box, bool withBottom)
 {
-    glBegin(GL_LINES);
+    FlatBegin(GL_LINES);
     for (int f = 0; f < 6; ++f) {
         if (f == kBottomFace && !withBottom)
             continue;
-        glNormal3fv(kFaces[f].normal);
         for (const auto& edge : kEdges) {
-            CornerVertex(kFaces[f].corners[edge[0]], box);
-            CornerVertex(kFaces[f].corners[edge[1]], box);
+            CornerVertex(kFaces[f].corners[edge[0]], box, FlatVertex);
+            CornerVertex(kFaces[f].corners[edge[1]], box, FlatVertex);
         }
     }
-    glEnd();
+    FlatEnd();
 }
 
 void DrawUnitCube()

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "level/FlatBatch.h"
+
 namespace {
 
 // Blue: no object's own colour, and far from the start marker's reds.
@@ -52,13 +54,12 @@ void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill
 {
     glColor3f(fill.r, fill.g, fill.b);
     const float y = box.topY - kFillDepth;
-    glBegin(GL_QUADS);
-    glNormal3f(0.0f, 1.0f, 0.0f);
-    glVertex3f(-box.halfX, y, box.halfZ);
-    glVertex3f(box.halfX, y, box.halfZ);
-    glVertex3f(box.halfX, y, -box.halfZ);
-    glVertex3f(-box.halfX, y, -box.halfZ);
-    glEnd();
+    FlatBegin(GL_QUADS);
+    FlatVertex(-box.halfX, y, box.halfZ);
+    FlatVertex(box.halfX, y, box.halfZ);
+    FlatVertex(box.halfX, y, -box.halfZ);
+    FlatVertex(-box.halfX, y, -box.halfZ);
+    FlatEnd();
     glColor3f(outline.r, outline.g, outline.b);
     OutlineBox(box, withBottom);
 }

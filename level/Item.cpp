@@ -5,6 +5,7 @@
 
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
+#include "level/FlatBatch.h"
 #include "level/FlatStyle.h"
 #include "level/SavedColour.h"
 
@@ -138,14 +139,14 @@ void Item::DrawFlat() const
     // The preview's sign, flat on the top face, in white.
     const float top = UNIT_CUBE.topY;
     glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_LINES);
-    glVertex3f(-kFlatSignHalf, top, 0.0f);
-    glVertex3f(kFlatSignHalf, top, 0.0f);
+    FlatBegin(GL_LINES);
+    FlatVertex(-kFlatSignHalf, top, 0.0f);
+    FlatVertex(kFlatSignHalf, top, 0.0f);
     if (!ShowsMinusSign(ItemTypeID)) {
-        glVertex3f(0.0f, top, -kFlatSignHalf);
-        glVertex3f(0.0f, top, kFlatSignHalf);
+        FlatVertex(0.0f, top, -kFlatSignHalf);
+        FlatVertex(0.0f, top, kFlatSignHalf);
     }
-    glEnd();
+    FlatEnd();
 }
 
 void Item::DrawSign(float t) const

@@ -167,7 +167,7 @@ void CEditGLView::ZoomToFit()
 void CEditGLView::DrawFrame()
 {
     CLevelMapDoc* document = GetLevelDocument();
-    CSGNode* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
+    CSGGroup* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
     DrawEditFrame(Camera(), m_gridSize, levelGroup);
 }
 

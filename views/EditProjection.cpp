@@ -6,7 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "scenegraph/CSGNode.h"
+#include "level/FlatLevel.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ void DrawGrid(const EditCamera& camera, int gridSize)
     glPopAttrib();
 }
 
-void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup)
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup)
 {
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -187,7 +187,7 @@ void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup)
     ApplyEditCamera(camera);
     DrawGrid(camera, gridSize);
     if (levelGroup)
-        levelGroup->Draw(FLAT_DRAW_TIME);
+        DrawFlatLevel(*levelGroup);
     glFlush();
 }
 

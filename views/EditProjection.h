@@ -1,6 +1,6 @@
 #pragma once
 
-class CSGNode;
+class CSGGroup;
 
 // The edit view's top-down camera and grid, free of the window toolkit. The view plane has
 // u = level X to the right and v = -(level Z) upward; Z grows towards the bottom of the window.
@@ -65,7 +65,7 @@ void ApplyEditCamera(const EditCamera& camera);
 // writes no depth and restores every state and matrix it touches.
 void DrawGrid(const EditCamera& camera, int gridSize);
 // One whole frame of the edit view: white background, grid, then the level group flat.
-void DrawEditFrame(const EditCamera& camera, int gridSize, CSGNode* levelGroup);
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup);
 
 struct LevelPoint {
     double x, y, z;

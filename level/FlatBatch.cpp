@@ -1,0 +1,161 @@
+#include "level/FlatBatch.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+#include <iterator>
+
+// Built with -ffp-contract=off: a fused multiply-add would round differently
+// from Mesa.
+
+namespace {
+
+// product = a * b for column-major 4x4 matrices, each element summed as Mesa's
+// matrix product sums it.
+void MultiplyAsMesa(const GLfloat* a, const GLfloat* b, GLfloat* product)
+{
+    for (int i = 0; i < 4; ++i) {
+        const GLfloat ai0 = a[i], ai1 = a[4 + i], ai2 = a[8 + i], ai3 = a[12 + i];
+        for (int j = 0; j < 4; ++j)
+            product[4 * j + i] = ai0 * b[4 * j] + ai1 * b[4 * j + 1] + ai2 * b[4 * j + 2] + ai3 * b[4 * j + 3];
+    }
+}
+
+bool SameState(const GLfloat lineWidth, const GLint* modes, GLfloat otherWidth, const GLint* otherModes)
+{
+    return lineWidth == otherWidth && modes[0] == otherModes[0] && modes[1] == otherModes[1];
+}
+
+void ApplyState(GLfloat lineWidth, const GLint* modes)
+{
+    glLineWidth(lineWidth);
+    glPolygonMode(GL_FRONT, static_cast<GLenum>(modes[0]));
+    glPolygonMode(GL_BACK, static_cast<GLenum>(modes[1]));
+}
+
+} // namespace
+
+FlatBatch* FlatBatch::s_active = nullptr;
+std::vector<FlatBatch::Primitive> FlatBatch::s_primitives;
+std::vector<GLfloat> FlatBatch::s_vertices;
+
+FlatBatch::FlatBatch()
+{
+    assert(!s_active);
+    glGetFloatv(GL_PROJECTION_MATRIX, m_projection);
+    std::fill(std::begin(m_modelview), std::end(m_modelview), 0.0f);
+    MultiplyAsMesa(m_projection, m_modelview, m_clip);
+    s_active = this;
+}
+
+FlatBatch::~FlatBatch()
+{
+    Flush();
+    s_active = nullptr;
+}
+
+void FlatBatch::Begin(GLenum mode)
+{
+    GLfloat modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    if (std::memcmp(modelview, m_modelview, sizeof modelview) != 0) {
+        std::memcpy(m_modelview, modelview, sizeof modelview);
+        MultiplyAsMesa(m_projection, m_modelview, m_clip);
+    }
+    Primitive primitive{mode, {}, 0.0f, {}, 0};
+    glGetFloatv(GL_CURRENT_COLOR, primitive.colour);
+    glGetFloatv(GL_LINE_WIDTH, &primitive.lineWidth);
+    glGetIntegerv(GL_POLYGON_MODE, primitive.polygonModes);
+    s_primitives.push_back(primitive);
+}
+
+void FlatBatch::Vertex(float x, float y, float z)
+{
+    // As the vertex stage computes it: x times the first column, then y, z and w
+    // = 1 times the others, added one at a time.
+    const std::size_t first = s_vertices.size();
+    s_vertices.resize(first + 4);
+    GLfloat* clip = &s_vertices[first];
+    for (int r = 0; r < 4; ++r) {
+        GLfloat sum = x * m_clip[r];
+        sum = y * m_clip[4 + r] + sum;
+        sum = z * m_clip[8 + r] + sum;
+        clip[r] = m_clip[12 + r] + sum;
+    }
+}
+
+void FlatBatch::End()
+{
+    s_primitives.back().end = s_vertices.size() / 4;
+}
+
+void FlatBatch::Flush()
+{
+    if (s_primitives.empty())
+        return;
+    GLfloat colour[4];
+    GLfloat lineWidth = 1.0f;
+    GLint modes[2];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+
+    DrawPrimitives();
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    ApplyState(lineWidth, modes);
+    glColor4fv(colour);
+    s_primitives.clear();
+    s_vertices.clear();
+}
+
+void FlatBatch::DrawPrimitives() const
+{
+    const Primitive* applied = nullptr;
+    std::size_t vertex = 0;
+    for (const Primitive& primitive : s_primitives) {
+        // A state change ends Mesa's draw; runs of one state go out as one.
+        if (!applied
+            || !SameState(primitive.lineWidth, primitive.polygonModes, applied->lineWidth, applied->polygonModes))
+            ApplyState(primitive.lineWidth, primitive.polygonModes);
+        applied = &primitive;
+        glColor4fv(primitive.colour);
+        glBegin(primitive.mode);
+        for (; vertex < primitive.end; ++vertex)
+            glVertex4fv(&s_vertices[4 * vertex]);
+        glEnd();
+    }
+}
+
+void FlatBegin(GLenum mode)
+{
+    if (FlatBatch* batch = FlatBatch::Active())
+        batch->Begin(mode);
+    else
+        glBegin(mode);
+}
+
+void FlatVertex(float x, float y, float z)
+{
+    if (FlatBatch* batch = FlatBatch::Active())
+        batch->Vertex(x, y, z);
+    else
+        glVertex3f(x, y, z);
+}
+
+void FlatEnd()
+{
+    if (FlatBatch* batch = FlatBatch::Active())
+        batch->End();
+    else
+        glEnd();
+}
