@@ -26,6 +26,16 @@ bool SameState(const GLfloat lineWidth, const GLint* modes, GLfloat otherWidth, 
     return lineWidth == otherWidth && modes[0] == otherModes[0] && modes[1] == otherModes[1];
 }
 
+// Gives back what a much larger level than the one drawn last left behind.
+template <typename T> void Trim(std::vector<T>& storage, std::size_t used)
+{
+    if (storage.capacity() > 2 * used) {
+        std::vector<T> trimmed;
+        trimmed.reserve(used);
+        storage.swap(trimmed);
+    }
+}
+
 void ApplyState(GLfloat lineWidth, const GLint* modes)
 {
     glLineWidth(lineWidth);
@@ -51,6 +61,8 @@ FlatBatch::FlatBatch()
 FlatBatch::~FlatBatch()
 {
     Flush();
+    Trim(s_primitives, m_primitivesUsed);
+    Trim(s_vertices, m_verticesUsed);
     s_active = nullptr;
 }
 
@@ -73,15 +85,14 @@ void FlatBatch::Vertex(float x, float y, float z)
 {
     // As the vertex stage computes it: x times the first column, then y, z and w
     // = 1 times the others, added one at a time.
-    const std::size_t first = s_vertices.size();
-    s_vertices.resize(first + 4);
-    GLfloat* clip = &s_vertices[first];
+    GLfloat clip[4];
     for (int r = 0; r < 4; ++r) {
         GLfloat sum = x * m_clip[r];
         sum = y * m_clip[4 + r] + sum;
         sum = z * m_clip[8 + r] + sum;
         clip[r] = m_clip[12 + r] + sum;
     }
+    s_vertices.insert(s_vertices.end(), clip, clip + 4);
 }
 
 void FlatBatch::End()
@@ -114,6 +125,8 @@ void FlatBatch::Flush()
     glMatrixMode(GL_MODELVIEW);
     ApplyState(lineWidth, modes);
     glColor4fv(colour);
+    m_primitivesUsed = std::max(m_primitivesUsed, s_primitives.size());
+    m_verticesUsed = std::max(m_verticesUsed, s_vertices.size());
     s_primitives.clear();
     s_vertices.clear();
 }

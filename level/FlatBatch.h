@@ -52,6 +52,9 @@ private:
     static std::vector<Primitive> s_primitives;
     // Four clip coordinates per vertex.
     static std::vector<GLfloat> s_vertices;
+    // The most that one flush of this batch drew.
+    std::size_t m_primitivesUsed = 0;
+    std::size_t m_verticesUsed = 0;
     GLfloat m_projection[16];
     GLfloat m_modelview[16];
     // Projection times modelview, as Mesa multiplies them.

@@ -110,7 +110,9 @@ void Item::Prepare()
 void Item::Draw(float t)
 {
     const SavedColour colour;
-    glPushAttrib(GL_CURRENT_BIT | GL_TEXTURE_BIT | GL_LINE_BIT);
+    // Only the glass sphere touches texture state; saving it costs the edit view's flat drawing
+    // more than the rest of an item.
+    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT | (IsFlatDraw(t) ? 0 : GL_TEXTURE_BIT));
     if (IsFlatDraw(t))
         SetFlatOutline(FlatTypeColour(ItemTypeID), selected);
     else if (selected)
