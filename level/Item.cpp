@@ -1,10 +1,13 @@
 #include "level/Item.h"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
+#include "level/DrawnBox.h"
 #include "level/FlatBatch.h"
 #include "level/FlatStyle.h"
 #include "level/SavedColour.h"
@@ -113,15 +116,15 @@ void Item::Draw(float t)
     // Only the glass sphere touches texture state; saving it costs the edit view's flat drawing
     // more than the rest of an item.
     glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT | (IsFlatDraw(t) ? 0 : GL_TEXTURE_BIT));
-    if (IsFlatDraw(t))
+    if (IsFlatDraw(t)) {
         SetFlatOutline(FlatTypeColour(ItemTypeID), selected);
-    else if (selected)
-        glColor4f(1.0f, 0.0f, 0.0f, 0.8f);
-    else if (IsKnownItemType(ItemTypeID))
-        glColor4fv(kTypeColours[ItemTypeID - ITEM_NORMAL]);
+    } else {
+        GLfloat own[4];
+        PreviewColour(own);
+        glColor4fv(own);
+    }
     glPushMatrix();
-    glTranslatef(0.0f, m_size, 0.0f);
-    glTranslatef(x, y, z);
+    Place();
     if (IsFlatDraw(t)) {
         DrawFlat();
     } else {
@@ -131,6 +134,45 @@ void Item::Draw(float t)
     glPopMatrix();
     colour.Restore();
     glPopAttrib();
+}
+
+void Item::AddPreviewParts(PreviewBatch& batch, float /*t*/)
+{
+    GLfloat colour[4];
+    PreviewColour(colour);
+    const DrawnBox box = BoxOf(*this);
+    batch.Add(*this, kBarAcross, {}, colour, box);
+    if (!ShowsMinusSign(ItemTypeID))
+        batch.Add(*this, kBarUpright, {}, colour, box);
+    batch.Add(*this, kGlass, {m_sphereMapTexture, true}, colour, box);
+}
+
+void Item::DrawPreviewPart(int part, float t) const
+{
+    glPushMatrix();
+    Place();
+    if (part == kGlass)
+        glCallList(m_sphereList);
+    else
+        DrawSignBar(part, t);
+    glPopMatrix();
+}
+
+void Item::PreviewColour(GLfloat colour[4]) const
+{
+    static const GLfloat kSelected[4] = {1.0f, 0.0f, 0.0f, 0.8f};
+    if (selected)
+        std::copy(kSelected, kSelected + 4, colour);
+    else if (IsKnownItemType(ItemTypeID))
+        std::copy(kTypeColours[ItemTypeID - ITEM_NORMAL], kTypeColours[ItemTypeID - ITEM_NORMAL] + 4, colour);
+    else
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+}
+
+void Item::Place() const
+{
+    glTranslatef(0.0f, m_size, 0.0f);
+    glTranslatef(x, y, z);
 }
 
 void Item::DrawFlat() const
@@ -153,27 +195,25 @@ void Item::DrawFlat() const
 
 void Item::DrawSign(float t) const
 {
+    DrawSignBar(kBarAcross, t);
+    if (!ShowsMinusSign(ItemTypeID))
+        DrawSignBar(kBarUpright, t);
+}
+
+void Item::DrawSignBar(int bar, float t) const
+{
     glPushMatrix();
     glRotatef(90.0f * t, 0.0f, 1.0f, 0.0f);
-    CallScaledList(m_cubeList, m_size, 0.4f * m_size, 0.4f * m_size);
-    if (!ShowsMinusSign(ItemTypeID))
+    if (bar == kBarAcross)
+        CallScaledList(m_cubeList, m_size, 0.4f * m_size, 0.4f * m_size);
+    else
         CallScaledList(m_cubeList, 0.4f * m_size, m_size, 0.4f * m_size);
     glPopMatrix();
 }
 
 void Item::DrawGlassSphere() const
 {
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, m_sphereMapTexture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glEnable(GL_TEXTURE_GEN_S);
-    glEnable(GL_TEXTURE_GEN_T);
-    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    ApplyPreviewLook({m_sphereMapTexture, true});
     glCallList(m_sphereList);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);

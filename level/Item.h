@@ -1,10 +1,13 @@
 #pragma once
 
+#include <GL/gl.h>
+
 #include "level/LevelObject.h"
+#include "level/PreviewBatch.h"
 #include "scenegraph/CSGNode.h"
 
 // A collectable item: a spinning plus or minus sign in a glass sphere.
-class Item : public CSGNode, public LevelObject {
+class Item : public CSGNode, public LevelObject, public PreviewParts {
 public:
     Item();
     // Inserting constructor: RespawnTime 0 for ITEM_NORMAL, 20 otherwise.
@@ -15,6 +18,9 @@ public:
     // Builds the item's own sphere and cube display lists.
     void Prepare() override;
     void Draw(float t) override;
+    // The sign's one or two bars, then the glass, all in the item's colour.
+    void AddPreviewParts(PreviewBatch& batch, float t) override;
+    void DrawPreviewPart(int part, float t) const override;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
 
@@ -30,10 +36,18 @@ public:
     bool m_listsNeeded = true;
 
 private:
+    enum Part { kBarAcross, kBarUpright, kGlass };
+
+    // The selection's red, the type's colour, or for a type the game does not know the current one.
+    void PreviewColour(GLfloat colour[4]) const;
+    // Moves the modelview onto the item's centre, m_size above its position.
+    void Place() const;
     // The edit view's item: a square filled in the type's colour, with the type's sign.
     void DrawFlat() const;
     // The spinning plus or minus sign made of one or two scaled cubes.
     void DrawSign(float t) const;
+    // One bar of the sign, turning with t.
+    void DrawSignBar(int bar, float t) const;
     // The translucent sphere-mapped ball around the sign.
     void DrawGlassSphere() const;
 };

@@ -5,38 +5,12 @@
 
 #include <GL/gl.h>
 
+#include "level/DrawnBox.h"
 #include "level/Item.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
 
 namespace {
-
-// A box that holds everything a node draws, in the coordinates current when its Draw starts.
-struct DrawnBox {
-    float centre[3];
-    float half[3];
-};
-
-// Boxes are widened a little, so that a face lying on the box never falls to rounding.
-float Widened(float half)
-{
-    return std::abs(half) * 1.001f + 1.0e-3f;
-}
-
-// A wall: its box turned about its centre fits in the circle through its corners.
-DrawnBox BoxOf(const Wall& wall)
-{
-    const float r = Widened(0.5f * std::hypot(wall.Width, wall.Depth));
-    return {{wall.x, 0.5f * wall.m_height, wall.z}, {r, Widened(0.5f * wall.m_height), r}};
-}
-
-// An item: the flat square of side 1, or the sign and the ball of radius m_size, about a point
-// m_size above its position.
-DrawnBox BoxOf(const Item& item)
-{
-    const float h = Widened(std::max(std::abs(item.m_size), 0.5f));
-    return {{item.x, item.y + item.m_size, item.z}, {h, h, h}};
-}
 
 void MultiplyColumns(const float* a, const float* b, float* product)
 {

@@ -34,17 +34,7 @@ SavedColour TexturedObject::BeginTexturedDraw(float t, const FlatColour& flat)
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, m_glTexture);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        // Texture coordinates are translated, then rotated about the centre of the unit
-        // square, then scaled.
-        glMatrixMode(GL_TEXTURE);
-        glPushMatrix();
-        glLoadIdentity();
-        glScalef(TexScaleX, TexScaleY, 1.0f);
-        glTranslatef(0.5f, 0.5f, 0.0f);
-        glRotatef(TexRotationAngleDeg, 0.0f, 0.0f, 1.0f);
-        glTranslatef(-0.5f, -0.5f, 0.0f);
-        glTranslatef(TexTX, TexTY, 0.0f);
-        glMatrixMode(GL_MODELVIEW);
+        PushTextureMatrix();
     }
     if (selected)
         glColor3f(1.0f, 0.0f, 0.0f);
@@ -55,12 +45,32 @@ void TexturedObject::EndTexturedDraw(float t, const SavedColour& colour)
 {
     if (IsTexturedDraw(t)) {
         glDisable(GL_TEXTURE_2D);
-        glMatrixMode(GL_TEXTURE);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
+        PopTextureMatrix();
     }
     colour.Restore();
     glPopAttrib();
+}
+
+void TexturedObject::PushTextureMatrix() const
+{
+    // Texture coordinates are translated, then rotated about the centre of the unit square,
+    // then scaled.
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glLoadIdentity();
+    glScalef(TexScaleX, TexScaleY, 1.0f);
+    glTranslatef(0.5f, 0.5f, 0.0f);
+    glRotatef(TexRotationAngleDeg, 0.0f, 0.0f, 1.0f);
+    glTranslatef(-0.5f, -0.5f, 0.0f);
+    glTranslatef(TexTX, TexTY, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void TexturedObject::PopTextureMatrix()
+{
+    glMatrixMode(GL_TEXTURE);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void TexturedObject::WriteMappingAttributes(std::FILE* file) const

@@ -19,6 +19,9 @@ protected:
     // all, the colour it is given included.
     SavedColour BeginTexturedDraw(float t, const FlatColour& flat);
     void EndTexturedDraw(float t, const SavedColour& colour);
+    // The texture mapping on the texture matrix stack, and off it again.
+    void PushTextureMatrix() const;
+    static void PopTextureMatrix();
     // True when the drawing at time t lays the texture on the geometry.
     bool IsTexturedDraw(float t) const;
     // Writes the texture attributes that end the floor's and the wall's attribute line.

@@ -4,6 +4,7 @@
 
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
+#include "level/DrawnBox.h"
 
 namespace {
 
@@ -39,19 +40,48 @@ void Wall::Draw(float t)
 {
     const SavedColour colour = BeginTexturedDraw(t, kFlatColour);
     glPushMatrix();
-    glTranslatef(x, 0.0f, z);
-    glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
-    const BoxExtent box = {Width * 0.5f, Depth * 0.5f, 0.0f, m_height};
+    Place();
     // Filled in the edit view, so that a wall reads as solid and not as a frame.
     if (IsFlatDraw(t)) {
         const PolygonFillScope filled;
         const FlatColour outline = FlatOutline(kFlatColour, selected);
-        DrawFilledBox(box, false, Tint(outline), outline);
+        DrawFilledBox(Extent(), false, Tint(outline), outline);
     } else {
-        DrawBox(box, false, IsTexturedDraw(t));
+        DrawBox(Extent(), false, IsTexturedDraw(t));
     }
     glPopMatrix();
     EndTexturedDraw(t, colour);
+}
+
+void Wall::AddPreviewParts(PreviewBatch& batch, float t)
+{
+    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const GLfloat red[4] = {1.0f, 0.0f, 0.0f, 1.0f};
+    batch.Add(*this, 0, {IsTexturedDraw(t) ? m_glTexture : 0, false}, selected ? red : white, BoxOf(*this));
+}
+
+void Wall::DrawPreviewPart(int, float t) const
+{
+    const bool textured = IsTexturedDraw(t);
+    if (textured)
+        PushTextureMatrix();
+    glPushMatrix();
+    Place();
+    DrawBox(Extent(), false, textured);
+    glPopMatrix();
+    if (textured)
+        PopTextureMatrix();
+}
+
+void Wall::Place() const
+{
+    glTranslatef(x, 0.0f, z);
+    glRotatef(OrientationAngle, 0.0f, 1.0f, 0.0f);
+}
+
+BoxExtent Wall::Extent() const
+{
+    return {Width * 0.5f, Depth * 0.5f, 0.0f, m_height};
 }
 
 void Wall::WriteXml(std::FILE* file)

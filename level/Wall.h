@@ -1,15 +1,20 @@
 #pragma once
 
+#include "level/BoxGeometry.h"
+#include "level/PreviewBatch.h"
 #include "level/TexturedObject.h"
 
 // A box-shaped wall standing on the floor; x and z are its centre.
-class Wall : public TexturedObject {
+class Wall : public TexturedObject, public PreviewParts {
 public:
     Wall();
     Wall(float centerX, float centerZ, float width, float depth);
 
     int GetType() const override { return WALL_NODE; }
     void Draw(float t) override;
+    // One part: the box, in white or the selection's red, textured when it has a texture.
+    void AddPreviewParts(PreviewBatch& batch, float t) override;
+    void DrawPreviewPart(int part, float t) const override;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
 
@@ -20,4 +25,9 @@ public:
     float Depth = 1.0f;
     float m_height = 1.0f;
     float OrientationAngle = 0.0f;
+
+private:
+    // Moves and turns the modelview onto the wall's centre.
+    void Place() const;
+    BoxExtent Extent() const;
 };

@@ -7,7 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "scenegraph/CSGNode.h"
+#include "level/BatchedWalk.h"
+#include "level/PreviewBatch.h"
 
 namespace {
 
@@ -101,13 +102,15 @@ void ApplyPreviewCamera(const PreviewCamera& camera)
         MultRowMajor(camera.rotation);
 }
 
-void DrawPreviewFrame(const PreviewCamera& camera, CSGNode* root, float t)
+void DrawPreviewFrame(const PreviewCamera& camera, CSGGroup* root, float t)
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetupPreviewRenderingState();
     ApplyPreviewCamera(camera);
-    if (root)
-        root->Draw(t);
+    if (root) {
+        PreviewBatch batch(t);
+        DrawGroupThrough(*root, batch, t);
+    }
     glFlush();
 }

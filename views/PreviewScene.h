@@ -1,6 +1,6 @@
 #pragma once
 
-class CSGNode;
+class CSGGroup;
 
 // The preview's perspective camera and lit drawing state, free of the window toolkit.
 
@@ -24,4 +24,4 @@ void SetupPreviewRenderingState();
 void ApplyPreviewCamera(const PreviewCamera& camera);
 // One whole frame of the preview: black background, the whole scene at time t (none when root
 // is null).
-void DrawPreviewFrame(const PreviewCamera& camera, CSGNode* root, float t);
+void DrawPreviewFrame(const PreviewCamera& camera, CSGGroup* root, float t);
