@@ -119,8 +119,10 @@ void SetupEditRenderingState()
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glEnable(GL_DEPTH_TEST);
     glShadeModel(GL_FLAT);
-    // Outlines only, whatever the image library's start switched on in this context.
+    // Outlines only, whatever the image library's start switched on in this context. The
+    // batched walls and items are unlit by construction.
     glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
 }
 
 void ApplyEditCamera(const EditCamera& camera)

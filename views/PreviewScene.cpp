@@ -39,6 +39,7 @@ void SetupLitRenderingState()
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
 } // namespace
