@@ -9,8 +9,11 @@
 
 namespace {
 
-// The conflict grid's cell, in pixels. Parts in a common cell count as touching.
-constexpr int kCell = 8;
+// The conflict grid's finest cell, in pixels. Parts in a common cell count as touching.
+constexpr int kFinestCell = 8;
+// The grid has at most this many cells per part, so that a batch of a few parts between two
+// lights or groups costs no more than its parts.
+constexpr int kCellsPerPart = 4;
 // A part's window rectangle is widened by this many pixels. A filled polygon only covers pixels
 // whose centres it holds, half a pixel in from the rectangle's pixels; the rest is room for
 // the rounding between this estimate and the renderer's own arithmetic.
@@ -95,7 +98,16 @@ struct CellRange {
     bool nowhere;
 };
 
-CellRange CellsOf(const DrawnBox& box, const Transform& transform)
+// The cell size for a batch of `parts` parts.
+int CellSize(const GLint* viewport, std::size_t parts)
+{
+    const double area = std::max(1.0, static_cast<double>(viewport[2]) * viewport[3]);
+    const double cell
+        = std::ceil(std::sqrt(area / (kCellsPerPart * static_cast<double>(std::max<std::size_t>(parts, 1)))));
+    return std::max(kFinestCell, static_cast<int>(std::min(cell, 1.0e6)));
+}
+
+CellRange CellsOf(const DrawnBox& box, const Transform& transform, int cell)
 {
     const CellRange everywhere{0, 0, 0, 0, true, false};
     const double* m = transform.clip;
@@ -125,8 +137,8 @@ CellRange CellsOf(const DrawnBox& box, const Transform& transform)
         const double to = std::ceil(high[axis] + kMargin);
         if (to < 0.0 || from >= size)
             return {0, 0, 0, 0, false, true};
-        cells[axis][0] = static_cast<int>(std::max(from, 0.0)) / kCell;
-        cells[axis][1] = static_cast<int>(std::min(to, size - 1.0)) / kCell;
+        cells[axis][0] = static_cast<int>(std::max(from, 0.0)) / cell;
+        cells[axis][1] = static_cast<int>(std::min(to, size - 1.0)) / cell;
     }
     const CellRange range{cells[0][0], cells[1][0], cells[0][1], cells[1][1], false, false};
     if ((range.x1 - range.x0 + 1) * (range.y1 - range.y0 + 1) > kManyCells)
@@ -177,8 +189,9 @@ private:
 std::vector<std::size_t> PreviewBatch::DrawingOrder() const
 {
     const Transform transform = CurrentTransform();
-    const int columns = std::max(1, (transform.viewport[2] + kCell - 1) / kCell);
-    const int rows = std::max(1, (transform.viewport[3] + kCell - 1) / kCell);
+    const int cell = CellSize(transform.viewport, m_parts.size());
+    const int columns = std::max(1, (transform.viewport[2] + cell - 1) / cell);
+    const int rows = std::max(1, (transform.viewport[3] + cell - 1) / cell);
     std::vector<LevelsSoFar> cells(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
     LevelsSoFar everywhere; // parts that may touch every cell
     LevelsSoFar all; // every part
@@ -186,7 +199,7 @@ std::vector<std::size_t> PreviewBatch::DrawingOrder() const
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const int look = m_parts[i].look;
-        const CellRange range = CellsOf(m_parts[i].box, transform);
+        const CellRange range = CellsOf(m_parts[i].box, transform, cell);
         if (range.nowhere)
             continue;
         int level = 0;
