@@ -10,17 +10,6 @@
 
 namespace {
 
-// product = a * b for column-major 4x4 matrices, each element summed as Mesa's
-// matrix product sums it.
-void MultiplyAsMesa(const GLfloat* a, const GLfloat* b, GLfloat* product)
-{
-    for (int i = 0; i < 4; ++i) {
-        const GLfloat ai0 = a[i], ai1 = a[4 + i], ai2 = a[8 + i], ai3 = a[12 + i];
-        for (int j = 0; j < 4; ++j)
-            product[4 * j + i] = ai0 * b[4 * j] + ai1 * b[4 * j + 1] + ai2 * b[4 * j + 2] + ai3 * b[4 * j + 3];
-    }
-}
-
 bool SameState(const GLfloat lineWidth, const GLint* modes, GLfloat otherWidth, const GLint* otherModes)
 {
     return lineWidth == otherWidth && modes[0] == otherModes[0] && modes[1] == otherModes[1];
@@ -52,9 +41,9 @@ std::vector<GLfloat> FlatBatch::s_vertices;
 FlatBatch::FlatBatch()
 {
     assert(!s_active);
-    glGetFloatv(GL_PROJECTION_MATRIX, m_projection);
-    std::fill(std::begin(m_modelview), std::end(m_modelview), 0.0f);
-    MultiplyAsMesa(m_projection, m_modelview, m_clip);
+    glGetFloatv(GL_PROJECTION_MATRIX, m_projection.m);
+    std::fill(std::begin(m_modelview.m), std::end(m_modelview.m), 0.0f);
+    m_clip = Matrix4::ColumnProduct(m_projection, m_modelview);
     s_active = this;
 }
 
@@ -68,11 +57,11 @@ FlatBatch::~FlatBatch()
 
 void FlatBatch::Begin(GLenum mode)
 {
-    GLfloat modelview[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    if (std::memcmp(modelview, m_modelview, sizeof modelview) != 0) {
-        std::memcpy(m_modelview, modelview, sizeof modelview);
-        MultiplyAsMesa(m_projection, m_modelview, m_clip);
+    Matrix4 modelview;
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview.m);
+    if (std::memcmp(modelview.m, m_modelview.m, sizeof modelview.m) != 0) {
+        m_modelview = modelview;
+        m_clip = Matrix4::ColumnProduct(m_projection, m_modelview);
     }
     Primitive primitive{mode, {}, 0.0f, {}, 0};
     glGetFloatv(GL_CURRENT_COLOR, primitive.colour);
@@ -87,10 +76,10 @@ void FlatBatch::Vertex(float x, float y, float z)
     // = 1 times the others, added one at a time.
     GLfloat clip[4];
     for (int r = 0; r < 4; ++r) {
-        GLfloat sum = x * m_clip[r];
-        sum = y * m_clip[4 + r] + sum;
-        sum = z * m_clip[8 + r] + sum;
-        clip[r] = m_clip[12 + r] + sum;
+        GLfloat sum = x * m_clip.m[r];
+        sum = y * m_clip.m[4 + r] + sum;
+        sum = z * m_clip.m[8 + r] + sum;
+        clip[r] = m_clip.m[12 + r] + sum;
     }
     s_vertices.insert(s_vertices.end(), clip, clip + 4);
 }

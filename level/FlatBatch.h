@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include "scenegraph/Matrix4.h"
+
 // The edit view's walls and items in a few draws instead of one each. Mesa's
 // software renderer spends far more on a modelview change than on an object's
 // few vertices, so each vertex is taken to clip coordinates here, with the
@@ -55,10 +57,11 @@ private:
     // The most that one flush of this batch drew.
     std::size_t m_primitivesUsed = 0;
     std::size_t m_verticesUsed = 0;
-    GLfloat m_projection[16];
-    GLfloat m_modelview[16];
+    // Column by column, as OpenGL holds them.
+    Matrix4 m_projection;
+    Matrix4 m_modelview;
     // Projection times modelview, as Mesa multiplies them.
-    GLfloat m_clip[16];
+    Matrix4 m_clip;
 };
 
 // Records into the active batch, or draws at once when there is none.

@@ -1,29 +1,11 @@
 #include "level/PickWalk.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <GL/gl.h>
 
 #include "level/DrawnBox.h"
 #include "level/Item.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
-
-namespace {
-
-void MultiplyColumns(const float* a, const float* b, float* product)
-{
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += a[k * 4 + r] * b[c * 4 + k];
-            product[c * 4 + r] = sum;
-        }
-}
-
-} // namespace
 
 void PickWalk::Group(const CSGGroup& group)
 {
@@ -66,11 +48,7 @@ void PickWalk::Leaf(CSGNode& node)
 bool PickWalk::Outside(const float centre[3], const float half[3])
 {
     if (!m_clipKnown) {
-        GLfloat projection[16];
-        GLfloat modelview[16];
-        glGetFloatv(GL_PROJECTION_MATRIX, projection);
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-        MultiplyColumns(projection, modelview, m_clip);
+        m_clip = CurrentClipMatrix();
         m_clipKnown = true;
     }
     // One bit per clip plane: set while every corner so far lies beyond that plane.
@@ -78,9 +56,9 @@ bool PickWalk::Outside(const float centre[3], const float half[3])
     for (int corner = 0; corner < 8 && beyondAll; ++corner) {
         float p[4];
         for (int r = 0; r < 4; ++r) {
-            p[r] = m_clip[12 + r];
+            p[r] = m_clip.m[12 + r];
             for (int k = 0; k < 3; ++k)
-                p[r] += m_clip[k * 4 + r] * (centre[k] + ((corner >> k) & 1 ? half[k] : -half[k]));
+                p[r] += m_clip.m[k * 4 + r] * (centre[k] + ((corner >> k) & 1 ? half[k] : -half[k]));
         }
         unsigned beyond = 0;
         for (int axis = 0; axis < 3; ++axis) {

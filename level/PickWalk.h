@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "scenegraph/Matrix4.h"
+
 class CSGGroup;
 class CSGNode;
 
@@ -29,6 +31,6 @@ private:
     std::vector<int> m_path{0};
     std::vector<std::vector<int>> m_paths;
     // Projection times modelview, column by column, while the modelview is known.
-    float m_clip[16] = {};
+    Matrix4 m_clip = Matrix4::Identity();
     bool m_clipKnown = false;
 };

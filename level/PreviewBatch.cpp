@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "scenegraph/CSGNode.h"
+#include "scenegraph/Matrix4.h"
 
 namespace {
 
@@ -22,21 +23,13 @@ constexpr double kMargin = 1.0;
 constexpr int kManyCells = 1024;
 
 struct Transform {
-    double clip[16]; // projection times modelview, column by column
+    Matrix4 clip; // projection times modelview, column by column
     GLint viewport[4];
 };
 
 Transform CurrentTransform()
 {
-    GLfloat projection[16];
-    GLfloat modelview[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    Transform transform{};
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r)
-            for (int k = 0; k < 4; ++k)
-                transform.clip[c * 4 + r] += static_cast<double>(projection[k * 4 + r]) * modelview[c * 4 + k];
+    Transform transform{CurrentClipMatrix(), {}};
     glGetIntegerv(GL_VIEWPORT, transform.viewport);
     return transform;
 }
@@ -110,7 +103,7 @@ int CellSize(const GLint* viewport, std::size_t parts)
 CellRange CellsOf(const DrawnBox& box, const Transform& transform, int cell)
 {
     const CellRange everywhere{0, 0, 0, 0, true, false};
-    const double* m = transform.clip;
+    const float* m = transform.clip.m;
     double low[2] = {HUGE_VAL, HUGE_VAL};
     double high[2] = {-HUGE_VAL, -HUGE_VAL};
     for (int corner = 0; corner < 8; ++corner) {

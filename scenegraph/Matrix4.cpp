@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include <GL/gl.h>
+
 #include "scenegraph/NumberText.h"
 #include "xml/XmlElement.h"
 
@@ -40,6 +42,23 @@ void Matrix4::SetProduct(const Matrix4& a, const Matrix4& b)
             result.At(i, j) = sum;
         }
     *this = result;
+}
+
+Matrix4 Matrix4::ColumnProduct(const Matrix4& a, const Matrix4& b)
+{
+    // Read row by row the operands are transposed, and (a b)^T = b^T a^T.
+    Matrix4 product;
+    product.SetProduct(b, a);
+    return product;
+}
+
+Matrix4 CurrentClipMatrix()
+{
+    Matrix4 projection;
+    Matrix4 modelview;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.m);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview.m);
+    return Matrix4::ColumnProduct(projection, modelview);
 }
 
 namespace {

@@ -22,7 +22,13 @@ struct Matrix4 {
     void Invert();
 
     static Matrix4 Identity();
+    // a x b for matrices held column by column, as OpenGL holds them. Each entry is summed in
+    // the order Mesa sums it, so a product OpenGL would form comes out with the very same bits.
+    static Matrix4 ColumnProduct(const Matrix4& a, const Matrix4& b);
 };
+
+// Projection times modelview of the current context, column by column.
+Matrix4 CurrentClipMatrix();
 
 void xmlMatrixWrite(std::FILE* file, const char* label, const Matrix4& matrix);
 void xmlMatrixRead(const XmlElement& element, const char* expectedLabel, Matrix4& matrix);
