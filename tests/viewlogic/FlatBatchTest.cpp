@@ -117,12 +117,21 @@ std::vector<EditCamera> Cameras()
     return cameras;
 }
 
-TEST(FlatBatch, EditFramesEqualTheNodesDrawingThemselves)
-{
-    OffscreenContext context(kWidth, kHeight);
-    glViewport(0, 0, kWidth, kHeight);
+// The crowded level in a context of the test's size.
+class FlatBatchTest : public ::testing::Test {
+protected:
+    FlatBatchTest()
+    {
+        glViewport(0, 0, kWidth, kHeight);
+        BuildLevel(level);
+    }
+
+    OffscreenContext context{kWidth, kHeight};
     LevelGroupNode level;
-    BuildLevel(level);
+};
+
+TEST_F(FlatBatchTest, EditFramesEqualTheNodesDrawingThemselves)
+{
     for (const EditCamera& camera : Cameras()) {
         const std::vector<unsigned char> expected = DrawnNodeByNode(camera, level);
         DrawEditFrame(camera, 1, &level);
@@ -133,12 +142,8 @@ TEST(FlatBatch, EditFramesEqualTheNodesDrawingThemselves)
 // Pixels forgive a rounding that happens to miss every pixel centre; window
 // coordinates do not. Every vertex must reach the rasteriser with the very bits
 // it has without the batch.
-TEST(FlatBatch, VerticesReachTheRasteriserBitForBit)
+TEST_F(FlatBatchTest, VerticesReachTheRasteriserBitForBit)
 {
-    OffscreenContext context(kWidth, kHeight);
-    glViewport(0, 0, kWidth, kHeight);
-    LevelGroupNode level;
-    BuildLevel(level);
     for (const EditCamera& camera : Cameras()) {
         std::vector<GLfloat> feedback[2];
         for (int batched = 0; batched < 2; ++batched) {
@@ -182,12 +187,8 @@ struct DrawingState {
     bool operator==(const DrawingState& other) const { return std::memcmp(this, &other, sizeof other) == 0; }
 };
 
-TEST(FlatBatch, LeavesTheStateTheNodesLeave)
+TEST_F(FlatBatchTest, LeavesTheStateTheNodesLeave)
 {
-    OffscreenContext context(kWidth, kHeight);
-    glViewport(0, 0, kWidth, kHeight);
-    LevelGroupNode level;
-    BuildLevel(level);
     DrawingState after[2];
     for (int batched = 0; batched < 2; ++batched) {
         EditCamera camera;
