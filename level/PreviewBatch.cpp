@@ -188,6 +188,11 @@ std::vector<std::size_t> PreviewBatch::DrawingOrder() const
     std::vector<LevelsSoFar> cells(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
     LevelsSoFar everywhere; // parts that may touch every cell
     LevelsSoFar all; // every part
+    const auto eachCell = [&](const CellRange& range, const auto& visit) {
+        for (int y = range.y0; y <= range.y1; ++y)
+            for (int x = range.x0; x <= range.x1; ++x)
+                visit(cells[static_cast<std::size_t>(y * columns + x)]);
+    };
     std::vector<int> levels(m_parts.size(), 0);
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
@@ -201,12 +206,8 @@ std::vector<std::size_t> PreviewBatch::DrawingOrder() const
             everywhere.Note(look, level);
         } else {
             level = everywhere.Above(look);
-            for (int y = range.y0; y <= range.y1; ++y)
-                for (int x = range.x0; x <= range.x1; ++x)
-                    level = std::max(level, cells[static_cast<std::size_t>(y * columns + x)].Above(look));
-            for (int y = range.y0; y <= range.y1; ++y)
-                for (int x = range.x0; x <= range.x1; ++x)
-                    cells[static_cast<std::size_t>(y * columns + x)].Note(look, level);
+            eachCell(range, [&](const LevelsSoFar& seen) { level = std::max(level, seen.Above(look)); });
+            eachCell(range, [&](LevelsSoFar& seen) { seen.Note(look, level); });
         }
         all.Note(look, level);
         levels[i] = level;
