@@ -6,6 +6,7 @@
 #include "level/LevelScene.h"
 #include "level/TexturedObject.h"
 #include "level/TexturesNode.h"
+#include "scenegraph/NumberText.h"
 #include "xml/XmlReader.h"
 
 namespace {
@@ -23,9 +24,11 @@ TextureMapping* WallMapping(CSGNode& node)
     return node.GetType() == WALL_NODE ? static_cast<TexturedObject*>(&node) : nullptr;
 }
 
-// Everything `write` prints to a stream, as a string.
+// Everything `write` prints to a stream, as a string, with '.' as the decimal point whatever
+// the desktop's locale: the text is read back with the level reader's C rules.
 std::string Written(const std::function<void(std::FILE*)>& write)
 {
+    ScopedCLocale cLocale;
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* stream = open_memstream(&buffer, &size);

@@ -3,6 +3,7 @@
 #include "level/Item.h"
 #include "level/ObjectText.h"
 #include "level/Wall.h"
+#include "tests/level/LevelFileTestSupport.h"
 
 namespace {
 
@@ -41,6 +42,21 @@ TEST(ObjectText, WallsAndItemsComeBackWithTheirImagesAndValues)
     EXPECT_EQ(WriteObjectsText({read->objects[0].get(), read->objects[1].get(), read->objects[2].get()},
                                [&](int) { return std::string(); }),
               WriteObjectsText({&brick, &plain, &item}, [](int) { return std::string(); }));
+}
+
+// The desktop's locale may write a decimal comma; a copied wall must still paste where it was.
+TEST(ObjectText, DecimalCommaLocaleStillCopiesPoints)
+{
+    TempFolder folder;
+    DecimalCommaLocale locale(folder);
+    if (!locale.Active())
+        GTEST_SKIP() << "no German locale could be installed or built";
+    Wall wall(1.5f, -2.25f, 4.0f, 1.0f);
+    std::optional<ObjectsText> read = ReadObjectsText(WriteObjectsText({&wall}, PathOfRow));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->objects.size(), 1u);
+    EXPECT_EQ(dynamic_cast<const Wall&>(*read->objects[0]).x, 1.5f);
+    EXPECT_EQ(dynamic_cast<const Wall&>(*read->objects[0]).z, -2.25f);
 }
 
 TEST(ObjectText, AnythingButWallsAndItemsIsRefused)
