@@ -180,6 +180,10 @@ void CEditGLView::OnResize(int width, int height)
 LevelPoint CEditGLView::UnprojectPoint(int x, int y)
 {
     MakeCurrent();
+    // The camera and size as they are now, not as the last frame left them: Zoom to Fit, the
+    // wheel, panning and resizing change them before the pane repaints.
+    glViewport(0, 0, m_width, m_height);
+    ApplyEditCamera(Camera());
     return ::UnprojectPoint(x, y);
 }
 

@@ -113,7 +113,12 @@ TEST_F(PlacementTest, HomeFitsTheFloorInBothViewsButATextFieldKeepsIt)
     MoveTo(*edit->GetCanvas(), wxPoint(10, 10));
     edit->GetCanvas()->SetFocus();
     PressKey(WXK_HOME);
+    // The pointer pane follows the fitted camera at once, before the pane repaints.
+    const wxString fittedAtOnce = PointerPane();
     Redraw();
+    MoveTo(*edit->GetCanvas(), wxPoint(11, 10));
+    MoveTo(*edit->GetCanvas(), wxPoint(10, 10));
+    EXPECT_EQ(fittedAtOnce, PointerPane());
     // Every corner of the 20 x 16 floor shows in the edit view, which the floor nearly fills.
     const wxPoint topLeft = EditPixel(-10.0, -8.0);
     const wxPoint bottomRight = EditPixel(10.0, 8.0);
