@@ -69,12 +69,13 @@ const FieldRule TTL_RULE = {
     wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)")};
 
 // A position lies on the floor, which is centred on the origin: half its size either way.
-// `message` names the range with two %s.
+// `message`, untranslated, names the range with two %s: it is translated before the numbers
+// go in, as no catalog holds it with them.
 FieldRule PositionRule(int editId, const char* message, int floorSize)
 {
     const float half = static_cast<float>(floorSize) / 2.0f;
     return {editId, false, -half, half,
-            wxString::Format(message, FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
+            wxString::Format(wxGetTranslation(message), FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
 }
 
 FieldRule AmountRule(const ItemTypeInfo& info)
@@ -317,9 +318,9 @@ ObjectPosition CSelectionFormView::ReadPosition(const LevelObject& object, Field
 {
     const LevelFloor& floor = *GetLevelDoc()->m_pScene->m_pFloor;
     const FieldRule xRule = PositionRule(
-        IDC_POSITION_X, "Not a valid value for position X! (valid range: %s to %s units)", floor.Width);
+        IDC_POSITION_X, wxTRANSLATE("Not a valid value for position X! (valid range: %s to %s units)"), floor.Width);
     const FieldRule zRule = PositionRule(
-        IDC_POSITION_Z, "Not a valid value for position Z! (valid range: %s to %s units)", floor.Heigth);
+        IDC_POSITION_Z, wxTRANSLATE("Not a valid value for position Z! (valid range: %s to %s units)"), floor.Heigth);
     return {ReadCoordinate(xRule, object.x, fields), ReadCoordinate(zRule, object.z, fields)};
 }
 
