@@ -140,8 +140,6 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
         ShowMessageBox(wxString::Format(_("\"%s\" was saved, but %s."), path, wxString::FromUTF8(warning)), wxString(),
                        wxOK | wxICON_WARNING);
     SetModifiedFlag(false);
-    if (m_onClean)
-        m_onClean();
     return true;
 }
 
@@ -163,6 +161,15 @@ bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::stri
     if (!written)
         before.StoreIn(settings);
     return written;
+}
+
+void CLevelMapDoc::Modify(bool modified)
+{
+    CDocument::Modify(modified);
+    // Saved, or undone back to the saved level: a copy kept now would only bring undone
+    // changes back after a crash.
+    if (!modified && m_onClean)
+        m_onClean();
 }
 
 void CLevelMapDoc::OnHistoryChanged()

@@ -33,6 +33,8 @@ public:
     // Writes the level safely (the old file survives any failure); on failure a message names
     // the file and the reason, and neither the level nor the modified flag changes.
     bool OnSaveDocument(const wxString& path) override;
+    // A clean level ends the autosave's copy (m_onClean).
+    void Modify(bool modified) override;
     // Open texture dialogs show the new values too.
     void OnHistoryChanged() override;
     // Writes the level to `path` as Save does, but it stays the document's unsaved level (the
@@ -42,7 +44,8 @@ public:
 
     // Counts the changes of the level: every step, undo and redo.
     unsigned long m_changeCount = 0;
-    // Called when the level is clean again (saved) or goes (New, Open, close).
+    // Called when the level is clean again (saved, or undone to the saved level) or goes (New,
+    // Open, close).
     std::function<void()> m_onClean;
 
     // Runs one step of the undo history (the history owns it from now on). False when the step

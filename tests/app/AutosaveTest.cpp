@@ -94,6 +94,18 @@ TEST_F(AutosaveTest, ChangesOfAKilledEditorComeBackAsAnUnsavedLevel)
     EXPECT_TRUE(folder.Entries().empty());
 }
 
+// Undone back to the saved level, the copy would bring the undone change back after a crash.
+TEST_F(AutosaveTest, UndoingBackToTheSavedLevelEndsTheCopy)
+{
+    CAutosave autosave(*manager, *document, folder.Path());
+    AddWall();
+    autosave.WriteIfDue();
+    ASSERT_FALSE(folder.Entries().empty());
+    document->GetCommandProcessor()->Undo();
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
 TEST_F(AutosaveTest, RefusedAndOutdatedCopiesGoAndRunningEditorsKeepTheirs)
 {
     {
