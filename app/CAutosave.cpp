@@ -142,16 +142,10 @@ void CAutosave::OfferRecovery()
 
 bool CAutosave::Recover(const wxString& copy, const wxString& levelPath)
 {
-    if (!m_manager.OpenDocumentFile(copy))
-        return false;
-    if (m_manager.GetHistoryFilesCount() > 0 && m_manager.GetHistoryFile(0) == copy)
-        m_manager.RemoveFileFromHistory(0);
     // The copy's level belongs to its own file (or to none): it opens unsaved, as it was left.
-    m_document.SetFilename(levelPath, false);
-    m_document.SetTitle(levelPath.empty() ? _("Untitled") : wxFileName(levelPath).GetFullName());
-    m_document.SetDocumentSaved(!levelPath.empty());
+    if (!m_manager.OpenDocumentFileAs(copy, levelPath))
+        return false;
     m_document.MarkChangedOutsideHistory();
-    m_manager.UpdateFrameTitle();
     // This editor's own copy holds the changes before the old one goes.
     WriteIfDue();
     RemoveCopy(copy);

@@ -95,7 +95,17 @@ void CDocManager::OnFrameDestroyed(CFrameWnd* frame)
     }
 }
 
-CDocument* CDocManager::OpenDocumentFile(const wxString& name)
+CDocument* CDocManager::OpenDocumentFile(const wxString& path)
+{
+    return OpenDocument(path, std::nullopt);
+}
+
+CDocument* CDocManager::OpenDocumentFileAs(const wxString& path, const wxString& owner)
+{
+    return OpenDocument(path, owner);
+}
+
+CDocument* CDocManager::OpenDocument(const wxString& name, const std::optional<wxString>& owner)
 {
     // The document and the recent-file list keep full paths, valid from any directory.
     wxString path = name;
@@ -108,7 +118,7 @@ CDocument* CDocManager::OpenDocumentFile(const wxString& name)
     if (!docTemplate)
         return nullptr;
     if (CDocument* document = GetDocument()) {
-        if (!document->SaveModified() || !RunDocumentStep(*document, path))
+        if (!document->SaveModified() || !RunDocumentStep(*document, path, owner))
             return nullptr;
         InitialUpdate(*document);
         return document;
@@ -117,7 +127,7 @@ CDocument* CDocManager::OpenDocumentFile(const wxString& name)
     if (!document)
         return nullptr;
     m_frame = docTemplate->CreateFrame(*this, *document);
-    if (!m_frame || !RunDocumentStep(*document, path)) {
+    if (!m_frame || !RunDocumentStep(*document, path, owner)) {
         // The panes own their views: the frame goes first, so that the views leave the
         // document before it is deleted.
         delete m_frame;
@@ -130,11 +140,10 @@ CDocument* CDocManager::OpenDocumentFile(const wxString& name)
     return document;
 }
 
-bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
+bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner)
 {
     if (path.empty()) {
-        const wxString& docName = GetTemplate()->GetStrings().docName;
-        document.SetTitle(docName.empty() ? wxGetTranslation(UNTITLED) : docName);
+        document.SetTitle(UntitledTitle());
         if (!document.OnNewDocument())
             return false;
         UpdateFrameTitle();
@@ -148,8 +157,26 @@ bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path)
     if (!document.OnOpenDocument(path))
         return false;
     document.SetModifiedFlag(false);
-    document.SetPathName(path);
+    if (owner)
+        TakeFile(document, *owner);
+    else
+        document.SetPathName(path);
     return true;
+}
+
+wxString CDocManager::UntitledTitle() const
+{
+    const wxString& docName = GetTemplate()->GetStrings().docName;
+    return docName.empty() ? wxGetTranslation(UNTITLED) : docName;
+}
+
+// The document's file without the recent-file list: `path`, or none when empty.
+void CDocManager::TakeFile(CDocument& document, const wxString& path)
+{
+    document.SetFilename(path, false);
+    document.SetTitle(path.empty() ? UntitledTitle() : wxFileName(path).GetFullName());
+    document.SetDocumentSaved(!path.empty());
+    UpdateFrameTitle();
 }
 
 void CDocManager::InitialUpdate(CDocument& document)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <wx/docview.h>
 
 class CDocTemplate;
@@ -28,6 +30,9 @@ public:
     // step failed; a document that existed before then keeps what it held (Open checks that
     // the file can be read before anything is replaced).
     CDocument* OpenDocumentFile(const wxString& path);
+    // Open of `path`, whose level then belongs to `owner` (to no file when empty) and enters
+    // no recent-file list: a copy coming back as its level.
+    CDocument* OpenDocumentFileAs(const wxString& path, const wxString& owner);
     // File > Open: the file-open dialog of the template's type, then OpenDocumentFile.
     void DoFileOpen();
 
@@ -56,7 +61,12 @@ protected:
     bool TryBefore(wxEvent& event) override;
 
 private:
-    bool RunDocumentStep(CDocument& document, const wxString& path);
+    CDocument* OpenDocument(const wxString& name, const std::optional<wxString>& owner);
+    // New or Open; an opened level belongs to `owner` when there is one, else to its file.
+    bool RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner);
+    void TakeFile(CDocument& document, const wxString& path);
+    // A new level's title.
+    wxString UntitledTitle() const;
     void InitialUpdate(CDocument& document);
     void RefreshRecentFileMenu();
     void SaveRecentFiles();

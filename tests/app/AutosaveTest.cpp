@@ -73,6 +73,13 @@ TEST_F(AutosaveTest, ChangesOfAKilledEditorComeBackAsAnUnsavedLevel)
     manager->OpenDocumentFile(level);
     ASSERT_EQ(Walls(), 0u);
 
+    // A full recent-file list loses no entry to the recovery.
+    const std::size_t fullList = manager->GetFileHistory()->GetMaxFiles();
+    for (std::size_t i = 1; i < fullList; ++i)
+        manager->AddFileToHistory(levels.File("other" + std::to_string(i) + ".xml"));
+    manager->AddFileToHistory(level);
+    const wxString oldest = manager->GetHistoryFile(fullList - 1);
+
     CAutosave restarted(*manager, *document, folder.Path());
     MessageBoxRecorder boxes;
     boxes.answers = {wxYES};
@@ -84,6 +91,8 @@ TEST_F(AutosaveTest, ChangesOfAKilledEditorComeBackAsAnUnsavedLevel)
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(frame->GetTitle(), "*castle.xml - Trelkan");
     EXPECT_EQ(manager->GetHistoryFile(0), level) << "the copy never enters the recent files";
+    ASSERT_EQ(manager->GetHistoryFilesCount(), fullList);
+    EXPECT_EQ(manager->GetHistoryFile(fullList - 1), oldest);
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"autosave-" + std::to_string(getpid()) + ".xml",
                                                         "autosave-" + std::to_string(getpid()) + ".source"}));
     const std::string afterRecovery = [&] { std::ifstream in(level); return std::string(std::istreambuf_iterator<char>(in), {}); }();
@@ -136,6 +145,13 @@ TEST_F(AutosaveTest, RefusedAndOutdatedCopiesGoAndRunningEditorsKeepTheirs)
         LeaveAsKilled(killed);
     }
     std::filesystem::last_write_time(level, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    // A full recent-file list loses no entry to the recovery.
+    const std::size_t fullList = manager->GetFileHistory()->GetMaxFiles();
+    for (std::size_t i = 1; i < fullList; ++i)
+        manager->AddFileToHistory(levels.File("other" + std::to_string(i) + ".xml"));
+    manager->AddFileToHistory(level);
+    const wxString oldest = manager->GetHistoryFile(fullList - 1);
+
     CAutosave restarted(*manager, *document, folder.Path());
     MessageBoxRecorder boxes;
     restarted.OfferRecovery();
