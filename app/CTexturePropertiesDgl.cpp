@@ -127,10 +127,9 @@ void CTexturePropertiesDgl::Change(const MappingValues& values)
     CCommandProcessor* history = m_document.GetHistory();
     m_changing = true;
     // This opening's step, still the newest and not the saved point: the click belongs to it.
-    // The newest step is alive, so it is looked at rather than the remembered pointer.
-    auto* newest = dynamic_cast<ValueCommand<TextureMapping, MappingValues>*>(history->GetUndoableCommand());
-    if (newest && newest == m_pStep && &newest->GetTarget() == m_pMapping && history->IsDirty()) {
-        newest->Amend(values);
+    // Only while it is the newest is the remembered step certainly alive.
+    if (m_pStep && history->GetCurrentCommand() == m_pStep && history->IsDirty()) {
+        m_pStep->Amend(values);
         m_document.OnHistoryChanged();
     } else {
         auto* step = new ValueCommand<TextureMapping, MappingValues>(m_document, _("Edit Texture Mapping"), *m_pMapping,

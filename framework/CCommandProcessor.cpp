@@ -25,8 +25,3 @@ bool CCommandProcessor::Notified(bool done)
         m_document.OnHistoryChanged();
     return done;
 }
-
-wxCommand* CCommandProcessor::GetUndoableCommand() const
-{
-    return CanUndo() ? GetCurrentCommand() : nullptr;
-}

@@ -16,8 +16,6 @@ public:
     bool Submit(wxCommand* command, bool storeIt = true) override;
     bool Undo() override;
     bool Redo() override;
-    // The newest step, if it is still the one an undo would take back.
-    wxCommand* GetUndoableCommand() const;
 
 private:
     // Tells the document when the history did something; gives `done` back.

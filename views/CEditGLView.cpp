@@ -49,13 +49,7 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
 
 // The clipboard commands, which act on the level whichever pane is active (a focused text
 // field takes them first).
-struct ClipboardCommand {
-    int commandId;
-    bool needsSelection; // Cut and Copy take the selected wall or item
-};
-
-const ClipboardCommand CLIPBOARD_COMMANDS[] = {
-    {StandardId::EditCut, true}, {StandardId::EditCopy, true}, {StandardId::EditPaste, false}};
+const int CLIPBOARD_COMMANDS[] = {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste};
 
 // A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
 double TwoDecimals(double value)
@@ -106,9 +100,9 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     if (m_commandFrame) {
         m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
         m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
-        for (const ClipboardCommand& command : CLIPBOARD_COMMANDS) {
-            m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command.commandId);
-            m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command.commandId);
+        for (const int command : CLIPBOARD_COMMANDS) {
+            m_commandFrame->Bind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command);
+            m_commandFrame->Bind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command);
         }
     }
     return canvas;
@@ -119,9 +113,9 @@ void CEditGLView::OnDestroyWindow()
     if (m_commandFrame) {
         m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
         m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
-        for (const ClipboardCommand& command : CLIPBOARD_COMMANDS) {
-            m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command.commandId);
-            m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command.commandId);
+        for (const int command : CLIPBOARD_COMMANDS) {
+            m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnClipboardCommand, this, command);
+            m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateClipboardCommand, this, command);
         }
     }
     CGLView::OnDestroyWindow();
@@ -487,8 +481,7 @@ void CEditGLView::Pan(const wxPoint& point)
 
 void CEditGLView::Drag(const wxPoint& point)
 {
-    CLevelMapDoc* document = GetLevelDocument();
-    auto* object = document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
+    LevelObject* object = DraggedObject();
     if (!object)
         return;
     const LevelPoint p = UnprojectPoint(point.x, point.y);
@@ -500,7 +493,7 @@ void CEditGLView::Drag(const wxPoint& point)
         object->z = static_cast<float>(p.z + m_dragOffsetZ);
     }
     // Both panes show the object where it is dragged; the step comes at the release.
-    for (CView* view : document->GetViewList())
+    for (CView* view : GetLevelDocument()->GetViewList())
         if (auto* pane = dynamic_cast<CGLView*>(view); pane && pane->GetCanvas())
             pane->GetCanvas()->Refresh(false);
 }
@@ -601,6 +594,7 @@ void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
 void CEditGLView::OnUpdateClipboardCommand(wxUpdateUIEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
+    // Cut and Copy take the selected wall or item; Paste needs none.
     const bool needsSelection = event.GetId() != StandardId::EditPaste;
     event.Enable(document && document->m_pScene && (!needsSelection || CanCopySelection(*document)));
 }
@@ -620,9 +614,7 @@ PastePlace CEditGLView::PastePlaceHere()
 
 wxPoint CEditGLView::PointerNow() const
 {
-    const wxPoint client = GetCanvas()->ScreenToClient(wxGetMousePosition());
-    const double scale = GetCanvas()->GetContentScaleFactor();
-    return wxPoint(static_cast<int>(client.x * scale), static_cast<int>(client.y * scale));
+    return PhysicalPoint(GetCanvas()->ScreenToClient(wxGetMousePosition()));
 }
 
 void CEditGLView::ShowPointerPlaceNow()

@@ -100,8 +100,13 @@ wxSize CGLView::PhysicalClientSize() const
 
 wxPoint CGLView::PhysicalPosition(const wxMouseEvent& event) const
 {
+    return PhysicalPoint(event.GetPosition());
+}
+
+wxPoint CGLView::PhysicalPoint(const wxPoint& client) const
+{
     const double scale = m_canvas->GetContentScaleFactor();
-    return wxPoint(static_cast<int>(event.GetX() * scale), static_cast<int>(event.GetY() * scale));
+    return wxPoint(static_cast<int>(client.x * scale), static_cast<int>(client.y * scale));
 }
 
 void CGLView::OnPaint(wxPaintEvent&)

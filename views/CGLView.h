@@ -67,6 +67,8 @@ protected:
 
     // A mouse event's position in physical pixels, as the viewport counts them.
     wxPoint PhysicalPosition(const wxMouseEvent& event) const;
+    // A point in the canvas's client coordinates, in pixels of the OpenGL pane.
+    wxPoint PhysicalPoint(const wxPoint& client) const;
     wxSize PhysicalClientSize() const;
 
 private:
