@@ -81,7 +81,7 @@ void CMainFormView::ShowLevel()
         Edit(IDC_LEVEL_WIDTH).ChangeValue(FormatInt(floor->Width));
         Edit(IDC_LEVEL_HEIGHT).ChangeValue(FormatInt(floor->Heigth));
         Edit(IDC_FLOOR_TEXTURE_PATH).ChangeValue(
-            wxString::FromUTF8(TexturePath(*doc, floor->GetTextureID())));
+            wxString::FromUTF8(doc->PathOfRow(floor->GetTextureID())));
     }
     const CICubeMapNode* cubeMap = scene->m_pCubeMap;
     FindControl<wxCheckBox>(*GetWindow(), IDC_USE_CUBEMAP)->SetValue(cubeMap != nullptr);

@@ -216,7 +216,7 @@ void CSelectionFormView::SetKindLabel(const wxString& text)
 
 void CSelectionFormView::ShowTexturePath(int textureId)
 {
-    Edit(IDC_SELECTION_TEXTURE_PATH).ChangeValue(wxString::FromUTF8(TexturePath(*GetLevelDoc(), textureId)));
+    Edit(IDC_SELECTION_TEXTURE_PATH).ChangeValue(wxString::FromUTF8(GetLevelDoc()->PathOfRow(textureId)));
 }
 
 void CSelectionFormView::ShowSelection()

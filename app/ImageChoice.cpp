@@ -50,10 +50,3 @@ bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::str
     return false;
 }
 
-const std::string& TexturePath(const TextureTable& table, int textureId)
-{
-    static const std::string none;
-    if (textureId < 0 || textureId >= static_cast<int>(table.m_textures.size()))
-        return none;
-    return table.m_textures[static_cast<std::size_t>(textureId)].path;
-}

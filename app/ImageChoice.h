@@ -5,7 +5,6 @@
 
 class CLevelMapDoc;
 class TextureMapping;
-class TextureTable;
 class wxWindow;
 
 // The kinds of image the forms choose; each kind's file dialog starts in its own folder.
@@ -24,5 +23,3 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind);
 // history; false, with a message, when the table is full.
 bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path);
 
-// The path of a texture row, empty for an identifier outside the table.
-const std::string& TexturePath(const TextureTable& table, int textureId);

@@ -211,15 +211,6 @@ bool CLevelMapDoc::IsSelectedOrBelow(CSGNode& node) const
     return group && group->FindChild(m_pSelection);
 }
 
-void CLevelMapDoc::AddTextureReference(const TextureMapping& mapping)
-{
-    if (m_textures.empty())
-        return;
-    const int id = mapping.GetTextureID();
-    const bool inTable = id >= 0 && static_cast<std::size_t>(id) < m_textures.size();
-    ++m_textures[inTable ? static_cast<std::size_t>(id) : 0].refCount;
-}
-
 void CLevelMapDoc::SetSelection(CSGNode* node)
 {
     if (LevelObject* previous = AsLevelObject(m_pSelection))

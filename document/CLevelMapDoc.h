@@ -61,8 +61,6 @@ public:
     void SetSelection(CSGNode* node);
     // Whether the selection is `node` or lies below it.
     bool IsSelectedOrBelow(CSGNode& node) const;
-    // Counts one more user of the mapping's row (row 0 for an identifier outside the table).
-    void AddTextureReference(const TextureMapping& mapping);
 
     std::unique_ptr<LevelScene> m_pScene;
     StartPositionNode* m_pStartMarker = nullptr; // a child of the level group

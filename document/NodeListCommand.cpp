@@ -63,7 +63,7 @@ void NodeListCommand::CountReferences()
         if (!m_adds)
             m_document.ReleaseTexture(mapping->GetTextureID());
         else if (entry.texturePath.empty() || !m_document.AssignTextureFile(*mapping, entry.texturePath))
-            m_document.AddTextureReference(*mapping);
+            m_document.CountReference(*mapping);
     }
 }
 

@@ -64,18 +64,15 @@ ObjectPosition PasteOffset(const CSGNode& first, const PastePlace& place)
 
 bool CanCopySelection(const CLevelMapDoc& document)
 {
-    const CSGNode* selection = document.m_pSelection;
-    return selection && (selection->GetType() == WALL_NODE || IsItemType(selection->GetType()));
+    return document.m_pSelection && IsCopyableObject(*document.m_pSelection);
 }
 
 bool CopySelection(const CLevelMapDoc& document)
 {
     if (!CanCopySelection(document))
         return false;
-    const std::string text = WriteObjectsText({document.m_pSelection}, [&](int row) {
-        const bool inTable = row >= 0 && static_cast<std::size_t>(row) < document.m_textures.size();
-        return inTable ? document.m_textures[static_cast<std::size_t>(row)].path : std::string();
-    });
+    const std::string text
+        = WriteObjectsText({document.m_pSelection}, [&](int row) { return document.PathOfRow(row); });
     OpenClipboard clipboard;
     return clipboard && wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text)));
 }

@@ -144,14 +144,25 @@ bool TextureTable::AssignTextureFile(TextureMapping& mapping, const std::string&
     return true;
 }
 
+void TextureTable::CountReference(const TextureMapping& mapping)
+{
+    if (!m_textures.empty())
+        ++m_textures[HasRow(mapping.GetTextureID()) ? static_cast<std::size_t>(mapping.GetTextureID()) : 0].refCount;
+}
+
+const std::string& TextureTable::PathOfRow(int row) const
+{
+    static const std::string none;
+    return HasRow(row) ? m_textures[static_cast<std::size_t>(row)].path : none;
+}
+
 void TextureTable::CountTextureReferences(const CSGGroup& group)
 {
     for (const auto& child : group.Children()) {
         const int type = child->GetType();
         if (type == LEVEL_FLOOR_NODE || type == WALL_NODE) {
-            const auto* mapping = dynamic_cast<const TextureMapping*>(child.get());
-            if (mapping && !m_textures.empty())
-                ++m_textures[HasRow(mapping->GetTextureID()) ? mapping->GetTextureID() : 0].refCount;
+            if (const auto* mapping = dynamic_cast<const TextureMapping*>(child.get()))
+                CountReference(*mapping);
         } else if (type == GROUP) {
             if (const auto* inner = dynamic_cast<const CSGGroup*>(child.get()))
                 CountTextureReferences(*inner);

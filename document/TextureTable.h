@@ -43,6 +43,10 @@ public:
     // Counts every floor and wall below the group as a user of its row; an identifier outside
     // the table counts for row 0.
     void CountTextureReferences(const CSGGroup& group);
+    // Counts one more user of the mapping's row (row 0 for an identifier outside the table).
+    void CountReference(const TextureMapping& mapping);
+    // The image path of a row; empty for an identifier outside the table.
+    const std::string& PathOfRow(int row) const;
     // Puts back the rows of another moment of the undo history: rows that lose their image are
     // queued for deletion, rows that gain one for loading, and the floors and walls below root
     // that use a reloaded row take its new texture.

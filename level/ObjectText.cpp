@@ -14,11 +14,6 @@ namespace {
 // Larger text is no object that anybody copied from a level.
 constexpr std::size_t MAX_TEXT_SIZE = 16u << 20;
 
-bool IsObject(const CSGNode& node)
-{
-    return node.GetType() == WALL_NODE || IsItemType(node.GetType());
-}
-
 TextureMapping* WallMapping(CSGNode& node)
 {
     return node.GetType() == WALL_NODE ? static_cast<TexturedObject*>(&node) : nullptr;
@@ -42,6 +37,11 @@ std::string Written(const std::function<void(std::FILE*)>& write)
 }
 
 } // namespace
+
+bool IsCopyableObject(const CSGNode& node)
+{
+    return node.GetType() == WALL_NODE || IsItemType(node.GetType());
+}
 
 std::string WriteObjectsText(const std::vector<CSGNode*>& objects, const std::function<std::string(int)>& pathOfRow)
 {
@@ -91,7 +91,7 @@ std::optional<ObjectsText> ReadObjectsText(const std::string& text)
             names = textures->m_names;
             continue;
         }
-        if (!IsObject(*node))
+        if (!IsCopyableObject(*node))
             return std::nullopt;
         std::string path;
         if (TextureMapping* mapping = WallMapping(*node)) {

@@ -12,6 +12,9 @@ class CSGNode;
 // `TexturesNode` first names the image of each wall (its TextureID points into that list; 0 is
 // the no-texture image), then every object's element follows exactly as the level file writer
 // writes it.
+// Walls and items: what the object text holds.
+bool IsCopyableObject(const CSGNode& node);
+
 std::string WriteObjectsText(const std::vector<CSGNode*>& objects, const std::function<std::string(int)>& pathOfRow);
 
 // Objects read back from such text, with the image path each one brings (empty for items and
