@@ -68,11 +68,8 @@ bool CLevelEditorApp::OnInit()
     wxInitAllImageHandlers();
     wxArrayString arguments = argv.GetArguments();
     arguments.RemoveAt(0); // the program's own name
-    CommandLineInfo commandLine = ParseCommandLine(arguments);
-    if (!commandLine.error.empty()) {
-        std::fprintf(stderr, "trelkan: %s\n", static_cast<const char*>(commandLine.error.utf8_str()));
-        return false;
-    }
+    // main has answered help, version and mistakes before the toolkit started.
+    const CommandLineInfo commandLine = ParseCommandLine(arguments);
     m_screenshotPath = commandLine.screenshotPath;
     if (!m_screenshotPath.empty()) {
         // Nobody is there to press OK: messages go to standard error instead.

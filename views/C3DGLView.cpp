@@ -79,8 +79,7 @@ void C3DGLView::OnResize(int width, int height)
 
 float C3DGLView::CameraDistance() const
 {
-    const CLevelMapDoc* document = GetLevelDocument();
-    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    const LevelFloor* floor = GetFloor();
     return floor ? static_cast<float>(std::max(floor->Width, floor->Heigth)) : kDefaultCameraDistance;
 }
 
@@ -96,8 +95,7 @@ PreviewCamera C3DGLView::Camera() const
 
 void C3DGLView::ZoomToFit()
 {
-    const CLevelMapDoc* document = GetLevelDocument();
-    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    const LevelFloor* floor = GetFloor();
     if (!floor)
         return;
     m_zoom = FloorFitZoom(Camera(), static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));

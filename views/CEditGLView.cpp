@@ -147,8 +147,7 @@ void CEditGLView::ZoomTo(float zoom, const wxPoint& pointer)
 
 void CEditGLView::ZoomToFit()
 {
-    CLevelMapDoc* document = GetLevelDocument();
-    const LevelFloor* floor = document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+    const LevelFloor* floor = GetFloor();
     if (!floor)
         return;
     EditCamera camera = Camera();

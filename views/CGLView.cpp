@@ -44,6 +44,12 @@ CLevelMapDoc* CGLView::GetLevelDocument() const
     return dynamic_cast<CLevelMapDoc*>(GetDocument());
 }
 
+const LevelFloor* CGLView::GetFloor() const
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    return document && document->m_pScene ? document->m_pScene->m_pFloor : nullptr;
+}
+
 wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
 {
     const wxGLAttributes format = PixelFormat();

@@ -9,6 +9,7 @@
 #include "views/FailureReport.h"
 
 class CLevelMapDoc;
+class LevelFloor;
 class wxCommandEvent;
 class wxEraseEvent;
 class wxFocusEvent;
@@ -33,6 +34,8 @@ public:
 
     wxGLCanvas* GetCanvas() const { return m_canvas; }
     CLevelMapDoc* GetLevelDocument() const;
+    // The level's floor; null without a level.
+    const LevelFloor* GetFloor() const;
 
     // Makes this view's context current. False when it fails, after the "GlMakeCurrent Error"
     // message the first time it fails since the last success; false without a message while
