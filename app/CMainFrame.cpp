@@ -1,4 +1,5 @@
 #include "app/CMainFrame.h"
+#include "framework/CWinApp.h"
 
 #include <algorithm>
 #include <vector>
@@ -247,7 +248,7 @@ void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)
 
 void CMainFrame::RestoreWindowState()
 {
-    wxConfigBase* settings = AppSettings();
+    wxConfigBase* settings = CurrentAppSettings();
     if (settings)
         RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
     if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))

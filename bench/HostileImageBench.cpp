@@ -60,7 +60,7 @@ void BM_HostileTextures(benchmark::State& state)
         table.m_bTexturesDirty = true;
         table.RunTextureWork(root);
         root.Draw(0.0f); // the sky box loads its faces when it is first drawn
-        state.counters["notices"] = static_cast<double>(TextureTable::TakeNotices().size());
+        state.counters["notices"] = static_cast<double>(TakeImageNotices().size());
         table.ReleaseGLResources();
     }
     state.counters["peak_MB"] = PeakMegabytes() - before;

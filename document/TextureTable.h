@@ -64,9 +64,6 @@ public:
     // Hands fresh names to flagged floors and walls and the shared sphere map and display lists
     // to items that need them.
     void BindNodeTextures(CSGGroup& group);
-    // One line per image refused for its size since the last call, naming the file: the table's
-    // images and the sky box faces alike. The preview shows them in the status bar.
-    static std::vector<std::string> TakeNotices() { return TakeImageNotices(); }
     // Deletes the sphere-map texture unless a row still shows the same name (the document is
     // being cleared).
     void ReleaseSphereMap();

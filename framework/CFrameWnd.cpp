@@ -63,14 +63,9 @@ void CFrameWnd::OnCloseWindow(wxCloseEvent& event)
         event.Veto();
         return;
     }
-    if (wxConfigBase* settings = AppSettings())
+    if (wxConfigBase* settings = CurrentAppSettings())
         SaveWindowState(*settings);
     Destroy();
-}
-
-wxConfigBase* CFrameWnd::AppSettings()
-{
-    return CurrentAppSettings();
 }
 
 wxWindow* CFrameWnd::BarOf(int commandId) const

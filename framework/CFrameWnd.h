@@ -36,8 +36,6 @@ protected:
     virtual void ActivateNextPane(bool) {}
     // The frame is closing for good: it keeps in the settings what the next run restores.
     virtual void SaveWindowState(wxConfigBase&) const {}
-    // The application's settings, or null when it keeps none.
-    static wxConfigBase* AppSettings();
 
 private:
     void OnCloseWindow(wxCloseEvent& event);

@@ -9,6 +9,7 @@
 #include "document/CLevelMapDoc.h"
 #include "glext/GLExtensions.h"
 #include "level/ImageFile.h"
+#include "level/ImageFile.h"
 #include "level/LevelFloor.h"
 #include "level/LevelScene.h"
 #include "views/PreviewScene.h"
@@ -117,7 +118,7 @@ void C3DGLView::ShowImageNotices() const
 {
     // Images refused while loading textures or the sky box (both happen in this drawing).
     wxString line;
-    for (const std::string& notice : TextureTable::TakeNotices())
+    for (const std::string& notice : TakeImageNotices())
         line += (line.empty() ? "" : "; ") + wxString::FromUTF8(notice);
     if (!line.empty())
         SetStatusText(line);

@@ -100,7 +100,7 @@ TEST_F(TextureWork, HostileImagesFallBackAtOnceWithinLittleMemoryAndLeaveOneNoti
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        const std::vector<std::string> notices = table.TakeNotices();
+        const std::vector<std::string> notices = TakeImageNotices();
         const unsigned* names = table.m_glTextures;
         const bool fellBack = names[1] == names[0] && names[3] == names[0] && ShowsColour(names[2], kRed);
         const bool noticed = notices.size() == 2 && notices[0].rfind(tga + ": ", 0) == 0 &&
