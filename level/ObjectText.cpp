@@ -7,6 +7,7 @@
 #include "level/TexturedObject.h"
 #include "level/TexturesNode.h"
 #include "scenegraph/NumberText.h"
+#include "scenegraph/SceneXmlReader.h"
 #include "xml/XmlReader.h"
 
 namespace {
@@ -73,12 +74,11 @@ std::optional<ObjectsText> ReadObjectsText(const std::string& text)
     if (text.size() > MAX_TEXT_SIZE)
         return std::nullopt;
     const std::string wrapped = "<CSGGroup SaveLightState = \"1\" >\n" + text + "\n</CSGGroup>\n";
-    XmlReader reader;
-    if (!reader.ReadBuffer(wrapped.data(), wrapped.size()) || !reader.GetRoot())
-        return std::nullopt;
+    // Read as a level file is read, by the same loader.
     LevelScene scene;
-    scene.Root().ReadXml(*reader.GetRoot(), scene);
-    if (!scene.GetUnknownElement().empty())
+    SceneXmlReader loader(scene.Root(), scene);
+    XmlReader reader;
+    if (!reader.ReadBuffer(wrapped.data(), wrapped.size(), loader) || !scene.GetUnknownElement().empty())
         return std::nullopt;
 
     std::vector<std::string> names;
