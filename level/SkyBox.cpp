@@ -93,11 +93,20 @@ public:
                 height = ilGetInteger(IL_IMAGE_HEIGHT);
             }
         }
+        // The no-texture image is read and scaled once; the other missing faces copy it.
+        int fallbackFace = -1;
         for (int i = 0; i < 6; ++i) {
-            if (!own[i])
+            if (own[i])
+                continue;
+            if (fallbackFace < 0) {
+                fallbackFace = i;
                 m_usable[i] = Load(i, fallback, maxSide);
-            if (!own[i] && m_usable[i] && width > 0)
-                iluScale(width, height, 1);
+                if (m_usable[i] && width > 0)
+                    iluScale(width, height, 1);
+                continue;
+            }
+            ilBindImage(m_images[i]);
+            m_usable[i] = m_usable[fallbackFace] && ilCopyImage(m_images[fallbackFace]);
         }
     }
     ~FaceImages() { ilDeleteImages(6, m_images); }

@@ -261,6 +261,13 @@ TEST_P(SkyBoxTest, FaceThatCannotBeLoadedShowsTheNoTextureImageNotTheFormerFace)
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << face.what;
     }
 
+    // With several faces missing, each shows the no-texture image, not only the first.
+    for (int i = 0; i <= FaceAhead(); ++i)
+        std::remove(m_dir.File(std::string("night") + kSuffixes[i] + ".png").c_str());
+    node.m_reloadNeeded = true;
+    Draw(node);
+    EXPECT_TRUE(Matches(Centre(), magenta)) << "several missing";
+
     // Without the no-texture image the face is left empty, still not showing the day.
     node.m_skyBox.m_fallbackPath = m_dir.File("gone.png");
     node.m_reloadNeeded = true;
