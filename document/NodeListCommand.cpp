@@ -5,19 +5,10 @@
 #include "document/CLevelMapDoc.h"
 #include "document/MappingEditors.h"
 #include "level/LevelScene.h"
-#include "level/TextureMapping.h"
+#include "level/TexturedObject.h"
 #include "scenegraph/CSGGroup.h"
 #include "scenegraph/NodeType.h"
 
-namespace {
-
-TextureMapping* MappingOf(CSGNode& node)
-{
-    const int type = node.GetType();
-    return type == LEVEL_FLOOR_NODE || type == WALL_NODE ? dynamic_cast<TextureMapping*>(&node) : nullptr;
-}
-
-} // namespace
 
 NodeListCommand::NodeListCommand(CLevelMapDoc& document, const wxString& name, bool adds)
     : LevelCommand(document, name), m_adds(adds)

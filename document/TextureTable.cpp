@@ -12,6 +12,7 @@
 #include "level/ImageFile.h"
 #include "level/Item.h"
 #include "level/TextureMapping.h"
+#include "level/TexturedObject.h"
 #include "scenegraph/CSGGroup.h"
 
 namespace {
@@ -158,16 +159,10 @@ const std::string& TextureTable::PathOfRow(int row) const
 
 void TextureTable::CountTextureReferences(const CSGGroup& group)
 {
-    for (const auto& child : group.Children()) {
-        const int type = child->GetType();
-        if (type == LEVEL_FLOOR_NODE || type == WALL_NODE) {
-            if (const auto* mapping = dynamic_cast<const TextureMapping*>(child.get()))
-                CountReference(*mapping);
-        } else if (type == GROUP) {
-            if (const auto* inner = dynamic_cast<const CSGGroup*>(child.get()))
-                CountTextureReferences(*inner);
-        }
-    }
+    ForEachNode(group, [this](CSGNode& node) {
+        if (const TextureMapping* mapping = MappingOf(node))
+            CountReference(*mapping);
+    });
 }
 
 void TextureTable::RestoreRows(const std::vector<TextureEntry>& rows, CSGGroup& root)
@@ -195,16 +190,11 @@ void TextureTable::FlagMappingsOfRows(CSGGroup& group, const std::vector<int>& r
 {
     if (rows.empty())
         return;
-    for (const auto& child : group.Children()) {
-        const int type = child->GetType();
-        if (type == GROUP) {
-            FlagMappingsOfRows(static_cast<CSGGroup&>(*child), rows);
-        } else if (type == LEVEL_FLOOR_NODE || type == WALL_NODE) {
-            auto* mapping = dynamic_cast<TextureMapping*>(child.get());
-            if (mapping && std::find(rows.begin(), rows.end(), mapping->GetTextureID()) != rows.end())
-                mapping->SetNeedsTextureUpdate(true);
-        }
-    }
+    ForEachNode(group, [&rows](CSGNode& node) {
+        TextureMapping* mapping = MappingOf(node);
+        if (mapping && std::find(rows.begin(), rows.end(), mapping->GetTextureID()) != rows.end())
+            mapping->SetNeedsTextureUpdate(true);
+    });
 }
 
 void TextureTable::ClearTable()
@@ -280,7 +270,7 @@ void TextureTable::LoadTexture(unsigned& name, const std::string& path)
 
 void TextureTable::BindMapping(CSGNode& node)
 {
-    auto* mapping = dynamic_cast<TextureMapping*>(&node);
+    TextureMapping* mapping = MappingOf(node);
     if (!mapping || !mapping->NeedsTextureUpdate())
         return;
     mapping->SetGLTexture(m_glTextures[SlotFor(mapping->GetTextureID())]);
@@ -308,17 +298,13 @@ void TextureTable::BindItem(CSGNode& node)
 
 void TextureTable::BindNodeTextures(CSGGroup& group)
 {
-    for (const auto& child : group.Children()) {
-        const int type = child->GetType();
-        if (type == GROUP) {
-            if (auto* inner = dynamic_cast<CSGGroup*>(child.get()))
-                BindNodeTextures(*inner);
-        } else if (type == LEVEL_FLOOR_NODE || type == WALL_NODE) {
-            BindMapping(*child);
-        }
-        if (IsItemType(type))
-            BindItem(*child);
-    }
+    ForEachNode(group, [this](CSGNode& node) {
+        const int type = node.GetType();
+        if (type == LEVEL_FLOOR_NODE || type == WALL_NODE)
+            BindMapping(node);
+        else if (IsItemType(type))
+            BindItem(node);
+    });
 }
 
 void TextureTable::ReleaseSphereMap()

@@ -19,17 +19,6 @@
 
 namespace {
 
-// Calls `visit` for every node below `group`, depth first in list order.
-template <typename Visit>
-void ForEachNode(CSGGroup& group, Visit&& visit)
-{
-    for (const auto& child : group.Children()) {
-        visit(*child);
-        if (child->GetType() == GROUP)
-            ForEachNode(static_cast<CSGGroup&>(*child), visit);
-    }
-}
-
 std::string MissingElement(const LevelScene& scene)
 {
     if (!scene.m_pGameSettings)

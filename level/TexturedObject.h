@@ -28,3 +28,9 @@ protected:
     void WriteMappingAttributes(std::FILE* file) const;
     void ReadMappingAttributes(const XmlElement& element);
 };
+
+// The texture mapping of a floor or a wall; null for any other node.
+inline TextureMapping* MappingOf(CSGNode& node)
+{
+    return dynamic_cast<TexturedObject*>(&node);
+}

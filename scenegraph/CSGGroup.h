@@ -64,3 +64,13 @@ private:
 
     ChildList m_children;
 };
+
+// Calls `visit` with every node below `group`, depth first in list order.
+template <typename Visit> void ForEachNode(const CSGGroup& group, Visit&& visit)
+{
+    for (const auto& child : group.Children()) {
+        visit(*child);
+        if (child->GetType() == GROUP)
+            ForEachNode(static_cast<const CSGGroup&>(*child), visit);
+    }
+}
