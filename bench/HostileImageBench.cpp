@@ -13,7 +13,7 @@
 #include "level/LevelGroupNode.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
-#include "tests/level/ImageTestSupport.h"
+#include "tests/image/ImageTestSupport.h"
 #include "tests/support/OffscreenContext.h"
 
 namespace {

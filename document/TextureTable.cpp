@@ -9,7 +9,7 @@
 #define ILUT_USE_OPENGL
 #include <IL/ilut.h>
 
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 #include "level/Item.h"
 #include "level/TextureMapping.h"
 #include "level/TexturedObject.h"

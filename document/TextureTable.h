@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 #include "level/TexturesNode.h"
 
 class CSGGroup;

@@ -6,7 +6,7 @@
 #include <IL/il.h>
 #include <zlib.h>
 
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <IL/ilu.h>
 
 #include "glext/GLExtensions.h"
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 
 namespace {
 

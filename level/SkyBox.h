@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 #include "scenegraph/Matrix4.h"
 
 class FaceImages;

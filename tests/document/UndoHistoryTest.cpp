@@ -1,5 +1,5 @@
 // The image library's header goes before the toolkit's, which switch its calls to wide strings.
-#include "tests/level/ImageTestSupport.h"
+#include "tests/image/ImageTestSupport.h"
 
 #include <functional>
 

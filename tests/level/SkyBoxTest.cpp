@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "glext/GLExtensions.h"
+#include "image/ImageFile.h"
 #include "level/CICubeMapNode.h"
-#include "level/ImageFile.h"
 #include "scenegraph/CSGGroup.h"
-#include "tests/level/ImageTestSupport.h"
+#include "tests/image/ImageTestSupport.h"
 #include "tests/level/LevelTestSupport.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "level/ImageFile.h"
-#include "level/ImageHeader.h"
-#include "tests/level/ImageTestSupport.h"
+#include "image/ImageFile.h"
+#include "image/ImageHeader.h"
+#include "tests/image/ImageTestSupport.h"
 #include "tests/support/OffscreenContext.h"
 
 namespace {

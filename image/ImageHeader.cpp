@@ -1,10 +1,10 @@
-#include "level/ImageHeader.h"
+#include "image/ImageHeader.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "level/ByteReader.h"
-#include "level/PngData.h"
+#include "image/ByteReader.h"
+#include "image/PngData.h"
 
 namespace {
 

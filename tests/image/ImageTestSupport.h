@@ -9,7 +9,7 @@
 #include <IL/il.h>
 #include <zlib.h>
 
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 
 // A fresh folder below the system's temporary folder, removed with everything in it.
 class TempDir {

@@ -1,4 +1,4 @@
-#include "level/PngData.h"
+#include "image/PngData.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 
 #include <zlib.h>
 
-#include "level/ByteReader.h"
+#include "image/ByteReader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "level/ImageFile.h"
+#include "image/ImageFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +10,7 @@
 #include <IL/ilu.h>
 #include <IL/ilut.h>
 
-#include "level/ImageHeader.h"
+#include "image/ImageHeader.h"
 
 namespace {
 
