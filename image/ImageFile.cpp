@@ -9,6 +9,9 @@
 #include <IL/il.h>
 #include <IL/ilu.h>
 #include <IL/ilut.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "image/ImageHeader.h"
 
@@ -41,21 +44,29 @@ std::string SizeLimits(unsigned maxSide)
 }
 
 // The whole file, or nothing when it cannot be read; `tooLarge` says so for an oversized file.
+// Only a regular file is opened: opening a FIFO waits for a writer for ever, and a device or a
+// folder is no image either. The open does not block and is checked again, in case the path
+// was changed after the first look.
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& tooLarge)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0)
-        size = std::ftell(file);
-    bool ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok && size > kMaxFileBytes) {
-        tooLarge = "file of " + std::to_string(size) + " bytes";
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    std::FILE* file = ::fdopen(descriptor, "rb");
+    if (!file) {
+        ::close(descriptor);
+        return false;
+    }
+    bool ok = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok && info.st_size > kMaxFileBytes) {
+        tooLarge = "file of " + std::to_string(info.st_size) + " bytes";
         ok = false;
     }
     if (ok) {
-        bytes.resize(static_cast<std::size_t>(size));
+        bytes.resize(static_cast<std::size_t>(info.st_size));
         ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
     }
     std::fclose(file);

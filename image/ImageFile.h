@@ -22,7 +22,8 @@ constexpr std::uint64_t MAX_IMAGE_PIXELS = std::uint64_t(8192) * 8192;
 bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, unsigned maxSide, std::string* tooLarge);
 
 // Reads an image file into the bound image-library image as DecodeImage does. A missing or
-// unreadable file gives false quietly; an image refused for its size gives false and posts a
+// unreadable file, or a path that names no regular file (a FIFO, a device, a folder), gives false
+// quietly without being opened; an image refused for its size gives false and posts a
 // notice naming the file.
 bool LoadImageFile(const std::string& path, unsigned maxSide);
 

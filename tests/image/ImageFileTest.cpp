@@ -2,7 +2,11 @@
 #include <vector>
 
 #include <GL/gl.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "image/ImageFile.h"
 #include "image/ImageHeader.h"
@@ -220,4 +224,27 @@ TEST(ImageFile, ImagesTooLargeForATextureAreRefusedWithOneNoticeNamingTheFile)
     EXPECT_EQ(notices[1].rfind(dir.File("72-mpixel.tga") + ": ", 0), 0u) << notices[1];
     EXPECT_TRUE(TakeImageNotices().empty()) << "taken once";
     ilDeleteImages(1, &image);
+}
+
+// A FIFO or a folder is refused without being opened: watched for opens, neither sees one. The
+// test holds the FIFO open for reading and writing itself, so that a wrongful open fails the
+// test instead of waiting for a writer.
+TEST(ImageFile, PathsThatAreNoRegularFileAreRefusedWithoutBeingOpened)
+{
+    TempDir dir;
+    const std::string fifo = dir.File("pipe.png"), folder = dir.File("folder.png");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    const int holder = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    for (const std::string& path : {fifo, folder}) {
+        ASSERT_GE(inotify_add_watch(watch, path.c_str(), IN_OPEN), 0) << path;
+        EXPECT_FALSE(LoadImageFile(path, 16384)) << path;
+    }
+    char events[4096];
+    EXPECT_LT(read(watch, events, sizeof events), 0) << "an image path was opened";
+    close(watch);
+    close(holder);
 }
