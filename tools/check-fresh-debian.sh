@@ -10,11 +10,59 @@
 #   WORK_DIR    new or empty folder for the root and the logs
 #               (default: a new /var/tmp/trelkan-fresh-debian.XXXXXX)
 # TRELKAN_FUZZ_SECONDS, when set, is passed on to ./test.sh to shorten its fuzzing run.
-# Needs network access to the Debian package registry (MIRROR and SECURITY_MIRROR override it).
+# The package mirrors are this machine's own: the first enabled "deb" source in its APT sources
+# that offers bookworm, and the one that offers bookworm-security. MIRROR and SECURITY_MIRROR,
+# when set, are used instead.
 set -euo pipefail
 
-MIRROR=${MIRROR:-http://deb.debian.org/debian}
-SECURITY_MIRROR=${SECURITY_MIRROR:-http://deb.debian.org/debian-security}
+# Prints the URI of the first enabled "deb" source offering SUITE, from the one-line files
+# (sources.list, sources.list.d/*.list) and the deb822 files (sources.list.d/*.sources).
+apt_mirror_for() {  # SUITE
+  local files=() file
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] && files+=("$file")
+  done
+  [ ${#files[@]} -gt 0 ] || return 0
+  awk -v suite="$1" '
+    function has(list, word,   n, i, words) {
+      n = split(list, words, /[ \t]+/)
+      for (i = 1; i <= n; i++) if (words[i] == word) return 1
+      return 0
+    }
+    function offer(type, uri, suites) {
+      if (!found && has(type, "deb") && has(suites, suite)) { print uri; found = 1 }
+    }
+    function end_stanza(   uri) {
+      split(uris, uri, /[ \t]+/)
+      if (enabled != "no") offer(types, uri[1], suites)
+      types = uris = suites = ""; enabled = ""
+    }
+    FNR == 1 { if (deb822) end_stanza(); deb822 = FILENAME ~ /\.sources$/ }
+    deb822 && /^[ \t]*#/ { next }
+    deb822 && /^[ \t]*$/ { end_stanza(); next }
+    deb822 && match($0, /^[A-Za-z-]+:/) {
+      key = tolower(substr($0, 1, RLENGTH - 1)); value = substr($0, RLENGTH + 1)
+      gsub(/^[ \t]+|[ \t]+$/, "", value)
+      if (key == "types") types = value
+      else if (key == "uris") uris = value
+      else if (key == "suites") suites = value
+      else if (key == "enabled") enabled = tolower(value)
+      next
+    }
+    !deb822 {
+      sub(/#.*/, ""); gsub(/\[[^]]*\]/, "")
+      if ($1 == "deb") offer($1, $2, $3)
+    }
+    END { if (deb822) end_stanza() }
+  ' "${files[@]}"
+}
+
+MIRROR=${MIRROR:-$(apt_mirror_for bookworm)}
+SECURITY_MIRROR=${SECURITY_MIRROR:-$(apt_mirror_for bookworm-security)}
+[ -n "$MIRROR" ] && [ -n "$SECURITY_MIRROR" ] || {
+  echo "No APT source of this machine offers bookworm and bookworm-security; set MIRROR and SECURITY_MIRROR." >&2
+  exit 2
+}
 RUN_ONLY=0
 KEEP=0
 WORK=""
