@@ -1,7 +1,6 @@
 #include "app/CTexturePropertiesDgl.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <wx/button.h>
 #include <wx/display.h>
@@ -104,9 +103,8 @@ void CTexturePropertiesDgl::ApplyEdits()
     // The setters normalise (the rotation); a scratch copy gives the values they store.
     TextureMapping edited = *m_pMapping;
     for (const MappingRow& row : ROWS) {
-        const float value = ReadFloat(*FindControl<wxTextCtrl>(*this, row.editId));
-        if (std::isfinite(value))
-            (edited.*row.set)(value);
+        if (const std::optional<float> value = ReadNumber(*FindControl<wxTextCtrl>(*this, row.editId), false))
+            (edited.*row.set)(*value);
     }
     Change(Capture(edited));
     ShowValues();
@@ -124,17 +122,21 @@ void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
 
 void CTexturePropertiesDgl::Change(const MappingValues& values)
 {
+    using MappingStep = ValueCommand<TextureMapping, MappingValues>;
+    m_document.CancelGesture();
     CCommandProcessor* history = m_document.GetHistory();
     m_changing = true;
     // This opening's step, still the newest and not the saved point: the click belongs to it.
-    // Only while it is the newest is the remembered step certainly alive.
-    if (m_pStep && history->GetCurrentCommand() == m_pStep && history->IsDirty()) {
-        m_pStep->Amend(values);
+    // The identity is never reused, so a match is this very step.
+    HistoryStep* current = history->CurrentStep();
+    const bool newest = current && history->GetCommands().GetLast()->GetData() == current;
+    if (newest && current->GetId() == m_stepId && !history->AtSavedState()) {
+        static_cast<MappingStep*>(current)->Amend(values);
         m_document.OnHistoryChanged();
     } else {
-        auto* step = new ValueCommand<TextureMapping, MappingValues>(m_document, _("Edit Texture Mapping"), *m_pMapping,
-                                                                     Capture(*m_pMapping), values);
-        m_pStep = m_document.Submit(step) ? step : nullptr;
+        auto* step = new MappingStep(m_document, _("Edit Texture Mapping"), *m_pMapping, Capture(*m_pMapping), values);
+        const HistoryStep::Id id = step->GetId();
+        m_stepId = m_document.Submit(step) ? id : 0;
     }
     m_changing = false;
 }

@@ -3,11 +3,11 @@
 #include <wx/dialog.h>
 
 #include "document/MappingEditors.h"
+#include "framework/HistoryStep.h"
 
 class CLevelMapDoc;
 class TextureMapping;
 struct MappingValues;
-template <class Target, class State> class ValueCommand;
 
 // The modeless texture properties dialog: edits the translation, scale and rotation of one
 // floor's or wall's texture in place. Spin clicks change the mapping at once; typed values are
@@ -43,6 +43,6 @@ private:
 
     CLevelMapDoc& m_document;
     TextureMapping* m_pMapping; // not owned; null once the dialog is closing
-    ValueCommand<TextureMapping, MappingValues>* m_pStep = nullptr; // owned by the history
+    HistoryStep::Id m_stepId = 0; // this opening's step; 0 before the first change
     bool m_changing = false;
 };

@@ -78,6 +78,7 @@ bool CLevelMapDoc::OnNewDocument()
 
 bool CLevelMapDoc::DeleteContents()
 {
+    CancelGesture();
     if (m_onClean)
         m_onClean();
     m_pSelection = nullptr;
@@ -197,6 +198,7 @@ bool CLevelMapDoc::CanDeleteSelection() const
 
 void CLevelMapDoc::OnDelete()
 {
+    CancelGesture();
     if (CanDeleteSelection())
         Submit(NodeListCommand::Removing(*this, wxString::Format(_("Delete %s"), ObjectName(*m_pSelection)), {m_pSelection}));
 }

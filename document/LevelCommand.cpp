@@ -4,7 +4,7 @@
 #include "level/LevelScene.h"
 
 LevelCommand::LevelCommand(CLevelMapDoc& document, const wxString& name)
-    : wxCommand(true, name), m_document(document)
+    : HistoryStep(name), m_document(document)
 {
 }
 
@@ -18,23 +18,26 @@ bool LevelCommand::Do()
 {
     if (m_executed) {
         Redo();
-        if (m_rows)
-            m_document.RestoreRows(m_rows->after, m_document.m_pScene->Root());
+        RestoreRows(true);
         return true;
     }
-    std::vector<TextureEntry> before = m_document.m_textures;
+    const std::vector<TextureEntry> before = m_document.m_textures;
     if (!Execute())
         return false;
     m_executed = true;
-    if (before != m_document.m_textures)
-        m_rows = RowsChange{std::move(before), m_document.m_textures};
+    m_rows = RowChanges::Between(before, m_document.m_textures);
     return true;
 }
 
 bool LevelCommand::Undo()
 {
     Revert();
-    if (m_rows)
-        m_document.RestoreRows(m_rows->before, m_document.m_pScene->Root());
+    RestoreRows(false);
     return true;
+}
+
+void LevelCommand::RestoreRows(bool after)
+{
+    if (!m_rows.rows.empty())
+        m_document.RestoreRows(m_rows, after, m_document.m_pScene->Root());
 }

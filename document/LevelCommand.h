@@ -1,18 +1,15 @@
 #pragma once
 
-#include <optional>
-#include <vector>
-
-#include <wx/cmdproc.h>
-
 #include "document/TextureTable.h"
+#include "framework/HistoryStep.h"
 
 class CLevelMapDoc;
 
 // One step of the level's undo history. The first run (Execute) may change the texture table
-// as well as nodes; the table's rows before and after it are kept, so that undo and redo put
-// back exactly the rows, reference counts included, that belonged to either side of the step.
-class LevelCommand : public wxCommand {
+// as well as nodes; the rows it changed are kept as they were before and after it, so that undo
+// and redo put back exactly the rows, reference counts included, that belonged to either side
+// of the step.
+class LevelCommand : public HistoryStep {
 public:
     LevelCommand(CLevelMapDoc& document, const wxString& name);
 
@@ -29,11 +26,9 @@ protected:
     CLevelMapDoc& m_document;
 
 private:
-    struct RowsChange {
-        std::vector<TextureEntry> before;
-        std::vector<TextureEntry> after;
-    };
+    // Puts back the texture rows of the state after the step, or before it.
+    void RestoreRows(bool after);
 
     bool m_executed = false;
-    std::optional<RowsChange> m_rows; // only for steps that changed the table
+    RowChanges m_rows; // no rows for steps that left the table alone
 };

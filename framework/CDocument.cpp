@@ -1,5 +1,7 @@
 #include "framework/CDocument.h"
 
+#include <utility>
+
 #include <wx/filename.h>
 
 #include "framework/CCommandProcessor.h"
@@ -23,7 +25,7 @@ void CDocument::SetModifiedFlag(bool modified)
     if (!modified) {
         m_changedOutsideHistory = false;
         if (CCommandProcessor* history = GetHistory())
-            history->MarkAsSaved();
+            history->MarkSaved();
     }
     Modify(modified);
 }
@@ -46,8 +48,20 @@ void CDocument::Modify(bool modified)
 void CDocument::OnHistoryChanged()
 {
     if (CCommandProcessor* history = GetHistory())
-        Modify(m_changedOutsideHistory || history->IsDirty());
+        Modify(m_changedOutsideHistory || !history->AtSavedState());
     UpdateAllViews();
+}
+
+void CDocument::BeginGesture(std::function<void()> cancel)
+{
+    m_cancelGesture = std::move(cancel);
+}
+
+void CDocument::CancelGesture()
+{
+    // The canceller ends the gesture; taking it first keeps a second call from running it again.
+    if (std::function<void()> cancel = std::exchange(m_cancelGesture, nullptr))
+        cancel();
 }
 
 CCommandProcessor* CDocument::GetHistory() const
@@ -99,6 +113,7 @@ CDocTemplate* CDocument::GetTemplate() const
 
 bool CDocument::OnNewDocument()
 {
+    CancelGesture();
     ClearHistory();
     DeleteContents();
     SetFilename(wxString(), false);
@@ -109,6 +124,7 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const wxString&)
 {
+    CancelGesture();
     ClearHistory();
     DeleteContents();
     SetModifiedFlag(false);
@@ -123,6 +139,7 @@ bool CDocument::OnSaveDocument(const wxString&)
 
 bool CDocument::SaveModified()
 {
+    CancelGesture();
     if (!IsModified())
         return true;
     wxString name = GetPathName().empty() ? GetTitle() : GetPathName();
@@ -140,6 +157,8 @@ bool CDocument::DoFileSave()
 
 bool CDocument::DoSave(const wxString& path, bool replace)
 {
+    // The file gets the level as it was before the press, never a wall half drawn.
+    CancelGesture();
     wxString target = path.empty() ? AskSavePath() : path;
     if (target.empty() || !OnSaveDocument(target))
         return false;

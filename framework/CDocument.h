@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <wx/docview.h>
@@ -32,6 +33,16 @@ public:
     // Takes `path` as the document's file: title = its file name, the frame's title follows,
     // and the path goes to the top of the recent-file list.
     void SetPathName(const wxString& path);
+    // A gesture in a view (a drag, a wall being drawn, a pan) changes the document live and ends
+    // as one step, or is cancelled and puts back everything it changed. The view registers how
+    // to cancel it at the press and unregisters at the end, either way.
+    void BeginGesture(std::function<void()> cancel);
+    void EndGesture() { m_cancelGesture = nullptr; }
+    bool GestureRunning() const { return static_cast<bool>(m_cancelGesture); }
+    // Cancels a running gesture as Escape does. Everything that changes the document or its
+    // history, or writes it, calls this first, so it acts on the document as it was before the
+    // press and no gesture goes on with what the change freed.
+    void CancelGesture();
     // The views of the document, in the order they were attached.
     std::vector<CView*> GetViewList() const;
     CDocManager* GetDocManager() const;
@@ -76,6 +87,7 @@ private:
     void ClearHistory();
 
     bool m_changedOutsideHistory = false;
+    std::function<void()> m_cancelGesture;
     void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
     void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }
 };

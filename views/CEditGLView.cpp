@@ -24,12 +24,6 @@
 
 namespace {
 
-// A status text in the desktop's language with two coordinates, always with a decimal point.
-wxString PointStatus(const wxString& format, double x, double z)
-{
-    return wxString::FromUTF8(FormatCLocale(format.utf8_str(), x, z));
-}
-
 // Grid size commands and the spacing each one sets.
 struct GridSizeCommand {
     int commandId;
@@ -110,6 +104,7 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
 
 void CEditGLView::OnDestroyWindow()
 {
+    CancelGesture();
     if (m_commandFrame) {
         m_commandFrame->Unbind(wxEVT_MENU, &CEditGLView::OnGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
         m_commandFrame->Unbind(wxEVT_UPDATE_UI, &CEditGLView::OnUpdateGridCommand, this, ID_GRID_SIZE_1, ID_GRID_SNAP);
@@ -233,11 +228,61 @@ void CEditGLView::UpdateAllViews()
         document->UpdateAllViews(nullptr);
 }
 
+void CEditGLView::RefreshPanes()
+{
+    for (CView* view : GetLevelDocument()->GetViewList())
+        if (auto* pane = dynamic_cast<CGLView*>(view); pane && pane->GetCanvas())
+            pane->GetCanvas()->Refresh(false);
+}
+
+// --- gestures ---
+
+void CEditGLView::StartGesture(std::unique_ptr<EditGesture> gesture)
+{
+    m_gesture = std::move(gesture);
+    GetLevelDocument()->BeginGesture([this] { EndGesture(false); });
+    StartCapture();
+}
+
+void CEditGLView::EndGesture(bool commit)
+{
+    std::unique_ptr<EditGesture> gesture = std::move(m_gesture);
+    if (!gesture)
+        return;
+    CLevelMapDoc* document = GetLevelDocument();
+    document->EndGesture();
+    EndCapture();
+    if (commit) {
+        gesture->Commit();
+    } else {
+        gesture->Cancel();
+        SetStatusText(CFrameWnd::IdleMessage());
+    }
+    UpdateAllViews();
+}
+
+void CEditGLView::CancelGesture()
+{
+    EndGesture(false);
+}
+
+std::optional<EditGesture::Kind> CEditGLView::RunningGesture() const
+{
+    return m_gesture ? std::optional(m_gesture->GetKind()) : std::nullopt;
+}
+
+void CEditGLView::ReleaseButton(int button)
+{
+    if (m_gesture && m_gesture->Button() == button)
+        EndGesture(true);
+}
+
 // --- left button ---
 
 void CEditGLView::OnLeftDown(wxMouseEvent& event)
 {
-    if (GestureRunning())
+    CLevelMapDoc* document = GetLevelDocument();
+    if (m_gesture || !document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
         return;
     const wxPoint point = PhysicalPosition(event);
     switch (m_mode) {
@@ -245,7 +290,8 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
         SelectOrStartDrag(point);
         break;
     case MODE_CREATE_WALL:
-        StartWall(point);
+        StartGesture(std::make_unique<WallGesture>(*this, *document, point));
+        UpdateAllViews();
         break;
     case MODE_INSERT_ITEM:
         InsertItem(point);
@@ -257,46 +303,16 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
 
 void CEditGLView::SelectOrStartDrag(const wxPoint& point)
 {
-    m_dragging = SelectObjectAt(point.x, point.y, FLAT_DRAW_TIME);
-    LevelObject* object = DraggedObject();
-    m_dragging = m_dragging && object;
-    if (m_dragging) {
-        const LevelPoint p = UnprojectPoint(point.x, point.y);
-        m_dragStartX = static_cast<float>(p.x);
-        m_dragStartZ = static_cast<float>(p.z);
-        m_dragOffsetX = static_cast<float>(object->x - p.x);
-        m_dragOffsetZ = static_cast<float>(object->z - p.z);
-        m_dragFrom = Capture(*object);
-        SetStatusText(_("Dragging..."));
-        StartCapture();
-    }
-    UpdateAllViews();
-}
-
-void CEditGLView::StartWall(const wxPoint& point)
-{
     CLevelMapDoc* document = GetLevelDocument();
-    if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
-        return;
-    const LevelPoint p = SnappedPoint(point, CornerSnap);
-    auto* wall = new Wall(static_cast<float>(p.x), static_cast<float>(p.z), 0.0f, 0.0f);
-    document->m_pScene->m_pLevelGroup->AppendChild(wall);
-    document->SetSelection(wall);
-    SetStatusText(PointStatus(_("Creating WALL: start creation point = (%f, %f)"), p.x, p.z));
-    m_wallStartX = static_cast<float>(p.x);
-    m_wallStartZ = static_cast<float>(p.z);
-    m_pNewWall = wall;
-    m_creatingWall = true;
-    StartCapture();
-    document->m_bTexturesDirty = true;
+    // A press on the selected object drags it; any other press selects.
+    if (SelectObjectAt(point.x, point.y, FLAT_DRAW_TIME) && dynamic_cast<LevelObject*>(document->m_pSelection))
+        StartGesture(std::make_unique<DragGesture>(*this, *document, *document->m_pSelection, point));
     UpdateAllViews();
 }
 
 void CEditGLView::InsertItem(const wxPoint& point)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup)
-        return;
     const LevelPoint p = SnappedPoint(point, CellCentreSnap);
     LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
     std::vector<NodeListCommand::Addition> additions;
@@ -311,92 +327,14 @@ void CEditGLView::InsertItem(const wxPoint& point)
 
 void CEditGLView::OnLeftUp(wxMouseEvent&)
 {
-    if (m_dragging)
-        EndDrag(true);
-    else if (m_creatingWall)
-        EndWall(true);
+    ReleaseButton(wxMOUSE_BTN_LEFT);
 }
 
-LevelObject* CEditGLView::DraggedObject() const
+void CEditGLView::SubmitMove(CLevelMapDoc& document, CSGNode& node, const ObjectPosition& from)
 {
-    CLevelMapDoc* document = GetLevelDocument();
-    return document ? dynamic_cast<LevelObject*>(document->m_pSelection) : nullptr;
-}
-
-void CEditGLView::EndDrag(bool releaseCapture)
-{
-    m_dragging = false;
-    SetStatusText(CFrameWnd::IdleMessage());
-    if (releaseCapture)
-        EndCapture();
-    CLevelMapDoc* document = GetLevelDocument();
-    LevelObject* object = DraggedObject();
-    if (object)
-        SubmitMove(*document, *object, m_dragFrom);
-}
-
-void CEditGLView::SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from)
-{
-    const wxString name = wxString::Format(_("Move %s"), ObjectName(*document.m_pSelection));
+    auto& object = dynamic_cast<LevelObject&>(node);
+    const wxString name = wxString::Format(_("Move %s"), ObjectName(node));
     document.Submit(new ValueCommand<LevelObject, ObjectPosition>(document, name, object, from, Capture(object)));
-}
-
-void CEditGLView::EndWall(bool releaseCapture)
-{
-    CLevelMapDoc* document = GetLevelDocument();
-    m_creatingWall = false;
-    if (releaseCapture)
-        EndCapture();
-    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    Wall* wall = m_pNewWall;
-    m_pNewWall = nullptr;
-    if (!group)
-        return;
-    // The wall was in the level only to be seen while it was dragged out: it leaves, and comes
-    // back as one step of the history, unless it has no area.
-    std::vector<NodeListCommand::Addition> additions(1);
-    additions[0].parent = group;
-    additions[0].node = group->TakeChild(wall, additions[0].index);
-    if (!additions[0].node)
-        return;
-    document->SetSelection(nullptr);
-    if (wall->Width == 0.0f || wall->Depth == 0.0f)
-        UpdateAllViews();
-    else
-        document->Submit(NodeListCommand::Adding(*document, _("Create Wall"), std::move(additions)));
-}
-
-void CEditGLView::CancelGesture()
-{
-    CLevelMapDoc* document = GetLevelDocument();
-    if (m_dragging) {
-        m_dragging = false;
-        if (LevelObject* object = DraggedObject())
-            Restore(*document, *object, m_dragFrom);
-    }
-    if (m_creatingWall) {
-        m_creatingWall = false;
-        LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-        std::size_t index = 0;
-        if (group && group->TakeChild(m_pNewWall, index))
-            document->SetSelection(nullptr);
-        m_pNewWall = nullptr;
-    }
-    if (m_panning)
-        EndPan(false);
-    EndCapture();
-    SetStatusText(CFrameWnd::IdleMessage());
-    UpdateAllViews();
-}
-
-void CEditGLView::OnInitialUpdate()
-{
-    m_dragging = m_creatingWall = false;
-    m_pNewWall = nullptr;
-    if (m_panning)
-        EndPan(false);
-    EndCapture();
-    CGLView::OnInitialUpdate();
 }
 
 void CEditGLView::OnKeyDown(wxKeyEvent& event)
@@ -431,18 +369,14 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
 void CEditGLView::MoveSelection(float dx, float dz)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    LevelObject* object = DraggedObject();
-    if (!object || GestureRunning() || document->m_pSelection->GetType() == LEVEL_FLOOR_NODE)
+    CSGNode* node = document ? document->m_pSelection : nullptr;
+    auto* object = dynamic_cast<LevelObject*>(node);
+    if (!object || GestureRunning() || node->GetType() == LEVEL_FLOOR_NODE)
         return;
     const ObjectPosition from = Capture(*object);
     object->x += dx * static_cast<float>(m_gridSize);
     object->z += dz * static_cast<float>(m_gridSize);
-    SubmitMove(*document, *object, from);
-}
-
-bool CEditGLView::GestureRunning() const
-{
-    return m_dragging || m_creatingWall || m_panning;
+    SubmitMove(*document, *node, from);
 }
 
 // --- mouse moves ---
@@ -451,66 +385,17 @@ void CEditGLView::OnMotion(wxMouseEvent& event)
 {
     const wxPoint point = PhysicalPosition(event);
     ShowPointerPlace(point);
+    if (!m_gesture) {
+        event.Skip();
+        return;
+    }
     // A release the view never saw (it happened outside while another window held the mouse)
     // ends the gesture here, as that release would have.
-    if ((m_dragging || m_creatingWall) && !event.LeftIsDown())
-        return OnLeftUp(event);
-    if (m_panning && !event.MiddleIsDown())
-        return EndPan(true);
-    if (m_panning)
-        Pan(point);
-    else if (m_dragging)
-        Drag(point);
-    else if (m_creatingWall)
-        ResizeWall(point);
+    const bool held = m_gesture->Button() == wxMOUSE_BTN_LEFT ? event.LeftIsDown() : event.MiddleIsDown();
+    if (held)
+        m_gesture->Update(point);
     else
-        event.Skip();
-}
-
-void CEditGLView::Pan(const wxPoint& point)
-{
-    EditCamera camera = Camera();
-    PanCamera(camera, point.x - m_panLastX, point.y - m_panLastY, m_width, m_height);
-    m_panLastX = point.x;
-    m_panLastY = point.y;
-    SetCamera(camera);
-    SetStatusText(PointStatus(_("Panning enabled: COP = (%f, %f)"), m_copX, m_copY));
-    GetCanvas()->Refresh(true);
-}
-
-void CEditGLView::Drag(const wxPoint& point)
-{
-    LevelObject* object = DraggedObject();
-    if (!object)
-        return;
-    const LevelPoint p = UnprojectPoint(point.x, point.y);
-    if (m_snapToGrid) {
-        object->x = static_cast<float>(StepSnap(m_dragOffsetX + m_dragStartX, p.x - m_dragStartX, m_gridSize));
-        object->z = static_cast<float>(StepSnap(m_dragOffsetZ + m_dragStartZ, p.z - m_dragStartZ, m_gridSize));
-    } else {
-        object->x = static_cast<float>(p.x + m_dragOffsetX);
-        object->z = static_cast<float>(p.z + m_dragOffsetZ);
-    }
-    // Both panes show the object where it is dragged; the step comes at the release.
-    for (CView* view : GetLevelDocument()->GetViewList())
-        if (auto* pane = dynamic_cast<CGLView*>(view); pane && pane->GetCanvas())
-            pane->GetCanvas()->Refresh(false);
-}
-
-void CEditGLView::ResizeWall(const wxPoint& point)
-{
-    CLevelMapDoc* document = GetLevelDocument();
-    LevelGroupNode* group = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    if (!group || !group->FindChild(m_pNewWall))
-        return;
-    const LevelPoint p = SnappedPoint(point, CornerSnap);
-    const WallSpan width = SpanWall(m_wallStartX, p.x, m_gridSize);
-    const WallSpan depth = SpanWall(m_wallStartZ, p.z, m_gridSize);
-    m_pNewWall->x = static_cast<float>(width.centre);
-    m_pNewWall->z = static_cast<float>(depth.centre);
-    m_pNewWall->Width = static_cast<float>(width.size);
-    m_pNewWall->Depth = static_cast<float>(depth.size);
-    UpdateAllViews();
+        EndGesture(true);
 }
 
 // --- middle button ---
@@ -518,41 +403,20 @@ void CEditGLView::ResizeWall(const wxPoint& point)
 void CEditGLView::OnMiddleDown(wxMouseEvent& event)
 {
     // One gesture at a time: a pan would take the capture away from a drag or a new wall.
-    if (GestureRunning())
+    if (m_gesture || !GetLevelDocument())
         return;
-    const wxPoint point = PhysicalPosition(event);
-    m_panning = true;
-    m_panLastX = point.x;
-    m_panLastY = point.y;
-    SetStatusText(_("Panning enabled"));
-    StartCapture();
-    GetCanvas()->SetCursor(wxCursor(wxCURSOR_SIZING));
+    StartGesture(std::make_unique<PanGesture>(*this, PhysicalPosition(event)));
 }
 
 void CEditGLView::OnMiddleUp(wxMouseEvent&)
 {
-    if (m_panning)
-        EndPan(true);
-}
-
-void CEditGLView::EndPan(bool releaseCapture)
-{
-    m_panning = false;
-    GetCanvas()->SetCursor(wxNullCursor);
-    SetStatusText(CFrameWnd::IdleMessage());
-    if (releaseCapture)
-        EndCapture();
+    ReleaseButton(wxMOUSE_BTN_MIDDLE);
 }
 
 void CEditGLView::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
-    // Another window took the mouse: every gesture in progress ends as if released.
-    if (m_panning)
-        EndPan(false);
-    if (m_dragging)
-        EndDrag(false);
-    else if (m_creatingWall)
-        EndWall(false);
+    // Another window took the mouse: the gesture ends as if released.
+    EndGesture(true);
 }
 
 void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
@@ -571,7 +435,7 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
     default:
         break;
     }
-    if (m_panning)
+    if (RunningGesture() == EditGesture::Kind::Pan)
         event.SetCursor(wxCursor(wxCURSOR_SIZING));
 }
 
@@ -580,8 +444,9 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
 void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    if (!document || GestureRunning())
+    if (!document)
         return;
+    document->CancelGesture();
     if (event.GetId() == StandardId::EditCut)
         CutSelection(*document);
     else if (event.GetId() == StandardId::EditCopy)

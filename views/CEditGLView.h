@@ -1,15 +1,17 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include <wx/cursor.h>
 
 #include "document/EditStates.h"
 #include "document/ObjectClipboard.h"
 #include "views/CGLView.h"
+#include "views/EditGestures.h"
 #include "views/EditProjection.h"
 
-class Wall;
 class wxKeyEvent;
 class wxMouseCaptureLostEvent;
 class wxSetCursorEvent;
@@ -19,8 +21,9 @@ class wxUpdateUIEvent;
 // right and Z downward. The left button selects and drags (MODE_SELECT), drags out a new wall
 // (MODE_CREATE_WALL) or places one item (MODE_INSERT_ITEM); the middle button pans; the wheel
 // zooms about the pointer. The Grid commands (140-144) set the spacing and snapping.
-// A gesture ends as one step of the undo history; Escape cancels it and puts back what it
-// changed, and the arrow keys move the selection by a grid step (Shift: a tenth of one).
+// A gesture (EditGestures.h) ends as one step of the undo history; Escape, or any other change
+// of the level while it runs, cancels it and puts back what it changed. The arrow keys move
+// the selection by a grid step (Shift: a tenth of one).
 class CEditGLView : public CGLView {
 public:
     static constexpr short MODE_SELECT = 1;
@@ -38,11 +41,23 @@ public:
     EditCamera Camera() const;
     // Ends a drag, a new wall or a pan without a step: what it changed is put back.
     void CancelGesture();
-    bool GestureRunning() const;
+    bool GestureRunning() const { return m_gesture != nullptr; }
+    std::optional<EditGesture::Kind> RunningGesture() const;
     // Centres the floor and zooms so that all of it shows.
     void ZoomToFit();
-    // A new or opened level: no gesture may go on with a node of the old one.
-    void OnInitialUpdate() override;
+
+    // --- for the gestures ---
+    void SetCamera(const EditCamera& camera);
+    // A grid rounding rule of EditProjection (CornerSnap, CellCentreSnap).
+    using SnapRule = double (*)(double, int);
+    // The level point under the pixel, put on the grid by `snap` when snapping is on and the
+    // mode has a snap (null: none).
+    LevelPoint SnappedPoint(const wxPoint& point, SnapRule snap);
+    // Both panes draw again (a dragged object moved).
+    void RefreshPanes();
+    // One step that moves the node (a wall, item, floor or start marker) from `from` to where
+    // it stands now.
+    static void SubmitMove(CLevelMapDoc& document, CSGNode& node, const ObjectPosition& from);
 
     wxCursor m_hItemCursor;
     int m_gridSize = 1;
@@ -53,19 +68,6 @@ public:
     float m_copY = 0.0f;
     // Interaction mode, set by the frame's mode commands.
     short m_mode = MODE_SELECT;
-    Wall* m_pNewWall = nullptr; // not owned: a child of the level group
-    bool m_creatingWall = false;
-    float m_wallStartX = 0.0f;
-    float m_wallStartZ = 0.0f;
-    bool m_dragging = false;
-    ObjectPosition m_dragFrom{0.0f, 0.0f}; // where the dragged object stood at the press
-    float m_dragStartX = 0.0f;
-    float m_dragStartZ = 0.0f;
-    float m_dragOffsetX = 0.0f;
-    float m_dragOffsetZ = 0.0f;
-    bool m_panning = false;
-    int m_panLastX = 0;
-    int m_panLastY = 0;
     // Shows the pointer's level coordinates ("X: 1.00  Z: 2.00", snapped as a click of the
     // current mode would be), or an empty text when the pointer leaves the view.
     std::function<void(const wxString&)> m_pointerReadout;
@@ -81,32 +83,20 @@ protected:
     void ZoomTo(float zoom, const wxPoint& pointer) override;
 
 private:
-    // A grid rounding rule of EditProjection (CornerSnap, CellCentreSnap).
-    using SnapRule = double (*)(double, int);
-
-    // Left-button gestures by mode.
+    // Left-button actions by mode.
     void SelectOrStartDrag(const wxPoint& point);
-    void StartWall(const wxPoint& point);
     void InsertItem(const wxPoint& point);
-    // Mouse moves by gesture.
-    void Pan(const wxPoint& point);
-    void Drag(const wxPoint& point);
-    void ResizeWall(const wxPoint& point);
-    // Ends of the gestures; `releaseCapture` is false when the capture is already gone.
-    void EndDrag(bool releaseCapture);
-    void EndWall(bool releaseCapture);
-    void EndPan(bool releaseCapture);
-    // The level point under the pixel, put on the grid by `snap` when snapping is on and the
-    // mode has a snap (null: none).
-    LevelPoint SnappedPoint(const wxPoint& point, SnapRule snap);
+    // The gesture runs from now until EndGesture; the document can cancel it.
+    void StartGesture(std::unique_ptr<EditGesture> gesture);
+    // Commits or cancels the running gesture, if any, and lets go of the mouse.
+    void EndGesture(bool commit);
+    // Ends the gesture held by `button` as its release does.
+    void ReleaseButton(int button);
     // The snap a click applies in the current mode: corners for walls, cell centres for items.
     SnapRule ModeSnap() const;
     void ShowPointerPlace(const wxPoint& point);
     // The pointer in physical pixels of the canvas, from its top left.
     wxPoint PointerNow() const;
-    void SetCamera(const EditCamera& camera);
-    LevelObject* DraggedObject() const;
-    static void SubmitMove(CLevelMapDoc& document, LevelObject& object, const ObjectPosition& from);
     // Arrow keys: the selection moves by (dx, dz) grid steps.
     void MoveSelection(float dx, float dz);
     void StartCapture();
@@ -130,4 +120,5 @@ private:
 
     // The frame that carries the Grid commands for this view, whichever pane is active.
     wxWindow* m_commandFrame = nullptr;
+    std::unique_ptr<EditGesture> m_gesture;
 };

@@ -178,7 +178,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     const double onConeZ = -0.5 * std::cos(heading);
     MoveToLevel(onConeX, onConeZ);
     Press();
-    ASSERT_TRUE(edit->m_dragging);
+    ASSERT_EQ(edit->RunningGesture(), EditGesture::Kind::Drag);
     EXPECT_EQ(Status(), "Dragging...");
     MoveToLevel(onConeX + 1.3, onConeZ - 2.2);
     Release();

@@ -81,13 +81,13 @@ TEST_F(EditHistoryTest, AnotherButtonOrAReleaseOutsideNeverLeavesAGestureHalfAli
     StartWall(1.0, 1.0, 4.0, 3.0);
     Press(wxMOUSE_BTN_MIDDLE);
     Release(wxMOUSE_BTN_MIDDLE);
-    EXPECT_FALSE(edit->m_panning);
-    EXPECT_TRUE(edit->m_creatingWall) << "the middle button takes nothing from the wall";
+    EXPECT_NE(edit->RunningGesture(), EditGesture::Kind::Pan);
+    EXPECT_EQ(edit->RunningGesture(), EditGesture::Kind::Wall) << "the middle button takes nothing from the wall";
     // Released over the preview: the wall ends there, as one step.
     MoveTo(*preview->GetCanvas(), wxPoint(20, 20));
     Release();
     MoveToLevel(0.0, 0.0);
-    EXPECT_FALSE(edit->m_creatingWall);
+    EXPECT_FALSE(edit->GestureRunning());
     EXPECT_FALSE(edit->GetCanvas()->HasCapture());
     EXPECT_TRUE(document->GetHistory()->CanUndo());
 }
@@ -104,9 +104,9 @@ TEST_F(EditHistoryTest, EscapeCancelsADragAndArrowsMoveTheSelectionOneStepEach)
     MoveToLevel(x, z);
     Press(); // the selected wall: a drag starts
     MoveToLevel(x + 5.0, z + 3.0);
-    ASSERT_TRUE(edit->m_dragging);
+    ASSERT_EQ(edit->RunningGesture(), EditGesture::Kind::Drag);
     Key(WXK_ESCAPE);
-    EXPECT_FALSE(edit->m_dragging);
+    EXPECT_FALSE(edit->GestureRunning());
     EXPECT_EQ(wall->x, x);
     EXPECT_EQ(wall->z, z);
     Release();
@@ -129,7 +129,6 @@ TEST_F(EditHistoryTest, NewDuringAGestureCancelsItAndLeavesTheNewLevelUnmodified
     Key('N', wxMOD_CONTROL);
     Release();
     EXPECT_FALSE(edit->GestureRunning());
-    EXPECT_EQ(edit->m_pNewWall, nullptr);
     EXPECT_FALSE(document->IsModified());
     EXPECT_FALSE(document->GetHistory()->CanUndo());
 }

@@ -164,7 +164,7 @@ TEST_F(EditViewTest, SelectionDraggedInWholeGridSteps)
     Release();
     ASSERT_EQ(document->m_pSelection, wall);
     Press(); // on the selection: drags
-    EXPECT_TRUE(edit->m_dragging);
+    EXPECT_EQ(edit->RunningGesture(), EditGesture::Kind::Drag);
     EXPECT_EQ(Status(), "Dragging...");
     EXPECT_TRUE(Captured());
 
@@ -178,7 +178,7 @@ TEST_F(EditViewTest, SelectionDraggedInWholeGridSteps)
     EXPECT_FLOAT_EQ(wall->z, -4.0f);
 
     Release();
-    EXPECT_FALSE(edit->m_dragging);
+    EXPECT_FALSE(edit->GestureRunning());
     EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(Captured());
     EXPECT_TRUE(document->IsModified());
@@ -188,7 +188,7 @@ TEST_F(EditViewTest, MiddleButtonPansWithTheCursor)
 {
     MoveToLevel(1.0, 2.0);
     Press(wxMOUSE_BTN_MIDDLE);
-    EXPECT_TRUE(edit->m_panning);
+    EXPECT_EQ(edit->RunningGesture(), EditGesture::Kind::Pan);
     EXPECT_EQ(Status(), "Panning enabled");
     EXPECT_TRUE(Captured());
 
@@ -207,7 +207,7 @@ TEST_F(EditViewTest, MiddleButtonPansWithTheCursor)
     EXPECT_NEAR(under.z, 2.0, 0.05);
 
     Release(wxMOUSE_BTN_MIDDLE);
-    EXPECT_FALSE(edit->m_panning);
+    EXPECT_NE(edit->RunningGesture(), EditGesture::Kind::Pan);
     EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(Captured());
 }
