@@ -14,6 +14,8 @@
 #include "app/StepButton.h"
 #include "document/CLevelMapDoc.h"
 #include "document/MappingEditors.h"
+#include "document/ValueCommand.h"
+#include "framework/CCommandProcessor.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/Wall.h"
@@ -134,7 +136,7 @@ TEST_F(TextureDialogTest, ApplyWritesEveryEditAndShowsTheReducedRotation)
 {
     Type(IDC_TEX_ROTATION, "370");
     Type(IDC_TEX_TX, "0.25");
-    Type(IDC_TEX_SCALE_Y, "-2abc");
+    Type(IDC_TEX_SCALE_Y, "-2");
     ClickButton(IDC_APPLY);
     EXPECT_EQ(Text(IDC_TEX_ROTATION), "10.0000");
     EXPECT_EQ(Text(IDC_TEX_TX), "0.2500");
@@ -158,15 +160,17 @@ TEST_F(TextureDialogTest, ASpinKeepsTheTextTypedIntoOtherRows)
     EXPECT_NEAR(m_floor.GetTexScaleX(), 1.05f, 1e-5f);
 }
 
-TEST_F(TextureDialogTest, ValuesThatAreNotFiniteKeepTheStoredValue)
+TEST_F(TextureDialogTest, ValuesThatAreNoNumbersKeepTheStoredValue)
 {
     Type(IDC_TEX_TX, "inf");
     Type(IDC_TEX_ROTATION, "nan");
     Type(IDC_TEX_SCALE_X, "text");
+    Type(IDC_TEX_SCALE_Y, "2x");
     ClickButton(IDC_APPLY);
     EXPECT_EQ(Text(IDC_TEX_TX), "0.0000");
     EXPECT_EQ(Text(IDC_TEX_ROTATION), "0.0000");
-    EXPECT_EQ(Text(IDC_TEX_SCALE_X), "0.0000"); // no number counts as 0
+    EXPECT_EQ(Text(IDC_TEX_SCALE_X), "1.0000");
+    EXPECT_EQ(Text(IDC_TEX_SCALE_Y), "1.0000");
 }
 
 TEST_F(TextureDialogTest, CancelKeepsSpinChangesAndDropsTypedText)
@@ -250,6 +254,36 @@ TEST_F(TextureDialogTest, ADialogClosesWhenItsNodeIsDeleted)
     CloseAllMappingEditors();
     Settle();
     EXPECT_FALSE(DialogIsOpen());
+}
+
+// A dialog adds its clicks to its own step only while that very step is the newest: after its
+// step was undone and cut off, the next step of another dialog or edit is never taken for it.
+TEST_F(TextureDialogTest, AClickNeverAmendsAStepThatIsNotTheDialogsOwn)
+{
+    Wall wall(0.0f, 0.0f, 2.0f, 1.0f);
+    CCommandProcessor& history = *m_document.GetHistory();
+    ClickSpin(IDC_TEX_TX_SPIN, true);
+    history.Undo();
+    CTexturePropertiesDgl* wallDialog = Open(&wall);
+    // Beside the floor's dialog, so that each click reaches the dialog it is meant for.
+    wallDialog->Move(m_dialog->GetScreenRect().GetTopRight() + wxPoint(20, 0));
+    Settle();
+    std::swap(m_dialog, wallDialog);
+    ClickSpin(IDC_TEX_SCALE_X_SPIN, true);
+    history.Undo();
+    m_document.Submit(new ValueCommand<LevelObject, ObjectPosition>(m_document, "Move", wall, {0, 0}, {1, 1}));
+    std::swap(m_dialog, wallDialog);
+    ClickSpin(IDC_TEX_TY_SPIN, true);
+
+    EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 0.05f);
+    EXPECT_FLOAT_EQ(wall.GetTexTY(), 0.0f);
+    EXPECT_FLOAT_EQ(wall.GetTexScaleX(), 1.0f);
+    EXPECT_FLOAT_EQ(wall.x, 1.0f);
+    EXPECT_EQ(history.GetCurrentCommand()->GetName(), "Edit Texture Mapping");
+    history.Undo();
+    EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 0.0f);
+    EXPECT_FLOAT_EQ(wall.x, 1.0f);
+    wallDialog->CloseEditor();
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "framework/CCommandProcessor.h"
 #include "framework/StandardIds.h"
 #include "level/Wall.h"
+#include "tests/support/TempFolder.h"
 #include "tests/views/ViewFixture.h"
 
 namespace {
@@ -184,6 +185,83 @@ TEST_F(EditHistoryTest, AFocusedTextFieldTakesTheEditingKeys)
     Key('X', wxMOD_CONTROL);
     EXPECT_TRUE(LevelGroup().FindChild(wall)) << "the keys went to the text, not the level";
     EXPECT_EQ(document->m_pSelection, wall);
+}
+
+// A key in the middle of a gesture first cancels the gesture, as Escape does, then acts on the
+// level as it was before the press: nothing of the gesture is left, stepped or brought back.
+TEST_F(EditHistoryTest, AKeyInTheMiddleOfAGestureCancelsItBeforeItActs)
+{
+    enum class Gesture { Wall, Drag };
+    struct Case {
+        Gesture gesture;
+        int key, modifiers;
+        int children; // walls left, of the one drawn before the gesture
+        const char* undo;
+    };
+    const Case cases[] = {
+        {Gesture::Wall, WXK_ESCAPE, 0, 1, "&Undo Create Wall\tCtrl+Z"},
+        {Gesture::Wall, WXK_DELETE, 0, 0, "&Undo Delete Wall\tCtrl+Z"},
+        {Gesture::Wall, 'Z', wxMOD_CONTROL, 0, "&Undo\tCtrl+Z"},
+        {Gesture::Drag, 'Z', wxMOD_CONTROL, 0, "&Undo\tCtrl+Z"},
+        {Gesture::Drag, WXK_DELETE, 0, 0, "&Undo Delete Wall\tCtrl+Z"},
+    };
+    MessageBoxRecorder boxes; // New asks to save: No
+    const std::size_t empty = LevelGroup().ChildCount();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        Key('N', wxMOD_CONTROL);
+        StartWall(1.0, 1.0, 4.0, 2.0);
+        Release();
+        Wall* wall = LastWall();
+        ASSERT_NE(wall, nullptr);
+        if (c.gesture == Gesture::Wall) {
+            StartWall(-3.0, -2.0, -1.0, -1.0);
+        } else {
+            Command(ID_MODE_SELECT);
+            MoveToLevel(wall->x, wall->z);
+            Press();
+            MoveToLevel(wall->x + 3.0, wall->z + 2.0);
+        }
+        ASSERT_TRUE(edit->GestureRunning());
+        Key(c.key, c.modifiers);
+        EXPECT_FALSE(edit->GestureRunning());
+        MoveToLevel(7.0, 7.0);
+        Release();
+        EXPECT_EQ(LevelGroup().ChildCount(), empty + c.children);
+        EXPECT_EQ(MenuLabel(StandardId::EditUndo), c.undo);
+        if (c.children == 1) {
+            EXPECT_EQ(document->m_pSelection, wall) << "the selection before the press comes back";
+        }
+        // Redo brings back only steps: the wall as it was drawn, never the gesture's.
+        while (document->GetHistory()->CanRedo())
+            Key('Y', wxMOD_CONTROL);
+        EXPECT_EQ(LevelGroup().ChildCount(), empty + (c.key == WXK_DELETE ? 0 : 1));
+        if (LevelGroup().ChildCount() > empty) {
+            EXPECT_FLOAT_EQ(LastWall()->x, 2.5f);
+        }
+    }
+}
+
+// Saved after a step, then undone past it onto a new branch: the saved state is gone, so the
+// level differs from its file until it is saved again.
+TEST_F(EditHistoryTest, ASavedStepCutOffByANewBranchLeavesTheLevelModified)
+{
+    StartWall(1.0, 1.0, 4.0, 2.0);
+    Release();
+    TempFolder folder;
+    FileDialogAnswerer files;
+    files.answers.push_back(wxString(folder.File("cut.xml")));
+    Key(WXK_RIGHT);
+    Key('S', wxMOD_CONTROL);
+    ASSERT_FALSE(document->IsModified());
+    Key('Z', wxMOD_CONTROL);
+    Key(WXK_DOWN);
+    Key('Z', wxMOD_CONTROL);
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(frame->GetTitle(), "*cut.xml - Trelkan");
+    Key('Y', wxMOD_CONTROL);
+    Key('Z', wxMOD_CONTROL);
+    EXPECT_TRUE(document->IsModified());
 }
 
 } // namespace
