@@ -115,7 +115,7 @@ CDocument* CDocManager::OpenDocument(const wxString& name, const std::optional<w
         path = full.GetFullPath();
     }
     CDocTemplate* docTemplate = GetTemplate();
-    if (!docTemplate)
+    if (!docTemplate || (!path.empty() && !owner && m_openCheck && !m_openCheck(path)))
         return nullptr;
     if (CDocument* document = GetDocument()) {
         if (!document->SaveModified() || !RunDocumentStep(*document, path, owner))
@@ -176,7 +176,34 @@ void CDocManager::TakeFile(CDocument& document, const wxString& path)
     document.SetFilename(path, false);
     document.SetTitle(path.empty() ? UntitledTitle() : wxFileName(path).GetFullName());
     document.SetDocumentSaved(!path.empty());
+    // Save compares the file with what it is now: the copy holds no trace of what it was then.
+    document.RememberFile(FileStamp::Of(std::string(path.fn_str())));
     UpdateFrameTitle();
+}
+
+void CDocManager::CheckFileOnDisk()
+{
+    CDocument* document = GetDocument();
+    if (!document || !document->FileChangedOnDisk() || document->FileChangeKept())
+        return;
+    const wxString path = document->GetPathName();
+    if (document->IsModified()) {
+        const int answer = ShowMessageBox(
+            wxString::Format(_("%s was changed by another program.\nReload it and lose the changes made here, or keep "
+                               "them?"),
+                             path),
+            wxString(), wxYES_NO | wxICON_WARNING, {_("Reload"), _("Keep Changes")});
+        if (answer != wxYES) {
+            document->KeepChangesOverFile();
+            return;
+        }
+    }
+    // No question about saving: the changes here are given up, or there are none.
+    if (!RunDocumentStep(*document, path, std::nullopt))
+        return;
+    InitialUpdate(*document);
+    if (m_frame)
+        m_frame->SetStatusText(wxString::Format(_("%s was changed by another program and has been reloaded."), path));
 }
 
 void CDocManager::InitialUpdate(CDocument& document)
@@ -190,7 +217,10 @@ void CDocManager::DoFileOpen()
     const CDocTemplate* docTemplate = GetTemplate();
     if (!docTemplate)
         return;
-    const CDocument* document = GetDocument();
+    CDocument* document = GetDocument();
+    // The dialog takes the mouse: a gesture is cancelled, not ended by it.
+    if (document)
+        document->CancelGesture();
     FileDialogRequest request = docTemplate->FileRequest(document ? document->GetPathName() : wxString());
     if (std::optional<wxString> path = ShowFileDialog(request))
         OpenDocumentFile(*path);

@@ -249,8 +249,8 @@ void CEditGLView::EndGesture(bool commit)
     std::unique_ptr<EditGesture> gesture = std::move(m_gesture);
     if (!gesture)
         return;
-    CLevelMapDoc* document = GetLevelDocument();
-    document->EndGesture();
+    if (CLevelMapDoc* document = GetLevelDocument())
+        document->EndGesture();
     EndCapture();
     if (commit) {
         gesture->Commit();
