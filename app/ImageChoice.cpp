@@ -44,7 +44,9 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind)
 
 bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path)
 {
-    if (document.Submit(new TextureChoiceCommand(document, mapping, path)))
+    // A choice of the image the mapping shows already is no step, and no warning either.
+    if (document.Submit(new TextureChoiceCommand(document, mapping, path))
+        || TextureChoiceCommand::ShowsAlready(document, mapping, path))
         return true;
     ShowWarning(TABLE_FULL_MESSAGE);
     return false;

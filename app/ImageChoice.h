@@ -20,6 +20,6 @@ enum class ImageKind {
 std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind);
 
 // Gives the mapping the image at `path` through the texture table, as one step of the undo
-// history; false, with a message, when the table is full.
+// history (none when it shows that image already); false, with a message, when the table is full.
 bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path);
 

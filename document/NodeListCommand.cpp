@@ -20,8 +20,9 @@ NodeListCommand* NodeListCommand::Adding(CLevelMapDoc& document, const wxString&
     auto* command = new NodeListCommand(document, name, true);
     for (Addition& addition : additions) {
         CSGNode* node = addition.node.get();
-        command->m_entries.push_back({addition.parent, addition.index, node, std::move(addition.node),
-                                      std::move(addition.texturePath)});
+        command->m_outside.push_back(std::move(addition.node));
+        command->m_entries.push_back({addition.parent, addition.index, node, std::prev(command->m_outside.end()),
+                                      std::nullopt, std::move(addition.texturePath)});
     }
     return command;
 }
@@ -29,9 +30,14 @@ NodeListCommand* NodeListCommand::Adding(CLevelMapDoc& document, const wxString&
 NodeListCommand* NodeListCommand::Removing(CLevelMapDoc& document, const wxString& name, const std::vector<CSGNode*>& nodes)
 {
     auto* command = new NodeListCommand(document, name, false);
+    // One walk over the level finds them all; a node named twice is taken once.
+    auto locations = document.m_pScene->Root().Locate(nodes);
     for (CSGNode* node : nodes) {
-        if (auto location = document.m_pScene->Root().FindChild(node))
-            command->m_entries.push_back({location->parent, 0, node, nullptr, {}});
+        auto found = locations.find(node);
+        if (found == locations.end())
+            continue;
+        command->m_entries.push_back({found->second.parent, 0, node, found->second.position, std::nullopt, {}});
+        locations.erase(found);
     }
     return command;
 }
@@ -51,10 +57,14 @@ void NodeListCommand::CountReferences()
         TextureMapping* mapping = MappingOf(*entry.node);
         if (!mapping)
             continue;
-        if (!m_adds)
+        if (!m_adds) {
             m_document.ReleaseTexture(mapping->GetTextureID());
-        else if (entry.texturePath.empty() || !m_document.AssignTextureFile(*mapping, entry.texturePath))
-            m_document.CountReference(*mapping);
+            continue;
+        }
+        // Counted first: the image it brings then takes the place of that reference.
+        m_document.CountReference(*mapping);
+        if (!entry.texturePath.empty())
+            m_document.AssignTextureFile(*mapping, entry.texturePath);
     }
 }
 
@@ -83,7 +93,9 @@ void NodeListCommand::MoveAll(bool attach, bool forward)
 
 void NodeListCommand::Attach(Entry& entry)
 {
-    entry.parent->InsertChild(entry.index, std::move(entry.detached));
+    if (!entry.next)
+        entry.next = entry.parent->PositionAt(entry.index);
+    entry.parent->MoveIn(*entry.next, m_outside, entry.position);
     if (TextureMapping* mapping = MappingOf(*entry.node))
         mapping->SetNeedsTextureUpdate(true);
     m_document.m_bTexturesDirty = true;
@@ -94,5 +106,5 @@ void NodeListCommand::Detach(Entry& entry)
     if (m_document.IsSelectedOrBelow(*entry.node))
         m_document.SetSelection(nullptr);
     CloseMappingEditorsBelow(*entry.node);
-    entry.detached = entry.parent->TakeChild(entry.node, entry.index);
+    entry.next = entry.parent->MoveOut(entry.position, m_outside);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/LevelCommand.h"
-
-class CSGGroup;
-class CSGNode;
+#include "scenegraph/CSGGroup.h"
 
 // Puts objects into the level or takes them out: wall creation, item insertion, Delete, Cut
 // and Paste. Objects out of the level are kept by the step, so that every other step of the
@@ -35,16 +34,19 @@ protected:
 private:
     struct Entry {
         CSGGroup* parent;
-        std::size_t index; // the place in the parent, recorded when the node leaves it
+        std::size_t index; // where an added node goes the first time
         CSGNode* node;
-        std::unique_ptr<CSGNode> detached;
+        CSGGroup::Position position; // the node's list element, in the parent or in m_outside
+        // The element the node stood before when it last left the parent; none before that.
+        std::optional<CSGGroup::Position> next;
         std::string texturePath;
     };
 
     NodeListCommand(CLevelMapDoc& document, const wxString& name, bool adds);
     // Puts every entry into the level (or takes it out), in the list's order or backwards.
     // Forward attach and backward detach undo each other exactly, and so do forward detach
-    // and backward attach: every index is taken at the moment its node leaves.
+    // and backward attach: a node goes back before the element that followed it when it left,
+    // which is back in place by then. Each move is one list splice, whatever the list's size.
     void MoveAll(bool attach, bool forward);
     void Attach(Entry& entry);
     void Detach(Entry& entry);
@@ -52,4 +54,5 @@ private:
 
     bool m_adds;
     std::vector<Entry> m_entries;
+    CSGGroup::ChildList m_outside; // the objects out of the level
 };

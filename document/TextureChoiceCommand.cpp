@@ -1,6 +1,7 @@
 #include "document/TextureChoiceCommand.h"
 
 #include "document/CLevelMapDoc.h"
+#include "level/TextureMapping.h"
 
 TextureChoiceCommand::TextureChoiceCommand(CLevelMapDoc& document, TextureMapping& mapping, std::string path)
     : ValueCommand(document, _("Choose Texture"), mapping, CaptureRow(mapping), CaptureRow(mapping)),
@@ -8,9 +9,15 @@ TextureChoiceCommand::TextureChoiceCommand(CLevelMapDoc& document, TextureMappin
 {
 }
 
+bool TextureChoiceCommand::ShowsAlready(const CLevelMapDoc& document, const TextureMapping& mapping,
+                                        const std::string& path)
+{
+    return document.PathOfRow(mapping.GetTextureID()) == path;
+}
+
 bool TextureChoiceCommand::Execute()
 {
-    if (!m_document.AssignTextureFile(m_target, m_path))
+    if (ShowsAlready(m_document, m_target, m_path) || !m_document.AssignTextureFile(m_target, m_path))
         return false;
     m_after = CaptureRow(m_target);
     return true;

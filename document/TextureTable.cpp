@@ -79,6 +79,11 @@ bool TextureTable::IsPendingLoad(int index) const
     return std::find(m_texturesToLoad.begin(), m_texturesToLoad.end(), index) != m_texturesToLoad.end();
 }
 
+bool TextureTable::IsPendingDelete(int index) const
+{
+    return std::find(m_texturesToDelete.begin(), m_texturesToDelete.end(), index) != m_texturesToDelete.end();
+}
+
 void TextureTable::ReleaseTexture(int index)
 {
     if (!HasRow(index) || m_textures[index].refCount <= 0)
@@ -106,6 +111,13 @@ TextureTable::RowSearch TextureTable::SearchRows(const std::string& path) const
 
 void TextureTable::ShareRow(TextureMapping& mapping, int index)
 {
+    // A free row keeps the path of the level's file after an undo took its texture away: used
+    // again, it loads the image again.
+    const bool textureGone = HasSlot(index) && (IsPendingDelete(index) || m_glTextures[index] == 0);
+    if (m_textures[index].refCount == 0 && textureGone && !IsPendingLoad(index)) {
+        m_texturesToLoad.push_back(index);
+        m_bTexturesDirty = true;
+    }
     ++m_textures[index].refCount;
     mapping.SetGLTexture(m_glTextures[SlotFor(index)]);
     // A row still waiting for its image hands the name over once it is loaded.
@@ -165,23 +177,40 @@ void TextureTable::CountTextureReferences(const CSGGroup& group)
     });
 }
 
-void TextureTable::RestoreRows(const std::vector<TextureEntry>& rows, CSGGroup& root)
+RowChanges RowChanges::Between(const std::vector<TextureEntry>& before, const std::vector<TextureEntry>& after)
+{
+    RowChanges changes{before.size(), after.size(), {}};
+    const std::size_t common = std::min(before.size(), after.size());
+    for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+        const TextureEntry was = i < before.size() ? before[i] : TextureEntry{};
+        const TextureEntry is = i < after.size() ? after[i] : TextureEntry{};
+        if (i >= common || was != is)
+            changes.rows.push_back({static_cast<int>(i), was, is});
+    }
+    return changes;
+}
+
+void TextureTable::RestoreRows(const RowChanges& changes, bool after, CSGGroup& root)
 {
     std::vector<int> reloaded;
-    const std::size_t count = std::max(rows.size(), m_textures.size());
-    // Row 0 always holds the no-texture image; only its count changes.
-    for (std::size_t i = 1; i < count; ++i) {
-        const bool hadImage = i < m_textures.size() && m_textures[i].refCount > 0;
-        const bool wantsImage = i < rows.size() && rows[i].refCount > 0;
-        const bool samePath = hadImage && wantsImage && m_textures[i].path == rows[i].path;
+    const std::size_t size = after ? changes.sizeAfter : changes.sizeBefore;
+    m_textures.resize(std::max(size, m_textures.size()));
+    for (const RowChanges::Row& change : changes.rows) {
+        const TextureEntry& wanted = after ? change.after : change.before;
+        TextureEntry& row = m_textures[static_cast<std::size_t>(change.index)];
+        // Row 0 always holds the no-texture image; only its count changes.
+        const bool hadImage = change.index > 0 && row.refCount > 0;
+        const bool wantsImage = change.index > 0 && wanted.refCount > 0;
+        const bool samePath = hadImage && wantsImage && row.path == wanted.path;
         if (hadImage && !samePath)
-            m_texturesToDelete.push_back(static_cast<int>(i));
+            m_texturesToDelete.push_back(change.index);
         if (wantsImage && !samePath) {
-            m_texturesToLoad.push_back(static_cast<int>(i));
-            reloaded.push_back(static_cast<int>(i));
+            m_texturesToLoad.push_back(change.index);
+            reloaded.push_back(change.index);
         }
+        row = wanted;
     }
-    m_textures = rows;
+    m_textures.resize(size);
     FlagMappingsOfRows(root, reloaded);
     m_bTexturesDirty = true;
 }

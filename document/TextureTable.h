@@ -21,6 +21,22 @@ struct TextureEntry {
     bool operator!=(const TextureEntry& other) const { return !(*this == other); }
 };
 
+// The rows of the texture table that one step of the history changed: each with its value
+// before and after the step (a row beyond the table's end is an empty entry), and the
+// table's size on either side.
+struct RowChanges {
+    struct Row {
+        int index;
+        TextureEntry before;
+        TextureEntry after;
+    };
+    std::size_t sizeBefore = 0;
+    std::size_t sizeAfter = 0;
+    std::vector<Row> rows;
+
+    static RowChanges Between(const std::vector<TextureEntry>& before, const std::vector<TextureEntry>& after);
+};
+
 // The texture table of the level document and the OpenGL texture work that the preview view
 // runs before it draws. Row 0 is always the no-texture image. Holds no toolkit state.
 //
@@ -47,10 +63,10 @@ public:
     void CountReference(const TextureMapping& mapping);
     // The image path of a row; empty for an identifier outside the table.
     const std::string& PathOfRow(int row) const;
-    // Puts back the rows of another moment of the undo history: rows that lose their image are
-    // queued for deletion, rows that gain one for loading, and the floors and walls below root
-    // that use a reloaded row take its new texture.
-    void RestoreRows(const std::vector<TextureEntry>& rows, CSGGroup& root);
+    // Puts back the rows of one side of a step (the table holds the other side's): rows that
+    // lose their image are queued for deletion, rows that gain one for loading, and the floors
+    // and walls below root that use a reloaded row take its new texture.
+    void RestoreRows(const RowChanges& changes, bool after, CSGGroup& root);
     // Queues every row for deletion and empties the table (the document is being cleared).
     void ClearTable();
 
@@ -104,6 +120,7 @@ private:
     // outside the table.
     int SlotFor(int textureId) const;
     bool IsPendingLoad(int index) const;
+    bool IsPendingDelete(int index) const;
     // Empties slot i and deletes its texture unless another slot or the sphere map holds it.
     void ReleaseSlot(int index);
     bool IsNameHeld(unsigned name) const;

@@ -1,7 +1,7 @@
 #include "scenegraph/CSGGroup.h"
 
-#include <algorithm>
 #include <iterator>
+#include <unordered_set>
 
 #include <GL/gl.h>
 
@@ -111,17 +111,41 @@ CSGNode* CSGGroup::GetChild(unsigned index) const
     return it->get();
 }
 
-std::optional<CSGGroup::Location> CSGGroup::FindChild(const CSGNode* node)
+template <typename Visit> bool CSGGroup::VisitPositions(Visit& visit)
 {
     for (auto it = m_children.begin(); it != m_children.end(); ++it) {
-        if (it->get() == node)
-            return Location{this, it};
-        if ((*it)->GetType() == GROUP) {
-            if (auto found = static_cast<CSGGroup*>(it->get())->FindChild(node))
-                return found;
-        }
+        if (visit(*this, it))
+            return true;
+        if ((*it)->GetType() == GROUP && static_cast<CSGGroup*>(it->get())->VisitPositions(visit))
+            return true;
     }
-    return std::nullopt;
+    return false;
+}
+
+std::optional<CSGGroup::Location> CSGGroup::FindChild(const CSGNode* node)
+{
+    std::optional<Location> found;
+    auto visit = [&](CSGGroup& parent, Position position) {
+        if (position->get() == node)
+            found = Location{&parent, position};
+        return found.has_value();
+    };
+    VisitPositions(visit);
+    return found;
+}
+
+std::unordered_map<const CSGNode*, CSGGroup::Location> CSGGroup::Locate(const std::vector<CSGNode*>& nodes)
+{
+    const std::unordered_set<const CSGNode*> wanted(nodes.begin(), nodes.end());
+    std::unordered_map<const CSGNode*, Location> found;
+    auto visit = [&](CSGGroup& parent, Position position) {
+        if (wanted.count(position->get()))
+            found.emplace(position->get(), Location{&parent, position});
+        return found.size() == wanted.size();
+    };
+    if (!wanted.empty())
+        VisitPositions(visit);
+    return found;
 }
 
 void CSGGroup::AppendChild(CSGNode* node)
@@ -143,9 +167,29 @@ std::unique_ptr<CSGNode> CSGGroup::RemoveChild(Position position)
 
 void CSGGroup::InsertChild(std::size_t index, std::unique_ptr<CSGNode> node)
 {
-    auto position = m_children.begin();
-    std::advance(position, std::min(index, m_children.size()));
-    m_children.insert(position, std::move(node));
+    m_children.insert(PositionAt(index), std::move(node));
+}
+
+CSGGroup::Position CSGGroup::PositionAt(std::size_t index)
+{
+    const std::size_t size = m_children.size();
+    if (index >= size)
+        return m_children.end();
+    if (index <= size / 2)
+        return std::next(m_children.begin(), static_cast<std::ptrdiff_t>(index));
+    return std::prev(m_children.end(), static_cast<std::ptrdiff_t>(size - index));
+}
+
+CSGGroup::Position CSGGroup::MoveOut(Position position, ChildList& holder)
+{
+    const Position next = std::next(position);
+    holder.splice(holder.end(), m_children, position);
+    return next;
+}
+
+void CSGGroup::MoveIn(Position next, ChildList& holder, Position position)
+{
+    m_children.splice(next, holder, position);
 }
 
 std::unique_ptr<CSGNode> CSGGroup::TakeChild(const CSGNode* node, std::size_t& index)

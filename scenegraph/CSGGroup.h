@@ -3,6 +3,8 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "scenegraph/CSGNode.h"
 
@@ -39,12 +41,23 @@ public:
     CSGNode* GetChild(unsigned index) const;
     // Depth-first pre-order search below this group; the group itself is never found.
     std::optional<Location> FindChild(const CSGNode* node);
+    // Where each of `nodes` sits below this group, found in one walk over the group; nodes that
+    // are not below it are left out.
+    std::unordered_map<const CSGNode*, Location> Locate(const std::vector<CSGNode*>& nodes);
     void AppendChild(CSGNode* node);
     void PrependChild(CSGNode* node);
     // Unlinks the child; the caller owns it again.
     std::unique_ptr<CSGNode> RemoveChild(Position position);
     // Puts the node at `index` of the list (at the end when the list is shorter).
     void InsertChild(std::size_t index, std::unique_ptr<CSGNode> node);
+    // The place of the child at `index` (the end when the list is shorter), counted from the
+    // nearer end of the list.
+    Position PositionAt(std::size_t index);
+    // Moves the child at `position` to the end of `holder` and tells the place that followed
+    // it; MoveIn moves it back before `next`. The node keeps its list element all the while,
+    // so every position, its own and its neighbours', stays valid.
+    Position MoveOut(Position position, ChildList& holder);
+    void MoveIn(Position next, ChildList& holder, Position position);
     // Unlinks a direct child and tells where it stood; null when it is not a direct child.
     std::unique_ptr<CSGNode> TakeChild(const CSGNode* node, std::size_t& index);
     // Finds the node anywhere below this group and deletes it; false when it is not there.
@@ -59,6 +72,9 @@ protected:
     void WriteChildren(std::FILE* file);
 
 private:
+    // Calls `visit(group, position)` for every node below this group, depth first in list
+    // order, until it returns true; whether it did.
+    template <typename Visit> bool VisitPositions(Visit& visit);
     // Reports every child element of a leaf's element that the leaf does not read.
     static void ReportUnreadElements(const CSGNode& leaf, const XmlElement& element, CSGScene& factory);
 

@@ -197,6 +197,29 @@ TEST_F(TextureWork, RowReleasedAndReusedEndsWithTheNewImage)
     EXPECT_EQ(floor.GetGLTexture(), table.m_glTextures[1]);
 }
 
+// An undo frees a row that the level's file named and nobody used: the row keeps its path but
+// not its texture, so the next wall given that image loads it again.
+TEST_F(TextureWork, RowFreedByAnUndoLoadsItsImageAgainWhenUsedAgain)
+{
+    const std::string red = Image("a.png", IL_PNG, kRed);
+    Open({red});
+    Wall& wall = AddWall(0);
+    table.CountTextureReferences(root);
+    Work();
+    const std::vector<TextureEntry> before = table.m_textures;
+    ASSERT_TRUE(table.AssignTextureFile(wall, red));
+    const RowChanges choice = RowChanges::Between(before, table.m_textures);
+    wall.SetTextureID(0);
+    table.RestoreRows(choice, false, root);
+    Work();
+    ASSERT_EQ(table.m_textures[1].path, red);
+
+    ASSERT_TRUE(table.AssignTextureFile(wall, red));
+    Work();
+    EXPECT_TRUE(ShowsColour(wall.GetGLTexture(), kRed));
+    EXPECT_EQ(wall.GetGLTexture(), table.m_glTextures[1]);
+}
+
 TEST_F(TextureWork, RowQueuedTwiceOrReusedWithItsImageFreesTheEarlierTexture)
 {
     Open({Image("a.png", IL_PNG, kRed)});

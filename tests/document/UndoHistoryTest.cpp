@@ -13,6 +13,7 @@
 #include "framework/CCommandProcessor.h"
 #include "level/CICubeMapNode.h"
 #include "tests/document/LevelDocumentFixture.h"
+#include "tests/document/TableRecount.h"
 #include "tests/support/OffscreenContext.h"
 
 namespace {
@@ -37,22 +38,7 @@ protected:
         return document.Submit(NodeListCommand::Adding(document, "Create Wall", std::move(additions)));
     }
 
-    // The table agrees with the level: every row counts exactly the floors and walls that show it,
-    // and every used row has its image path.
-    void ExpectTableMatchesLevel()
-    {
-        TextureTable counted;
-        for (const TextureEntry& row : document.m_textures)
-            counted.m_textures.push_back({row.path, 0});
-        counted.CountTextureReferences(document.m_pScene->Root());
-        ASSERT_EQ(counted.m_textures.size(), document.m_textures.size());
-        for (std::size_t i = 0; i < counted.m_textures.size(); ++i) {
-            EXPECT_EQ(document.m_textures[i].refCount, counted.m_textures[i].refCount) << "row " << i;
-            if (i > 0 && document.m_textures[i].refCount > 0) {
-                EXPECT_FALSE(document.m_textures[i].path.empty()) << "row " << i;
-            }
-        }
-    }
+    void ExpectTableMatchesLevel() { EXPECT_EQ(TableMismatch(document), ""); }
 
     // One of every kind of step, each followed by a check of the table.
     std::vector<std::function<bool()>> EveryKindOfStep()

@@ -227,6 +227,12 @@ TEST(CSGGroupFind, FindsTwoGroupsDeepAndNeverTheSearchingGroup)
     EXPECT_EQ(found->position->get(), deep);
     EXPECT_FALSE(root.FindChild(&root).has_value());
 
+    CountingNode elsewhere;
+    const auto located = root.Locate({deep, outer, &elsewhere, deep});
+    ASSERT_EQ(located.size(), 2u);
+    EXPECT_EQ(located.at(deep).parent, inner);
+    EXPECT_EQ(located.at(outer).position->get(), outer);
+
     EXPECT_TRUE(root.DeleteDescendant(deep));
     EXPECT_EQ(inner->ChildCount(), 1u);
     EXPECT_FALSE(root.FindChild(deep).has_value());
