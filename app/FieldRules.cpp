@@ -1,6 +1,5 @@
 #include "app/FieldRules.h"
 
-#include <cmath>
 #include <limits>
 
 #include <wx/textctrl.h>
@@ -18,8 +17,8 @@ FieldRule AnyNumber(int editId)
 std::optional<float> FieldReader::Read(const FieldRule& rule)
 {
     wxTextCtrl& edit = *FindControl<wxTextCtrl>(m_form, rule.editId);
-    const float value = rule.integer ? static_cast<float>(ReadInt(edit)) : ReadFloat(edit);
-    if (std::isfinite(value) && value >= rule.min && value <= rule.max)
+    const std::optional<float> value = ReadNumber(edit, rule.integer);
+    if (value && *value >= rule.min && *value <= rule.max)
         return value;
     if (!rule.message.empty()) {
         ShowMessageBox(wxGetTranslation(rule.message), wxString(), wxOK | wxICON_EXCLAMATION);

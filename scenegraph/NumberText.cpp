@@ -116,6 +116,18 @@ double TextToDouble(std::string_view text)
     return strtod_l(std::string(text).c_str(), nullptr, CLocale());
 }
 
+bool IsNumberText(std::string_view text)
+{
+    const std::string copy(text);
+    char* end = nullptr;
+    strtod_l(copy.c_str(), &end, CLocale());
+    if (end == copy.c_str())
+        return false;
+    while (IsSpace(*end))
+        ++end;
+    return *end == '\0';
+}
+
 float TextToFloat(std::string_view text)
 {
     // Read as a double first, as atof does: rounding straight to float can differ. Beyond

@@ -11,6 +11,9 @@ int TextToInt(std::string_view text);
 // C atof rules, with '.' as the decimal point: also hexadecimal floats, "inf" and "nan".
 float TextToFloat(std::string_view text);
 double TextToDouble(std::string_view text);
+// Whether `text`, white space around it aside, is one number by those rules and nothing else:
+// false for "", "abc", "5x" and "1.5.0", where TextToDouble reads a leading part or 0.
+bool IsNumberText(std::string_view text);
 
 // While alive, the calling thread formats and parses numbers in the "C" locale, so that
 // fprintf("%f") in the writers gives "2.000000" and never "2,000000".

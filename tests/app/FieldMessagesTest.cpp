@@ -1,4 +1,6 @@
-// Every message of a refused field states exactly the range that the field accepts.
+// Every message of a refused field states exactly the range that the field accepts, and only a
+// text that is one number as a whole is read.
+#include <optional>
 #include <regex>
 
 #include "app/FieldText.h"
@@ -85,5 +87,31 @@ TEST_F(FieldMessagesTest, SelectionFormFieldsAcceptExactlyTheRangesTheirMessages
     for (int type : {ITEM_NO_GROWTH, ITEM_DECREASE_LENGTH, ITEM_INCREASE_SPEED, ITEM_DECREASE_SPEED}) {
         Select(new Item(1.0f, 0.0f, 1.0f, type));
         ExpectMessagesNameTheAcceptedRanges(SelectionForm(), {{IDC_AMOUNT, 0.01}});
+    }
+}
+
+// Each text as read on a desktop whose decimal point is '.' and on one whose point is ','.
+TEST(FieldNumber, TheWholeTextMustBeOneNumberOfTheFieldsKind)
+{
+    const std::optional<float> none;
+    struct Case {
+        const char* text;
+        bool integer;
+        std::optional<float> point, comma;
+    };
+    const Case cases[] = {
+        {"12", true, 12.0f, 12.0f},       {" -7 ", true, -7.0f, -7.0f},      {"+3", true, 3.0f, 3.0f},
+        {"1.5", true, none, none},        {"1,5", true, none, none},         {"1.5", false, 1.5f, 1.5f},
+        {"1,5", false, none, 1.5f},       {"-.25", false, -0.25f, -0.25f},   {"-,25", false, none, -0.25f},
+        {"5.", false, 5.0f, 5.0f},        {"2e1", false, 20.0f, 20.0f},      {"2,5E-1", false, none, 0.25f},
+        {"abc", false, none, none},       {"5x", false, none, none},         {"1,5,0", false, none, none},
+        {"1.5,0", false, none, none},     {"", false, none, none},           {"  ", true, none, none},
+        {"-", false, none, none},         {".", false, none, none},          {"1e", false, none, none},
+        {"nan", false, none, none},       {"inf", false, none, none},        {"1e39", false, none, none},
+        {"1 000", true, none, none},      {"4.0", true, 4.0f, 4.0f},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseFieldNumber(c.text, c.integer, '.'), c.point) << '"' << c.text << '"';
+        EXPECT_EQ(ParseFieldNumber(c.text, c.integer, ','), c.comma) << '"' << c.text << '"';
     }
 }

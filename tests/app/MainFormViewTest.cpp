@@ -94,7 +94,7 @@ TEST_F(LevelFormTest, RejectedSizesLeaveTheValidSettingsStored)
     EXPECT_TRUE(document->IsModified());
 }
 
-TEST_F(LevelFormTest, BoundsAreInclusiveAndNumbersAreReadFromTheirLeadingDigits)
+TEST_F(LevelFormTest, BoundsAreInclusiveAndATextWithMoreThanANumberIsRefused)
 {
     MessageBoxRecorder boxes;
     Type(LevelForm(), IDC_LEVEL_WIDTH, "5");
@@ -108,14 +108,14 @@ TEST_F(LevelFormTest, BoundsAreInclusiveAndNumbersAreReadFromTheirLeadingDigits)
     Type(LevelForm(), IDC_LEVEL_WIDTH, "12abc");
     Type(LevelForm(), IDC_TURNING_ANGLE, "19.99");
     Apply();
-    EXPECT_EQ(Floor().Width, 12);
-    EXPECT_EQ(Field(IDC_LEVEL_WIDTH), "12");
-    EXPECT_EQ(boxes.Texts(), (std::vector<wxString>{ANGLE_MESSAGE}));
+    EXPECT_EQ(Floor().Width, 5);
+    EXPECT_EQ(Field(IDC_LEVEL_WIDTH), "5");
+    EXPECT_EQ(boxes.Texts(), (std::vector<wxString>{WIDTH_MESSAGE, ANGLE_MESSAGE}));
 
     Type(LevelForm(), IDC_LEVEL_WIDTH, "");
     Apply();
     EXPECT_EQ(boxes.Texts().back(), WIDTH_MESSAGE);
-    EXPECT_EQ(Floor().Width, 12);
+    EXPECT_EQ(Floor().Width, 5);
 }
 
 TEST_F(LevelFormTest, UseCubeMapAddsAndRemovesTheSkyBox)

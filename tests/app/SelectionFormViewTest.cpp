@@ -131,6 +131,21 @@ TEST_F(SelectionFormTest, AWallIsShownAndAppliedWithItsRanges)
     EXPECT_FLOAT_EQ(wall->OrientationAngle, -30.0f);
 }
 
+TEST_F(SelectionFormTest, PositionsThatAreNoNumbersAreRefusedWithTheirMessages)
+{
+    Wall* wall = AddWall();
+    MessageBoxRecorder boxes;
+    Type(SelectionForm(), IDC_POSITION_X, "5x");
+    Type(SelectionForm(), IDC_POSITION_Z, "1,5,0");
+    Apply();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(boxes.Texts()[0].StartsWith("Not a valid value for position X!")) << boxes.Texts()[0];
+    EXPECT_TRUE(boxes.Texts()[1].StartsWith("Not a valid value for position Z!")) << boxes.Texts()[1];
+    EXPECT_FLOAT_EQ(wall->x, 2.0f);
+    EXPECT_FLOAT_EQ(wall->z, 3.0f);
+    EXPECT_TRUE(HasFocus(SelectionForm(), IDC_POSITION_Z));
+}
+
 TEST_F(SelectionFormTest, RotationsThatAreNotNumbersKeepTheStoredAngleSilently)
 {
     Wall* wall = AddWall();
