@@ -17,6 +17,22 @@
 namespace {
 
 const char* const NOTHING_TO_PASTE = wxTRANSLATE("The clipboard holds no walls or items to paste.");
+const char* const NONE_SOUND = wxTRANSLATE(
+    "Nothing was pasted: the walls and items on the clipboard hold values that are no finite numbers or wall sizes "
+    "that are not positive.");
+
+// Empty when every object was pasted; otherwise says how many were left out and why.
+wxString LeftOutStatus(std::size_t leftOut)
+{
+    if (leftOut == 0)
+        return wxString();
+    return wxString::Format(wxPLURAL("%u pasted object was left out: it holds a value that is no finite number "
+                                     "or a wall size that is not positive.",
+                                     "%u pasted objects were left out: each holds a value that is no finite number "
+                                     "or a wall size that is not positive.",
+                                     static_cast<unsigned>(leftOut)),
+                            static_cast<unsigned>(leftOut));
+}
 
 // Opens the clipboard for the life of the object.
 class OpenClipboard {
@@ -92,6 +108,8 @@ wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
     LevelGroupNode* group = document.m_pScene ? document.m_pScene->m_pLevelGroup : nullptr;
     if (!pasted || !group)
         return wxGetTranslation(NOTHING_TO_PASTE);
+    if (pasted->objects.empty())
+        return wxGetTranslation(NONE_SOUND);
     const ObjectPosition offset = PasteOffset(*pasted->objects.front(), place);
     std::vector<NodeListCommand::Addition> additions;
     for (std::size_t i = 0; i < pasted->objects.size(); ++i) {
@@ -103,5 +121,5 @@ wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
                              std::move(pasted->texturePaths[i])});
     }
     document.Submit(NodeListCommand::Adding(document, _("Paste"), std::move(additions)));
-    return wxString();
+    return LeftOutStatus(pasted->leftOut);
 }

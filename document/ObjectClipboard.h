@@ -25,6 +25,7 @@ struct PastePlace {
     float gridStep = 1.0f;
     bool snap = true;
 };
-// Adds the walls and items on the clipboard as one step and selects the last; the status text
-// says what happened (empty on success).
+// Adds the walls and items on the clipboard as one step and selects the last, placed from the
+// first one pasted; objects that ReadObjectsText leaves out are not pasted. The status text
+// says what went wrong or how many were left out (empty when everything was pasted).
 wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place);

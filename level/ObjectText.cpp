@@ -1,11 +1,14 @@
 #include "level/ObjectText.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "level/LevelScene.h"
 #include "level/TexturedObject.h"
 #include "level/TexturesNode.h"
+#include "level/Wall.h"
 #include "scenegraph/NumberText.h"
 #include "scenegraph/SceneXmlReader.h"
 #include "xml/XmlReader.h"
@@ -35,6 +38,61 @@ std::string Written(const std::function<void(std::FILE*)>& write)
     std::string text(buffer, size);
     std::free(buffer);
     return text;
+}
+
+// Passes the elements on to the level loader and tells, for each element at the top of the
+// text, whether every value in it is a finite number; the list of images holds paths instead.
+class NumberCheck : public XmlHandler {
+public:
+    explicit NumberCheck(XmlHandler& loader) : m_loader(loader) {}
+
+    void StartElement(std::string_view name, const XmlAttributeList& attributes) override
+    {
+        Check(name, attributes);
+        ++m_depth;
+        m_loader.StartElement(name, attributes);
+    }
+    void AppendText(std::string_view text) override { m_loader.AppendText(text); }
+    void EndElement() override
+    {
+        --m_depth;
+        m_loader.EndElement();
+    }
+    void EmptyElement(std::string_view name, const XmlAttributeList& attributes) override
+    {
+        Check(name, attributes);
+        m_loader.EmptyElement(name, attributes);
+    }
+
+    // One entry per element at the top of the text, in order.
+    const std::vector<bool>& Numbers() const { return m_numbers; }
+
+private:
+    void Check(std::string_view name, const XmlAttributeList& attributes)
+    {
+        if (m_depth == 1) {
+            m_numbers.push_back(true);
+            m_paths = name == "TexturesNode";
+        }
+        if (m_depth == 0 || m_paths)
+            return;
+        for (const XmlAttribute& attribute : attributes) {
+            if (!IsNumberText(attribute.second) || !std::isfinite(TextToFloat(attribute.second)))
+                m_numbers.back() = false;
+        }
+    }
+
+    XmlHandler& m_loader;
+    std::size_t m_depth = 0;
+    bool m_paths = false;
+    std::vector<bool> m_numbers;
+};
+
+// A wall must have a size to be placed; items have none.
+bool HasSize(const CSGNode& node)
+{
+    const auto* wall = dynamic_cast<const Wall*>(&node);
+    return !wall || (wall->Width > 0.0f && wall->Depth > 0.0f);
 }
 
 } // namespace
@@ -77,22 +135,28 @@ std::optional<ObjectsText> ReadObjectsText(const std::string& text)
     // Read as a level file is read, by the same loader.
     LevelScene scene;
     SceneXmlReader loader(scene.Root(), scene);
+    NumberCheck check(loader);
     XmlReader reader;
-    if (!reader.ReadBuffer(wrapped.data(), wrapped.size(), loader) || !scene.GetUnknownElement().empty())
+    if (!reader.ReadBuffer(wrapped.data(), wrapped.size(), check) || !scene.GetUnknownElement().empty())
         return std::nullopt;
 
     std::vector<std::string> names;
     ObjectsText result;
     CSGGroup& root = scene.Root();
-    while (root.ChildCount() > 0) {
+    for (std::size_t i = 0; root.ChildCount() > 0; ++i) {
         std::size_t index = 0;
         std::unique_ptr<CSGNode> node = root.TakeChild(root.GetChild(0), index);
-        if (auto* textures = dynamic_cast<TexturesNode*>(node.get()); textures && result.objects.empty()) {
+        if (auto* textures = dynamic_cast<TexturesNode*>(node.get()); textures && i == 0) {
             names = textures->m_names;
             continue;
         }
         if (!IsCopyableObject(*node))
             return std::nullopt;
+        const bool numbers = i < check.Numbers().size() && check.Numbers()[i];
+        if (!numbers || !HasSize(*node)) {
+            ++result.leftOut;
+            continue;
+        }
         std::string path;
         if (TextureMapping* mapping = WallMapping(*node)) {
             const int id = mapping->GetTextureID();
@@ -103,7 +167,7 @@ std::optional<ObjectsText> ReadObjectsText(const std::string& text)
         result.objects.push_back(std::move(node));
         result.texturePaths.push_back(std::move(path));
     }
-    if (result.objects.empty())
+    if (result.objects.empty() && result.leftOut == 0)
         return std::nullopt;
     return result;
 }
