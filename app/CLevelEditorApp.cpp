@@ -45,6 +45,11 @@ int AutosaveInterval()
                                                                              : CAutosave::INTERVAL_SECONDS;
 }
 
+wxString AutosaveFolder()
+{
+    return wxFileName(wxStandardPaths::Get().GetUserDataDir(), "autosave").GetFullPath();
+}
+
 } // namespace
 
 std::vector<wxString> CatalogFolders(const wxString& programPath)
@@ -83,6 +88,10 @@ bool CLevelEditorApp::OnInit()
     auto* levels = new CDocTemplate(GetDocManager(), IDR_MAINFRAME, wxGetTranslation(IDR_MAINFRAME_STRINGS),
                                     [] { return new CLevelMapDoc; }, MakeMainFrame, "C3DGLView");
     levels->SetDirectory(LEVEL_FOLDER);
+    // The level of the command line is checked too: the autosave that checks later opens starts
+    // only once the frame is there.
+    if (m_screenshotPath.empty())
+        GetDocManager()->SetOpenCheck([](const wxString& path) { return CAutosave::ConfirmOpen(AutosaveFolder(), path); });
     if (!ProcessShellCommand(commandLine.fileName))
         return false;
 
@@ -106,8 +115,7 @@ void CLevelEditorApp::StartAutosave()
     auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
     if (!document)
         return;
-    const wxString folder = wxFileName(wxStandardPaths::Get().GetUserDataDir(), "autosave").GetFullPath();
-    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, folder, AutosaveInterval());
+    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, AutosaveFolder(), AutosaveInterval());
     m_autosave->OfferRecovery();
 }
 

@@ -113,7 +113,25 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     Bind(wxEVT_MENU, &CMainFrame::OnZoomToFit, this, ID_VIEW_ZOOM_FIT);
     // Delete acts in the OpenGL panes, which enable it; elsewhere it is off.
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, ID_EDIT_DELETE);
+    Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
     return true;
+}
+
+void CMainFrame::OnActivate(wxActivateEvent& event)
+{
+    event.Skip();
+    if (!event.GetActive() || m_checkingFile)
+        return;
+    // After the activation has been handled: a message box inside it would fight the focus.
+    m_checkingFile = true;
+    CallAfter(&CMainFrame::CheckFileOnDisk);
+}
+
+void CMainFrame::CheckFileOnDisk()
+{
+    if (CDocManager* manager = GetDocManager())
+        manager->CheckFileOnDisk();
+    m_checkingFile = false;
 }
 
 bool CMainFrame::CreateBars()

@@ -55,4 +55,10 @@ private:
     void OnUpdateMode(wxUpdateUIEvent& event);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }
     bool RouteToFocusedText(wxEvent& event);
+    // Back in the editor: the level's file may have been changed by another program meanwhile.
+    void OnActivate(wxActivateEvent& event);
+    void CheckFileOnDisk();
+
+    // The check's own message box activates the frame again: one check at a time.
+    bool m_checkingFile = false;
 };

@@ -100,6 +100,8 @@ bool CLevelMapDoc::DeleteContents()
 bool CLevelMapDoc::OnOpenDocument(const wxString& path)
 {
     std::string error;
+    // Stamped before it is read: a change in between shows as a change at the next Save.
+    const FileStamp stamp = FileStamp::Of(FileSystemPath(path));
     std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error);
     if (!scene) {
         ShowFileErrorBox(path, _("could not be opened"), wxString::FromUTF8(error));
@@ -109,6 +111,7 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
     if (!CDocument::OnOpenDocument(path))
         return false;
     InstallScene(std::move(scene));
+    RememberFile(stamp);
     return true;
 }
 
@@ -140,6 +143,7 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
     if (!warning.empty())
         ShowMessageBox(wxString::Format(_("\"%s\" was saved, but %s."), path, wxString::FromUTF8(warning)), wxString(),
                        wxOK | wxICON_WARNING);
+    RememberFile(FileStamp::Of(FileSystemPath(path)));
     SetModifiedFlag(false);
     return true;
 }
@@ -171,6 +175,13 @@ void CLevelMapDoc::Modify(bool modified)
     // changes back after a crash.
     if (!modified && m_onClean)
         m_onClean();
+}
+
+void CLevelMapDoc::OnChangeFilename(bool notifyViews)
+{
+    CDocument::OnChangeFilename(notifyViews);
+    if (m_onFileName)
+        m_onFileName();
 }
 
 void CLevelMapDoc::OnHistoryChanged()

@@ -35,6 +35,8 @@ public:
     bool OnSaveDocument(const wxString& path) override;
     // A clean level ends the autosave's copy (m_onClean).
     void Modify(bool modified) override;
+    // Tells m_onFileName.
+    void OnChangeFilename(bool notifyViews) override;
     // Open texture dialogs show the new values too.
     void OnHistoryChanged() override;
     // Writes the level to `path` as Save does, but it stays the document's unsaved level (the
@@ -47,6 +49,8 @@ public:
     // Called when the level is clean again (saved, or undone to the saved level) or goes (New,
     // Open, close).
     std::function<void()> m_onClean;
+    // Called when the level's file changes: opened, saved under a name, or none (New).
+    std::function<void()> m_onFileName;
 
     // Runs one step of the undo history (the history owns it from now on). False when the step
     // changed nothing and was dropped; the views then show the level again all the same, so a

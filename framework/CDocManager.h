@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <wx/docview.h>
@@ -35,6 +36,14 @@ public:
     CDocument* OpenDocumentFileAs(const wxString& path, const wxString& owner);
     // File > Open: the file-open dialog of the template's type, then OpenDocumentFile.
     void DoFileOpen();
+    // Asked before a file is opened by the user (File > Open, a recent file, the command line),
+    // never for New, a reload or a recovered copy: false leaves the document as it is.
+    void SetOpenCheck(std::function<bool(const wxString& path)> check) { m_openCheck = std::move(check); }
+    // The program is active again: a document whose file another program changed is read again
+    // when it has no changes of its own (the status bar says so); with changes the user chooses
+    // between reloading, which loses them, and keeping them, and is not asked again for the same
+    // change on disk.
+    void CheckFileOnDisk();
 
     // The active view receives commands before the document, the frame and the application.
     void SetActiveView(CView* view);
@@ -77,6 +86,7 @@ private:
     void HandleUpdateAlwaysEnabled(wxUpdateUIEvent& event);
     void HandleUpdateRecentFile(wxUpdateUIEvent& event);
 
+    std::function<bool(const wxString&)> m_openCheck;
     size_t m_maxRecentFiles;
     CFrameWnd* m_frame = nullptr;
     wxMenu* m_recentMenu = nullptr;

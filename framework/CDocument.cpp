@@ -160,11 +160,53 @@ bool CDocument::DoSave(const wxString& path, bool replace)
     // The file gets the level as it was before the press, never a wall half drawn.
     CancelGesture();
     wxString target = path.empty() ? AskSavePath() : path;
-    if (target.empty() || !OnSaveDocument(target))
+    bool saved = false;
+    if (target.empty() || !MayOverwrite(target, replace, saved))
+        return saved;
+    if (!OnSaveDocument(target))
         return false;
     if (replace)
         SetPathName(target);
     return true;
+}
+
+bool CDocument::MayOverwrite(const wxString& target, bool replace, bool& saved)
+{
+    const wxString own = GetPathName();
+    if (own.empty() || !wxFileName(target).SameAs(wxFileName(own)) || !FileChangedOnDisk())
+        return true;
+    const int answer =
+        ShowMessageBox(wxString::Format(_("%s was changed by another program since it was opened or saved here.\n"
+                                          "Overwrite it with this level, save this level under another name, or "
+                                          "cancel?"),
+                                        own),
+                       wxString(), wxYES_NO | wxCANCEL | wxICON_WARNING,
+                       {_("Overwrite"), _("Save As..."), _("Cancel")});
+    if (answer == wxNO)
+        saved = DoSave(wxString(), replace);
+    return answer == wxYES;
+}
+
+void CDocument::RememberFile(const FileStamp& stamp)
+{
+    m_fileStamp = stamp;
+    m_keptStamp = FileStamp();
+}
+
+bool CDocument::FileChangedOnDisk()
+{
+    const wxString path = GetPathName();
+    return !path.empty() && m_fileStamp.Changed(std::string(path.fn_str()));
+}
+
+void CDocument::KeepChangesOverFile()
+{
+    m_keptStamp = FileStamp::Of(std::string(GetPathName().fn_str()));
+}
+
+bool CDocument::FileChangeKept()
+{
+    return m_keptStamp.Known() && !m_keptStamp.Changed(std::string(GetPathName().fn_str()));
 }
 
 wxString CDocument::AskSavePath() const

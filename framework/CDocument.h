@@ -5,6 +5,8 @@
 
 #include <wx/docview.h>
 
+#include "level/FileStamp.h"
+
 class CCommandProcessor;
 class CView;
 class CDocManager;
@@ -33,6 +35,15 @@ public:
     // Takes `path` as the document's file: title = its file name, the frame's title follows,
     // and the path goes to the top of the recent-file list.
     void SetPathName(const wxString& path);
+    // The document's file as it was opened or last saved. Save asks before it replaces a file
+    // that another program changed since.
+    void RememberFile(const FileStamp& stamp);
+    // Whether the document's file now holds other bytes than it was opened or saved with.
+    bool FileChangedOnDisk();
+    // The user keeps the document's changes over the file as it is now on disk: FileChangeKept
+    // holds until the file changes again (Save still asks).
+    void KeepChangesOverFile();
+    bool FileChangeKept();
     // A gesture in a view (a drag, a wall being drawn, a pan) changes the document live and ends
     // as one step, or is cancelled and puts back everything it changed. The view registers how
     // to cancel it at the press and unregisters at the end, either way.
@@ -86,7 +97,14 @@ protected:
 private:
     void ClearHistory();
 
+    // Whether Save may write to `target`: asks when it is the document's own file and another
+    // program changed it. Overwrite goes on, Save As... saves under another name (`saved`), Cancel
+    // stops.
+    bool MayOverwrite(const wxString& target, bool replace, bool& saved);
+
     bool m_changedOutsideHistory = false;
+    FileStamp m_fileStamp;
+    FileStamp m_keptStamp;
     std::function<void()> m_cancelGesture;
     void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
     void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <wx/string.h>
 
@@ -12,14 +13,19 @@ struct MessageBoxRequest {
     wxString text;
     wxString caption;
     long style = 0;
+    // Own labels of the Yes, No (and Cancel) buttons, in that order; empty for the usual ones.
+    std::vector<wxString> labels;
 };
 
 // Answers a message box in place of the user; returns wxOK, wxYES, wxNO or wxCANCEL.
 using MessageBoxHook = std::function<int(const MessageBoxRequest&)>;
 
 // Shows a modal message box over the application's main window and returns the button pressed
-// (wxOK, wxYES, wxNO or wxCANCEL). The caption defaults to the application's name.
-int ShowMessageBox(const wxString& text, const wxString& caption = wxString(), long style = 0);
+// (wxOK, wxYES, wxNO or wxCANCEL). The caption defaults to the application's name. `labels`
+// name the Yes, No (and Cancel) buttons by what they do; the answer is still wxYES, wxNO or
+// wxCANCEL.
+int ShowMessageBox(const wxString& text, const wxString& caption = wxString(), long style = 0,
+                   const std::vector<wxString>& labels = {});
 
 // The message of a file that could not be used: "<path>" <failure>: <reason>.
 // `failure` says what went wrong, e.g. "could not be opened" or "could not be saved".
