@@ -10,10 +10,13 @@ tools/install-deps.sh
 run_suite() {
   build=$1
   window_asan=${2:-}
+  # Seconds of the random real-input soak test (empty: its short default).
+  soak=${3:-${TRELKAN_SOAK_SECONDS:-}}
   ctest --test-dir "$build" -L offscreen --output-on-failure -j "$(nproc)" --timeout 300
   # Window tests share one virtual display, so they run one at a time.
-  ASAN_OPTIONS="${ASAN_OPTIONS:-}$window_asan" xvfb-run -a -s "-screen 0 1600x1200x24" \
-    ctest --test-dir "$build" -LE offscreen --output-on-failure --timeout 300
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}$window_asan" TRELKAN_SOAK_SECONDS="$soak" \
+    xvfb-run -a -s "-screen 0 1600x1200x24" \
+    ctest --test-dir "$build" -LE offscreen --output-on-failure --timeout $((300 + ${soak:-0}))
 }
 
 echo "== Debug build"
@@ -30,7 +33,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The leak checker's thread tracer now and then crashes at the exit of a toolkit process while
 # GLib and Mesa threads wind down (a sanitizer fault, not ours): window tests check memory
 # errors and undefined behaviour, the offscreen tests check leaks too.
-run_suite build/asan ":detect_leaks=0"
+# The soak test runs a minute here (TRELKAN_SOAK_SECONDS sets another length for both builds).
+run_suite build/asan ":detect_leaks=0" "${TRELKAN_SOAK_SECONDS:-60}"
 
 if [ -f fuzz/CMakeLists.txt ]; then
   echo "== Fuzzing (corpus replay and a short run)"
