@@ -1,5 +1,6 @@
 // Two editor processes on one display: a wall copied in one pastes into the other, and the
 // changes of an editor killed without closing come back at the next start.
+#include <chrono>
 #include <filesystem>
 
 #include <signal.h>
@@ -94,6 +95,19 @@ protected:
         return PumpUntil([&] { return ReadWholeFile(path) != before; }, 30000);
     }
 
+    // Waits for a message box of the other editor: a window that is not its main window.
+    static bool WaitForBox(EditorProcess& editor, int timeoutMs = 30000)
+    {
+        return editor.WaitForWindow([](const std::string& title) { return !EndsWith(title, "- Trelkan"); }, timeoutMs);
+    }
+
+    // Answers the box found last with `key` (Return: the first button).
+    static void Answer(EditorProcess& editor, int key)
+    {
+        editor.PointAt(wxPoint(editor.ScreenRect().width / 2, editor.ScreenRect().height / 2));
+        PressKey(key);
+    }
+
     TempFolder folder;
     std::string sample;
 };
@@ -151,14 +165,19 @@ TEST_F(EditorProcessesTest, ChangesOfAKilledEditorAreOfferedAtTheNextStartAndRes
             return false;
         };
         ASSERT_TRUE(PumpUntil(autosaved, 30000));
+        {
+            EditorProcess meanwhile({}, home);
+            ASSERT_TRUE(WaitForEditor(meanwhile, "Untitled - Trelkan"));
+            EXPECT_FALSE(WaitForBox(meanwhile, 3000)) << "the copy of a running editor is never offered";
+        }
+        // A checkout or a touch: the file is newer than the copy, with the bytes it had.
+        std::filesystem::last_write_time(level, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
         killed.Kill(SIGKILL);
     }
 
     EditorProcess restarted({}, home);
-    ASSERT_TRUE(restarted.WaitForWindow([](const std::string& title) { return !EndsWith(title, "- Trelkan"); }))
-        << "the recovery offer";
-    restarted.PointAt(wxPoint(restarted.ScreenRect().width / 2, restarted.ScreenRect().height / 2));
-    PressKey(WXK_RETURN); // Yes
+    ASSERT_TRUE(WaitForBox(restarted)) << "the recovery offer";
+    Answer(restarted, WXK_RETURN); // Yes
     ASSERT_TRUE(WaitForEditor(restarted, "*killed.xml - Trelkan"));
     EXPECT_EQ(ReadWholeFile(level), sample) << "the level's own file waits for a save";
     ClickAndKeyThere(restarted, FromFrame(POINTER_X, POINTER_Z), 'S');
@@ -167,6 +186,37 @@ TEST_F(EditorProcessesTest, ChangesOfAKilledEditorAreOfferedAtTheNextStartAndRes
     EXPECT_TRUE(PumpUntil([&] { return restarted.Title() == "killed.xml - Trelkan"; }, 5000));
     for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
         EXPECT_NE(entry.path().extension(), ".xml") << "the copies go once the level is saved: " << entry.path();
+}
+
+TEST_F(EditorProcessesTest, ASecondEditorOnALevelIsToldAndSavingOverAnotherProgramsChangeAsks)
+{
+    ClickAndKeyHere(-1.0, -3.0, 'C');
+    const std::string level = Level("shared.xml");
+    const std::string home = folder.File("home");
+    EditorProcess first({level}, home);
+    ASSERT_TRUE(WaitForEditor(first, "shared.xml - Trelkan"));
+    EditorProcess second({level}, home);
+    ASSERT_TRUE(WaitForBox(second)) << "told that another editor has the level open";
+    Answer(second, WXK_RETURN); // open it anyway
+    ASSERT_TRUE(WaitForEditor(second, "shared.xml - Trelkan"));
+
+    ClickAndKeyThere(second, FromFrame(POINTER_X, POINTER_Z), 'V');
+    ASSERT_EQ(second.Title(), "*shared.xml - Trelkan");
+    std::string theirs = sample;
+    theirs.replace(theirs.find("Width = \"8.000000\""), 18, "Width = \"9.000000\"");
+    WriteWholeFile(level, theirs);
+    PressKey('S', wxMOD_CONTROL);
+    ASSERT_TRUE(WaitForBox(second)) << "Overwrite, Save As..., Cancel";
+    Answer(second, WXK_ESCAPE);
+    ASSERT_TRUE(WaitForEditor(second, "*shared.xml - Trelkan"));
+    EXPECT_EQ(ReadWholeFile(level), theirs) << "cancelled: the other program's change stays";
+
+    ClickAndKeyThere(second, FromFrame(POINTER_X, POINTER_Z), 'S');
+    ASSERT_TRUE(WaitForBox(second)) << "asked again at the next Save";
+    Answer(second, WXK_RETURN); // Overwrite
+    ASSERT_TRUE(FileChangesFrom(level, theirs));
+    EXPECT_NE(ReadWholeFile(level).find(PASTED), std::string::npos);
+    EXPECT_TRUE(WaitForEditor(second, "shared.xml - Trelkan"));
 }
 
 } // namespace
