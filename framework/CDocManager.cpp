@@ -45,17 +45,18 @@ private:
 bool CanReadFile(const wxString& path, wxString& reason)
 {
     const wxCharBuffer name = path.fn_str();
+    // Only a regular file is opened: a FIFO would wait for a writer for ever.
+    struct stat info {};
+    if (stat(name.data(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        reason = S_ISDIR(info.st_mode) ? wxString(std::strerror(EISDIR)) : _("not a regular file");
+        return false;
+    }
     std::FILE* file = std::fopen(name.data(), "rb");
     if (!file) {
         reason = std::strerror(errno);
         return false;
     }
     std::fclose(file);
-    struct stat info {};
-    if (stat(name.data(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        reason = std::strerror(EISDIR);
-        return false;
-    }
     return true;
 }
 

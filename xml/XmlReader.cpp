@@ -62,6 +62,13 @@ bool XmlReader::Read(const std::string& path, XmlHandler& handler)
 {
     m_root.reset();
     m_error.clear();
+    // Opening a FIFO would wait for a writer for ever, and a device is no level either (a folder
+    // fails at its first read).
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        m_error = "cannot open file: not a regular file";
+        return false;
+    }
     FilePointer file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         m_error = std::string("cannot open file: ") + std::strerror(errno);

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "xml/XmlReader.h"
 
 namespace {
@@ -243,6 +246,15 @@ TEST(XmlReader, FilesThatCannotBeOpenedOrRead)
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(folder.report, "input in flex scanner failed\n");
     EXPECT_EQ(reader.GetError(), "cannot read file: Is a directory");
+    // A FIFO is refused without being opened; the alarm ends the test if it ever waits.
+    const std::string fifo = testing::TempDir() + "trelkan-level.fifo";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    alarm(10);
+    EXPECT_FALSE(ReadFile(reader, fifo).ok);
+    alarm(0);
+    EXPECT_EQ(reader.GetError(), "cannot open file: not a regular file");
+    std::remove(fifo.c_str());
 }
 
 // The historical parser kept at most 9 999 stack entries: its start state plus five per open
