@@ -106,6 +106,7 @@ void CMainFormView::ShowCubeMap(bool present, const wxString& baseName)
 void CMainFormView::OnApply()
 {
     CLevelMapDoc* doc = GetLevelDoc();
+    doc->CancelGesture();
     LevelScene& scene = *doc->m_pScene;
     const LevelProperties before = Capture(scene);
     LevelProperties after = before;
@@ -129,6 +130,7 @@ void CMainFormView::OnApply()
 void CMainFormView::OnFloorTextureBrowse()
 {
     CLevelMapDoc* doc = GetLevelDoc();
+    doc->CancelGesture();
     const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::Texture);
     if (path && doc->m_pScene->m_pFloor)
         AssignImage(*doc, *doc->m_pScene->m_pFloor, *path);
@@ -143,6 +145,7 @@ void CMainFormView::OnTextureProperties()
 void CMainFormView::OnUseCubeMap()
 {
     CLevelMapDoc* doc = GetLevelDoc();
+    doc->CancelGesture();
     const bool on = FindControl<wxCheckBox>(*GetWindow(), IDC_USE_CUBEMAP)->GetValue();
     doc->Submit(new SkyBoxSwitchCommand(*doc, on));
 }
@@ -150,6 +153,7 @@ void CMainFormView::OnUseCubeMap()
 void CMainFormView::OnCubeMapBrowse()
 {
     CLevelMapDoc* doc = GetLevelDoc();
+    doc->CancelGesture();
     CICubeMapNode* cubeMap = doc->m_pScene->m_pCubeMap;
     const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::CubeMap);
     if (!path || !cubeMap)

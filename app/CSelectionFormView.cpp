@@ -276,6 +276,7 @@ void CSelectionFormView::ShowItemValues(const Item& item)
 
 void CSelectionFormView::OnApply()
 {
+    GetLevelDoc()->CancelGesture();
     CSGNode* selection = GetSelection();
     CLevelMapDoc& doc = *GetLevelDoc();
     FieldReader fields(*GetWindow());
@@ -350,6 +351,7 @@ ItemValues CSelectionFormView::ReadItem(const Item& item, FieldReader& fields)
 
 void CSelectionFormView::OnTextureBrowse()
 {
+    GetLevelDoc()->CancelGesture();
     const std::optional<std::string> path = ChooseImageFile(GetWindow(), ImageKind::Texture);
     CSGNode* selection = GetSelection();
     if (!path || !selection)
@@ -371,6 +373,7 @@ void CSelectionFormView::OnTextureProperties()
 
 void CSelectionFormView::OnItemTypeChange()
 {
+    GetLevelDoc()->CancelGesture();
     auto* item = dynamic_cast<Item*>(GetSelection());
     auto* combo = FindControl<wxComboBox>(*GetWindow(), IDC_ITEM_TYPE);
     const int position = combo->GetSelection();
