@@ -83,11 +83,13 @@ std::string MoveKeepingOthers(const std::string& from, const std::string& folder
 AutosaveSlot AutosaveSlot::Create(const std::string& folder)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temporary = folder + "/.autosave-new-XXXXXX";
+        // Spelled as a scan of the folder spells it, so that OpenLevels knows its own slot.
+        std::string temporary = (std::filesystem::path(folder) / ".autosave-new-XXXXXX").string();
         const int fd = mkostemp(temporary.data(), O_CLOEXEC);
         if (fd < 0)
             return {};
-        const std::string source = folder + "/" + PREFIX + temporary.substr(temporary.size() - 6) + SOURCE;
+        const std::string source =
+            (std::filesystem::path(folder) / (PREFIX + temporary.substr(temporary.size() - 6) + SOURCE)).string();
         // link, unlike rename, never replaces a slot that has this name already.
         const bool placed = flock(fd, LOCK_EX | LOCK_NB) == 0 && link(temporary.c_str(), source.c_str()) == 0;
         const int error = errno;
