@@ -31,6 +31,6 @@ void GameSettingsNode::WriteXml(std::FILE* file)
 
 void GameSettingsNode::ReadXml(const XmlElement& element, CSGScene&)
 {
-    NormalItemsNumber = TextToInt(element.GetAttribute("NormalItemsNumber"));
+    NormalItemsNumber = ReadIntAttribute(element, "NormalItemsNumber");
     ReadFloatAttributes(element, *this, kFloatSettings);
 }

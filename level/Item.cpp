@@ -231,6 +231,6 @@ void Item::WriteXml(std::FILE* file)
 
 void Item::ReadXml(const XmlElement& element, CSGScene&)
 {
-    ItemTypeID = TextToInt(element.GetAttribute("ItemTypeID"));
+    ItemTypeID = ReadIntAttribute(element, "ItemTypeID");
     ReadFloatAttributes(element, *this, kItemAttributes);
 }

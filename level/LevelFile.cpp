@@ -48,11 +48,11 @@ void RepairTextureIds(CSGGroup& root, int textureCount)
 
 // Loads the level while `read` (a read of the reader into the handler) parses it.
 template <typename Read>
-std::unique_ptr<LevelScene> LoadLevel(Read read, std::string& error)
+std::unique_ptr<LevelScene> LoadLevel(Read read, std::string& error, const LevelReadOptions& options)
 {
     auto scene = std::make_unique<LevelScene>();
-    SceneXmlReader loader(scene->Root(), *scene);
-    XmlReader reader;
+    SceneXmlReader loader(scene->Root(), *scene, options.notes);
+    XmlReader reader(options.reports);
     if (!read(reader, loader)) {
         error = reader.GetError().empty() ? "cannot be read" : reader.GetError();
         return nullptr;
@@ -242,15 +242,19 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error, 
 
 } // namespace
 
-std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error)
+std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error,
+                                          const LevelReadOptions& options)
 {
-    return LoadLevel([&path](XmlReader& reader, XmlHandler& loader) { return reader.Read(path, loader); }, error);
+    return LoadLevel([&path](XmlReader& reader, XmlHandler& loader) { return reader.Read(path, loader); }, error,
+                     options);
 }
 
-std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, std::string& error)
+std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, std::string& error,
+                                            const LevelReadOptions& options)
 {
     return LoadLevel(
-        [data, size](XmlReader& reader, XmlHandler& loader) { return reader.ReadBuffer(data, size, loader); }, error);
+        [data, size](XmlReader& reader, XmlHandler& loader) { return reader.ReadBuffer(data, size, loader); }, error,
+        options);
 }
 
 bool WriteLevelFile(CSGGroup& root, const std::string& path, std::string& error, std::string* warning)

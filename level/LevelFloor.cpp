@@ -1,7 +1,7 @@
 #include "level/LevelFloor.h"
 
 #include "level/BoxGeometry.h"
-#include "scenegraph/NumberText.h"
+#include "scenegraph/XmlAttributes.h"
 #include "xml/XmlElement.h"
 
 void LevelFloor::Draw(float t)
@@ -21,7 +21,7 @@ void LevelFloor::WriteXml(std::FILE* file)
 
 void LevelFloor::ReadXml(const XmlElement& element, CSGScene&)
 {
-    Width = TextToInt(element.GetAttribute("Width"));
-    Heigth = TextToInt(element.GetAttribute("Heigth"));
+    Width = ReadIntAttribute(element, "Width");
+    Heigth = ReadIntAttribute(element, "Heigth");
     ReadMappingAttributes(element);
 }

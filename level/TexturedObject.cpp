@@ -83,7 +83,7 @@ void TexturedObject::WriteMappingAttributes(std::FILE* file) const
 
 void TexturedObject::ReadMappingAttributes(const XmlElement& element)
 {
-    TextureID = TextToInt(element.GetAttribute("TextureID"));
+    TextureID = ReadIntAttribute(element, "TextureID");
     // Stored as read: the file's rotation does not go through the reducing setter.
     TextureMapping& mapping = *this;
     ReadFloatAttributes(element, mapping, kMappingAttributes);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scenegraph/NumberText.h"
+#include "scenegraph/XmlAttributes.h"
 #include "xml/XmlElement.h"
 
 namespace {
@@ -25,7 +25,7 @@ void TexturesNode::WriteXml(std::FILE* file)
 
 void TexturesNode::ReadXml(const XmlElement& element, CSGScene&)
 {
-    long count = TextToInt(element.GetAttribute("NumTextures"));
+    long count = ReadIntAttribute(element, "NumTextures");
     long limit = static_cast<long>(element.GetAttributeCount()) + kMaxMissingNames;
     count = std::clamp(count, 0L, limit);
     m_names.clear();

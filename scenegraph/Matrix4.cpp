@@ -5,7 +5,7 @@
 
 #include <GL/gl.h>
 
-#include "scenegraph/NumberText.h"
+#include "scenegraph/XmlAttributes.h"
 #include "xml/XmlElement.h"
 
 void Matrix4::SetDiagonal(float v)
@@ -132,6 +132,6 @@ void xmlMatrixRead(const XmlElement& element, const char* expectedLabel, Matrix4
         for (int j = 0; j < 4; ++j) {
             name[1] = static_cast<char>('0' + i);
             name[2] = static_cast<char>('0' + j);
-            matrix.At(i, j) = TextToFloat(element.GetAttribute(name));
+            matrix.At(i, j) = ReadFloatAttribute(element, name);
         }
 }

@@ -65,14 +65,15 @@ std::size_t AppendDigits(std::string_view text, std::uint64_t& mantissa)
 // The numbers the writers give ("%f"), without the C library: digits with an optional point,
 // no exponent, at most 19 digits making an integer m <= 2^53 and at most 22 of them decimals.
 // m and 10^decimals are then exact doubles, and one division rounds their quotient exactly as
-// strtod rounds the text (Clinger's fast path). False for anything else, which strtod reads.
-bool ReadShortDecimal(std::string_view text, double& value)
+// strtod rounds the text (Clinger's fast path). False for anything else, which strtod reads;
+// `rest` is what follows the number.
+bool ReadShortDecimal(std::string_view text, double& value, std::string_view& rest)
 {
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     SignedText split = SplitSign(text);
-    std::string_view rest = split.digits;
+    rest = split.digits;
     std::uint64_t mantissa = 0;
     std::size_t integerDigits = AppendDigits(rest, mantissa);
     rest.remove_prefix(integerDigits);
@@ -93,49 +94,78 @@ bool ReadShortDecimal(std::string_view text, double& value)
     return true;
 }
 
+bool IsBlank(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsSpace);
+}
+
+double ReadDouble(std::string_view text, bool& whole)
+{
+    double value = 0.0;
+    std::string_view rest;
+    if (ReadShortDecimal(text, value, rest)) {
+        whole = IsBlank(rest);
+        return value;
+    }
+    const std::string copy(text);
+    char* end = nullptr;
+    value = strtod_l(copy.c_str(), &end, CLocale());
+    const auto used = static_cast<std::size_t>(end - copy.c_str());
+    whole = used > 0 && IsBlank(text.substr(used));
+    return value;
+}
+
 } // namespace
 
-int TextToInt(std::string_view text)
+int TextToInt(std::string_view text, bool& whole)
 {
     // strtol's base-10 reading, then clamped: atoi is undefined beyond int.
     SignedText split = SplitSign(text);
     std::string_view digits = split.digits;
+    whole = false;
     if (digits.empty() || !IsDigit(digits[0]))
         return 0;
     long magnitude = 0;
-    if (std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec != std::errc())
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    whole = IsBlank(digits.substr(static_cast<std::size_t>(read.ptr - digits.data())));
+    if (read.ec != std::errc())
         magnitude = LONG_MAX;
     return static_cast<int>(std::clamp<long>(split.negative ? -magnitude : magnitude, INT_MIN, INT_MAX));
 }
 
+int TextToInt(std::string_view text)
+{
+    bool whole = false;
+    return TextToInt(text, whole);
+}
+
 double TextToDouble(std::string_view text)
 {
-    double value = 0.0;
-    if (ReadShortDecimal(text, value))
-        return value;
-    return strtod_l(std::string(text).c_str(), nullptr, CLocale());
+    bool whole = false;
+    return ReadDouble(text, whole);
 }
 
 bool IsNumberText(std::string_view text)
 {
-    const std::string copy(text);
-    char* end = nullptr;
-    strtod_l(copy.c_str(), &end, CLocale());
-    if (end == copy.c_str())
-        return false;
-    while (IsSpace(*end))
-        ++end;
-    return *end == '\0';
+    bool whole = false;
+    ReadDouble(text, whole);
+    return whole;
 }
 
 float TextToFloat(std::string_view text)
+{
+    bool whole = false;
+    return TextToFloat(text, whole);
+}
+
+float TextToFloat(std::string_view text, bool& whole)
 {
     // Read as a double first, as atof does: rounding straight to float can differ. Beyond
     // FLT_MAX the rounding is spelled out, because the plain conversion is undefined there: up to
     // half a float step above FLT_MAX the nearest float is still FLT_MAX, from the halfway point
     // on (a tie goes to the even neighbour, the infinity) it is infinite.
     constexpr double kHalfwayToInfinity = 0x1.ffffffp+127;
-    const double value = TextToDouble(text);
+    const double value = ReadDouble(text, whole);
     const double magnitude = std::fabs(value);
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
     if (magnitude >= kHalfwayToInfinity)

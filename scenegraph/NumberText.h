@@ -14,6 +14,10 @@ double TextToDouble(std::string_view text);
 // Whether `text`, white space around it aside, is one number by those rules and nothing else:
 // false for "", "abc", "5x" and "1.5.0", where TextToDouble reads a leading part or 0.
 bool IsNumberText(std::string_view text);
+// TextToFloat and TextToInt that also tell whether the text was one number as a whole (for
+// TextToInt: one whole number, so "1.5" is not), without a second reading of the text.
+float TextToFloat(std::string_view text, bool& whole);
+int TextToInt(std::string_view text, bool& whole);
 
 // While alive, the calling thread formats and parses numbers in the "C" locale, so that
 // fprintf("%f") in the writers gives "2.000000" and never "2,000000".

@@ -26,6 +26,7 @@ void SceneXmlReader::StartElement(std::string_view name, const XmlAttributeList&
         return;
     }
     if (!StartIfGroup(*node, name, attributes)) {
+        NoteStartLine(*node);
         m_leaf.reset(node);
         m_leafElement.StartElement(name, attributes);
     }
@@ -66,9 +67,10 @@ void SceneXmlReader::EmptyElement(std::string_view name, const XmlAttributeList&
         m_groups.pop_back();
         return;
     }
+    NoteStartLine(*node);
     m_emptyLeaf.SetName(std::string(name));
     m_emptyLeaf.BorrowAttributes(attributes);
-    CSGGroup::ReadLeaf(*node, m_emptyLeaf, m_factory);
+    ReadLeaf(*node, m_emptyLeaf);
     m_groups.back().group->AppendChild(node.release());
 }
 
@@ -94,6 +96,7 @@ bool SceneXmlReader::StartIfGroup(CSGNode& node, std::string_view name, const Xm
 
 void SceneXmlReader::StartGroup(CSGGroup& group, std::string_view name, const XmlAttributeList& attributes)
 {
+    NoteStartLine(group);
     m_groupElement.SetOrderedAttributes(attributes);
     group.ReadOwnAttributes(m_groupElement);
     m_groups.push_back({&group, name});
@@ -101,6 +104,22 @@ void SceneXmlReader::StartGroup(CSGGroup& group, std::string_view name, const Xm
 
 void SceneXmlReader::FinishLeaf()
 {
-    CSGGroup::ReadLeaf(*m_leaf, m_leafElement.Root(), m_factory);
+    ReadLeaf(*m_leaf, m_leafElement.Root());
     m_groups.back().group->AppendChild(m_leaf.release());
+}
+
+void SceneXmlReader::ReadLeaf(CSGNode& leaf, const XmlElement& element)
+{
+    if (!m_notes) {
+        CSGGroup::ReadLeaf(leaf, element, m_factory);
+        return;
+    }
+    UnreadNumberLog log((*m_notes)[&leaf].unreadNumbers);
+    CSGGroup::ReadLeaf(leaf, element, m_factory);
+}
+
+void SceneXmlReader::NoteStartLine(const CSGNode& node)
+{
+    if (m_notes)
+        (*m_notes)[&node].line = GetStartLine();
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scenegraph/SourceNotes.h"
 #include "xml/XmlElement.h"
 #include "xml/XmlHandler.h"
 #include "xml/XmlTreeBuilder.h"
@@ -17,10 +18,14 @@ class CSGScene;
 // CSGGroup::ReadXml makes of the document's tree: the root element is read into `root`, groups
 // are made at their start tags and every other node once its element (with the few elements a
 // leaf may hold) has ended. A level's element tree never exists whole, which keeps the memory
-// of an open near the file and the scene alone.
+// of an open near the file and the scene alone. Given `notes`, it keeps there the line of every
+// node's start tag and the attributes each leaf could not read as numbers.
 class SceneXmlReader : public XmlHandler {
 public:
-    SceneXmlReader(CSGGroup& root, CSGScene& factory) : m_root(root), m_factory(factory) {}
+    SceneXmlReader(CSGGroup& root, CSGScene& factory, SourceNotes* notes = nullptr)
+        : m_root(root), m_factory(factory), m_notes(notes)
+    {
+    }
 
     void StartElement(std::string_view name, const XmlAttributeList& attributes) override;
     void AppendText(std::string_view text) override;
@@ -40,9 +45,13 @@ private:
     bool StartIfGroup(CSGNode& node, std::string_view name, const XmlAttributeList& attributes);
     void StartGroup(CSGGroup& group, std::string_view name, const XmlAttributeList& attributes);
     void FinishLeaf();
+    // CSGGroup::ReadLeaf, with what it could not read as numbers noted.
+    void ReadLeaf(CSGNode& leaf, const XmlElement& element);
+    void NoteStartLine(const CSGNode& node);
 
     CSGGroup& m_root;
     CSGScene& m_factory;
+    SourceNotes* m_notes;
     // The groups whose elements are open, outermost first.
     std::vector<OpenGroup> m_groups;
     // The leaf whose element is open, and that element as far as it is read.

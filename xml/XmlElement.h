@@ -35,6 +35,8 @@ public:
     // A missing attribute reads as the empty string; the lookup never fails. The view is valid
     // until the element's attributes change.
     std::string_view GetAttribute(std::string_view name) const;
+    // Whether the element has the attribute, even with an empty value.
+    bool HasAttribute(std::string_view name) const { return Find(name).found; }
     std::size_t GetAttributeCount() const { return m_borrowed ? m_borrowed->size() : m_slots.size(); }
     // In ascending byte order of the names, each name once.
     XmlAttributeList GetAttributes() const;

@@ -23,4 +23,12 @@ public:
         StartElement(name, attributes);
         EndElement();
     }
+
+    // The line of the start tag being handed over (where its name is), during StartElement and
+    // EmptyElement; set by the parser, so that a reader can say where an element came from.
+    int GetStartLine() const { return m_startLine; }
+    void SetStartLine(int line) { m_startLine = line; }
+
+private:
+    int m_startLine = 0;
 };

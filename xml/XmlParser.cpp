@@ -80,6 +80,8 @@ bool XmlParser::ParseElementTree()
 // The LT is shifted and the element's NAME is the lookahead.
 XmlParser::ContentEnd XmlParser::ParseStartTag()
 {
+    // The scanner has just read the name; an empty element is handed over before the next tag.
+    m_handler.SetStartLine(m_scanner.GetLine());
     m_openNames.push_back(m_lookahead.text);
     Shift();
     Reduce(0); // attributes := (empty)
@@ -282,7 +284,8 @@ bool XmlParser::Fail(const std::string& report, std::string error)
     if (m_failed)
         return false;
     m_failed = true;
-    std::fputs(report.c_str(), stderr);
+    if (m_reports)
+        std::fputs(report.c_str(), m_reports);
     m_error = std::move(error);
     m_lookahead = XmlToken{Kind::Fault, {}};
     m_haveLookahead = true;

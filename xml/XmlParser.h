@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -37,11 +38,14 @@ class XmlParser {
 public:
     static constexpr std::size_t kStackLimit = 10000;
 
-    // The input and the handler must outlive the parser.
-    XmlParser(const char* data, std::size_t size, XmlHandler& handler) : m_scanner(data, size), m_handler(handler) {}
+    // The input and the handler must outlive the parser. Reports go to `reports` (none when null).
+    XmlParser(const char* data, std::size_t size, XmlHandler& handler, std::FILE* reports = stderr)
+        : m_scanner(data, size), m_handler(handler), m_reports(reports)
+    {
+    }
 
     // True when the input is one well-formed document. On failure the report (if the failure
-    // has one) is on the standard error stream and GetError() explains it to the user.
+    // has one) is on the reports stream and GetError() explains it to the user.
     bool Parse();
     const std::string& GetError() const { return m_error; }
 
@@ -79,6 +83,7 @@ private:
 
     XmlScanner m_scanner;
     XmlHandler& m_handler;
+    std::FILE* m_reports;
     XmlToken m_lookahead;
     bool m_haveLookahead = false;
     bool m_failed = false;

@@ -90,7 +90,7 @@ bool XmlReader::ReadBuffer(const char* data, std::size_t size, XmlHandler& handl
     m_root.reset();
     m_error.clear();
     try {
-        XmlParser parser(data, size, handler);
+        XmlParser parser(data, size, handler, m_reports);
         if (!parser.Parse())
             return Fail(nullptr, parser.GetError());
         return true;
@@ -111,8 +111,8 @@ bool XmlReader::KeepTree(XmlTreeBuilder& tree)
 
 bool XmlReader::Fail(const char* report, std::string error)
 {
-    if (report)
-        std::fputs(report, stderr);
+    if (report && m_reports)
+        std::fputs(report, m_reports);
     m_error = std::move(error);
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -13,8 +14,12 @@ class XmlTreeBuilder;
 // owns. Every read starts fresh; nothing of an earlier read carries over.
 class XmlReader {
 public:
+    // The parser's messages go to `reports`, the standard error stream unless told otherwise
+    // (none when null).
+    explicit XmlReader(std::FILE* reports = stderr) : m_reports(reports) {}
+
     // False when the file cannot be opened or does not parse; the parser's messages go to the
-    // standard error stream and GetError() tells the reason ("parse error at line 3").
+    // reports stream and GetError() tells the reason ("parse error at line 3").
     bool Read(const std::string& path);
     // The same on bytes already in memory.
     bool ReadBuffer(const char* data, std::size_t size);
@@ -27,10 +32,11 @@ public:
     const std::string& GetError() const { return m_error; }
 
 private:
-    // Writes `report` (when there is one) to the standard error stream and keeps `error`.
+    // Writes `report` (when there is one) to the reports stream and keeps `error`.
     bool Fail(const char* report, std::string error);
     bool KeepTree(XmlTreeBuilder& tree);
 
+    std::FILE* m_reports;
     std::unique_ptr<XmlElement> m_root;
     std::string m_error;
 };
