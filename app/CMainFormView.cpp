@@ -25,21 +25,21 @@ namespace {
 constexpr const char* SETTING_FORMAT = "%4.2f";
 
 // The six fields of Apply, in the order they are read.
-const FieldRule WIDTH_RULE = {IDC_LEVEL_WIDTH, true, 5, 99,
-                              wxTRANSLATE("Not a valid value for level width! (valid range: 5-99 units)")};
-const FieldRule HEIGHT_RULE = {IDC_LEVEL_HEIGHT, true, 5, 99,
-                               wxTRANSLATE("Not a valid value for level height! (valid range: 5-99 units)")};
-const FieldRule ITEMS_RULE = {IDC_NORMAL_ITEMS, true, 1, 10,
-                              wxTRANSLATE("Not a valid value for normal items number! (valid range: 1-10)")};
-const FieldRule ANGLE_RULE = {
-    IDC_TURNING_ANGLE, false, 20, 90,
-    wxTRANSLATE("Not a valid value for snake turning angle! (valid range: 20-90 degrees)")};
-const FieldRule LENGTH_RULE = {
-    IDC_INITIAL_LENGTH, false, 8, 20,
-    wxTRANSLATE("Not a valid value for snake initial length! (valid range: 8-20 units)")};
-const FieldRule VELOCITY_RULE = {
-    IDC_INITIAL_VELOCITY, false, 2, 5,
-    wxTRANSLATE("Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)")};
+const FieldRule WIDTH_RULE = RangeRule(IDC_LEVEL_WIDTH, FLOOR_SIZE_RANGE,
+                                       wxTRANSLATE("Not a valid value for level width! (valid range: 5-99 units)"));
+const FieldRule HEIGHT_RULE = RangeRule(IDC_LEVEL_HEIGHT, FLOOR_SIZE_RANGE,
+                                        wxTRANSLATE("Not a valid value for level height! (valid range: 5-99 units)"));
+const FieldRule ITEMS_RULE = RangeRule(IDC_NORMAL_ITEMS, NORMAL_ITEMS_RANGE,
+                                       wxTRANSLATE("Not a valid value for normal items number! (valid range: 1-10)"));
+const FieldRule ANGLE_RULE =
+    RangeRule(IDC_TURNING_ANGLE, TURNING_ANGLE_RANGE,
+              wxTRANSLATE("Not a valid value for snake turning angle! (valid range: 20-90 degrees)"));
+const FieldRule LENGTH_RULE =
+    RangeRule(IDC_INITIAL_LENGTH, INITIAL_LENGTH_RANGE,
+              wxTRANSLATE("Not a valid value for snake initial length! (valid range: 8-20 units)"));
+const FieldRule VELOCITY_RULE =
+    RangeRule(IDC_INITIAL_VELOCITY, INITIAL_VELOCITY_RANGE,
+              wxTRANSLATE("Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)"));
 
 } // namespace
 

@@ -2,12 +2,14 @@
 
 const char* const USAGE_TEXT =
     "Usage: trelkan [--screenshot FILE.png] [LEVEL.xml]\n"
-    "       trelkan --check LEVEL.xml...\n"
+    "       trelkan --check [--werror] LEVEL.xml...\n"
     "Opens LEVEL.xml, or a new level, in the Trelkan level editor.\n"
     "\n"
     "  --screenshot FILE.png  save a picture of the main window once it is shown, then quit\n"
-    "  --check                check level files without opening a window, one line per file;\n"
-    "                         the exit status is 0 only when every file is fine\n"
+    "  --check                check level files without opening a window: one line per\n"
+    "                         problem (FILE:LINE: error|warning: MESSAGE [id]), then one per\n"
+    "                         file; the exit status is 0 when no file has an error, 1 otherwise\n"
+    "  --werror               with --check, warnings fail the check too\n"
     "  --help                 show this text and quit\n"
     "  --version              show the version and quit\n";
 

@@ -14,6 +14,11 @@ FieldRule AnyNumber(int editId)
     return {editId, false, -infinity, infinity, wxString()};
 }
 
+FieldRule RangeRule(int editId, const SettingRange& range, const wxString& message)
+{
+    return {editId, range.integer, range.min, range.max, message};
+}
+
 std::optional<float> FieldReader::Read(const FieldRule& rule)
 {
     wxTextCtrl& edit = *FindControl<wxTextCtrl>(m_form, rule.editId);

@@ -4,6 +4,8 @@
 
 #include <wx/string.h>
 
+#include "level/SettingRanges.h"
+
 class wxTextCtrl;
 class wxWindow;
 
@@ -17,6 +19,8 @@ struct FieldRule {
 
 // A number with no range: every finite value is taken, anything else is refused silently.
 FieldRule AnyNumber(int editId);
+// A number of one of the level's setting ranges, refused with `message`.
+FieldRule RangeRule(int editId, const SettingRange& range, const wxString& message);
 
 // Reads the fields of one Apply, each on its own.
 class FieldReader {

@@ -3,7 +3,7 @@
 
 #include "app/CLevelEditorApp.h"
 #include "app/CommandLine.h"
-#include "level/LevelCheck.h"
+#include "checks/LevelCheck.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CLevelEditorApp);
 
@@ -17,8 +17,14 @@ constexpr int USAGE_ERROR = 2;
 int main(int argc, char** argv)
 {
     // Checking level files opens no window, so it needs no display.
-    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
-        return CheckLevelFiles(argc - 2, argv + 2, stdout);
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
+        const CheckCommand command = ParseCheckArguments(argc - 2, argv + 2);
+        if (!command.error.empty()) {
+            std::fprintf(stderr, "trelkan: %s\n%s", command.error.c_str(), USAGE_TEXT);
+            return USAGE_ERROR;
+        }
+        return CheckLevelFiles(command, stdout);
+    }
     // Help, version and mistakes are answered before the toolkit looks for a display.
     wxArrayString arguments;
     for (int i = 1; i < argc; ++i)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <utility>
 
@@ -43,57 +45,81 @@ std::string SizeLimits(unsigned maxSide)
     return "at most " + std::to_string(maxSide) + " x " + std::to_string(maxSide) + " pixels and 64 Mpixel";
 }
 
-// The whole file, or nothing when it cannot be read; `tooLarge` says so for an oversized file.
+// The whole file, or why not (empty when it was read); `tooLarge` says so for an oversized file.
 // Only a regular file is opened: opening a FIFO waits for a writer for ever, and a device or a
 // folder is no image either. The open does not block and is checked again, in case the path
 // was changed after the first look.
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& tooLarge)
+std::string ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& tooLarge)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
+    if (::stat(path.c_str(), &info) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(info.st_mode))
+        return "not a regular file";
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
-        return false;
+        return std::strerror(errno);
     std::FILE* file = ::fdopen(descriptor, "rb");
     if (!file) {
         ::close(descriptor);
-        return false;
+        return "cannot be read";
     }
-    bool ok = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok && info.st_size > kMaxFileBytes) {
-        tooLarge = "file of " + std::to_string(info.st_size) + " bytes";
-        ok = false;
-    }
-    if (ok) {
+    std::string why;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))
+        why = "not a regular file";
+    else if (info.st_size > kMaxFileBytes)
+        why = "too large: " + (tooLarge = "file of " + std::to_string(info.st_size) + " bytes");
+    if (why.empty()) {
         bytes.resize(static_cast<std::size_t>(info.st_size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            why = "cannot be read";
     }
     std::fclose(file);
-    return ok;
+    return why;
+}
+
+// Why the bytes are not decoded (empty when they may be), the type and size read on the way.
+std::string RefuseImage(const unsigned char* bytes, std::size_t size, bool tgaName, unsigned maxSide,
+                        ImageHeader& header, std::string* tooLarge)
+{
+    header = ReadImageHeader(bytes, size, tgaName);
+    if (header.type == IL_TYPE_UNKNOWN)
+        return "not a JPEG, PNG or TGA image";
+    const std::uint64_t pixels = std::uint64_t(header.width) * header.height;
+    if (header.width > maxSide || header.height > maxSide || pixels > MAX_IMAGE_PIXELS) {
+        const std::string dimensions = std::to_string(header.width) + " x " + std::to_string(header.height) + " pixels";
+        if (tooLarge)
+            *tooLarge = dimensions;
+        return "too large: " + dimensions + "; " + SizeLimits(maxSide);
+    }
+    if (!IsImageDataSound(bytes, size, header))
+        return "damaged image data";
+    return {};
 }
 
 } // namespace
 
 bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, unsigned maxSide, std::string* tooLarge)
 {
-    const ImageHeader header = ReadImageHeader(bytes, size, tgaName);
-    if (header.type == IL_TYPE_UNKNOWN)
-        return false;
-    const std::uint64_t pixels = std::uint64_t(header.width) * header.height;
-    if (header.width > maxSide || header.height > maxSide || pixels > MAX_IMAGE_PIXELS) {
-        if (tooLarge)
-            *tooLarge = std::to_string(header.width) + " x " + std::to_string(header.height) + " pixels";
-        return false;
-    }
-    return IsImageDataSound(bytes, size, header) && ilLoadL(header.type, bytes, static_cast<ILuint>(size)) == IL_TRUE;
+    ImageHeader header;
+    return RefuseImage(bytes, size, tgaName, maxSide, header, tooLarge).empty() &&
+           ilLoadL(header.type, bytes, static_cast<ILuint>(size)) == IL_TRUE;
+}
+
+std::string CheckImageFile(const std::string& path, unsigned maxSide)
+{
+    std::vector<unsigned char> bytes;
+    std::string tooLarge;
+    const std::string why = ReadWholeFile(path, bytes, tooLarge);
+    ImageHeader header;
+    return why.empty() ? RefuseImage(bytes.data(), bytes.size(), HasTgaName(path), maxSide, header, nullptr) : why;
 }
 
 bool LoadImageFile(const std::string& path, unsigned maxSide)
 {
     std::vector<unsigned char> bytes;
     std::string tooLarge;
-    if (ReadWholeFile(path, bytes, tooLarge) &&
+    if (ReadWholeFile(path, bytes, tooLarge).empty() &&
         DecodeImage(bytes.data(), bytes.size(), HasTgaName(path), maxSide, &tooLarge))
         return true;
     if (!tooLarge.empty())

@@ -27,6 +27,11 @@ bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, uns
 // notice naming the file.
 bool LoadImageFile(const std::string& path, unsigned maxSide);
 
+// Why the image at `path` would show the no-texture pattern, found as LoadImageFile finds it
+// (file, structure, size with sides up to maxSide) without decoding it and without the image
+// library; empty when it would load.
+std::string CheckImageFile(const std::string& path, unsigned maxSide);
+
 // The largest texture side the current OpenGL context takes for `limit` (GL_MAX_TEXTURE_SIZE or
 // GL_MAX_CUBE_MAP_TEXTURE_SIZE_ARB).
 unsigned MaxTextureSide(unsigned limit);

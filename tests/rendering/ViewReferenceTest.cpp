@@ -61,8 +61,8 @@ void PrintTo(const Shot& shot, std::ostream* out)
 }
 
 const char* const kSample = "../data/Levels/sample.xml";
-const char* const kKinds = "../tests/fixtures/levels/valid/every_object_kind.xml";
-const char* const kNodes = "../tests/fixtures/levels/valid/scene_graph_nodes.xml";
+const char* const kKinds = "../tests/fixtures/levels/flawed/every_object_kind.xml";
+const char* const kNodes = "../tests/fixtures/levels/flawed/scene_graph_nodes.xml";
 
 const Shot kShots[] = {
     {"sample_edit", kSample, View::Edit, 2.0f / 26.0f, 0.0f, 0.0f, 1, {0}, 0.0f, true},

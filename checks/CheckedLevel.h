@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "checks/BucketGrid.h"
+#include "checks/CellGrid.h"
+#include "checks/LevelChecks.h"
+
+class GameSettingsNode;
+class LevelFloor;
+class Wall;
+class Item;
+
+// A wall or an item with a finite place, a finite turn and a positive finite size: the objects
+// the checks of places look at.
+struct PlacedObject {
+    const CSGNode* node;
+    Footprint footprint;
+};
+
+// What the checks read of one level, gathered once: the objects by kind, the floor as a
+// rectangle, the walls filed by place, and the floor's cells reached from the start.
+class CheckedLevel {
+public:
+    CheckedLevel(const LevelScene& scene, const SourceNotes* notes, const ImageCheck& imageCheck);
+
+    // "Wall at (1, -2.5)" and the like, for the messages.
+    static std::string Place(float x, float z);
+    static std::string NameOf(const CSGNode& node);
+
+    const LevelScene& scene;
+    const SourceNotes* notes;
+    const ImageCheck& imageCheck;
+    const GameSettingsNode& settings;
+    const LevelFloor& floor;
+    std::vector<const Wall*> walls;
+    std::vector<const Item*> items;
+    std::vector<PlacedObject> placedWalls;
+    std::vector<PlacedObject> placedItems;
+
+    // Whether the floor has a positive size, and its rectangle (centred on the origin).
+    bool hasFloor = false;
+    LevelRect floorRect{};
+    // The floor and an item's size around it: what lies further out is wholly off the floor.
+    LevelRect nearFloor{};
+    // Whether the start has a finite place and heading, lies on the floor and in no wall.
+    bool startPlaced = false;
+    float startX = 0.0f, startZ = 0.0f;
+    // The placed walls by place, over nearFloor; null without floor.
+    std::unique_ptr<BucketGrid> wallsByPlace;
+    // The floor's cells, flooded from the start; null when the start is not placed or the floor
+    // is larger than the level form allows.
+    std::unique_ptr<CellGrid> cells;
+
+private:
+    void Gather();
+    void FileWalls();
+    void Flood();
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "geometry/Footprint.h"
+
+// Point and ray questions about a footprint, in level units.
+
+// Whether (x, z) lies inside the footprint: strictly, or with `closed` on its edge too.
+bool FootprintHolds(const Footprint& footprint, float x, float z, bool closed);
+
+// How far from (x, z) along the unit direction (dx, dz) the ray first meets the footprint: 0
+// from inside, a negative value when it never does.
+float RayDistanceTo(const Footprint& footprint, float x, float z, float dx, float dz);
+
+// How far from (x, z), inside the rectangle, along the unit direction (dx, dz) its edge is.
+float RayDistanceToEdge(const LevelRect& rect, float x, float z, float dx, float dz);
