@@ -35,11 +35,12 @@ void CellGrid::Cover(const Footprint& wall)
     int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
     CentresWithin(bounds.minX, bounds.maxX, m_floor.minX, m_columns, firstColumn, lastColumn);
     CentresWithin(bounds.minZ, bounds.maxZ, m_floor.minZ, m_rows, firstRow, lastRow);
+    const TurnedFootprint turned(wall);
     for (int row = firstRow; row <= lastRow; ++row) {
         const float z = m_floor.minZ + (static_cast<float>(row) + 0.5f) * kCellSize;
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const float x = m_floor.minX + (static_cast<float>(column) + 0.5f) * kCellSize;
-            if (FootprintHolds(wall, x, z, true))
+            if (turned.Holds(x, z, true))
                 m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column)] = kCovered;
         }
     }

@@ -1,5 +1,6 @@
 #include "checks/CheckedLevel.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "checks/FootprintMath.h"
@@ -12,7 +13,6 @@
 #include "level/TexturesNode.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
-#include "scenegraph/NumberText.h"
 
 namespace {
 
@@ -47,9 +47,17 @@ CheckedLevel::CheckedLevel(const LevelScene& level, const SourceNotes* sourceNot
     Flood();
 }
 
+std::string CheckedLevel::Number(double value)
+{
+    // As "%g" writes it, without the locale's cost per call: messages can run to thousands.
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+    return std::string(text, end);
+}
+
 std::string CheckedLevel::Place(float x, float z)
 {
-    return FormatCLocale("(%g, %g)", static_cast<double>(x), static_cast<double>(z));
+    return "(" + Number(x) + ", " + Number(z) + ")";
 }
 
 std::string CheckedLevel::NameOf(const CSGNode& node)

@@ -26,7 +26,9 @@ class CheckedLevel {
 public:
     CheckedLevel(const LevelScene& scene, const SourceNotes* notes, const ImageCheck& imageCheck);
 
-    // "Wall at (1, -2.5)" and the like, for the messages.
+    // Numbers as "%g" writes them with '.', places as "(1, -2.5)", names as "Wall at (1, -2.5)",
+    // for the messages.
+    static std::string Number(double value);
     static std::string Place(float x, float z);
     static std::string NameOf(const CSGNode& node);
 

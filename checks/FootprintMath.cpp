@@ -13,11 +13,9 @@ struct Local {
     float u, v;
 };
 
-Local ToLocal(const Footprint& footprint, float dx, float dz)
+Local ToLocal(const TurnedFootprint& turned, float dx, float dz)
 {
-    const float c = std::cos(footprint.angleDeg * kDegrees);
-    const float s = std::sin(footprint.angleDeg * kDegrees);
-    return {dx * c - dz * s, dx * s + dz * c};
+    return {dx * turned.cosine - dz * turned.sine, dx * turned.sine + dz * turned.cosine};
 }
 
 // Narrows [enter, leave] to where origin + t * direction lies within [-half, half] on one axis.
@@ -38,18 +36,29 @@ void ClipSlab(float origin, float direction, float half, float& enter, float& le
 
 } // namespace
 
-bool FootprintHolds(const Footprint& footprint, float x, float z, bool closed)
+TurnedFootprint::TurnedFootprint(const Footprint& shape)
+    : footprint(shape), cosine(std::cos(shape.angleDeg * kDegrees)), sine(std::sin(shape.angleDeg * kDegrees))
 {
-    const Local p = ToLocal(footprint, x - footprint.x, z - footprint.z);
+}
+
+bool TurnedFootprint::Holds(float x, float z, bool closed) const
+{
+    const Local p = ToLocal(*this, x - footprint.x, z - footprint.z);
     const float u = std::fabs(p.u);
     const float v = std::fabs(p.v);
     return closed ? u <= footprint.halfX && v <= footprint.halfZ : u < footprint.halfX && v < footprint.halfZ;
 }
 
+bool FootprintHolds(const Footprint& footprint, float x, float z, bool closed)
+{
+    return TurnedFootprint(footprint).Holds(x, z, closed);
+}
+
 float RayDistanceTo(const Footprint& footprint, float x, float z, float dx, float dz)
 {
-    const Local origin = ToLocal(footprint, x - footprint.x, z - footprint.z);
-    const Local direction = ToLocal(footprint, dx, dz);
+    const TurnedFootprint turned(footprint);
+    const Local origin = ToLocal(turned, x - footprint.x, z - footprint.z);
+    const Local direction = ToLocal(turned, dx, dz);
     float enter = 0.0f;
     float leave = std::numeric_limits<float>::infinity();
     ClipSlab(origin.u, direction.u, footprint.halfX, enter, leave);

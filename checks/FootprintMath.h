@@ -4,7 +4,17 @@
 
 // Point and ray questions about a footprint, in level units.
 
-// Whether (x, z) lies inside the footprint: strictly, or with `closed` on its edge too.
+// A footprint with the cosine and sine of its turn worked out once, for many questions.
+struct TurnedFootprint {
+    explicit TurnedFootprint(const Footprint& footprint);
+
+    // Whether (x, z) lies inside the footprint: strictly, or with `closed` on its edge too.
+    bool Holds(float x, float z, bool closed) const;
+
+    Footprint footprint;
+    float cosine, sine;
+};
+
 bool FootprintHolds(const Footprint& footprint, float x, float z, bool closed);
 
 // How far from (x, z) along the unit direction (dx, dz) the ray first meets the footprint: 0

@@ -24,7 +24,7 @@ constexpr float kReactionSeconds = 2.0f;
 
 std::string Number(double value)
 {
-    return FormatCLocale("%g", value);
+    return CheckedLevel::Number(value);
 }
 
 // Collects the problems of the check that runs, each at the line of its first object.
