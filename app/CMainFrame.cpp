@@ -6,6 +6,7 @@
 
 #include <wx/accel.h>
 #include <wx/display.h>
+#include <wx/glcanvas.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -20,6 +21,7 @@
 #include "framework/CDocument.h"
 #include "framework/CStaticSplitter.h"
 #include "framework/WindowSettings.h"
+#include "level/LevelFloor.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
 
@@ -85,6 +87,15 @@ const TextCommand* FindTextCommand(int commandId)
         if (command.commandId == commandId)
             return &command;
     return nullptr;
+}
+
+// Whether the camera shows all of the floor, which lies centred on the origin.
+bool ShowsWholeFloor(const EditCamera& camera, const LevelFloor& floor)
+{
+    const ViewRect view = VisibleRect(camera);
+    const float halfWidth = static_cast<float>(floor.Width) / 2.0f;
+    const float halfDepth = static_cast<float>(floor.Heigth) / 2.0f;
+    return view.umin <= -halfWidth && halfWidth <= view.umax && view.vmin <= -halfDepth && halfDepth <= view.vmax;
 }
 
 } // namespace
@@ -211,6 +222,8 @@ bool CMainFrame::OnCreateClient(CDocument& document)
 
 bool CMainFrame::TryBefore(wxEvent& event)
 {
+    if (event.GetEventType() == wxEVT_MENU)
+        ClearEarlierStatus();
     return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);
 }
 
@@ -237,12 +250,34 @@ void CMainFrame::ActivateNextPane(bool previous)
         m_wndSplitter->ActivateNextPane(previous);
 }
 
-void CMainFrame::OnZoomToFit(wxCommandEvent&)
+void CMainFrame::FitBothViews()
 {
     if (m_pEditView)
         m_pEditView->ZoomToFit();
     if (m_p3DView)
         m_p3DView->ZoomToFit();
+}
+
+void CMainFrame::OnInitialUpdate()
+{
+    if (!m_pEditView || !m_p3DView)
+        return;
+    m_pEditView->SetCamera(EditCamera{});
+    m_p3DView->m_zoom = PreviewCamera{}.zoom;
+    const LevelFloor* floor = m_pEditView->GetFloor();
+    if (floor && !ShowsWholeFloor(m_pEditView->Camera(), *floor)) {
+        FitBothViews();
+        return;
+    }
+    m_pEditView->GetCanvas()->Refresh(false);
+    m_p3DView->GetCanvas()->Refresh(false);
+    m_pEditView->ShowPointerPlaceNow();
+}
+
+void CMainFrame::ClearEarlierStatus()
+{
+    if (!m_pEditView || !m_pEditView->GestureRunning())
+        SetStatusText(IdleMessage(), 0);
 }
 
 void CMainFrame::OnModeCommand(wxCommandEvent& event)

@@ -24,6 +24,9 @@ public:
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
     bool Create(CDocManager* manager, CDocument* document);
+    // A level opens at the views' default cameras, or fitted in both views (as Zoom to Fit
+    // fits it) when the edit view's default camera does not show its whole floor.
+    void OnInitialUpdate() override;
 
     CStaticSplitter* m_wndSplitter = nullptr;
     bool m_splitterReady = false;
@@ -50,7 +53,11 @@ private:
 
     // The status-bar pane, right of the lock keys, that shows the pointer's level coordinates.
     void AddPointerPane();
-    void OnZoomToFit(wxCommandEvent& event);
+    void OnZoomToFit(wxCommandEvent&) { FitBothViews(); }
+    void FitBothViews();
+    // A command is a later action than whatever the message pane says: it starts from the idle
+    // text (and may set its own), unless a gesture runs and speaks there.
+    void ClearEarlierStatus();
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }

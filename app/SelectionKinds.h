@@ -2,7 +2,8 @@
 
 // What the selection form knows of each kind of node and each item type.
 
-// The selection form's label of a node kind (GetType), "UNKNOWN" for kinds it does not edit.
+// The selection form's label of a node kind (GetType), before translation: the designer's
+// name of it (KindName), so an item shows its type ("Extra life").
 const char* SelectionKindLabel(int type);
 
 // The special item types of the type list, in list order.

@@ -211,6 +211,8 @@ void CDocManager::InitialUpdate(CDocument& document)
 {
     for (CView* view : document.GetViewList())
         view->OnInitialUpdate();
+    if (m_frame)
+        m_frame->OnInitialUpdate();
 }
 
 void CDocManager::DoFileOpen()

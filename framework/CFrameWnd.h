@@ -29,6 +29,8 @@ public:
     wxStatusBar* CreateStatusBarWithIndicators(const std::vector<Indicator>& indicators);
     // The idle text of the message pane.
     static wxString IdleMessage() { return _("Ready"); }
+    // Runs after every New and Open, once every view has taken the level.
+    virtual void OnInitialUpdate() {}
 
 protected:
     bool TryBefore(wxEvent& event) override;

@@ -7,6 +7,8 @@
 
 #include "app/Resource.h"
 #include "document/CLevelMapDoc.h"
+#include "document/ObjectNames.h"
+#include "framework/CFrameWnd.h"
 #include "framework/MessageBox.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
@@ -190,6 +192,7 @@ bool CGLView::SelectObjectAt(int x, int y, const float& time)
         return false;
     const std::vector<int> path = PickLevelPath(*document->m_pScene, x, y, time);
     CSGNode* hit = NodeAtPath(*document->m_pScene->m_pLevelGroup, path);
+    SetStatusText(hit ? DescribeObject(*hit) : CFrameWnd::IdleMessage());
     if (!hit) {
         document->SetSelection(nullptr);
         return false;
@@ -197,6 +200,5 @@ bool CGLView::SelectObjectAt(int x, int y, const float& time)
     if (IsSelected(*document, hit))
         return true;
     document->SetSelection(hit);
-    SetStatusText(_("Path of picked object = ") + PickedPathElements(path));
     return false;
 }

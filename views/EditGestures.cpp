@@ -7,6 +7,7 @@
 
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
+#include "document/ObjectNames.h"
 #include "framework/CFrameWnd.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelScene.h"
@@ -88,6 +89,7 @@ void WallGesture::Update(const wxPoint& point)
     m_wall->z = static_cast<float>(depth.centre);
     m_wall->Width = static_cast<float>(width.size);
     m_wall->Depth = static_cast<float>(depth.size);
+    m_view.SetStatusText(NewWallStatus(width.size, depth.size));
     m_document.UpdateAllViews();
 }
 

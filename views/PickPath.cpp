@@ -1,7 +1,5 @@
 #include "views/PickPath.h"
 
-#include <cstdio>
-
 #include <GL/gl.h>
 
 #include "level/LevelScene.h"
@@ -33,17 +31,6 @@ CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path)
         group = dynamic_cast<const CSGGroup*>(node);
     }
     return node;
-}
-
-std::string PickedPathElements(const std::vector<int>& path)
-{
-    std::string text;
-    for (int element : path) {
-        char piece[24];
-        std::snprintf(piece, sizeof piece, "%i -> ", element);
-        text += piece;
-    }
-    return text;
 }
 
 std::vector<int> PickLevelPath(LevelScene& scene, int x, int y, float time)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 class CSGGroup;
@@ -13,9 +12,6 @@ class LevelScene;
 // child, and so on. Null for a miss, for the bare [0], and for a path that names no child at
 // any of its levels (an index past the end, or one that steps into a node that is no group).
 CSGNode* NodeAtPath(const CSGGroup& levelGroup, const std::vector<int>& path);
-
-// The numbers of a picked path for the status bar: "%i -> " per element.
-std::string PickedPathElements(const std::vector<int>& path);
 
 // The name path of the nearest object of the scene's level group under pixel (x, y) (physical
 // pixels from the top left) with the matrices of the last frame drawn in the current context;

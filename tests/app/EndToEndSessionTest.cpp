@@ -148,7 +148,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
     ASSERT_NE(wall, nullptr);
     EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(KindLabel(), "WALL");
+    EXPECT_EQ(KindLabel(), "Wall");
     EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_WIDTH), "4.00");
     EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_DEPTH), "1.00");
 
@@ -166,8 +166,8 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     StartPositionNode& marker = *document->m_pStartMarker;
     ClickLevel(0.0, -0.5);
     ASSERT_EQ(document->m_pSelection, &marker);
-    EXPECT_EQ(Status(), "Path of picked object = 0 -> 0 -> ");
-    EXPECT_EQ(KindLabel(), "SNAKE_START_POSITION");
+    EXPECT_EQ(Status(), "Start position at (0, 0)");
+    EXPECT_EQ(KindLabel(), "Start position");
     Type(SelectionForm(), IDC_ROTATION_ANGLE, "405");
     Click(SelectionForm(), IDC_APPLY);
     EXPECT_EQ(Text(SelectionForm(), IDC_ROTATION_ANGLE), "45.00");
@@ -197,7 +197,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
     auto* item = dynamic_cast<Item*>(document->m_pSelection);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(KindLabel(), "ITEM_LIFE_EXTRA");
+    EXPECT_EQ(KindLabel(), "Extra life");
     EXPECT_EQ(Text(SelectionForm(), IDC_RESPAWN_TIME), "20.00");
 
     // The type from the drop-down list (the third entry), then a longer respawn time.
@@ -209,7 +209,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     PressKey(WXK_RETURN);
     Settle();
     EXPECT_EQ(item->ItemTypeID, ITEM_DECREASE_LENGTH);
-    EXPECT_EQ(KindLabel(), "ITEM_DECREASE_LENGTH");
+    EXPECT_EQ(KindLabel(), "Shorter snake");
     EXPECT_EQ(Text(SelectionForm(), IDC_AMOUNT), "0.50");
     Type(SelectionForm(), IDC_RESPAWN_TIME, "35");
     Click(SelectionForm(), IDC_APPLY);

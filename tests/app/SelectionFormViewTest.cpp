@@ -85,7 +85,7 @@ TEST_F(SelectionFormTest, NothingSelectedShowsNoneWithEverythingDisabledAndEmpty
 TEST_F(SelectionFormTest, TheFloorHasOnlyItsTextureControls)
 {
     Select(Scene().m_pFloor);
-    EXPECT_EQ(KindLabel(), "LEVEL_FLOOR");
+    EXPECT_EQ(KindLabel(), "Floor");
     EXPECT_EQ(Field(IDC_SELECTION_TEXTURE_PATH), "../data/Textures/Special/notex.tga");
     EXPECT_TRUE(On(IDC_SELECTION_TEXTURE_BROWSE));
     EXPECT_TRUE(On(IDC_TEXTURE_PROPERTIES));
@@ -99,7 +99,7 @@ TEST_F(SelectionFormTest, TheFloorHasOnlyItsTextureControls)
 TEST_F(SelectionFormTest, AWallIsShownAndAppliedWithItsRanges)
 {
     Wall* wall = AddWall();
-    EXPECT_EQ(KindLabel(), "WALL");
+    EXPECT_EQ(KindLabel(), "Wall");
     EXPECT_EQ(Field(IDC_SELECTION_WIDTH), "4.00");
     EXPECT_EQ(Field(IDC_SELECTION_DEPTH), "1.00");
     EXPECT_EQ(Field(IDC_ROTATION_ANGLE), "0.00");
@@ -163,7 +163,7 @@ TEST_F(SelectionFormTest, RotationsThatAreNotNumbersKeepTheStoredAngleSilently)
 TEST_F(SelectionFormTest, TheStartPositionTurnsByWholeTurnsOnly)
 {
     Select(document->m_pStartMarker);
-    EXPECT_EQ(KindLabel(), "SNAKE_START_POSITION");
+    EXPECT_EQ(KindLabel(), "Start position");
     EXPECT_TRUE(On(IDC_ROTATION_ANGLE));
     EXPECT_FALSE(On(IDC_SELECTION_TEXTURE_BROWSE));
     EXPECT_TRUE(On(IDC_APPLY));
@@ -176,9 +176,9 @@ TEST_F(SelectionFormTest, TheStartPositionTurnsByWholeTurnsOnly)
 TEST_F(SelectionFormTest, ANewSpecialItemShowsItsTypeWithoutAmount)
 {
     AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_LIFE_EXTRA));
-    EXPECT_EQ(KindLabel(), "ITEM_LIFE_EXTRA");
+    EXPECT_EQ(KindLabel(), "Extra life");
     ASSERT_EQ(ItemTypes().GetCount(), 5u);
-    EXPECT_EQ(ItemTypes().GetString(4), "ITEM_DECREASE_SPEED");
+    EXPECT_EQ(ItemTypes().GetString(4), "Slower");
     EXPECT_EQ(ItemTypes().GetSelection(), 0);
     EXPECT_EQ(Field(IDC_RESPAWN_TIME), "20.00");
     EXPECT_EQ(Field(IDC_TTL_BEFORE_PICKED), "1.00");
@@ -202,7 +202,7 @@ TEST_F(SelectionFormTest, TheItemTypeListSetsTypeAndAmountAtOnce)
     ChooseItemType(1);
     EXPECT_EQ(item->ItemTypeID, ITEM_NO_GROWTH);
     EXPECT_FLOAT_EQ(item->Amount, 5.0f);
-    EXPECT_EQ(KindLabel(), "ITEM_NO_GROWTH");
+    EXPECT_EQ(KindLabel(), "No growth");
     EXPECT_EQ(Field(IDC_AMOUNT), "5.00");
     EXPECT_TRUE(On(IDC_AMOUNT));
 
@@ -255,10 +255,10 @@ TEST_F(SelectionFormTest, ItemFieldsAreCheckedOneByOne)
               "Not a valid value for amount value! (valid values range: 0.50-2.50)");
 }
 
-TEST_F(SelectionFormTest, ANormalItemIsUnknownAndDisabled)
+TEST_F(SelectionFormTest, ANormalItemIsNamedButNotEditable)
 {
     AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_NORMAL));
-    EXPECT_EQ(KindLabel(), "UNKNOWN");
+    EXPECT_EQ(KindLabel(), "Normal");
     for (int id : EVERY_CONTROL)
         EXPECT_FALSE(On(id)) << id;
     EXPECT_EQ(ItemTypes().GetSelection(), wxNOT_FOUND);
@@ -276,7 +276,7 @@ TEST_F(SelectionFormTest, TextureBrowseGivesTheSelectedWallItsImage)
     EXPECT_EQ(document->m_textures[1].path, "/images/brick.jpg");
     EXPECT_EQ(document->m_textures[0].refCount, 1); // the floor's reference only
     EXPECT_EQ(Field(IDC_SELECTION_TEXTURE_PATH), "/images/brick.jpg");
-    EXPECT_EQ(KindLabel(), "WALL");
+    EXPECT_EQ(KindLabel(), "Wall");
 
     MessageBoxRecorder boxes;
     files.answers = {wxString("/images/\"brick\".jpg")};

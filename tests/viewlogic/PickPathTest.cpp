@@ -51,9 +51,3 @@ TEST_F(PickPathTest, MissesAndPathsThatNameNoChildAreNull)
     // Below a node that is no group nothing has a name.
     EXPECT_EQ(NodeAtPath(m_group, Path{0, 1, 0}), nullptr);
 }
-
-TEST(PickedPathElements, ArrowAfterEveryElement)
-{
-    EXPECT_EQ(PickedPathElements(Path{0, 3}), "0 -> 3 -> ");
-    EXPECT_EQ(PickedPathElements(Path{0, 2, 11}), "0 -> 2 -> 11 -> ");
-}

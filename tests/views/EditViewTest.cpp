@@ -64,7 +64,8 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(document->m_textures[0].refCount, noTextureUsers + 1);
     EXPECT_EQ(document->m_pSelection, wall);
-    EXPECT_EQ(Status(), "Creating WALL: start creation point = (3.000000, 5.000000)");
+    // The size as it was last drawn.
+    EXPECT_EQ(Status(), wxString::FromUTF8("New wall 1.00 \u00D7 4.00"));
 }
 
 TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallAndNoStep)
@@ -133,7 +134,7 @@ TEST_F(EditViewTest, ItemLandsOnTheUnprojectedPointWithoutSnapping)
     EXPECT_NEAR(item->x, 3.1, 0.05);
 }
 
-TEST_F(EditViewTest, ClickSelectsWithThePathInTheStatusBarAndAMissDeselects)
+TEST_F(EditViewTest, ClickSelectsSayingWhatAndWhereAndAMissDeselects)
 {
     Wall* wall = AddWall(-5.0f, -3.0f, 2.0f, 2.0f); // the level group's child 2
     MoveToLevel(-5.0, -3.0);
@@ -141,10 +142,10 @@ TEST_F(EditViewTest, ClickSelectsWithThePathInTheStatusBarAndAMissDeselects)
     Release();
     EXPECT_EQ(document->m_pSelection, wall);
     EXPECT_TRUE(wall->selected);
-    EXPECT_EQ(Status(), "Path of picked object = 0 -> 2 -> ");
+    EXPECT_EQ(Status(), wxString::FromUTF8("Wall at (-5, -3), 2 \u00D7 2"));
     EXPECT_FALSE(Captured());
 
-    // Outside the floor nothing is drawn: the selection goes, the status text stays.
+    // Outside the floor nothing is drawn: the selection goes, and so does what the pick said.
     edit->m_zoom = 0.05f;
     Redraw();
     MoveToLevel(-14.0, -2.0);
@@ -152,7 +153,7 @@ TEST_F(EditViewTest, ClickSelectsWithThePathInTheStatusBarAndAMissDeselects)
     Release();
     EXPECT_EQ(document->m_pSelection, nullptr);
     EXPECT_FALSE(wall->selected);
-    EXPECT_EQ(Status(), "Path of picked object = 0 -> 2 -> ");
+    EXPECT_EQ(Status(), "Ready");
 }
 
 TEST_F(EditViewTest, SelectionDraggedInWholeGridSteps)

@@ -83,7 +83,7 @@ TEST_F(PreviewViewTest, ClickSelectsTheNearestObjectWithoutDragging)
     Press();
     Release();
     EXPECT_EQ(document->m_pSelection, wall);
-    EXPECT_EQ(Status(), "Path of picked object = 0 -> 2 -> ");
+    EXPECT_EQ(Status(), wxString::FromUTF8("Wall at (0, 0), 4 \u00D7 4"));
     EXPECT_FALSE(Canvas().HasCapture());
 
     // Pressing on the selection again changes nothing and starts nothing.
