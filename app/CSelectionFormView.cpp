@@ -124,7 +124,7 @@ CLevelMapDoc* CSelectionFormView::GetLevelDoc() const
 
 CSGNode* CSelectionFormView::GetSelection() const
 {
-    return GetLevelDoc()->m_pSelection;
+    return GetLevelDoc()->SelectedNode();
 }
 
 wxTextCtrl& CSelectionFormView::Edit(int id) const

@@ -8,6 +8,7 @@
 #include "app/res/about.xpm"
 #include "app/res/copy.xpm"
 #include "app/res/cut.xpm"
+#include "app/res/duplicate.xpm"
 #include "app/res/fit.xpm"
 #include "app/res/item.xpm"
 #include "app/res/new.xpm"
@@ -45,6 +46,8 @@ const std::map<int, const char*>& PromptTable()
         {ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Insert special item\n Click to insert a new special item")},
         {ID_EDIT_DELETE, wxTRANSLATE("Delete current selection\nDelete")},
         {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
+        {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
+        {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
     };
     return prompts;
 }
@@ -117,7 +120,11 @@ wxMenuBar* CreateMainMenuBar()
                           {StandardId::EditCut, wxTRANSLATE("Cu&t\tCtrl+X"), K::Normal},
                           {StandardId::EditCopy, wxTRANSLATE("&Copy\tCtrl+C"), K::Normal},
                           {StandardId::EditPaste, wxTRANSLATE("&Paste\tCtrl+V"), K::Normal},
-                          {ID_EDIT_DELETE, wxTRANSLATE("&Delete\tDel"), K::Normal}}),
+                          {ID_EDIT_DELETE, wxTRANSLATE("&Delete\tDel"), K::Normal},
+                          SEPARATOR,
+                          // Menu keys, not accelerators: a focused text field keeps them.
+                          {ID_EDIT_DUPLICATE, wxTRANSLATE("D&uplicate\tCtrl+D"), K::Normal},
+                          {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select &All\tCtrl+A"), K::Normal}}),
                 _("&Edit"));
     bar->Append(MakeMenu({{StandardId::ViewToolBar, wxTRANSLATE("&Toolbar"), K::Check},
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
@@ -174,6 +181,7 @@ const std::vector<ToolButton>& MainToolButtons()
         {StandardId::EditCut, cut_xpm, false},
         {StandardId::EditCopy, copy_xpm, false},
         {StandardId::EditPaste, paste_xpm, false},
+        {ID_EDIT_DUPLICATE, duplicate_xpm, false},
         {0, nullptr, false},
         {ID_MODE_SELECT, select_xpm, true},
         {ID_MODE_CREATE_WALL, wall_xpm, true},

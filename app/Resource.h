@@ -31,3 +31,5 @@ constexpr int ID_INSERT_SPECIAL_ITEM = 147;
 constexpr int ID_EDIT_DELETE = 152;
 constexpr int ID_TOGGLE_ANIMATION = 155;
 constexpr int ID_VIEW_ZOOM_FIT = 156;
+constexpr int ID_EDIT_SELECT_ALL = 157;
+constexpr int ID_EDIT_DUPLICATE = 158;

@@ -5,6 +5,7 @@
 #include "document/MappingEditors.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectNames.h"
+#include "document/SelectionSteps.h"
 #include "framework/CCommandProcessor.h"
 #include "framework/MessageBox.h"
 #include "level/GameSettingsNode.h"
@@ -19,11 +20,6 @@
 #include "scenegraph/NodeType.h"
 
 namespace {
-
-LevelObject* AsLevelObject(CSGNode* node)
-{
-    return dynamic_cast<LevelObject*>(node);
-}
 
 std::string FileSystemPath(const wxString& path)
 {
@@ -81,7 +77,7 @@ bool CLevelMapDoc::DeleteContents()
     CancelGesture();
     if (m_onClean)
         m_onClean();
-    m_pSelection = nullptr;
+    m_selection.Clear();
     m_pStartMarker = nullptr;
     if (m_pScene) {
         CloseAllMappingEditors();
@@ -199,36 +195,37 @@ bool CLevelMapDoc::Submit(wxCommand* command)
     return false;
 }
 
+std::vector<CSGNode*> CLevelMapDoc::DeletableSelection() const
+{
+    std::vector<CSGNode*> nodes;
+    for (CSGNode* node : m_selection.Nodes()) {
+        const int type = node->GetType();
+        if (type != LEVEL_FLOOR_NODE && type != START_POSITION_NODE)
+            nodes.push_back(node);
+    }
+    return nodes;
+}
+
 bool CLevelMapDoc::CanDeleteSelection() const
 {
-    if (!m_pSelection || !m_pScene)
-        return false;
-    const int type = m_pSelection->GetType();
-    return type != LEVEL_FLOOR_NODE && type != START_POSITION_NODE;
+    return m_pScene && !DeletableSelection().empty();
 }
 
 void CLevelMapDoc::OnDelete()
 {
     CancelGesture();
-    if (CanDeleteSelection())
-        Submit(NodeListCommand::Removing(*this, wxString::Format(_("Delete %s"), ObjectName(*m_pSelection)), {m_pSelection}));
+    const std::vector<CSGNode*> nodes = DeletableSelection();
+    if (m_pScene && !nodes.empty())
+        Submit(NodeListCommand::Removing(*this, wxString::Format(_("Delete %s"), ObjectsName(nodes)), nodes));
 }
 
-bool CLevelMapDoc::IsSelectedOrBelow(CSGNode& node) const
+void CLevelMapDoc::SelectAllObjects()
 {
-    if (!m_pSelection)
-        return false;
-    if (m_pSelection == &node)
-        return true;
-    auto* group = dynamic_cast<CSGGroup*>(&node);
-    return group && group->FindChild(m_pSelection);
-}
-
-void CLevelMapDoc::SetSelection(CSGNode* node)
-{
-    if (LevelObject* previous = AsLevelObject(m_pSelection))
-        previous->selected = false;
-    m_pSelection = node;
-    if (LevelObject* current = AsLevelObject(node))
-        current->selected = true;
+    std::vector<CSGNode*> nodes;
+    if (m_pScene)
+        ForEachNode(*m_pScene->m_pLevelGroup, [&nodes](CSGNode& node) {
+            if (node.GetType() == WALL_NODE || IsItemType(node.GetType()))
+                nodes.push_back(&node);
+        });
+    m_selection.Set(nodes);
 }

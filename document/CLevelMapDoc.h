@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "document/Selection.h"
 #include "document/TextureTable.h"
 #include "framework/CDocument.h"
 
@@ -56,19 +57,21 @@ public:
     // changed nothing and was dropped; the views then show the level again all the same, so a
     // form's refused or unchanged text is replaced by the stored values.
     bool Submit(wxCommand* command);
-    // Command 152: deletes the selection, unless it is the floor or the start marker.
+    // Command 152: deletes the selected objects but the floor and the start marker, in one step.
     void OnDelete();
-    // Whether Delete and Cut act: a wall, an item or another object that is not the floor or
-    // the start marker is selected.
+    // The selected nodes that Delete and Cut take: all but the floor and the start marker.
+    std::vector<CSGNode*> DeletableSelection() const;
     bool CanDeleteSelection() const;
-    // Makes `node` (a level object, or null for none) the selection, moving the selected flag.
-    void SetSelection(CSGNode* node);
-    // Whether the selection is `node` or lies below it.
-    bool IsSelectedOrBelow(CSGNode& node) const;
+    // Makes `node` (a level object, or null for none) the selection alone.
+    void SetSelection(CSGNode* node) { m_selection.Set(node); }
+    // The selected node when exactly one is selected, else null.
+    CSGNode* SelectedNode() const { return m_selection.Single(); }
+    // Every wall and item becomes the selection (Select All).
+    void SelectAllObjects();
 
     std::unique_ptr<LevelScene> m_pScene;
     StartPositionNode* m_pStartMarker = nullptr; // a child of the level group
-    CSGNode* m_pSelection = nullptr;             // a node below the level group, or null
+    Selection m_selection;
     bool m_bAnimate = false;
     float m_animTime = 0.0f; // seconds, handed to the preview's drawing
     float m_lastTick = 0.0f; // clock reading of the previous idle pass

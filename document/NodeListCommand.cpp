@@ -71,24 +71,29 @@ void NodeListCommand::CountReferences()
 void NodeListCommand::Redo()
 {
     MoveAll(m_adds, true);
-    if (m_adds)
-        m_document.SetSelection(m_entries.back().node);
 }
 
 void NodeListCommand::Revert()
 {
     MoveAll(!m_adds, false);
-    if (!m_adds)
-        m_document.SetSelection(m_entries.front().node);
 }
 
 void NodeListCommand::MoveAll(bool attach, bool forward)
 {
+    // Nodes that come into the level become the selection; nodes that leave it leave it too.
+    std::vector<CSGNode*> nodes;
+    nodes.reserve(m_entries.size());
+    for (const Entry& entry : m_entries)
+        nodes.push_back(entry.node);
+    if (!attach)
+        m_document.m_selection.Drop(nodes);
     const auto move = [this, attach](Entry& entry) { attach ? Attach(entry) : Detach(entry); };
     if (forward)
         std::for_each(m_entries.begin(), m_entries.end(), move);
     else
         std::for_each(m_entries.rbegin(), m_entries.rend(), move);
+    if (attach)
+        m_document.m_selection.Set(nodes);
 }
 
 void NodeListCommand::Attach(Entry& entry)
@@ -103,8 +108,6 @@ void NodeListCommand::Attach(Entry& entry)
 
 void NodeListCommand::Detach(Entry& entry)
 {
-    if (m_document.IsSelectedOrBelow(*entry.node))
-        m_document.SetSelection(nullptr);
     CloseMappingEditorsBelow(*entry.node);
     entry.next = entry.parent->MoveOut(entry.position, m_outside);
 }

@@ -8,6 +8,7 @@
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectNames.h"
+#include "document/SelectionSteps.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
@@ -76,29 +77,70 @@ ObjectPosition PasteOffset(const CSGNode& first, const PastePlace& place)
     return {Offset(object->x, place.pointer->x, place), Offset(object->z, place.pointer->z, place)};
 }
 
+std::string ObjectsTextOf(const CLevelMapDoc& document, const std::vector<CSGNode*>& nodes)
+{
+    return WriteObjectsText(nodes, [&](int row) { return document.PathOfRow(row); });
+}
+
+// Adds the objects at the end of the level group, moved by `offset`, as one step that selects them.
+bool AddObjects(CLevelMapDoc& document, ObjectsText objects, const ObjectPosition& offset, const wxString& name)
+{
+    LevelGroupNode& group = *document.m_pScene->m_pLevelGroup;
+    std::vector<NodeListCommand::Addition> additions;
+    for (std::size_t i = 0; i < objects.objects.size(); ++i) {
+        if (auto* object = dynamic_cast<LevelObject*>(objects.objects[i].get())) {
+            object->x += offset.x;
+            object->z += offset.z;
+        }
+        additions.push_back({&group, group.ChildCount() + i, std::move(objects.objects[i]),
+                             std::move(objects.texturePaths[i])});
+    }
+    return document.Submit(NodeListCommand::Adding(document, name, std::move(additions)));
+}
+
 } // namespace
+
+std::vector<CSGNode*> CopyableSelection(const CLevelMapDoc& document)
+{
+    std::vector<CSGNode*> nodes;
+    for (CSGNode* node : document.m_selection.Nodes())
+        if (IsCopyableObject(*node))
+            nodes.push_back(node);
+    return nodes;
+}
 
 bool CanCopySelection(const CLevelMapDoc& document)
 {
-    return document.m_pSelection && IsCopyableObject(*document.m_pSelection);
+    return !CopyableSelection(document).empty();
 }
 
 bool CopySelection(const CLevelMapDoc& document)
 {
-    if (!CanCopySelection(document))
+    const std::vector<CSGNode*> nodes = CopyableSelection(document);
+    if (nodes.empty())
         return false;
-    const std::string text
-        = WriteObjectsText({document.m_pSelection}, [&](int row) { return document.PathOfRow(row); });
     OpenClipboard clipboard;
-    return clipboard && wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text)));
+    return clipboard && wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(ObjectsTextOf(document, nodes))));
 }
 
 bool CutSelection(CLevelMapDoc& document)
 {
+    document.CancelGesture();
     if (!CopySelection(document))
         return false;
-    const wxString name = wxString::Format(_("Cut %s"), ObjectName(*document.m_pSelection));
-    return document.Submit(NodeListCommand::Removing(document, name, {document.m_pSelection}));
+    const std::vector<CSGNode*> nodes = CopyableSelection(document);
+    return document.Submit(NodeListCommand::Removing(document, wxString::Format(_("Cut %s"), ObjectsName(nodes)), nodes));
+}
+
+bool DuplicateSelection(CLevelMapDoc& document, float gridStep)
+{
+    document.CancelGesture();
+    const std::vector<CSGNode*> nodes = CopyableSelection(document);
+    std::optional<ObjectsText> copies = ReadObjectsText(ObjectsTextOf(document, nodes));
+    if (nodes.empty() || !copies || copies->objects.empty())
+        return false;
+    const wxString name = wxString::Format(_("Duplicate %s"), ObjectsName(nodes));
+    return AddObjects(document, std::move(*copies), {gridStep, gridStep}, name);
 }
 
 wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
@@ -111,15 +153,7 @@ wxString PasteObjects(CLevelMapDoc& document, const PastePlace& place)
     if (pasted->objects.empty())
         return wxGetTranslation(NONE_SOUND);
     const ObjectPosition offset = PasteOffset(*pasted->objects.front(), place);
-    std::vector<NodeListCommand::Addition> additions;
-    for (std::size_t i = 0; i < pasted->objects.size(); ++i) {
-        if (auto* object = dynamic_cast<LevelObject*>(pasted->objects[i].get())) {
-            object->x += offset.x;
-            object->z += offset.z;
-        }
-        additions.push_back({group, group->ChildCount() + i, std::move(pasted->objects[i]),
-                             std::move(pasted->texturePaths[i])});
-    }
-    document.Submit(NodeListCommand::Adding(document, _("Paste"), std::move(additions)));
-    return LeftOutStatus(pasted->leftOut);
+    const std::size_t leftOut = pasted->leftOut;
+    AddObjects(document, std::move(*pasted), offset, _("Paste"));
+    return LeftOutStatus(leftOut);
 }

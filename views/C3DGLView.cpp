@@ -141,7 +141,8 @@ void C3DGLView::OnLeftDown(wxMouseEvent& event)
     CLevelMapDoc* document = GetLevelDocument();
     if (!document)
         return;
-    SelectObjectAt(point.x, point.y, document->m_animTime);
+    // Shift turns the level here, so Ctrl alone adds to the selection or takes out of it.
+    SelectObjectAt(point.x, point.y, document->m_animTime, event.ControlDown());
     document->UpdateAllViews(nullptr);
 }
 

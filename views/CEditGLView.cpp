@@ -12,6 +12,7 @@
 #include "document/ObjectClipboard.h"
 #include "framework/StandardIds.h"
 #include "document/ObjectNames.h"
+#include "document/SelectionSteps.h"
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
 #include "level/Item.h"
@@ -43,7 +44,8 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
 
 // The clipboard commands, which act on the level whichever pane is active (a focused text
 // field takes them first).
-const int CLIPBOARD_COMMANDS[] = {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste};
+const int CLIPBOARD_COMMANDS[] = {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste, ID_EDIT_DUPLICATE,
+                                  ID_EDIT_SELECT_ALL};
 
 // A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
 double TwoDecimals(double value)
@@ -157,6 +159,10 @@ void CEditGLView::DrawFrame()
     CLevelMapDoc* document = GetLevelDocument();
     CSGGroup* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
     DrawEditFrame(Camera(), m_gridSize, levelGroup);
+    if (const auto* box = dynamic_cast<const BoxGesture*>(m_gesture.get())) {
+        const LevelRect band = box->Band();
+        DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ);
+    }
 }
 
 void CEditGLView::OnResize(int width, int height)
@@ -287,7 +293,7 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
     const wxPoint point = PhysicalPosition(event);
     switch (m_mode) {
     case MODE_SELECT:
-        SelectOrStartDrag(point);
+        SelectOrStartDrag(point, event);
         break;
     case MODE_CREATE_WALL:
         StartGesture(std::make_unique<WallGesture>(*this, *document, point));
@@ -301,12 +307,26 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
     }
 }
 
-void CEditGLView::SelectOrStartDrag(const wxPoint& point)
+void CEditGLView::SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    // A press on the selected object drags it; any other press selects.
-    if (SelectObjectAt(point.x, point.y, FLAT_DRAW_TIME) && dynamic_cast<LevelObject*>(document->m_pSelection))
-        StartGesture(std::make_unique<DragGesture>(*this, *document, *document->m_pSelection, point));
+    Selection& selection = document->m_selection;
+    const bool toggle = event.ShiftDown() || event.ControlDown();
+    CSGNode* hit = PickNodeAt(point.x, point.y, FLAT_DRAW_TIME);
+    if (!hit || hit->GetType() == LEVEL_FLOOR_NODE) {
+        // Where there is no wall, item or start marker the press draws a rubber band.
+        const BoxGesture::Keys keys{event.AltDown(), toggle};
+        StartGesture(std::make_unique<BoxGesture>(*this, *document, point, hit, keys));
+        return;
+    }
+    // A press on an object moves it at once, with the rest of the selection when it is in it.
+    std::vector<CSGNode*> before = selection.Nodes();
+    const bool wasSelected = selection.Contains(hit);
+    if (!wasSelected && toggle)
+        selection.Add(hit);
+    else if (!wasSelected)
+        selection.Set(hit);
+    StartGesture(std::make_unique<DragGesture>(*this, *document, point, *hit, std::move(before), wasSelected, toggle));
     UpdateAllViews();
 }
 
@@ -330,24 +350,24 @@ void CEditGLView::OnLeftUp(wxMouseEvent&)
     ReleaseButton(wxMOUSE_BTN_LEFT);
 }
 
-void CEditGLView::SubmitMove(CLevelMapDoc& document, CSGNode& node, const ObjectPosition& from)
-{
-    auto& object = dynamic_cast<LevelObject&>(node);
-    const wxString name = wxString::Format(_("Move %s"), ObjectName(node));
-    document.Submit(new ValueCommand<LevelObject, ObjectPosition>(document, name, object, from, Capture(object)));
-}
-
 void CEditGLView::OnKeyDown(wxKeyEvent& event)
 {
     const float step = event.ShiftDown() ? 0.1f : 1.0f;
-    switch (event.GetKeyCode()) {
+    const float turn = event.ShiftDown() ? 90.0f : 15.0f;
+    CLevelMapDoc* document = GetLevelDocument();
+    const int code = event.GetKeyCode();
+    if (!document || !document->m_pScene || event.HasModifiers()) {
+        event.Skip();
+        return;
+    }
+    switch (code) {
     case WXK_ESCAPE:
         if (GestureRunning())
             CancelGesture();
-        else if (CLevelMapDoc* document = GetLevelDocument()) {
-            document->SetSelection(nullptr);
-            UpdateAllViews();
-        }
+        else
+            document->m_selection.Clear();
+        SetStatusText(CFrameWnd::IdleMessage());
+        UpdateAllViews();
         break;
     case WXK_LEFT:
         MoveSelection(-step, 0.0f);
@@ -361,22 +381,41 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
     case WXK_DOWN:
         MoveSelection(0.0f, step);
         break;
+    case 'S':
+        SetMode(MODE_SELECT);
+        break;
+    case 'W':
+        SetMode(MODE_CREATE_WALL);
+        break;
+    case 'I':
+        SetMode(MODE_INSERT_ITEM);
+        break;
+    case '[':
+    case '{':
+        TurnSelection(*document, -turn);
+        break;
+    case ']':
+    case '}':
+        TurnSelection(*document, turn);
+        break;
     default:
         event.Skip();
     }
 }
 
+void CEditGLView::SetMode(short mode)
+{
+    if (GestureRunning())
+        return;
+    m_mode = mode;
+    SetStatusText(CFrameWnd::IdleMessage());
+    ShowPointerPlaceNow();
+}
+
 void CEditGLView::MoveSelection(float dx, float dz)
 {
-    CLevelMapDoc* document = GetLevelDocument();
-    CSGNode* node = document ? document->m_pSelection : nullptr;
-    auto* object = dynamic_cast<LevelObject*>(node);
-    if (!object || GestureRunning() || node->GetType() == LEVEL_FLOOR_NODE)
-        return;
-    const ObjectPosition from = Capture(*object);
-    object->x += dx * static_cast<float>(m_gridSize);
-    object->z += dz * static_cast<float>(m_gridSize);
-    SubmitMove(*document, *node, from);
+    if (!GestureRunning())
+        MoveSelectionBy(*GetLevelDocument(), dx * static_cast<float>(m_gridSize), dz * static_cast<float>(m_gridSize));
 }
 
 // --- mouse moves ---
@@ -444,22 +483,29 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
 void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    if (!document)
+    if (!document || !document->m_pScene)
         return;
     document->CancelGesture();
-    if (event.GetId() == StandardId::EditCut)
+    const int id = event.GetId();
+    if (id == StandardId::EditCut)
         CutSelection(*document);
-    else if (event.GetId() == StandardId::EditCopy)
+    else if (id == StandardId::EditCopy)
         CopySelection(*document);
+    else if (id == ID_EDIT_DUPLICATE)
+        DuplicateSelection(*document, static_cast<float>(m_gridSize));
+    else if (id == ID_EDIT_SELECT_ALL)
+        document->SelectAllObjects();
     else if (const wxString status = PasteObjects(*document, PastePlaceHere()); !status.empty())
         SetStatusText(status);
+    UpdateAllViews();
 }
 
 void CEditGLView::OnUpdateClipboardCommand(wxUpdateUIEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
-    // Cut and Copy take the selected wall or item; Paste needs none.
-    const bool needsSelection = event.GetId() != StandardId::EditPaste;
+    // Cut, Copy and Duplicate take the selected walls and items; Paste and Select All need none.
+    const int id = event.GetId();
+    const bool needsSelection = id != StandardId::EditPaste && id != ID_EDIT_SELECT_ALL;
     event.Enable(document && document->m_pScene && (!needsSelection || CanCopySelection(*document)));
 }
 

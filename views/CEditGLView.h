@@ -55,9 +55,6 @@ public:
     LevelPoint SnappedPoint(const wxPoint& point, SnapRule snap);
     // Both panes draw again (a dragged object moved).
     void RefreshPanes();
-    // One step that moves the node (a wall, item, floor or start marker) from `from` to where
-    // it stands now.
-    static void SubmitMove(CLevelMapDoc& document, CSGNode& node, const ObjectPosition& from);
 
     wxCursor m_hItemCursor;
     int m_gridSize = 1;
@@ -84,7 +81,8 @@ protected:
 
 private:
     // Left-button actions by mode.
-    void SelectOrStartDrag(const wxPoint& point);
+    // Select mode: a press on an object drags it, elsewhere it draws a rubber band.
+    void SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event);
     void InsertItem(const wxPoint& point);
     // The gesture runs from now until EndGesture; the document can cancel it.
     void StartGesture(std::unique_ptr<EditGesture> gesture);
@@ -97,6 +95,8 @@ private:
     void ShowPointerPlace(const wxPoint& point);
     // The pointer in physical pixels of the canvas, from its top left.
     wxPoint PointerNow() const;
+    // The mode keys S, W and I, as the frame's mode commands set it; not during a gesture.
+    void SetMode(short mode);
     // Arrow keys: the selection moves by (dx, dz) grid steps.
     void MoveSelection(float dx, float dz);
     void StartCapture();

@@ -26,15 +26,6 @@ wxGLAttributes PixelFormat()
     return attributes;
 }
 
-// True when the node is the selection already: its selected flag, or the pointer itself for
-// a node that carries no flag.
-bool IsSelected(const CLevelMapDoc& document, CSGNode* node)
-{
-    if (auto* object = dynamic_cast<LevelObject*>(node))
-        return object->selected;
-    return node == document.m_pSelection;
-}
-
 } // namespace
 
 CGLView::CGLView() = default;
@@ -185,20 +176,21 @@ void CGLView::OnDestroyWindow()
     m_context.reset();
 }
 
-bool CGLView::SelectObjectAt(int x, int y, const float& time)
+CSGNode* CGLView::PickNodeAt(int x, int y, const float& time)
 {
     CLevelMapDoc* document = GetLevelDocument();
     if (!document || !document->m_pScene || !document->m_pScene->m_pLevelGroup || !MakeCurrent())
-        return false;
-    const std::vector<int> path = PickLevelPath(*document->m_pScene, x, y, time);
-    CSGNode* hit = NodeAtPath(*document->m_pScene->m_pLevelGroup, path);
+        return nullptr;
+    return NodeAtPath(*document->m_pScene->m_pLevelGroup, PickLevelPath(*document->m_pScene, x, y, time));
+}
+
+void CGLView::SelectObjectAt(int x, int y, const float& time, bool toggle)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    CSGNode* hit = PickNodeAt(x, y, time);
+    if (!document)
+        return;
+    document->m_selection.Click(hit, toggle);
+    // A miss too replaces what an earlier pick said.
     SetStatusText(hit ? DescribeObject(*hit) : CFrameWnd::IdleMessage());
-    if (!hit) {
-        document->SetSelection(nullptr);
-        return false;
-    }
-    if (IsSelected(*document, hit))
-        return true;
-    document->SetSelection(hit);
-    return false;
 }

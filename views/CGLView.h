@@ -9,6 +9,7 @@
 #include "views/FailureReport.h"
 
 class CLevelMapDoc;
+class CSGNode;
 class LevelFloor;
 class wxCommandEvent;
 class wxEraseEvent;
@@ -41,10 +42,12 @@ public:
     // message the first time it fails since the last success; false without a message while
     // the canvas is not yet shown on screen.
     bool MakeCurrent();
-    // Picks the object under pixel (x, y) (physical pixels from the top left) with the matrices
-    // of the last frame and makes it the selection. True only when the hit object already was
-    // the selection; a miss deselects.
-    virtual bool SelectObjectAt(int x, int y, const float& time);
+    // The wall, item, start marker or floor under pixel (x, y) (physical pixels from the top
+    // left) with the matrices of the last frame; null outside the floor.
+    CSGNode* PickNodeAt(int x, int y, const float& time);
+    // A click at pixel (x, y): the object under it becomes the selection alone, or with
+    // `toggle` (Shift or Ctrl) is added or taken out (Selection::Click).
+    void SelectObjectAt(int x, int y, const float& time, bool toggle);
     // Frames drawn since the pane was made.
     unsigned long FramesDrawn() const { return m_framesDrawn; }
 

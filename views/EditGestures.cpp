@@ -1,5 +1,8 @@
 #include "views/EditGestures.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include <wx/cursor.h>
 #include <wx/event.h>
 #include <wx/glcanvas.h>
@@ -8,6 +11,7 @@
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectNames.h"
+#include "document/SelectionSteps.h"
 #include "framework/CFrameWnd.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelScene.h"
@@ -23,10 +27,13 @@ wxString PointStatus(const wxString& format, double x, double z)
 
 // --- drag ---
 
-DragGesture::DragGesture(CEditGLView& view, CLevelMapDoc& document, CSGNode& node, const wxPoint& press)
-    : m_view(view), m_document(document), m_node(node), m_object(dynamic_cast<LevelObject&>(node)),
-      m_from(Capture(m_object))
+DragGesture::DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode& pressed,
+                         std::vector<CSGNode*> selectionBefore, bool wasSelected, bool toggle)
+    : m_view(view), m_document(document), m_pressed(pressed), m_selectionBefore(std::move(selectionBefore)),
+      m_wasSelected(wasSelected), m_toggle(toggle)
 {
+    for (CSGNode* node : MovableSelection(document))
+        m_moved.push_back({node, PlacementCommand::Capture(*node)});
     const LevelPoint p = m_view.UnprojectPoint(press.x, press.y);
     m_pressedAt = {static_cast<float>(p.x), static_cast<float>(p.z)};
     m_view.SetStatusText(_("Dragging..."));
@@ -40,31 +47,101 @@ int DragGesture::Button() const
 void DragGesture::Update(const wxPoint& point)
 {
     const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
-    const double dx = p.x - m_pressedAt.x;
-    const double dz = p.z - m_pressedAt.z;
-    const int grid = m_view.m_gridSize;
-    const bool snap = m_view.m_snapToGrid;
-    m_object.x = static_cast<float>(snap ? StepSnap(m_from.x, dx, grid) : m_from.x + dx);
-    m_object.z = static_cast<float>(snap ? StepSnap(m_from.z, dz, grid) : m_from.z + dz);
-    // Both panes show the object where it is dragged; the step comes at the release.
+    float dx = static_cast<float>(p.x) - m_pressedAt.x;
+    float dz = static_cast<float>(p.z) - m_pressedAt.z;
+    if (m_view.m_snapToGrid) {
+        const float grid = static_cast<float>(m_view.m_gridSize);
+        dx = std::round(dx / grid) * grid;
+        dz = std::round(dz / grid) * grid;
+    }
+    m_hasMoved = m_hasMoved || dx != 0.0f || dz != 0.0f;
+    for (const Moved& moved : m_moved)
+        PlacementCommand::Place(*moved.node, {moved.from.x + dx, moved.from.z + dz, moved.from.angle});
+    // Both panes show the objects where they are dragged; the step comes at the release.
     m_view.RefreshPanes();
 }
 
 void DragGesture::Commit()
 {
     m_view.SetStatusText(CFrameWnd::IdleMessage());
-    CEditGLView::SubmitMove(m_document, m_node, m_from);
+    if (!m_hasMoved) {
+        // A click on a selected object: it alone, or out of the selection with Shift or Ctrl.
+        if (m_wasSelected && m_toggle)
+            m_document.m_selection.Remove(&m_pressed);
+        else if (m_wasSelected)
+            m_document.SetSelection(&m_pressed);
+        return;
+    }
+    std::vector<PlacementCommand::Change> changes;
+    std::vector<CSGNode*> nodes;
+    for (const Moved& moved : m_moved) {
+        changes.push_back({moved.node, moved.from, PlacementCommand::Capture(*moved.node)});
+        nodes.push_back(moved.node);
+    }
+    const wxString name = wxString::Format(_("Move %s"), ObjectsName(nodes));
+    m_document.Submit(new PlacementCommand(m_document, name, std::move(changes)));
 }
 
 void DragGesture::Cancel()
 {
-    Restore(m_document, m_object, m_from);
+    for (const Moved& moved : m_moved)
+        PlacementCommand::Place(*moved.node, moved.from);
+    m_document.m_selection.Set(m_selectionBefore);
+}
+
+// --- box ---
+
+BoxGesture::BoxGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode* pressed, Keys keys)
+    : m_view(view), m_document(document), m_pressed(pressed), m_keys(keys), m_pressPixel(press), m_pointPixel(press)
+{
+    const LevelPoint p = m_view.UnprojectPoint(press.x, press.y);
+    m_from = m_to = {static_cast<float>(p.x), static_cast<float>(p.z)};
+}
+
+int BoxGesture::Button() const
+{
+    return wxMOUSE_BTN_LEFT;
+}
+
+void BoxGesture::Update(const wxPoint& point)
+{
+    const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
+    m_to = {static_cast<float>(p.x), static_cast<float>(p.z)};
+    m_pointPixel = point;
+    m_view.GetCanvas()->Refresh(false);
+}
+
+LevelRect BoxGesture::Band() const
+{
+    return LevelRect::Between(m_from.x, m_from.z, m_to.x, m_to.z);
+}
+
+void BoxGesture::Commit()
+{
+    // A band narrower than a few pixels is a click.
+    constexpr int CLICK_PIXELS = 3;
+    const wxPoint moved = m_pointPixel - m_pressPixel;
+    if (std::abs(moved.x) < CLICK_PIXELS && std::abs(moved.y) < CLICK_PIXELS) {
+        m_document.m_selection.Click(m_pressed, m_keys.add);
+        return;
+    }
+    Selection& selection = m_document.m_selection;
+    const std::vector<CSGNode*> inside = ObjectsInRect(*m_document.m_pScene->m_pLevelGroup, Band(), m_keys.alt);
+    if (m_keys.add && m_keys.alt) {
+        for (CSGNode* node : inside)
+            selection.Remove(node);
+    } else if (m_keys.add) {
+        for (CSGNode* node : inside)
+            selection.Add(node);
+    } else {
+        selection.Set(inside);
+    }
 }
 
 // --- wall ---
 
 WallGesture::WallGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press)
-    : m_view(view), m_document(document), m_selectionBefore(document.m_pSelection)
+    : m_view(view), m_document(document), m_selectionBefore(document.m_selection.Nodes())
 {
     const LevelPoint p = m_view.SnappedPoint(press, CornerSnap);
     m_corner = {static_cast<float>(p.x), static_cast<float>(p.z)};
@@ -96,7 +173,7 @@ void WallGesture::Update(const wxPoint& point)
 std::unique_ptr<CSGNode> WallGesture::TakeWallOut(std::size_t& index)
 {
     std::unique_ptr<CSGNode> wall = m_document.m_pScene->m_pLevelGroup->TakeChild(m_wall, index);
-    m_document.SetSelection(m_selectionBefore);
+    m_document.m_selection.Set(m_selectionBefore);
     return wall;
 }
 

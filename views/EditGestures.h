@@ -1,11 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include "document/EditStates.h"
+#include "document/PlacementCommand.h"
+#include "geometry/Footprint.h"
 
 class CEditGLView;
 class CLevelMapDoc;
@@ -21,7 +24,7 @@ wxString PointStatus(const wxString& format, double x, double z);
 // No step can run while a gesture does, so the nodes it holds stay alive until it ends.
 class EditGesture {
 public:
-    enum class Kind { Drag, Wall, Pan };
+    enum class Kind { Drag, Wall, Pan, Box };
 
     virtual ~EditGesture() = default;
     virtual Kind GetKind() const = 0;
@@ -32,10 +35,15 @@ public:
     virtual void Cancel() = 0;
 };
 
-// Moves the selected wall, item, floor or start marker with the pointer.
+// Moves the selected walls, items and start marker with the pointer, by its displacement in
+// whole grid steps while snapping is on, so the object under the pointer lands where it is
+// dropped. A release without a move is a click: it selects the pressed object alone, or with
+// Shift or Ctrl takes a selected one out.
 class DragGesture : public EditGesture {
 public:
-    DragGesture(CEditGLView& view, CLevelMapDoc& document, CSGNode& node, const wxPoint& press);
+    // The press was on `pressed`, now selected; `wasSelected` says whether it was before.
+    DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode& pressed,
+                std::vector<CSGNode*> selectionBefore, bool wasSelected, bool toggle);
     Kind GetKind() const override { return Kind::Drag; }
     int Button() const override;
     void Update(const wxPoint& point) override;
@@ -43,12 +51,46 @@ public:
     void Cancel() override;
 
 private:
+    struct Moved {
+        CSGNode* node;
+        Placement from;
+    };
+
     CEditGLView& m_view;
     CLevelMapDoc& m_document;
-    CSGNode& m_node;
-    LevelObject& m_object;
-    ObjectPosition m_from; // where the object stood at the press
+    CSGNode& m_pressed;
+    std::vector<CSGNode*> m_selectionBefore;
+    bool m_wasSelected, m_toggle;
+    std::vector<Moved> m_moved;
     ObjectPosition m_pressedAt;
+    bool m_hasMoved = false;
+};
+
+// A rubber band from where the press was: at the release, the walls and items wholly inside it
+// (Alt: touching it) become the selection, or with Shift or Ctrl are added, or with Ctrl+Alt
+// taken out. A release where the press was is a click on the floor (or outside it).
+class BoxGesture : public EditGesture {
+public:
+    struct Keys {
+        bool alt, add;
+    };
+
+    BoxGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode* pressed, Keys keys);
+    Kind GetKind() const override { return Kind::Box; }
+    int Button() const override;
+    void Update(const wxPoint& point) override;
+    void Commit() override;
+    void Cancel() override {}
+    // The band's corners in level units.
+    LevelRect Band() const;
+
+private:
+    CEditGLView& m_view;
+    CLevelMapDoc& m_document;
+    CSGNode* m_pressed;
+    Keys m_keys;
+    wxPoint m_pressPixel, m_pointPixel;
+    ObjectPosition m_from, m_to;
 };
 
 // Draws a new wall from the pressed corner to the pointer; the wall is in the level only to be
@@ -68,7 +110,7 @@ private:
 
     CEditGLView& m_view;
     CLevelMapDoc& m_document;
-    CSGNode* m_selectionBefore;
+    std::vector<CSGNode*> m_selectionBefore;
     Wall* m_wall; // a child of the level group until the gesture ends
     ObjectPosition m_corner;
 };

@@ -193,6 +193,25 @@ void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup)
     glFlush();
 }
 
+void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    ApplyEditCamera(camera);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glLineWidth(1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(x0, 0.0f, z0);
+    glVertex3f(x1, 0.0f, z0);
+    glVertex3f(x1, 0.0f, z1);
+    glVertex3f(x0, 0.0f, z1);
+    glEnd();
+    glPopAttrib();
+    glFlush();
+}
+
 LevelPoint UnprojectPoint(int x, int y)
 {
     GLint viewport[4];

@@ -66,6 +66,8 @@ void ApplyEditCamera(const EditCamera& camera);
 void DrawGrid(const EditCamera& camera, int gridSize);
 // One whole frame of the edit view: white background, grid, then the level group flat.
 void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup);
+// The box selection's rubber band between two level points, over the frame.
+void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1);
 
 struct LevelPoint {
     double x, y, z;

@@ -115,7 +115,7 @@ protected:
 TEST_F(EditorProcessesTest, AWallCopiedInOneEditorPastesIntoAnotherAndBack)
 {
     ClickAndKeyHere(-1.0, -3.0, 'C');
-    ASSERT_EQ(document->m_pSelection->GetType(), WALL_NODE);
+    ASSERT_EQ(document->SelectedNode()->GetType(), WALL_NODE);
 
     EditorProcess other({Level("there.xml")}, folder.File("other-home"));
     ASSERT_TRUE(WaitForEditor(other, "there.xml - Trelkan"));
@@ -134,7 +134,7 @@ TEST_F(EditorProcessesTest, AWallCopiedInOneEditorPastesIntoAnotherAndBack)
     const std::size_t children = document->m_pScene->m_pLevelGroup->ChildCount();
     ClickAndKeyHere(5.2, -8.8, 'V');
     ASSERT_EQ(document->m_pScene->m_pLevelGroup->ChildCount(), children + 1);
-    const auto* pasted = dynamic_cast<const Wall*>(document->m_pSelection);
+    const auto* pasted = dynamic_cast<const Wall*>(document->SelectedNode());
     ASSERT_NE(pasted, nullptr);
     EXPECT_FLOAT_EQ(pasted->x, 5.0f);
     EXPECT_FLOAT_EQ(pasted->z, -9.0f);

@@ -145,7 +145,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_EQ(Status(), "Creating WALL: start creation point = (-6.000000, -5.000000)");
     MoveToLevel(-1.9, -4.2);
     Release();
-    auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
+    auto* wall = dynamic_cast<Wall*>(document->SelectedNode());
     ASSERT_NE(wall, nullptr);
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(KindLabel(), "Wall");
@@ -165,7 +165,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_EQ(toolPrompt, "Enable item insertion mode"); // the select tool's prompt as it stands
     StartPositionNode& marker = *document->m_pStartMarker;
     ClickLevel(0.0, -0.5);
-    ASSERT_EQ(document->m_pSelection, &marker);
+    ASSERT_EQ(document->SelectedNode(), &marker);
     EXPECT_EQ(Status(), "Start position at (0, 0)");
     EXPECT_EQ(KindLabel(), "Start position");
     Type(SelectionForm(), IDC_ROTATION_ANGLE, "405");
@@ -195,7 +195,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_EQ(Status(), "Item inserted on position = (5.500000, 3.500000)");
     EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
-    auto* item = dynamic_cast<Item*>(document->m_pSelection);
+    auto* item = dynamic_cast<Item*>(document->SelectedNode());
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(KindLabel(), "Extra life");
     EXPECT_EQ(Text(SelectionForm(), IDC_RESPAWN_TIME), "20.00");

@@ -219,9 +219,9 @@ protected:
     }
     bool SelectionInLevel() const
     {
-        bool found = document->m_pSelection == nullptr;
-        ForEachNode(document->m_pScene->Root(), [&](CSGNode& node) { found |= &node == document->m_pSelection; });
-        return found;
+        std::size_t found = 0;
+        ForEachNode(document->m_pScene->Root(), [&](CSGNode& node) { found += document->m_selection.Contains(&node); });
+        return found == document->m_selection.Size();
     }
 
     // The level as the document writes it now.

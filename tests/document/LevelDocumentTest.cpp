@@ -35,7 +35,7 @@ TEST_F(LevelDocumentTest, NewLevelHasTheDefaultTreeAndOneTextureRow)
     EXPECT_EQ(document.m_textures[0].refCount, 1);
     EXPECT_EQ(document.m_texturesToLoad, std::vector<int>{0});
     EXPECT_TRUE(document.m_bTexturesDirty);
-    EXPECT_EQ(document.m_pSelection, nullptr);
+    EXPECT_EQ(document.SelectedNode(), nullptr);
     EXPECT_FALSE(document.IsModified());
     EXPECT_FALSE(document.m_bAnimate);
 }
@@ -46,7 +46,7 @@ TEST_F(LevelDocumentTest, ClearingQueuesEveryRowForDeletionAndForgetsTheLevel)
     document.SetSelection(Group().GetChild(2));
     ASSERT_TRUE(document.DeleteContents());
     EXPECT_EQ(document.m_pScene, nullptr);
-    EXPECT_EQ(document.m_pSelection, nullptr);
+    EXPECT_EQ(document.SelectedNode(), nullptr);
     EXPECT_EQ(document.m_pStartMarker, nullptr);
     EXPECT_TRUE(document.m_textures.empty());
     EXPECT_TRUE(document.m_texturesToLoad.empty());
@@ -71,7 +71,7 @@ TEST_F(LevelDocumentTest, DeletingAWallReleasesItsTextureRow)
 
     document.OnDelete();
 
-    EXPECT_EQ(document.m_pSelection, nullptr);
+    EXPECT_EQ(document.SelectedNode(), nullptr);
     EXPECT_FALSE(Group().FindChild(third).has_value());
     EXPECT_EQ(document.m_textures[3].path, "");
     EXPECT_EQ(document.m_textures[3].refCount, 0);
@@ -86,10 +86,10 @@ TEST_F(LevelDocumentTest, FloorAndStartMarkerCannotBeDeletedAndItemsCan)
     document.OnDelete(); // nothing selected
     document.SetSelection(document.m_pScene->m_pFloor);
     document.OnDelete();
-    EXPECT_EQ(document.m_pSelection, document.m_pScene->m_pFloor);
+    EXPECT_EQ(document.SelectedNode(), document.m_pScene->m_pFloor);
     document.SetSelection(document.m_pStartMarker);
     document.OnDelete();
-    EXPECT_EQ(document.m_pSelection, document.m_pStartMarker);
+    EXPECT_EQ(document.SelectedNode(), document.m_pStartMarker);
     EXPECT_EQ(Group().ChildCount(), before);
 
     auto* item = new Item(1.0f, 0.0f, 1.0f, ITEM_LIFE_EXTRA);
@@ -97,7 +97,7 @@ TEST_F(LevelDocumentTest, FloorAndStartMarkerCannotBeDeletedAndItemsCan)
     document.SetSelection(item);
     EXPECT_FALSE(document.m_pStartMarker->selected);
     document.OnDelete();
-    EXPECT_EQ(document.m_pSelection, nullptr);
+    EXPECT_EQ(document.SelectedNode(), nullptr);
     EXPECT_EQ(Group().ChildCount(), before);
     EXPECT_EQ(document.m_textures[0].refCount, 1);
 }
@@ -106,9 +106,9 @@ TEST_F(LevelDocumentTest, DeleteOfASelectionNoLongerInTheLevelChangesNothing)
 {
     Wall outside(0.0f, 0.0f, 1.0f, 1.0f);
     outside.SetTextureID(0);
-    document.m_pSelection = &outside;
+    document.SetSelection(&outside);
     document.OnDelete();
-    EXPECT_EQ(document.m_pSelection, &outside);
+    EXPECT_EQ(document.SelectedNode(), &outside);
     EXPECT_EQ(document.m_textures[0].refCount, 1);
 }
 
@@ -122,7 +122,7 @@ TEST_F(LevelDocumentTest, SelectionMovesTheSelectedFlag)
     EXPECT_TRUE(document.m_pStartMarker->selected);
     document.SetSelection(nullptr);
     EXPECT_FALSE(document.m_pStartMarker->selected);
-    EXPECT_EQ(document.m_pSelection, nullptr);
+    EXPECT_EQ(document.SelectedNode(), nullptr);
 }
 
 } // namespace

@@ -147,7 +147,7 @@ TEST_F(EditHistoryTest, CopiedWallPastesAtThePointerAndJunkChangesNothing)
     Wall* pasted = LastWall();
     ASSERT_NE(pasted, wall);
     ASSERT_NE(pasted, nullptr);
-    EXPECT_EQ(document->m_pSelection, pasted);
+    EXPECT_EQ(document->SelectedNode(), pasted);
     // Moved in whole grid steps, to the place nearest the pointer.
     EXPECT_FLOAT_EQ(pasted->x, wall->x + std::round(-2.2f - wall->x));
     EXPECT_FLOAT_EQ(pasted->z, wall->z + std::round(-1.1f - wall->z));
@@ -173,7 +173,7 @@ TEST_F(EditHistoryTest, AFocusedTextFieldTakesTheEditingKeys)
     StartWall(1.0, 1.0, 3.0, 2.0);
     Release();
     Wall* wall = LastWall();
-    ASSERT_EQ(document->m_pSelection, wall);
+    ASSERT_EQ(document->SelectedNode(), wall);
     auto& width = *FindControl<wxTextCtrl>(*frame->m_pSelectionFormView->GetWindow(), IDC_SELECTION_WIDTH);
     width.SetFocus();
     width.SetValue("12.50");
@@ -184,7 +184,7 @@ TEST_F(EditHistoryTest, AFocusedTextFieldTakesTheEditingKeys)
     Key('Z', wxMOD_CONTROL);
     Key('X', wxMOD_CONTROL);
     EXPECT_TRUE(LevelGroup().FindChild(wall)) << "the keys went to the text, not the level";
-    EXPECT_EQ(document->m_pSelection, wall);
+    EXPECT_EQ(document->SelectedNode(), wall);
 }
 
 // A key in the middle of a gesture first cancels the gesture, as Escape does, then acts on the
@@ -230,7 +230,7 @@ TEST_F(EditHistoryTest, AKeyInTheMiddleOfAGestureCancelsItBeforeItActs)
         EXPECT_EQ(LevelGroup().ChildCount(), empty + c.children);
         EXPECT_EQ(MenuLabel(StandardId::EditUndo), c.undo);
         if (c.children == 1) {
-            EXPECT_EQ(document->m_pSelection, wall) << "the selection before the press comes back";
+            EXPECT_EQ(document->SelectedNode(), wall) << "the selection before the press comes back";
         }
         // Redo brings back only steps: the wall as it was drawn, never the gesture's.
         while (document->GetHistory()->CanRedo())

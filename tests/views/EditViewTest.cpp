@@ -38,7 +38,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     Press();
     EXPECT_EQ(Status(), "Creating WALL: start creation point = (3.000000, 5.000000)");
     ASSERT_EQ(LevelGroup().ChildCount(), children + 1);
-    auto* wall = dynamic_cast<Wall*>(document->m_pSelection);
+    auto* wall = dynamic_cast<Wall*>(document->SelectedNode());
     ASSERT_NE(wall, nullptr);
     EXPECT_EQ(LevelGroup().GetChild(static_cast<unsigned>(children)), wall);
     EXPECT_TRUE(wall->selected);
@@ -63,7 +63,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     EXPECT_FALSE(Captured());
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(document->m_textures[0].refCount, noTextureUsers + 1);
-    EXPECT_EQ(document->m_pSelection, wall);
+    EXPECT_EQ(document->SelectedNode(), wall);
     // The size as it was last drawn.
     EXPECT_EQ(Status(), wxString::FromUTF8("New wall 1.00 \u00D7 4.00"));
 }
@@ -78,7 +78,7 @@ TEST_F(EditViewTest, PressAndReleaseWithoutMoveLeavesNoWallAndNoStep)
     EXPECT_EQ(LevelGroup().ChildCount(), children + 1);
     Release();
     EXPECT_EQ(LevelGroup().ChildCount(), children);
-    EXPECT_EQ(document->m_pSelection, nullptr);
+    EXPECT_EQ(document->SelectedNode(), nullptr);
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(document->m_textures[0].refCount, noTextureUsers);
     EXPECT_FALSE(Captured());
@@ -100,7 +100,7 @@ TEST_F(EditViewTest, ItemInsertedAtTheCellCentreThenBackToSelect)
     EXPECT_FLOAT_EQ(item->z, -1.0f);
     EXPECT_EQ(item->y, 0.0f);
     EXPECT_EQ(item->ItemTypeID, ITEM_LIFE_EXTRA);
-    EXPECT_EQ(document->m_pSelection, item);
+    EXPECT_EQ(document->SelectedNode(), item);
     EXPECT_EQ(Status(), "Item inserted on position = (3.000000, -1.000000)");
     EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
     EXPECT_FALSE(Captured());
@@ -114,7 +114,7 @@ TEST_F(EditViewTest, ItemInsertedAtTheCellCentreThenBackToSelect)
     Press();
     Release();
     EXPECT_EQ(LevelGroup().ChildCount(), children + 1);
-    EXPECT_NE(document->m_pSelection, item);
+    EXPECT_NE(document->SelectedNode(), item);
 }
 
 TEST_F(EditViewTest, ItemLandsOnTheUnprojectedPointWithoutSnapping)
@@ -127,7 +127,7 @@ TEST_F(EditViewTest, ItemLandsOnTheUnprojectedPointWithoutSnapping)
     const LevelPoint expected = edit->UnprojectPoint(pixel.x, pixel.y);
     Press();
     Release();
-    auto* item = dynamic_cast<Item*>(document->m_pSelection);
+    auto* item = dynamic_cast<Item*>(document->SelectedNode());
     ASSERT_NE(item, nullptr);
     EXPECT_FLOAT_EQ(item->x, static_cast<float>(expected.x));
     EXPECT_FLOAT_EQ(item->z, static_cast<float>(expected.z));
@@ -140,7 +140,7 @@ TEST_F(EditViewTest, ClickSelectsSayingWhatAndWhereAndAMissDeselects)
     MoveToLevel(-5.0, -3.0);
     Press();
     Release();
-    EXPECT_EQ(document->m_pSelection, wall);
+    EXPECT_EQ(document->SelectedNode(), wall);
     EXPECT_TRUE(wall->selected);
     EXPECT_EQ(Status(), wxString::FromUTF8("Wall at (-5, -3), 2 \u00D7 2"));
     EXPECT_FALSE(Captured());
@@ -151,27 +151,26 @@ TEST_F(EditViewTest, ClickSelectsSayingWhatAndWhereAndAMissDeselects)
     MoveToLevel(-14.0, -2.0);
     Press();
     Release();
-    EXPECT_EQ(document->m_pSelection, nullptr);
+    EXPECT_EQ(document->SelectedNode(), nullptr);
     EXPECT_FALSE(wall->selected);
     EXPECT_EQ(Status(), "Ready");
 }
 
-TEST_F(EditViewTest, SelectionDraggedInWholeGridSteps)
+TEST_F(EditViewTest, APressOnAnObjectDragsItInWholeGridSteps)
 {
     ASSERT_TRUE(Command(ID_GRID_SIZE_5));
     Wall* wall = AddWall(-6.7f, 1.0f, 2.0f, 2.0f);
     MoveToLevel(-6.5, 1.2);
-    Press(); // selects
-    Release();
-    ASSERT_EQ(document->m_pSelection, wall);
-    Press(); // on the selection: drags
+    Press(); // on an object: selected and dragged at once
+    ASSERT_EQ(document->SelectedNode(), wall);
     EXPECT_EQ(edit->RunningGesture(), EditGesture::Kind::Drag);
     EXPECT_EQ(Status(), "Dragging...");
     EXPECT_TRUE(Captured());
 
-    MoveToLevel(-6.5 + 4.9, 1.2);
+    // The pointer's displacement, to the nearest whole step.
+    MoveToLevel(-6.5 + 2.4, 1.2);
     EXPECT_FLOAT_EQ(wall->x, -6.7f);
-    MoveToLevel(-6.5 + 5.1, 1.2 - 0.5);
+    MoveToLevel(-6.5 + 2.6, 1.2 - 0.5);
     EXPECT_FLOAT_EQ(wall->x, -1.7f);
     EXPECT_FLOAT_EQ(wall->z, 1.0f);
     MoveToLevel(-6.5 + 10.3, 1.2 - 5.2);
@@ -238,11 +237,11 @@ TEST_F(EditViewTest, DeleteKeyRemovesTheClickedWall)
     MoveToLevel(4.0, -4.0);
     Press();
     Release();
-    ASSERT_EQ(document->m_pSelection, wall);
+    ASSERT_EQ(document->SelectedNode(), wall);
     const std::size_t children = LevelGroup().ChildCount();
     PressKey(WXK_DELETE);
     EXPECT_EQ(LevelGroup().ChildCount(), children - 1);
-    EXPECT_EQ(document->m_pSelection, nullptr);
+    EXPECT_EQ(document->SelectedNode(), nullptr);
 }
 
 TEST_F(EditViewTest, ItemCursorComesFromItsFile)

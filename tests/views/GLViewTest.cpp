@@ -88,13 +88,13 @@ TEST_F(GLViewTest, DeleteWorksFromThePreviewToo)
     MoveTo(canvas, wxPoint(canvas.GetClientSize().x / 2, canvas.GetClientSize().y / 2));
     Press();
     Release();
-    ASSERT_EQ(document->m_pSelection, wall);
+    ASSERT_EQ(document->SelectedNode(), wall);
     EXPECT_TRUE(preview->IsActive());
     const int wallTextureUsers = document->m_textures[0].refCount;
     const std::size_t children = LevelGroup().ChildCount();
     PressKey(WXK_DELETE);
     EXPECT_EQ(LevelGroup().ChildCount(), children - 1);
-    EXPECT_EQ(document->m_pSelection, nullptr);
+    EXPECT_EQ(document->SelectedNode(), nullptr);
     EXPECT_EQ(document->m_textures[0].refCount, wallTextureUsers - 1);
 }
 

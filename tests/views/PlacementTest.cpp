@@ -38,7 +38,7 @@ protected:
         Press();
         MoveToLevel(4.0, 3.0);
         Release();
-        return dynamic_cast<Wall*>(document->m_pSelection);
+        return dynamic_cast<Wall*>(document->SelectedNode());
     }
 };
 

@@ -82,7 +82,7 @@ TEST_F(PreviewViewTest, ClickSelectsTheNearestObjectWithoutDragging)
     MoveTo(Canvas(), Centre());
     Press();
     Release();
-    EXPECT_EQ(document->m_pSelection, wall);
+    EXPECT_EQ(document->SelectedNode(), wall);
     EXPECT_EQ(Status(), wxString::FromUTF8("Wall at (0, 0), 4 \u00D7 4"));
     EXPECT_FALSE(Canvas().HasCapture());
 
@@ -90,7 +90,7 @@ TEST_F(PreviewViewTest, ClickSelectsTheNearestObjectWithoutDragging)
     Press();
     MoveTo(Canvas(), Centre() + wxPoint(50, 0));
     Release();
-    EXPECT_EQ(document->m_pSelection, wall);
+    EXPECT_EQ(document->SelectedNode(), wall);
     EXPECT_FLOAT_EQ(wall->x, 0.0f);
     EXPECT_TRUE(IsIdentity(preview->m_rotation));
 }
@@ -108,7 +108,7 @@ TEST_F(PreviewViewTest, ShiftDragToTheRightTurnsAboutTheVerticalAxis)
     EXPECT_FALSE(preview->m_rotating);
     EXPECT_FALSE(Canvas().HasCapture());
     // Nothing was selected by the drag.
-    EXPECT_EQ(document->m_pSelection, nullptr);
+    EXPECT_EQ(document->SelectedNode(), nullptr);
 
     // The rotation stops with the button: later moves leave it alone.
     float after[16];

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include <wx/string.h>
+
+class CLevelMapDoc;
+class CSGNode;
+
+// What acts on the whole selection as one step.
+
+// A step's object name: "Wall" for one wall, "3 Objects" for several.
+wxString ObjectsName(const std::vector<CSGNode*>& nodes);
+// The selected objects that move and turn: everything selected but the floor.
+std::vector<CSGNode*> MovableSelection(const CLevelMapDoc& document);
+// Moves the movable selection by (dx, dz) as one step ("Move Wall", "Move 3 Objects").
+void MoveSelectionBy(CLevelMapDoc& document, float dx, float dz);
+// Turns each selected wall and the start marker about its own centre by `degrees`, as one step.
+void TurnSelection(CLevelMapDoc& document, float degrees);

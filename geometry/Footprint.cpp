@@ -1,0 +1,87 @@
+#include "geometry/Footprint.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "level/Item.h"
+#include "level/Wall.h"
+#include "scenegraph/CSGGroup.h"
+
+namespace {
+
+constexpr float kDegrees = 3.14159265358979f / 180.0f;
+
+// The footprint's own axes, as the drawing's turn about the vertical axis takes them.
+struct Axes {
+    float ux, uz, vx, vz;
+};
+
+Axes AxesOf(const Footprint& footprint)
+{
+    const float c = std::cos(footprint.angleDeg * kDegrees);
+    const float s = std::sin(footprint.angleDeg * kDegrees);
+    return {c, -s, s, c};
+}
+
+// Half the length of the rectangle's shadow on the axis (ax, az).
+float HalfShadow(const LevelRect& rect, float ax, float az)
+{
+    return 0.5f * ((rect.maxX - rect.minX) * std::fabs(ax) + (rect.maxZ - rect.minZ) * std::fabs(az));
+}
+
+} // namespace
+
+LevelRect LevelRect::Between(float x0, float z0, float x1, float z1)
+{
+    return {std::min(x0, x1), std::min(z0, z1), std::max(x0, x1), std::max(z0, z1)};
+}
+
+bool LevelRect::Contains(const LevelRect& other) const
+{
+    return other.minX >= minX && other.maxX <= maxX && other.minZ >= minZ && other.maxZ <= maxZ;
+}
+
+bool Footprint::Of(const CSGNode& node, Footprint& footprint)
+{
+    if (const auto* wall = dynamic_cast<const Wall*>(&node)) {
+        footprint = {wall->x, wall->z, 0.5f * wall->Width, 0.5f * wall->Depth, wall->OrientationAngle};
+        return true;
+    }
+    if (const auto* item = dynamic_cast<const Item*>(&node)) {
+        footprint = {item->x, item->z, item->m_size, item->m_size, 0.0f};
+        return true;
+    }
+    return false;
+}
+
+LevelRect Footprint::Bounds() const
+{
+    const Axes a = AxesOf(*this);
+    const float extentX = std::fabs(a.ux) * halfX + std::fabs(a.vx) * halfZ;
+    const float extentZ = std::fabs(a.uz) * halfX + std::fabs(a.vz) * halfZ;
+    return {x - extentX, z - extentZ, x + extentX, z + extentZ};
+}
+
+bool Footprint::Touches(const LevelRect& rect) const
+{
+    const LevelRect bounds = Bounds();
+    if (bounds.maxX < rect.minX || bounds.minX > rect.maxX || bounds.maxZ < rect.minZ || bounds.minZ > rect.maxZ)
+        return false;
+    // The footprint's own axes separate the two where the upright ones do not.
+    const Axes a = AxesOf(*this);
+    const float dx = 0.5f * (rect.minX + rect.maxX) - x;
+    const float dz = 0.5f * (rect.minZ + rect.maxZ) - z;
+    return std::fabs(dx * a.ux + dz * a.uz) <= halfX + HalfShadow(rect, a.ux, a.uz)
+        && std::fabs(dx * a.vx + dz * a.vz) <= halfZ + HalfShadow(rect, a.vx, a.vz);
+}
+
+std::vector<CSGNode*> ObjectsInRect(const CSGGroup& group, const LevelRect& rect, bool touching)
+{
+    std::vector<CSGNode*> found;
+    ForEachNode(group, [&](CSGNode& node) {
+        Footprint footprint;
+        if (Footprint::Of(node, footprint) && (touching ? footprint.Touches(rect) : rect.Contains(footprint.Bounds())))
+            found.push_back(&node);
+    });
+    return found;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+class CSGGroup;
+class CSGNode;
+
+// A rectangle of the level seen from above, in level units (X to the right, Z downward).
+struct LevelRect {
+    float minX, minZ, maxX, maxZ;
+
+    // The rectangle between two corners given in any order.
+    static LevelRect Between(float x0, float z0, float x1, float z1);
+    bool Contains(const LevelRect& other) const;
+};
+
+// What a wall or an item covers of the floor: a rectangle turned about its centre (an item is
+// the square around its sphere).
+struct Footprint {
+    float x, z;          // centre
+    float halfX, halfZ;  // half sizes before the turn
+    float angleDeg;      // turn about the vertical axis, as the drawing turns it
+
+    // The footprint of a wall or an item; false for any other node.
+    static bool Of(const CSGNode& node, Footprint& footprint);
+    // The smallest upright rectangle around it.
+    LevelRect Bounds() const;
+    // Whether it shares any point with the rectangle (separating axes).
+    bool Touches(const LevelRect& rect) const;
+};
+
+// The walls and items below `group` that lie wholly inside `rect`, or with `touching` those that
+// share any point with it, in the level's order.
+std::vector<CSGNode*> ObjectsInRect(const CSGGroup& group, const LevelRect& rect, bool touching);
