@@ -63,15 +63,17 @@ void DragGesture::Update(const wxPoint& point)
 
 void DragGesture::Commit()
 {
-    m_view.SetStatusText(CFrameWnd::IdleMessage());
     if (!m_hasMoved) {
-        // A click on a selected object: it alone, or out of the selection with Shift or Ctrl.
+        // A click: it says what it picked. On a selected object it selects it alone, or with
+        // Shift or Ctrl takes it out.
+        m_view.SetStatusText(DescribeObject(m_pressed));
         if (m_wasSelected && m_toggle)
             m_document.m_selection.Remove(&m_pressed);
         else if (m_wasSelected)
             m_document.SetSelection(&m_pressed);
         return;
     }
+    m_view.SetStatusText(CFrameWnd::IdleMessage());
     std::vector<PlacementCommand::Change> changes;
     std::vector<CSGNode*> nodes;
     for (const Moved& moved : m_moved) {
@@ -123,6 +125,7 @@ void BoxGesture::Commit()
     const wxPoint moved = m_pointPixel - m_pressPixel;
     if (std::abs(moved.x) < CLICK_PIXELS && std::abs(moved.y) < CLICK_PIXELS) {
         m_document.m_selection.Click(m_pressed, m_keys.add);
+        m_view.SetStatusText(m_pressed ? DescribeObject(*m_pressed) : CFrameWnd::IdleMessage());
         return;
     }
     Selection& selection = m_document.m_selection;

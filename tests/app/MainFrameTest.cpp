@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include <wx/statusbr.h>
+#include <wx/uiaction.h>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFormView.h"
@@ -94,7 +95,8 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(labels(*bar.GetMenu(0)), (std::vector<wxString>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                                               "Save &As...", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(labels(*bar.GetMenu(1)), (std::vector<wxString>{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
-                                                              "&Paste\tCtrl+V", "&Delete\tDel"}));
+                                                              "&Paste\tCtrl+V", "&Delete\tDel", "-", "D&uplicate\tCtrl+D",
+                                                              "Select &All\tCtrl+A"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)), (std::vector<wxString>{"Size", "Snap to grid"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)->FindItemByPosition(0)->GetSubMenu()),
               (std::vector<wxString>{"1 unit", "2 units", "5 units", "10 units"}));
@@ -102,7 +104,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
-    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 16u);
+    EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 17u);
 }
 
 TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointerPane)
@@ -110,6 +112,9 @@ TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointer
     wxStatusBar& bar = *frame->GetStatusBar();
     ASSERT_EQ(bar.GetFieldsCount(), 5);
     EXPECT_EQ(bar.GetStatusText(0), "Ready");
+    // The pointer pane is empty while the pointer is not over the edit view.
+    wxUIActionSimulator().MouseMove(frame->GetScreenRect().GetBottomRight() + wxPoint(40, 40));
+    PumpFor(100);
     EXPECT_EQ(bar.GetStatusText(4), "");
 }
 
