@@ -1,21 +1,24 @@
 #pragma once
 
+#include <array>
+#include <vector>
+
+#include <wx/string.h>
+
+#include "document/ObjectValuesCommand.h"
 #include "framework/CView.h"
 
 class CLevelMapDoc;
-class CSGNode;
-class FieldReader;
-class Item;
-struct FieldRule;
-struct LevelObject;
-struct ObjectPosition;
+class TextureMapping;
 class wxTextCtrl;
-struct ItemValues;
+struct FieldContext;
 
-// The selection properties pane (dialog 102): shows the kind of the document's selection and
-// edits it: texture of floors and walls, size and rotation of walls, rotation of the start
-// position, type and times of items, and the place (X, Z) of walls, items and the start
-// position; one Apply is one step of the undo history. Only the controls of the selected kind are enabled.
+// The selection properties pane (dialog 102): shows the kind of the document's selection ("Wall",
+// "3 Walls") and edits it: texture of floors and walls, size and rotation of walls, rotation of
+// the start position, type and times of items, and the place (X, Z) of walls, items and the start
+// position. A field shows the value every selected object that has it shares, and is empty where
+// they differ; one Apply writes the fields the user changed to every selected object that has
+// them, as one step of the undo history. Only the fields of the selected kinds are enabled.
 class CSelectionFormView : public CView {
 public:
     // Fills the item type list, then shows the selection.
@@ -23,16 +26,11 @@ public:
     void OnUpdate(wxView* sender, wxObject* hint) override;
     void ShowSelection();
 
-    // The control groups, switched on or off (and emptied when off).
-    void EnableTextureControls(bool on);
-    void EnableSizeControls(bool on);
-    void EnablePositionControls(bool on);
-    void EnableRotationControl(bool on);
-    void EnableItemControls(bool on);
-
     // Command handlers.
     void OnApply();
     void OnTextureBrowse();
+    // Opens the texture dialog when exactly one floor or wall is selected (the button is
+    // disabled otherwise: the dialog edits one mapping).
     void OnTextureProperties();
     void OnItemTypeChange();
 
@@ -41,19 +39,18 @@ protected:
 
 private:
     CLevelMapDoc* GetLevelDoc() const;
-    CSGNode* GetSelection() const;
     wxTextCtrl& Edit(int id) const;
-    void SetKindLabel(const wxString& text);
-    void ShowTexturePath(int textureId);
-    void ShowItemValues(const Item& item);
-    // The place of a wall, item or start position; shown only while its fields are enabled.
-    void ShowPosition(const LevelObject& object);
-    // The object's place with the accepted position fields of the form.
-    ObjectPosition ReadPosition(const LevelObject& object, FieldReader& fields) const;
-    float ReadCoordinate(const FieldRule& rule, float stored, FieldReader& fields) const;
-    // The item's values with the accepted fields of the form.
-    static ItemValues ReadItem(const Item& item, FieldReader& fields);
-};
+    // The values of the selected walls, special items and start position (normal items and the
+    // floor have none the form edits).
+    std::vector<ObjectValues> SelectedValues() const;
+    FieldContext MakeContext(std::vector<ObjectValues>& values) const;
+    std::vector<TextureMapping*> SelectedMappings() const;
+    void ShowTextures(const std::vector<TextureMapping*>& mappings);
+    void ShowFields(std::vector<ObjectValues>& values);
+    void ShowItemType(const std::vector<ObjectValues>& values);
+    // Sets the field's text and whether it is enabled, and remembers the text for Apply.
+    void ShowField(std::size_t field, bool on, const wxString& text);
 
-// An angle reduced by whole turns when it lies outside (-360, 360): 450 -> 90, -400 -> -40.
-float NormaliseAngle(float degrees);
+    // The text each number field showed, so that Apply writes only the fields typed over.
+    std::array<wxString, 8> m_shown;
+};

@@ -1,5 +1,7 @@
 #include "app/ImageChoice.h"
 
+#include <algorithm>
+
 #include <wx/defs.h>
 #include <wx/filefn.h>
 
@@ -42,13 +44,20 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind)
     return path;
 }
 
-bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path)
+bool AssignImage(CLevelMapDoc& document, const std::vector<TextureMapping*>& mappings, const std::string& path)
 {
-    // A choice of the image the mapping shows already is no step, and no warning either.
-    if (document.Submit(new TextureChoiceCommand(document, mapping, path))
-        || TextureChoiceCommand::ShowsAlready(document, mapping, path))
+    // A choice of the image the mappings show already is no step, and no warning either.
+    if (document.Submit(new TextureChoiceCommand(document, mappings, path))
+        || std::all_of(mappings.begin(), mappings.end(), [&document, &path](const TextureMapping* mapping) {
+               return TextureChoiceCommand::ShowsAlready(document, *mapping, path);
+           }))
         return true;
     ShowWarning(TABLE_FULL_MESSAGE);
     return false;
+}
+
+bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path)
+{
+    return AssignImage(document, std::vector<TextureMapping*>{&mapping}, path);
 }
 

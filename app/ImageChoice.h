@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CLevelMapDoc;
 class TextureMapping;
@@ -19,7 +20,9 @@ enum class ImageKind {
 // cannot be stored in a level file (a message says why). The current directory stays where it is.
 std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind);
 
-// Gives the mapping the image at `path` through the texture table, as one step of the undo
-// history (none when it shows that image already); false, with a message, when the table is full.
+// Gives the mappings (floors and walls) the image at `path` through the texture table, as one
+// step of the undo history (none when they all show that image already); false, with a message,
+// when the table is full.
+bool AssignImage(CLevelMapDoc& document, const std::vector<TextureMapping*>& mappings, const std::string& path);
 bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path);
 

@@ -1,6 +1,9 @@
 #include "app/SelectionKinds.h"
 
+#include <wx/translation.h>
+
 #include "document/ObjectNames.h"
+#include "scenegraph/CSGNode.h"
 #include "scenegraph/NodeType.h"
 
 // The names come from the one table of the designer's words (constant data, ready before this).
@@ -20,7 +23,27 @@ const ItemTypeInfo* FindItemType(int type)
     return nullptr;
 }
 
-const char* SelectionKindLabel(int type)
+wxString SelectionLabel(const std::vector<CSGNode*>& nodes)
 {
-    return KindName(type);
+    if (nodes.empty())
+        return _("NONE");
+    if (nodes.size() == 1)
+        return wxGetTranslation(KindName(nodes.front()->GetType()));
+    unsigned walls = 0;
+    unsigned items = 0;
+    bool start = false;
+    for (const CSGNode* node : nodes) {
+        walls += node->GetType() == WALL_NODE;
+        items += IsItemType(node->GetType());
+        start = start || node->GetType() == START_POSITION_NODE;
+    }
+    wxString label;
+    const auto append = [&label](const wxString& part) { label += (label.empty() ? "" : ", ") + part; };
+    if (walls > 0)
+        append(wxString::Format(wxPLURAL("%u Wall", "%u Walls", walls), walls));
+    if (items > 0)
+        append(wxString::Format(wxPLURAL("%u Item", "%u Items", items), items));
+    if (start)
+        append(wxGetTranslation(KindName(START_POSITION_NODE)));
+    return label;
 }

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <vector>
+
+#include <wx/string.h>
+
+class CSGNode;
+
 // What the selection form knows of each kind of node and each item type.
 
-// The selection form's label of a node kind (GetType), before translation: the designer's
-// name of it (KindName), so an item shows its type ("Extra life").
-const char* SelectionKindLabel(int type);
+// The selection form's label of the selection, translated: "NONE", the designer's name of one
+// node (KindName, so an item shows its type: "Extra life"), or the count of each kind of several:
+// "3 Walls", "2 Walls, 1 Item", "1 Wall, Start position".
+wxString SelectionLabel(const std::vector<CSGNode*>& nodes);
 
 // The special item types of the type list, in list order.
 struct ItemTypeInfo {

@@ -10,7 +10,10 @@
 #include "level/LevelGroupNode.h"
 #include "level/StartPositionNode.h"
 #include "level/Wall.h"
+#include "app/SelectionFields.h"
+#include "framework/CCommandProcessor.h"
 #include "tests/app/FormFixture.h"
+#include "tests/document/TableRecount.h"
 
 namespace {
 
@@ -59,7 +62,28 @@ protected:
     }
 
     bool On(int id) { return Enabled(SelectionForm(), id); }
+
+    void SelectAll(const std::vector<CSGNode*>& nodes)
+    {
+        document->m_selection.Set(nodes);
+        document->UpdateAllViews();
+        Settle();
+    }
+
+    std::size_t Steps() { return document->GetHistory()->GetCommands().GetCount(); }
 };
+
+// Whether the node's values are those `expected` ends at.
+bool EndsAt(const ObjectValues& expected, CSGNode& node)
+{
+    return std::visit(
+        [](const auto& want, const auto& now) {
+            if constexpr (std::is_same_v<decltype(want), decltype(now)>)
+                return SameState(want.after, now.before);
+            return false;
+        },
+        expected, *CaptureValues(node));
+}
 
 const int EVERY_CONTROL[] = {IDC_SELECTION_TEXTURE_BROWSE, IDC_TEXTURE_PROPERTIES,
                              IDC_SELECTION_WIDTH, IDC_SELECTION_DEPTH, IDC_POSITION_X,
@@ -301,6 +325,121 @@ TEST_F(SelectionFormTest, DeletingAWallClosesItsTextureDialogs)
     ASSERT_EQ(TextureDialogs().size(), 1u);
     EXPECT_EQ(TextureDialogs()[0]->GetEditedMapping(), Scene().m_pFloor);
     EXPECT_EQ(KindLabel(), "NONE");
+}
+
+// A selection of walls ('W'), a "No growth" item ('I') and the start position ('S'), each
+// wall and item at its own X and all at Z 3, and one field typed over.
+struct MultiApplyCase {
+    const char* kinds;
+    const char* label;
+    int edited;
+    const char* typed;
+    float stored; // what the edited field of each object that has it holds after Apply
+};
+
+const MultiApplyCase MULTI_APPLY_CASES[] = {
+    {"WWW", "3 Walls", IDC_ROTATION_ANGLE, "30", 30.0f},
+    {"WWI", "2 Walls, 1 Item", IDC_POSITION_X, "1.5", 1.5f},
+    {"WSW", "2 Walls, Start position", IDC_ROTATION_ANGLE, "400", 40.0f},
+    {"IIW", "1 Wall, 2 Items", IDC_TTL_BEFORE_PICKED, "7", 7.0f},
+};
+
+TEST_F(SelectionFormTest, OneApplyOnSeveralObjectsWritesOnlyTheTypedFieldToEachAsOneStep)
+{
+    for (const MultiApplyCase& row : MULTI_APPLY_CASES) {
+        SCOPED_TRACE(row.kinds);
+        std::vector<CSGNode*> nodes;
+        for (const char* kind = row.kinds; *kind; ++kind) {
+            const float x = static_cast<float>(nodes.size());
+            if (*kind == 'W')
+                nodes.push_back(AddWall());
+            else if (*kind == 'I')
+                nodes.push_back(AddAndSelect(new Item(x, 0.0f, 3.0f, ITEM_NO_GROWTH)));
+            else
+                nodes.push_back(document->m_pStartMarker);
+            dynamic_cast<LevelObject&>(*nodes.back()).x = x;
+            dynamic_cast<LevelObject&>(*nodes.back()).z = 3.0f;
+        }
+        SelectAll(nodes);
+        EXPECT_EQ(KindLabel(), row.label);
+        EXPECT_EQ(Field(IDC_POSITION_Z), "3.00");
+        EXPECT_EQ(Field(IDC_POSITION_X), "");
+
+        std::vector<ObjectValues> originals;
+        for (CSGNode* node : nodes)
+            originals.push_back(*CaptureValues(*node));
+        const SelectionField& field =
+            *std::find_if(std::begin(SELECTION_FIELDS), std::end(SELECTION_FIELDS),
+                          [&row](const SelectionField& f) { return f.editId == row.edited; });
+        std::vector<ObjectValues> expected = originals;
+        std::vector<CSGNode*> acted;
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            if (float* slot = FieldSlot(expected[i], field, true)) {
+                *slot = row.stored;
+                acted.push_back(nodes[i]);
+            }
+
+        const std::size_t steps = Steps();
+        Type(SelectionForm(), row.edited, row.typed);
+        Apply();
+        EXPECT_EQ(Steps(), steps + 1);
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            EXPECT_TRUE(EndsAt(expected[i], *nodes[i])) << "object " << i;
+
+        // Undo puts back every value and selects the objects the step changed.
+        SelectAll({});
+        document->GetHistory()->Undo();
+        Settle();
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            EXPECT_TRUE(EndsAt(originals[i], *nodes[i])) << "object " << i;
+        EXPECT_EQ(document->m_selection.Nodes(), acted);
+
+        SelectAll(nodes);
+        document->OnDelete(); // the start position stays for the next row
+        Settle();
+    }
+}
+
+TEST_F(SelectionFormTest, ATextureChosenForThreeWallsIsOneStepWithExactCounts)
+{
+    std::vector<CSGNode*> walls = {AddWall(), AddWall(), AddWall()};
+    SelectAll(walls);
+    EXPECT_FALSE(On(IDC_TEXTURE_PROPERTIES)); // it edits one mapping
+    const std::size_t steps = Steps();
+    FileDialogAnswerer files;
+    files.answers = {wxString("/images/brick.jpg"), wxString("/images/brick.jpg")};
+    Click(SelectionForm(), IDC_SELECTION_TEXTURE_BROWSE);
+    EXPECT_EQ(Steps(), steps + 1);
+    EXPECT_EQ(Field(IDC_SELECTION_TEXTURE_PATH), "/images/brick.jpg");
+    Click(SelectionForm(), IDC_SELECTION_TEXTURE_BROWSE); // the image they show already: no step
+    EXPECT_EQ(Steps(), steps + 1);
+
+    const char* const paths[] = {"../data/Textures/Special/notex.tga", "/images/brick.jpg"};
+    for (bool undo : {true, false}) {
+        SelectAll({});
+        undo ? document->GetHistory()->Undo() : document->GetHistory()->Redo();
+        Settle();
+        for (CSGNode* wall : walls)
+            EXPECT_EQ(document->PathOfRow(static_cast<Wall*>(wall)->GetTextureID()), paths[!undo]);
+        EXPECT_EQ(TableMismatch(*document), "");
+        EXPECT_EQ(document->m_selection.Nodes(), walls);
+    }
+}
+
+TEST_F(SelectionFormTest, TheItemTypeListSetsTheTypeOfEverySelectedItem)
+{
+    std::vector<CSGNode*> items = {AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_NO_GROWTH)),
+                                   AddAndSelect(new Item(2.0f, 0.0f, 1.0f, ITEM_INCREASE_SPEED)), AddWall()};
+    SelectAll(items);
+    EXPECT_EQ(ItemTypes().GetSelection(), wxNOT_FOUND);
+    EXPECT_FALSE(On(IDC_AMOUNT)); // their amounts take different ranges
+    const std::size_t steps = Steps();
+    ChooseItemType(4);
+    EXPECT_EQ(Steps(), steps + 1);
+    for (int i : {0, 1})
+        EXPECT_EQ(static_cast<Item*>(items[i])->ItemTypeID, ITEM_DECREASE_SPEED);
+    EXPECT_EQ(ItemTypes().GetSelection(), 4);
+    EXPECT_EQ(Field(IDC_AMOUNT), "0.10");
 }
 
 TEST(NormaliseAngle, ReducesByWholeTurnsOutsideOneTurn)

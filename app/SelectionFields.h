@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/FieldRules.h"
+#include "document/ObjectValuesCommand.h"
+
+struct ItemTypeInfo;
+
+// What a field's rule depends on: the floor a place must lie on and the amount range of the
+// selected items (none when their types take different ranges).
+struct FieldContext {
+    float floorWidth, floorDepth;
+    const ItemTypeInfo* amountType;
+};
+
+// One number field of the selection form and where its value lies in each kind of object's
+// values; a null member means that kind has no such field.
+struct SelectionField {
+    int editId;
+    float ObjectPosition::*position;
+    float WallShape::*wall;
+    float ItemValues::*item;
+    float MarkerHeading::*marker;
+    // The rule of a typed value; none when the selection's objects cannot share one.
+    std::optional<FieldRule> (*rule)(const FieldContext& context);
+    bool angle; // reduced by whole turns (NormaliseAngle)
+};
+
+// In the order Apply reads them.
+extern const SelectionField SELECTION_FIELDS[8];
+
+// The field's value in an object's values after the step, or before it; null when the object has
+// no such field (an item whose type takes no amount).
+float* FieldSlot(ObjectValues& values, const SelectionField& field, bool after);
+
+// The context of the objects' values on a floor of this size.
+FieldContext MakeFieldContext(std::vector<ObjectValues>& values, float floorWidth, float floorDepth);
+
+// An angle reduced by whole turns when it lies outside (-360, 360): 450 -> 90, -400 -> -40.
+float NormaliseAngle(float degrees);
