@@ -157,7 +157,7 @@ void CSelectionFormView::ShowFields(std::vector<ObjectValues>& values)
         for (ObjectValues& object : values)
             if (const float* slot = FieldSlot(object, field, false))
                 texts.push_back(FormatFloat(VALUE_FORMAT, *slot));
-        ShowField(i, !texts.empty() && field.rule(context), SharedText(texts));
+        ShowField(i, !texts.empty() && RuleOf(field, context), SharedText(texts));
     }
 }
 
@@ -200,7 +200,7 @@ void CSelectionFormView::OnApply()
         const SelectionField& field = SELECTION_FIELDS[i];
         wxTextCtrl& edit = Edit(field.editId);
         // A field as it was shown (an empty one left empty included) changes nothing.
-        const std::optional<FieldRule> rule = field.rule(context);
+        const std::optional<FieldRule> rule = RuleOf(field, context);
         if (!edit.IsEnabled() || edit.GetValue() == m_shown[i] || !rule)
             continue;
         const std::optional<float> typed = fields.Read(*rule);
@@ -208,7 +208,7 @@ void CSelectionFormView::OnApply()
             continue;
         for (ObjectValues& object : values)
             if (float* slot = FieldSlot(object, field, true))
-                *slot = field.angle ? NormaliseAngle(*typed) : *typed;
+                *slot = field.range == SelectionField::Range::Angle ? NormaliseAngle(*typed) : *typed;
     }
     const wxString name = StepName(_("Apply %s Properties"), values);
     doc.Submit(new ObjectValuesCommand(doc, name, std::move(values)));

@@ -9,24 +9,17 @@
 
 namespace {
 
-std::optional<FieldRule> Fixed(int editId, float min, float max, const char* message)
-{
-    return FieldRule{editId, false, min, max, message};
-}
-
-// A position lies on the floor, which is centred on the origin: half its size either way.
-// `message`, untranslated, names the range with two %s: it is translated before the numbers
-// go in, as no catalog holds it with them.
-std::optional<FieldRule> PositionRule(int editId, const char* message, float floorSize)
+// A position lies on the floor, which is centred on the origin: half its size either way. The
+// message is translated before the numbers go in, as no catalog holds it with them.
+FieldRule PositionRule(const SelectionField& field, float floorSize)
 {
     const float half = floorSize / 2.0f;
-    return FieldRule{editId, false, -half, half,
-                     wxString::Format(wxGetTranslation(message), FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
+    return {field.editId, false, -half, half,
+            wxString::Format(wxGetTranslation(field.message), FormatFloat("%2.2f", -half), FormatFloat("%2.2f", half))};
 }
 
-std::optional<FieldRule> AmountRule(const FieldContext& context)
+std::optional<FieldRule> AmountRule(const ItemTypeInfo* info)
 {
-    const ItemTypeInfo* info = context.amountType;
     if (!info)
         return std::nullopt;
     const wxString message = wxString::Format(_("Not a valid value for amount value! (valid values range: %s-%s)"),
@@ -72,50 +65,40 @@ bool SameRange(const ItemTypeInfo& a, const ItemTypeInfo& b)
 
 } // namespace
 
+using Range = SelectionField::Range;
+
 const SelectionField SELECTION_FIELDS[8] = {
-    {IDC_SELECTION_WIDTH, nullptr, &WallShape::width, nullptr, nullptr,
-     [](const FieldContext&) {
-         return Fixed(IDC_SELECTION_WIDTH, 1, 99,
-                      wxTRANSLATE("Not a valid value for selection width! (valid range: 1-99 units)"));
-     },
-     false},
-    {IDC_SELECTION_DEPTH, nullptr, &WallShape::depth, nullptr, nullptr,
-     [](const FieldContext&) {
-         return Fixed(IDC_SELECTION_DEPTH, 1, 99,
-                      wxTRANSLATE("Not a valid value for selection height! (valid range: 1-99 units)"));
-     },
-     false},
-    {IDC_POSITION_X, &ObjectPosition::x, nullptr, nullptr, nullptr,
-     [](const FieldContext& context) {
-         return PositionRule(IDC_POSITION_X,
-                             wxTRANSLATE("Not a valid value for position X! (valid range: %s to %s units)"),
-                             context.floorWidth);
-     },
-     false},
-    {IDC_POSITION_Z, &ObjectPosition::z, nullptr, nullptr, nullptr,
-     [](const FieldContext& context) {
-         return PositionRule(IDC_POSITION_Z,
-                             wxTRANSLATE("Not a valid value for position Z! (valid range: %s to %s units)"),
-                             context.floorDepth);
-     },
-     false},
-    {IDC_ROTATION_ANGLE, nullptr, &WallShape::angle, nullptr, &MarkerHeading::angle,
-     [](const FieldContext&) { return std::optional(AnyNumber(IDC_ROTATION_ANGLE)); }, true},
-    {IDC_RESPAWN_TIME, nullptr, nullptr, &ItemValues::respawnTime, nullptr,
-     [](const FieldContext&) {
-         return Fixed(IDC_RESPAWN_TIME, 20, 120,
-                      wxTRANSLATE("Not a valid value for item respawn time! (valid range: 20-120 seconds)"));
-     },
-     false},
+    {IDC_SELECTION_WIDTH, nullptr, &WallShape::width, nullptr, nullptr, Range::Fixed, 1, 99,
+     wxTRANSLATE("Not a valid value for selection width! (valid range: 1-99 units)")},
+    {IDC_SELECTION_DEPTH, nullptr, &WallShape::depth, nullptr, nullptr, Range::Fixed, 1, 99,
+     wxTRANSLATE("Not a valid value for selection height! (valid range: 1-99 units)")},
+    {IDC_POSITION_X, &ObjectPosition::x, nullptr, nullptr, nullptr, Range::Position, 0, 0,
+     wxTRANSLATE("Not a valid value for position X! (valid range: %s to %s units)")},
+    {IDC_POSITION_Z, &ObjectPosition::z, nullptr, nullptr, nullptr, Range::Position, 0, 0,
+     wxTRANSLATE("Not a valid value for position Z! (valid range: %s to %s units)")},
+    {IDC_ROTATION_ANGLE, nullptr, &WallShape::angle, nullptr, &MarkerHeading::angle, Range::Angle, 0, 0, nullptr},
+    {IDC_RESPAWN_TIME, nullptr, nullptr, &ItemValues::respawnTime, nullptr, Range::Fixed, 20, 120,
+     wxTRANSLATE("Not a valid value for item respawn time! (valid range: 20-120 seconds)")},
     // A new item lives 1 second before it is picked, so 1 is the lower bound.
-    {IDC_TTL_BEFORE_PICKED, nullptr, nullptr, &ItemValues::ttl, nullptr,
-     [](const FieldContext&) {
-         return Fixed(IDC_TTL_BEFORE_PICKED, 1, 20,
-                      wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)"));
-     },
-     false},
-    {IDC_AMOUNT, nullptr, nullptr, &ItemValues::amount, nullptr, AmountRule, false},
+    {IDC_TTL_BEFORE_PICKED, nullptr, nullptr, &ItemValues::ttl, nullptr, Range::Fixed, 1, 20,
+     wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)")},
+    {IDC_AMOUNT, nullptr, nullptr, &ItemValues::amount, nullptr, Range::Amount, 0, 0, nullptr},
 };
+
+std::optional<FieldRule> RuleOf(const SelectionField& field, const FieldContext& context)
+{
+    switch (field.range) {
+    case Range::Position:
+        return PositionRule(field, field.position == &ObjectPosition::x ? context.floorWidth : context.floorDepth);
+    case Range::Amount:
+        return AmountRule(context.amountType);
+    case Range::Angle:
+        return AnyNumber(field.editId);
+    case Range::Fixed:
+        break;
+    }
+    return FieldRule{field.editId, false, field.min, field.max, field.message};
+}
 
 float* FieldSlot(ObjectValues& values, const SelectionField& field, bool after)
 {

@@ -23,10 +23,16 @@ struct SelectionField {
     float WallShape::*wall;
     float ItemValues::*item;
     float MarkerHeading::*marker;
-    // The rule of a typed value; none when the selection's objects cannot share one.
-    std::optional<FieldRule> (*rule)(const FieldContext& context);
-    bool angle; // reduced by whole turns (NormaliseAngle)
+    // The range of a typed value, and its message before translation. A position's range is
+    // the floor's (the message names it with two %s), an amount's its item type's; an angle
+    // takes any number, reduced by whole turns (NormaliseAngle).
+    enum class Range { Fixed, Position, Amount, Angle } range;
+    float min, max;
+    const char* message;
 };
+
+// The rule of a value typed into the field; none when the selection's objects cannot share one.
+std::optional<FieldRule> RuleOf(const SelectionField& field, const FieldContext& context);
 
 // In the order Apply reads them.
 extern const SelectionField SELECTION_FIELDS[8];
