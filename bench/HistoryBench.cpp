@@ -14,6 +14,7 @@
 #include "document/CLevelMapDoc.h"
 #include "document/EditStates.h"
 #include "document/NodeListCommand.h"
+#include "document/SelectionSteps.h"
 #include "document/ValueCommand.h"
 #include "framework/CCommandProcessor.h"
 #include "level/Item.h"
@@ -106,6 +107,22 @@ void BM_UndoRedoDelete(benchmark::State& state)
     UndoRedo(state, level.Document());
 }
 BENCHMARK(BM_UndoRedoDelete)->Unit(benchmark::kMicrosecond);
+
+// A one-step move of 1 000 selected walls and items (an arrow nudge or a drop), then its undo.
+void BM_MoveThousandSelected(benchmark::State& state)
+{
+    BigLevel level;
+    std::vector<CSGNode*> nodes;
+    for (const auto& child : level.Group().Children())
+        if (nodes.size() < 1000 && (child->GetType() == WALL_NODE || IsItemType(child->GetType())))
+            nodes.push_back(child.get());
+    level.Document().m_selection.Set(nodes);
+    for (auto _ : state) {
+        MoveSelectionBy(level.Document(), 1.0f, 0.0f);
+        level.Document().GetHistory()->Undo();
+    }
+}
+BENCHMARK(BM_MoveThousandSelected)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoRedoCreateWall(benchmark::State& state)
 {

@@ -9,6 +9,9 @@
 
 #include "bench/GeneratedLevel.h"
 #include "glext/GLExtensions.h"
+#include "level/LevelObject.h"
+#include "scenegraph/CSGGroup.h"
+#include "scenegraph/NodeType.h"
 #include "tests/support/OffscreenContext.h"
 #include "views/EditProjection.h"
 #include "views/PreviewScene.h"
@@ -80,6 +83,16 @@ void ReportFrameRate(benchmark::State& state)
 void BM_EditFrame(benchmark::State& state)
 {
     Fixture f(state);
+    // The second argument: how many walls and items are selected (drawn blue, wider lines), as
+    // during a drag of that many.
+    int selected = static_cast<int>(state.range(1));
+    ForEachNode(f.level.LevelGroup(), [&selected](CSGNode& node) {
+        auto* object = dynamic_cast<LevelObject*>(&node);
+        if (object && selected > 0 && node.GetType() != LEVEL_FLOOR_NODE && node.GetType() != START_POSITION_NODE) {
+            object->selected = true;
+            --selected;
+        }
+    });
     const EditCamera camera = EditViewCamera();
     Contexts().edit.MakeCurrent();
     // The first frames build the rasteriser's code for each new state; not part of a frame.
@@ -147,7 +160,14 @@ void BM_PreviewPick(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_EditFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EditFrame)
+    ->Args({100, 0})
+    ->Args({1000, 0})
+    ->Args({1000, 1000})
+    ->Args({10000, 0})
+    ->Args({10000, 1000})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_PreviewFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BothViews)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EditPick)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
