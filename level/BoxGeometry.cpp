@@ -22,6 +22,7 @@ struct Face {
     Corner corners[4];
 };
 
+constexpr int kTopFace = 0;
 constexpr int kBottomFace = 1;
 
 const Face kFaces[6] = {
@@ -85,16 +86,12 @@ void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
     glEnd();
 }
 
-void OutlineBox(const BoxExtent& box, bool withBottom)
+void OutlineTopFace(const BoxExtent& box)
 {
     FlatBegin(GL_LINES);
-    for (int f = 0; f < 6; ++f) {
-        if (f == kBottomFace && !withBottom)
-            continue;
-        for (const auto& edge : kEdges) {
-            CornerVertex(kFaces[f].corners[edge[0]], box, FlatVertex);
-            CornerVertex(kFaces[f].corners[edge[1]], box, FlatVertex);
-        }
+    for (const auto& edge : kEdges) {
+        CornerVertex(kFaces[kTopFace].corners[edge[0]], box, FlatVertex);
+        CornerVertex(kFaces[kTopFace].corners[edge[1]], box, FlatVertex);
     }
     FlatEnd();
 }

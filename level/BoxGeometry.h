@@ -13,10 +13,10 @@ struct BoxExtent {
 // the half extents along the faces and the constants 0 and +-0.5 up the sides.
 void DrawBox(const BoxExtent& box, bool withBottom, bool textured);
 
-// The edges of the faces that DrawBox draws, as GL_LINES, each face's edges in the order and
-// direction in which Mesa outlines a quad in polygon mode GL_LINE: the pixels of DrawBox in
-// that mode, but drawable in one batch with filled polygons.
-void OutlineBox(const BoxExtent& box, bool withBottom);
+// The top face's edges as GL_LINES, in the order and direction in which Mesa outlines that quad
+// in polygon mode GL_LINE, drawable in one batch with filled polygons: seen from straight
+// above, all of the box's outline but the side edges' ends.
+void OutlineTopFace(const BoxExtent& box);
 
 // Side 1, centred on the origin.
 constexpr BoxExtent UNIT_CUBE = {0.5f, 0.5f, -0.5f, 0.5f};

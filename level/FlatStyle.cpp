@@ -50,7 +50,7 @@ PolygonFillScope::~PolygonFillScope()
     glPolygonMode(GL_BACK, m_modes[1]);
 }
 
-void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill, const FlatColour& outline)
+void DrawFilledBox(const BoxExtent& box, const FlatColour& fill, const FlatColour& outline)
 {
     glColor3f(fill.r, fill.g, fill.b);
     const float y = box.topY - kFillDepth;
@@ -61,5 +61,7 @@ void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill
     FlatVertex(-box.halfX, y, -box.halfZ);
     FlatEnd();
     glColor3f(outline.r, outline.g, outline.b);
-    OutlineBox(box, withBottom);
+    // The edit view looks straight down: of the outline only the top face's edges show (the
+    // side edges end there, the bottom ones lie under them), a fifth of the lines.
+    OutlineTopFace(box);
 }

@@ -32,6 +32,6 @@ private:
 };
 
 // Fills the box's top face in `fill`, a hair below the top, so that the outline and anything
-// drawn on the top face stay in front; then outlines the box (its bottom too when withBottom)
-// in `outline`, which stays current. Needs a PolygonFillScope.
-void DrawFilledBox(const BoxExtent& box, bool withBottom, const FlatColour& fill, const FlatColour& outline);
+// drawn on the top face stay in front; then outlines the top face in `outline`, which stays
+// current. Needs a PolygonFillScope.
+void DrawFilledBox(const BoxExtent& box, const FlatColour& fill, const FlatColour& outline);

@@ -179,7 +179,7 @@ void Item::DrawFlat() const
 {
     const PolygonFillScope filled;
     const FlatColour outline = FlatOutline(FlatTypeColour(ItemTypeID), selected);
-    DrawFilledBox(UNIT_CUBE, true, outline, outline);
+    DrawFilledBox(UNIT_CUBE, outline, outline);
     // The preview's sign, flat on the top face, in white.
     const float top = UNIT_CUBE.topY;
     glColor3f(1.0f, 1.0f, 1.0f);

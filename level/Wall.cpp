@@ -45,7 +45,7 @@ void Wall::Draw(float t)
     if (IsFlatDraw(t)) {
         const PolygonFillScope filled;
         const FlatColour outline = FlatOutline(kFlatColour, selected);
-        DrawFilledBox(Extent(), false, Tint(outline), outline);
+        DrawFilledBox(Extent(), Tint(outline), outline);
     } else {
         DrawBox(Extent(), false, IsTexturedDraw(t));
     }

@@ -322,32 +322,6 @@ TEST_F(TexturedFloorTest, SelectionModulatesTheTextureWithRed)
     EXPECT_TRUE(IsBackground(camera.At(-8.5f, 0))) << "blue texels turn black";
 }
 
-// The edit view outlines its boxes as lines, in one batch with their fills: the picture must be
-// the one of the box drawn in polygon mode GL_LINE, pixel for pixel, seen from above or tilted.
-TEST(LevelDrawing, BoxOutlinedAsLinesLooksLikeTheBoxInLineMode)
-{
-    OffscreenContext context(96, 96);
-    std::vector<unsigned char> pixels[2];
-    const BoxExtent boxes[] = {{2.0f, 1.0f, 0.0f, 1.0f}, {3.3f, 0.15f, -1.0f, 0.0f}, UNIT_CUBE};
-    for (const float lineWidth : {1.0f, 2.5f})
-        for (const BoxExtent& box : boxes)
-            for (const float tilt : {0.0f, 25.0f})
-                for (const float turn : {0.0f, 37.0f, 90.0f, 151.0f, 233.0f}) {
-                    for (int asLines = 0; asLines < 2; ++asLines) {
-                        TopDownCamera camera(context, 4.0f);
-                        glRotatef(tilt, 1.0f, 0.0f, 1.0f);
-                        glRotatef(turn, 0.0f, 1.0f, 0.0f);
-                        glLineWidth(lineWidth);
-                        glPolygonMode(GL_FRONT_AND_BACK, asLines ? GL_FILL : GL_LINE);
-                        asLines ? OutlineBox(box, true) : DrawBox(box, true, false);
-                        pixels[asLines].resize(96 * 96 * 4);
-                        glReadPixels(0, 0, 96, 96, GL_RGBA, GL_UNSIGNED_BYTE, pixels[asLines].data());
-                    }
-                    EXPECT_EQ(pixels[0], pixels[1]) << "box " << box.halfX << " x " << box.halfZ << ", tilt " << tilt
-                                                    << ", turn " << turn << ", line width " << lineWidth;
-                }
-}
-
 TEST(LevelDrawing, DrawingRestoresTheStateItChanged)
 {
     OffscreenContext context(16, 16);
