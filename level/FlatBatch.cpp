@@ -25,6 +25,13 @@ template <typename T> void Trim(std::vector<T>& storage, std::size_t used)
     }
 }
 
+// Primitives of these kinds draw each line or quad on its own, so that two of them in one
+// glBegin draw the same pixels as in two.
+bool IsSeparable(GLenum mode)
+{
+    return mode == GL_LINES || mode == GL_QUADS || mode == GL_TRIANGLES || mode == GL_POINTS;
+}
+
 void ApplyState(GLfloat lineWidth, const GLint* modes)
 {
     glLineWidth(lineWidth);
@@ -125,17 +132,25 @@ void FlatBatch::DrawPrimitives() const
     const Primitive* applied = nullptr;
     std::size_t vertex = 0;
     for (const Primitive& primitive : s_primitives) {
+        // Lines and quads are drawn one by one whether they share a glBegin or not: a run of
+        // one kind in one state goes out as one, its colours changing inside.
+        const bool sameState = applied
+            && SameState(primitive.lineWidth, primitive.polygonModes, applied->lineWidth, applied->polygonModes);
+        const bool joins = sameState && primitive.mode == applied->mode && IsSeparable(primitive.mode);
+        if (applied && !joins)
+            glEnd();
         // A state change ends Mesa's draw; runs of one state go out as one.
-        if (!applied
-            || !SameState(primitive.lineWidth, primitive.polygonModes, applied->lineWidth, applied->polygonModes))
+        if (!sameState)
             ApplyState(primitive.lineWidth, primitive.polygonModes);
-        applied = &primitive;
         glColor4fv(primitive.colour);
-        glBegin(primitive.mode);
+        if (!joins)
+            glBegin(primitive.mode);
+        applied = &primitive;
         for (; vertex < primitive.end; ++vertex)
             glVertex4fv(&s_vertices[4 * vertex]);
-        glEnd();
     }
+    if (applied)
+        glEnd();
 }
 
 void FlatBegin(GLenum mode)
