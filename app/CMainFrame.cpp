@@ -13,6 +13,7 @@
 #include <wx/toolbar.h>
 
 #include "app/CMainFormView.h"
+#include "app/CProblemsPanel.h"
 #include "app/CSelectionFormView.h"
 #include "app/Commands.h"
 #include "app/Resource.h"
@@ -21,7 +22,9 @@
 #include "framework/CDocument.h"
 #include "framework/CStaticSplitter.h"
 #include "framework/WindowSettings.h"
+#include "document/CLevelMapDoc.h"
 #include "level/LevelFloor.h"
+#include "level/LevelObject.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
 
@@ -44,6 +47,10 @@ const ModeCommand MODE_COMMANDS[] = {
 // The settings groups of the window's place and of the panes' split.
 constexpr const char* WINDOW_SETTINGS = "/MainFrame/Window";
 constexpr const char* SPLITTER_SETTINGS = "/MainFrame/Panes";
+constexpr const char* DOCKING_SETTINGS = "/MainFrame/Docking";
+// The docking layout's names of the four panes and of the Problems panel.
+constexpr const char* PANES_NAME = "panes";
+constexpr const char* PROBLEMS_NAME = "problems";
 
 const ModeCommand* FindModeCommand(int commandId)
 {
@@ -100,6 +107,11 @@ bool ShowsWholeFloor(const EditCamera& camera, const LevelFloor& floor)
 
 } // namespace
 
+CMainFrame::~CMainFrame()
+{
+    m_docking.UnInit();
+}
+
 bool CMainFrame::Create(CDocManager* manager, CDocument* document)
 {
     if (!CFrameWnd::Create(manager, APP_TITLE, wxSize(1024, 768)))
@@ -122,6 +134,14 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
     Bind(wxEVT_MENU, &CMainFrame::OnZoomToFit, this, ID_VIEW_ZOOM_FIT);
+    Bind(wxEVT_MENU, &CMainFrame::OnToggleProblems, this, ID_VIEW_PROBLEMS);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateProblems, this, ID_VIEW_PROBLEMS);
+    // Also while the panel is hidden: the status bar shows the count.
+    Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+        event.Skip();
+        if (m_pProblems)
+            m_pProblems->CheckWhenDue();
+    });
     // Delete acts in the OpenGL panes, which enable it; elsewhere it is off.
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, ID_EDIT_DELETE);
     Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
@@ -177,8 +197,9 @@ void CMainFrame::AddPointerPane()
     std::vector<int> widths;
     for (int i = 0; i < count; ++i)
         widths.push_back(m_wndStatusBar->GetStatusWidth(i));
+    widths.push_back(m_wndStatusBar->GetTextExtent("000 errors, 000 warnings").x + 12);
     widths.push_back(m_wndStatusBar->GetTextExtent("X: -000.00  Z: -000.00").x + 12);
-    m_wndStatusBar->SetFieldsCount(count + 1, widths.data());
+    m_wndStatusBar->SetFieldsCount(count + 2, widths.data());
 }
 
 template <class View> View* CMainFrame::CreatePane(int row, int column, CDocument& document)
@@ -217,7 +238,66 @@ bool CMainFrame::OnCreateClient(CDocument& document)
         m_wndSplitter->SetRowInfo(i, i == 0 ? 3.0 : 2.0, PANE_MINIMUM);
     }
     SetMinClientSize(m_wndSplitter->GetMinimumSize());
+    AddProblemsPanel(document);
     return m_splitterReady;
+}
+
+void CMainFrame::AddProblemsPanel(CDocument& document)
+{
+    m_docking.SetManagedWindow(this);
+    m_docking.AddPane(m_wndSplitter, wxAuiPaneInfo().Name(PANES_NAME).CenterPane().PaneBorder(false));
+    m_pProblems = new CProblemsPanel(this, static_cast<CLevelMapDoc&>(document));
+    m_pProblems->m_onChecked = [this](const std::vector<Problem>& problems) { ShowProblemCount(problems); };
+    m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes) { CentreEditViewOn(nodes); };
+    m_docking.AddPane(m_pProblems, wxAuiPaneInfo()
+                                       .Name(PROBLEMS_NAME)
+                                       .Caption(_("Problems"))
+                                       .Bottom()
+                                       .BestSize(FromDIP(wxSize(600, 150)))
+                                       .MinSize(FromDIP(wxSize(200, 60)))
+                                       .Hide());
+    m_docking.Update();
+}
+
+void CMainFrame::OnToggleProblems(wxCommandEvent&)
+{
+    wxAuiPaneInfo& pane = m_docking.GetPane(PROBLEMS_NAME);
+    pane.Show(!pane.IsShown());
+    m_docking.Update();
+}
+
+void CMainFrame::OnUpdateProblems(wxUpdateUIEvent& event)
+{
+    event.Check(m_docking.GetPane(PROBLEMS_NAME).IsShown());
+}
+
+void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
+{
+    const auto errors = std::count_if(problems.begin(), problems.end(),
+                                      [](const Problem& problem) { return problem.severity == Severity::Error; });
+    const auto warnings = static_cast<long>(problems.size()) - errors;
+    // The pane left of the pointer's place.
+    SetStatusText(wxString::Format(wxPLURAL("%ld error", "%ld errors", errors), long(errors)) + ", " +
+                      wxString::Format(wxPLURAL("%ld warning", "%ld warnings", warnings), warnings),
+                  m_wndStatusBar->GetFieldsCount() - 2);
+}
+
+void CMainFrame::CentreEditViewOn(const std::vector<CSGNode*>& nodes)
+{
+    float sumX = 0.0f, sumZ = 0.0f;
+    int count = 0;
+    for (CSGNode* node : nodes)
+        if (const auto* object = dynamic_cast<const LevelObject*>(node)) {
+            sumX += object->x;
+            sumZ += object->z;
+            ++count;
+        }
+    if (count == 0 || !m_pEditView)
+        return;
+    EditCamera camera = m_pEditView->Camera();
+    camera.copX = sumX / static_cast<float>(count);
+    camera.copY = sumZ / static_cast<float>(count);
+    m_pEditView->SetCamera(camera);
 }
 
 bool CMainFrame::TryBefore(wxEvent& event)
@@ -260,6 +340,8 @@ void CMainFrame::FitBothViews()
 
 void CMainFrame::OnInitialUpdate()
 {
+    if (m_pProblems)
+        m_pProblems->LevelReplaced();
     if (!m_pEditView || !m_p3DView)
         return;
     m_pEditView->SetCamera(EditCamera{});
@@ -302,8 +384,10 @@ void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)
 void CMainFrame::RestoreWindowState()
 {
     wxConfigBase* settings = CurrentAppSettings();
-    if (settings)
+    if (settings) {
         RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
+        RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS);
+    }
     if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))
         FitFormsOnScreen();
 }
@@ -321,4 +405,5 @@ void CMainFrame::SaveWindowState(wxConfigBase& settings) const
 {
     SaveWindowGeometry(*this, settings, WINDOW_SETTINGS);
     SaveSplitterShares(*m_wndSplitter, settings, SPLITTER_SETTINGS);
+    SaveDockingLayout(m_docking, settings, DOCKING_SETTINGS);
 }

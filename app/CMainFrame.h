@@ -1,11 +1,18 @@
 #pragma once
 
+#include <vector>
+
+#include <wx/aui/framemanager.h>
+
+#include "checks/Problem.h"
 #include "framework/CFrameWnd.h"
 
 class C3DGLView;
 class CDocument;
 class CEditGLView;
 class CMainFormView;
+class CProblemsPanel;
+class CSGNode;
 class CSelectionFormView;
 class CStaticSplitter;
 class wxStatusBar;
@@ -13,14 +20,17 @@ class wxToolBar;
 
 // The main window: menu, tool bar, status bar and the 2 x 2 panes, all four views of the one
 // document: edit view (top left), preview (top right), level properties (bottom left) and
-// selection properties (bottom right). The panes start split 3:2 both ways; the window's place
-// and the split the user chose are kept for the next run.
+// selection properties (bottom right), the centre of a docking layout whose Problems panel
+// (View > Problems) docks below them, hidden at first so that the panes keep their room. The
+// panes start split 3:2 both ways; the window's place, the split and the docking layout the
+// user chose are kept for the next run.
 class CMainFrame : public CFrameWnd {
 public:
     // No pane is ever made smaller: a form pane needs this much room for its scroll bars.
     static constexpr int PANE_MINIMUM = 80;
 
     CMainFrame() = default;
+    ~CMainFrame() override;
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
     bool Create(CDocManager* manager, CDocument* document);
@@ -36,6 +46,8 @@ public:
     C3DGLView* m_p3DView = nullptr;
     wxStatusBar* m_wndStatusBar = nullptr;
     wxToolBar* m_wndToolBar = nullptr;
+    wxAuiManager m_docking;
+    CProblemsPanel* m_pProblems = nullptr;
 
 protected:
     void ActivateNextPane(bool previous) override;
@@ -51,7 +63,8 @@ private:
     void RestoreWindowState();
     void FitFormsOnScreen();
 
-    // The status-bar pane, right of the lock keys, that shows the pointer's level coordinates.
+    // The status-bar panes, right of the lock keys, that show the problem count and the
+    // pointer's level coordinates.
     void AddPointerPane();
     void OnZoomToFit(wxCommandEvent&) { FitBothViews(); }
     void FitBothViews();
@@ -60,6 +73,11 @@ private:
     void ClearEarlierStatus();
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
+    void AddProblemsPanel(CDocument& document);
+    void OnToggleProblems(wxCommandEvent&);
+    void OnUpdateProblems(wxUpdateUIEvent& event);
+    void ShowProblemCount(const std::vector<Problem>& problems);
+    void CentreEditViewOn(const std::vector<CSGNode*>& nodes);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }
     bool RouteToFocusedText(wxEvent& event);
     // Back in the editor: the level's file may have been changed by another program meanwhile.

@@ -29,8 +29,7 @@ bool CheckFile(const std::string& path, bool warningsAreErrors, std::FILE* out)
         std::fprintf(out, "%s: error: %s\n", path.c_str(), error.c_str());
         return true;
     }
-    std::vector<Problem> problems =
-        CheckLevel(*scene, &notes, [](const std::string& image) { return CheckImageFile(image, kLargestImageSide); });
+    std::vector<Problem> problems = CheckLevel(*scene, &notes, WhyImageUnreadable);
     std::stable_sort(problems.begin(), problems.end(),
                      [](const Problem& a, const Problem& b) { return a.line < b.line; });
     std::size_t errors = 0;
@@ -50,6 +49,11 @@ bool CheckFile(const std::string& path, bool warningsAreErrors, std::FILE* out)
 }
 
 } // namespace
+
+std::string WhyImageUnreadable(const std::string& path)
+{
+    return CheckImageFile(path, kLargestImageSide);
+}
 
 CheckCommand ParseCheckArguments(int count, char** arguments)
 {

@@ -23,3 +23,6 @@ CheckCommand ParseCheckArguments(int count, char** arguments);
 // the current folder, as the editor takes them from app/. Returns 0 when no file has an error
 // (nor, with warningsAreErrors, a warning), 1 otherwise.
 int CheckLevelFiles(const CheckCommand& command, std::FILE* out);
+
+// Why the editor could not take the image at `path`; empty when it can.
+std::string WhyImageUnreadable(const std::string& path);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "checks/LevelCheck.h"
+#include "checks/LevelChecks.h"
 #include "document/MappingEditors.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectNames.h"
@@ -150,6 +152,25 @@ bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::stri
         error = "there is no level";
         return false;
     }
+    return WithFileForm([&] { return WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error, warning); });
+}
+
+std::vector<Problem> CLevelMapDoc::CheckProblems() const
+{
+    std::vector<Problem> problems;
+    if (m_pScene)
+        WithFileForm([&] {
+            // A free row keeps its number with an empty path: no image is missing there.
+            problems = CheckLevel(*m_pScene, nullptr, [](const std::string& path) {
+                return path.empty() ? std::string() : WhyImageUnreadable(path);
+            });
+            return true;
+        });
+    return problems;
+}
+
+bool CLevelMapDoc::WithFileForm(const std::function<bool()>& use) const
+{
     GameSettingsNode& settings = *m_pScene->m_pGameSettings;
     const StartSettings before = StartSettings::Of(settings);
     StartSettings{m_pStartMarker->x, m_pStartMarker->y, m_pStartMarker->z, m_pStartMarker->angle}.StoreIn(settings);
@@ -157,11 +178,11 @@ bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::stri
     std::vector<std::string>& names = m_pScene->m_pTextures->m_names;
     for (size_t row = 1; row < m_textures.size(); ++row)
         names.push_back(m_textures[row].path);
-    const bool written = WriteLevelFile(m_pScene->Root(), FileSystemPath(path), error, warning);
+    const bool done = use();
     names.clear();
-    if (!written)
+    if (!done)
         before.StoreIn(settings);
-    return written;
+    return done;
 }
 
 void CLevelMapDoc::Modify(bool modified)

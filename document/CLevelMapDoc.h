@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "checks/Problem.h"
 #include "document/Selection.h"
 #include "document/TextureTable.h"
 #include "framework/CDocument.h"
@@ -44,6 +45,9 @@ public:
     // autosave). False, with `error` set, when the file could not be written; `warning` as the
     // level file writer gives it.
     bool WriteCopy(const wxString& path, std::string& error, std::string* warning = nullptr);
+    // The level's problems as a check of its file would find them, images read from the current
+    // folder; none without a level.
+    std::vector<Problem> CheckProblems() const;
 
     // Counts the changes of the level: every step, undo and redo.
     unsigned long m_changeCount = 0;
@@ -77,6 +81,9 @@ public:
     float m_lastTick = 0.0f; // clock reading of the previous idle pass
 
 private:
+    // Runs `use` on the scene as its file holds it: the start from the marker and the texture
+    // paths from the rows. The paths go again afterwards; the start stays unless `use` fails.
+    bool WithFileForm(const std::function<bool()>& use) const;
     // Takes a freshly read scene: texture rows from its texture list, reference counts, and
     // the start marker from the game settings.
     void InstallScene(std::unique_ptr<LevelScene> scene);

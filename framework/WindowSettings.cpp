@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <wx/aui/framemanager.h>
 #include <wx/confbase.h>
 #include <wx/toplevel.h>
 
@@ -80,4 +81,16 @@ bool RestoreSplitterShares(CStaticSplitter& splitter, wxConfigBase& settings, co
                                splitter.GetColumnInfo(column).minimum);
     splitter.RecalcLayout();
     return true;
+}
+
+void SaveDockingLayout(const wxAuiManager& manager, wxConfigBase& settings, const wxString& group)
+{
+    // The toolkit's SavePerspective is not const, though it changes nothing.
+    settings.Write(group + "/Perspective", const_cast<wxAuiManager&>(manager).SavePerspective());
+}
+
+bool RestoreDockingLayout(wxAuiManager& manager, wxConfigBase& settings, const wxString& group)
+{
+    wxString perspective;
+    return settings.Read(group + "/Perspective", &perspective) && manager.LoadPerspective(perspective);
 }

@@ -3,6 +3,7 @@
 #include <wx/string.h>
 
 class CStaticSplitter;
+class wxAuiManager;
 class wxConfigBase;
 class wxTopLevelWindow;
 
@@ -19,3 +20,8 @@ bool RestoreWindowGeometry(wxTopLevelWindow& window, wxConfigBase& settings, con
 void SaveSplitterShares(const CStaticSplitter& splitter, wxConfigBase& settings, const wxString& group);
 // Gives the splitter the saved shares; false, leaving it alone, unless all of them were saved.
 bool RestoreSplitterShares(CStaticSplitter& splitter, wxConfigBase& settings, const wxString& group);
+
+// Saves the docking layout: which panels show, where and how large.
+void SaveDockingLayout(const wxAuiManager& manager, wxConfigBase& settings, const wxString& group);
+// Gives the manager the saved layout; false, leaving it alone, when none was saved.
+bool RestoreDockingLayout(wxAuiManager& manager, wxConfigBase& settings, const wxString& group);

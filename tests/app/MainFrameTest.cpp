@@ -107,15 +107,15 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 17u);
 }
 
-TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsAndThePointerPane)
+TEST_F(MainFrameTest, StatusBarHasTheMessagePaneThreeLockIndicatorsTheProblemCountAndThePointerPane)
 {
     wxStatusBar& bar = *frame->GetStatusBar();
-    ASSERT_EQ(bar.GetFieldsCount(), 5);
+    ASSERT_EQ(bar.GetFieldsCount(), 6);
     EXPECT_EQ(bar.GetStatusText(0), "Ready");
     // The pointer pane is empty while the pointer is not over the edit view.
     wxUIActionSimulator().MouseMove(frame->GetScreenRect().GetBottomRight() + wxPoint(40, 40));
     PumpFor(100);
-    EXPECT_EQ(bar.GetStatusText(4), "");
+    EXPECT_EQ(bar.GetStatusText(5), "");
 }
 
 TEST_F(MainFrameTest, ImageTooLargeForATextureIsNamedInTheStatusBar)

@@ -20,7 +20,12 @@ protected:
         Redraw();
     }
 
-    wxString PointerPane() const { return frame->m_wndStatusBar->GetStatusText(4); }
+    // The last pane of the status bar.
+    wxString PointerPane() const
+    {
+        wxStatusBar& bar = *frame->m_wndStatusBar;
+        return bar.GetStatusText(bar.GetFieldsCount() - 1);
+    }
     wxTextCtrl& Field(int id) const { return *FindControl<wxTextCtrl>(*frame->m_pSelectionFormView->GetWindow(), id); }
 
     void Type(int id, const char* text)

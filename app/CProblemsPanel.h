@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <wx/listctrl.h>
+#include <wx/timer.h>
+
+#include "checks/Problem.h"
+
+class CLevelMapDoc;
+class CSGNode;
+
+// The Problems panel: the open level's problems (severity, message, place), checked again on
+// idle after a change, never while a gesture runs and at most twice a second, so that typing
+// and dragging stay smooth. A click on a row selects its objects.
+class CProblemsPanel : public wxListCtrl {
+public:
+    static constexpr int RECHECK_MILLISECONDS = 500;
+
+    CProblemsPanel(wxWindow* parent, CLevelMapDoc& document);
+
+    // Checks again at the next chance: the level was replaced (New, Open).
+    void LevelReplaced() { m_checkedChange = ~0ul; }
+    // Checks now when the level changed since the last check and the time has come; the frame
+    // calls it on idle, also while the panel is hidden, since the status bar shows the count.
+    void CheckWhenDue();
+    const std::vector<Problem>& Problems() const { return m_problems; }
+
+    // After each check: the problems found.
+    std::function<void(const std::vector<Problem>&)> m_onChecked;
+    // After a click on a row: the objects it selected.
+    std::function<void(const std::vector<CSGNode*>&)> m_onSelected;
+
+private:
+    void Check();
+    void ShowProblems();
+    void OnRowSelected(wxListEvent& event);
+    // The row's objects as the document's selection holds them: the game settings stand for
+    // the start, which the marker shows; nodes outside the level (textures) are left out.
+    std::vector<CSGNode*> SelectableNodes(const Problem& problem) const;
+
+    CLevelMapDoc& m_document;
+    std::vector<Problem> m_problems;
+    unsigned long m_checkedChange = ~0ul;
+    wxLongLong m_lastCheck = 0;
+    // Wakes the idle time when a change came too soon after the last check.
+    wxTimer m_wake;
+};
