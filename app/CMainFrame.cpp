@@ -386,7 +386,11 @@ void CMainFrame::RestoreWindowState()
     wxConfigBase* settings = CurrentAppSettings();
     if (settings) {
         RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
-        RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS);
+        // The saved layout holds the caption in the language of its run.
+        if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
+            m_docking.GetPane(PROBLEMS_NAME).Caption(_("Problems"));
+            m_docking.Update();
+        }
     }
     if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))
         FitFormsOnScreen();

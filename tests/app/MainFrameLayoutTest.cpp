@@ -1,5 +1,5 @@
 // The main window's layout: the first-run size, the split and the panes' minimum sizes, and
-// the place and split kept for the next run.
+// the place, split and docked panels kept for the next run.
 #include <unistd.h>
 
 #include <wx/display.h>
@@ -46,6 +46,7 @@ TEST_F(MainFrameLayoutTest, TheDraggedSplitStaysOnResizeAndTheNextRunOpensWhereT
     TestApp().SetRegistryKey("Window tests");
     TestApp().LoadStdProfileSettings(4);
     DragRowBar(-100);
+    ASSERT_TRUE(Command(ID_VIEW_PROBLEMS));
     const wxRealPoint split = Split();
     EXPECT_LT(split.y, 0.55);
     frame->SetSize(40, 30, 900, 700);
@@ -59,6 +60,8 @@ TEST_F(MainFrameLayoutTest, TheDraggedSplitStaysOnResizeAndTheNextRunOpensWhereT
     OpenEditor();
     EXPECT_EQ(frame->GetScreenRect(), place);
     EXPECT_NEAR(Split().y, split.y, 0.01);
+    UpdateCommandStates();
+    EXPECT_TRUE(MenuChecked(ID_VIEW_PROBLEMS));
 }
 
 TEST_F(MainFrameLayoutTest, ATinyWindowStillGivesEveryPaneItsMinimum)
