@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr float kDegrees = 3.14159265358979f / 180.0f;
-
 // A point or direction in the footprint's own frame, whose axes the drawing's turn gives.
 struct Local {
     float u, v;
@@ -15,7 +13,8 @@ struct Local {
 
 Local ToLocal(const TurnedFootprint& turned, float dx, float dz)
 {
-    return {dx * turned.cosine - dz * turned.sine, dx * turned.sine + dz * turned.cosine};
+    const FootprintAxes& a = turned.axes;
+    return {dx * a.ux + dz * a.uz, dx * a.vx + dz * a.vz};
 }
 
 // Narrows [enter, leave] to where origin + t * direction lies within [-half, half] on one axis.
@@ -37,7 +36,7 @@ void ClipSlab(float origin, float direction, float half, float& enter, float& le
 } // namespace
 
 TurnedFootprint::TurnedFootprint(const Footprint& shape)
-    : footprint(shape), cosine(std::cos(shape.angleDeg * kDegrees)), sine(std::sin(shape.angleDeg * kDegrees))
+    : footprint(shape), axes(FootprintAxes::Turned(shape.angleDeg))
 {
 }
 

@@ -12,7 +12,7 @@ struct TurnedFootprint {
     bool Holds(float x, float z, bool closed) const;
 
     Footprint footprint;
-    float cosine, sine;
+    FootprintAxes axes;
 };
 
 bool FootprintHolds(const Footprint& footprint, float x, float z, bool closed);

@@ -161,8 +161,8 @@ std::vector<Problem> CLevelMapDoc::CheckProblems() const
     if (m_pScene)
         WithFileForm([&] {
             // A free row keeps its number with an empty path: no image is missing there.
-            problems = CheckLevel(*m_pScene, nullptr, [](const std::string& path) {
-                return path.empty() ? std::string() : WhyImageUnreadable(path);
+            problems = CheckLevel(*m_pScene, nullptr, [this](const std::string& path) {
+                return path.empty() ? std::string() : m_imageChecks(path);
             });
             return true;
         });

@@ -4,7 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "checks/LevelCheck.h"
 #include "checks/Problem.h"
+#include "document/ImageCheckCache.h"
 #include "document/Selection.h"
 #include "document/TextureTable.h"
 #include "framework/CDocument.h"
@@ -81,6 +83,8 @@ public:
     float m_lastTick = 0.0f; // clock reading of the previous idle pass
 
 private:
+    // The Problems panel's image answers, kept while the files stay as they were.
+    mutable ImageCheckCache m_imageChecks{WhyImageUnreadable};
     // Runs `use` on the scene as its file holds it: the start from the marker and the texture
     // paths from the rows. The paths go again afterwards; the start stays unless `use` fails.
     bool WithFileForm(const std::function<bool()>& use) const;

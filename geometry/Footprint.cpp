@@ -11,18 +11,6 @@ namespace {
 
 constexpr float kDegrees = 3.14159265358979f / 180.0f;
 
-// The footprint's own axes, as the drawing's turn about the vertical axis takes them.
-struct Axes {
-    float ux, uz, vx, vz;
-};
-
-Axes AxesOf(const Footprint& footprint)
-{
-    const float c = std::cos(footprint.angleDeg * kDegrees);
-    const float s = std::sin(footprint.angleDeg * kDegrees);
-    return {c, -s, s, c};
-}
-
 // Half the length of the rectangle's shadow on the axis (ax, az).
 float HalfShadow(const LevelRect& rect, float ax, float az)
 {
@@ -30,6 +18,13 @@ float HalfShadow(const LevelRect& rect, float ax, float az)
 }
 
 } // namespace
+
+FootprintAxes FootprintAxes::Turned(float angleDeg)
+{
+    const float c = std::cos(angleDeg * kDegrees);
+    const float s = std::sin(angleDeg * kDegrees);
+    return {c, -s, s, c};
+}
 
 LevelRect LevelRect::Between(float x0, float z0, float x1, float z1)
 {
@@ -56,7 +51,7 @@ bool Footprint::Of(const CSGNode& node, Footprint& footprint)
 
 LevelRect Footprint::Bounds() const
 {
-    const Axes a = AxesOf(*this);
+    const FootprintAxes a = FootprintAxes::Turned(angleDeg);
     const float extentX = std::fabs(a.ux) * halfX + std::fabs(a.vx) * halfZ;
     const float extentZ = std::fabs(a.uz) * halfX + std::fabs(a.vz) * halfZ;
     return {x - extentX, z - extentZ, x + extentX, z + extentZ};
@@ -68,7 +63,7 @@ bool Footprint::Touches(const LevelRect& rect) const
     if (bounds.maxX < rect.minX || bounds.minX > rect.maxX || bounds.maxZ < rect.minZ || bounds.minZ > rect.maxZ)
         return false;
     // The footprint's own axes separate the two where the upright ones do not.
-    const Axes a = AxesOf(*this);
+    const FootprintAxes a = FootprintAxes::Turned(angleDeg);
     const float dx = 0.5f * (rect.minX + rect.maxX) - x;
     const float dz = 0.5f * (rect.minZ + rect.maxZ) - z;
     return std::fabs(dx * a.ux + dz * a.uz) <= halfX + HalfShadow(rect, a.ux, a.uz)

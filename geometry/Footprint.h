@@ -14,6 +14,14 @@ struct LevelRect {
     bool Contains(const LevelRect& other) const;
 };
 
+// A footprint's own axes in level units, as the drawing's turn about the vertical axis takes X
+// (u) and Z (v).
+struct FootprintAxes {
+    float ux, uz, vx, vz;
+
+    static FootprintAxes Turned(float angleDeg);
+};
+
 // What a wall or an item covers of the floor: a rectangle turned about its centre (an item is
 // the square around its sphere).
 struct Footprint {

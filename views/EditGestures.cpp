@@ -39,11 +39,6 @@ DragGesture::DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoin
     m_view.SetStatusText(_("Dragging..."));
 }
 
-int DragGesture::Button() const
-{
-    return wxMOUSE_BTN_LEFT;
-}
-
 void DragGesture::Update(const wxPoint& point)
 {
     const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
@@ -100,11 +95,6 @@ BoxGesture::BoxGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint&
     m_from = m_to = {static_cast<float>(p.x), static_cast<float>(p.z)};
 }
 
-int BoxGesture::Button() const
-{
-    return wxMOUSE_BTN_LEFT;
-}
-
 void BoxGesture::Update(const wxPoint& point)
 {
     const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
@@ -155,11 +145,6 @@ WallGesture::WallGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoin
     m_view.SetStatusText(PointStatus(_("Creating WALL: start creation point = (%f, %f)"), p.x, p.z));
 }
 
-int WallGesture::Button() const
-{
-    return wxMOUSE_BTN_LEFT;
-}
-
 void WallGesture::Update(const wxPoint& point)
 {
     const LevelPoint p = m_view.SnappedPoint(point, CornerSnap);
@@ -203,11 +188,6 @@ PanGesture::PanGesture(CEditGLView& view, const wxPoint& press) : m_view(view), 
 {
     m_view.SetStatusText(_("Panning enabled"));
     m_view.GetCanvas()->SetCursor(wxCursor(wxCURSOR_SIZING));
-}
-
-int PanGesture::Button() const
-{
-    return wxMOUSE_BTN_MIDDLE;
 }
 
 void PanGesture::Update(const wxPoint& point)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <wx/gdicmn.h>
+#include <wx/mousestate.h>
 #include <wx/string.h>
 
 #include "document/EditStates.h"
@@ -45,7 +46,7 @@ public:
     DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode& pressed,
                 std::vector<CSGNode*> selectionBefore, bool wasSelected, bool toggle);
     Kind GetKind() const override { return Kind::Drag; }
-    int Button() const override;
+    int Button() const override { return wxMOUSE_BTN_LEFT; }
     void Update(const wxPoint& point) override;
     void Commit() override;
     void Cancel() override;
@@ -77,7 +78,7 @@ public:
 
     BoxGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode* pressed, Keys keys);
     Kind GetKind() const override { return Kind::Box; }
-    int Button() const override;
+    int Button() const override { return wxMOUSE_BTN_LEFT; }
     void Update(const wxPoint& point) override;
     void Commit() override;
     void Cancel() override {}
@@ -99,7 +100,7 @@ class WallGesture : public EditGesture {
 public:
     WallGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press);
     Kind GetKind() const override { return Kind::Wall; }
-    int Button() const override;
+    int Button() const override { return wxMOUSE_BTN_LEFT; }
     void Update(const wxPoint& point) override;
     void Commit() override;
     void Cancel() override;
@@ -120,7 +121,7 @@ class PanGesture : public EditGesture {
 public:
     PanGesture(CEditGLView& view, const wxPoint& press);
     Kind GetKind() const override { return Kind::Pan; }
-    int Button() const override;
+    int Button() const override { return wxMOUSE_BTN_MIDDLE; }
     void Update(const wxPoint& point) override;
     void Commit() override { End(); }
     void Cancel() override { End(); }
