@@ -3,7 +3,7 @@
 set -eu
 # What the editor needs to build and run on a virtual display (--run-only, for ./run.sh) ...
 PACKAGES="build-essential cmake ninja-build pkg-config gettext
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev xvfb xauth"
+libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev libpng-dev nettle-dev xvfb xauth"
 # ... and what the tests, sanitizer builds, benchmarks and fuzzing add (./test.sh).
 [ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
 libosmesa6-dev locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
