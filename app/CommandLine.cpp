@@ -1,8 +1,17 @@
 #include "app/CommandLine.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include <unistd.h>
+
 const char* const USAGE_TEXT =
     "Usage: trelkan [--screenshot FILE.png] [LEVEL.xml]\n"
     "       trelkan --check [--werror] LEVEL.xml...\n"
+    "       trelkan --render LEVEL.xml OUT.png [--view top|preview] [--size N]\n"
     "Opens LEVEL.xml, or a new level, in the Trelkan level editor.\n"
     "\n"
     "  --screenshot FILE.png  save a picture of the main window once it is shown, then quit\n"
@@ -10,6 +19,9 @@ const char* const USAGE_TEXT =
     "                         problem (FILE:LINE: error|warning: MESSAGE [id]), then one per\n"
     "                         file; the exit status is 0 when no file has an error, 1 otherwise\n"
     "  --werror               with --check, warnings fail the check too\n"
+    "  --render               draw the level without a display into a PNG picture of N x N\n"
+    "                         pixels (256 unless given): the top view fitted to the floor, or\n"
+    "                         the preview; the exit status is 0 when it is written, 1 otherwise\n"
     "  --help                 show this text and quit\n"
     "  --version              show the version and quit\n";
 
@@ -40,4 +52,17 @@ CommandLineInfo ParseCommandLine(const wxArrayString& arguments)
         }
     }
     return info;
+}
+
+int RunRenderTool(int argc, char** argv)
+{
+    std::error_code unknown;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unknown);
+    const std::string tool = (program.parent_path() / "trelkan-render").string();
+    std::vector<char*> arguments = {const_cast<char*>(tool.c_str())};
+    arguments.insert(arguments.end(), argv + 2, argv + argc);
+    arguments.push_back(nullptr);
+    execv(tool.c_str(), arguments.data());
+    std::fprintf(stderr, "trelkan: cannot run %s: %s\n", tool.c_str(), std::strerror(errno));
+    return 1;
 }

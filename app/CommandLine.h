@@ -17,6 +17,11 @@ struct CommandLineInfo {
 // Reads the arguments that follow the program name.
 CommandLineInfo ParseCommandLine(const wxArrayString& arguments);
 
+// Hands `trelkan --render ...` (argv[1] is "--render") to the offscreen renderer, trelkan-render,
+// beside the program: it draws with OSMesa, which must not share a process with the system's
+// libGL that the editor links. Returns only when the renderer cannot be started, with status 1.
+int RunRenderTool(int argc, char** argv);
+
 // How to call the editor, one option a line.
 extern const char* const USAGE_TEXT;
 // "trelkan" and the version number.

@@ -25,6 +25,9 @@ int main(int argc, char** argv)
         }
         return CheckLevelFiles(command, stdout);
     }
+    // Pictures are drawn by a program of its own (see RunRenderTool), without a display either.
+    if (argc >= 2 && std::strcmp(argv[1], "--render") == 0)
+        return RunRenderTool(argc, argv);
     // Help, version and mistakes are answered before the toolkit looks for a display.
     wxArrayString arguments;
     for (int i = 1; i < argc; ++i)

@@ -1,0 +1,139 @@
+// `trelkan --render` without a display: its pictures match what the editor's views draw right
+// after opening the level (the top view after Home, the preview from its first camera), kept in
+// tests/fixtures/views. A channel may differ by 1 of 255, as for the views' own references.
+//
+// The references are drawn here through the level document and the views' frame functions, and
+// renewed together with the views' references, from app/:
+//   TRELKAN_RENEW_VIEW_REFERENCES=1 ../build/debug/tests/document_tests --gtest_filter='*/View*Test.*'
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include <GL/gl.h>
+#include <sys/wait.h>
+#include <gtest/gtest.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+
+#include "document/CLevelMapDoc.h"
+#include "framework/MessageBox.h"
+#include "glext/GLExtensions.h"
+#include "image/ImageFile.h"
+#include "level/LevelFloor.h"
+#include "level/LevelGroupNode.h"
+#include "level/LevelScene.h"
+#include "tests/support/OffscreenContext.h"
+#include "views/EditProjection.h"
+#include "views/PreviewScene.h"
+
+namespace {
+
+struct RenderShot {
+    const char* name;
+    const char* level; // relative to app/
+    const char* view;
+    int size;
+};
+
+const RenderShot kRenderShots[] = {
+    {"sample_render_top", "../data/Levels/sample.xml", "top", 160},
+    {"kinds_render_top", "../tests/fixtures/levels/flawed/every_object_kind.xml", "top", 97},
+    {"sample_render_preview", "../data/Levels/sample.xml", "preview", 120},
+};
+
+const float kNoTurn[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+std::string Reference(const RenderShot& shot)
+{
+    return std::string("../tests/fixtures/views/") + shot.name + ".png";
+}
+
+wxImage ReadBack(int side)
+{
+    wxImage image(side, side);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int y = 0; y < side; ++y)
+        glReadPixels(0, side - 1 - y, side, 1, GL_RGB, GL_UNSIGNED_BYTE, image.GetData() + y * side * 3);
+    return image;
+}
+
+// The level opened as the editor opens it, drawn by the view the shot names.
+wxImage DrawAsTheEditor(const RenderShot& shot)
+{
+    OffscreenContext context(shot.size, shot.size);
+    // As the preview readies its context.
+    InitExtensions();
+    InitImageLibrary();
+    glViewport(0, 0, shot.size, shot.size);
+    const MessageBoxHook previous = SetMessageBoxHook([](const MessageBoxRequest&) { return wxOK; });
+    CLevelMapDoc document;
+    EXPECT_TRUE(document.OnOpenDocument(shot.level));
+    LevelScene& scene = *document.m_pScene;
+    document.RunTextureWork(scene.Root());
+    const LevelFloor& floor = *scene.m_pFloor;
+    if (std::string(shot.view) == "top") {
+        EditCamera camera;
+        FitFloor(camera, static_cast<float>(floor.Width), static_cast<float>(floor.Heigth));
+        DrawEditFrame(camera, 1, scene.m_pLevelGroup);
+    } else {
+        PreviewCamera camera;
+        camera.distance = static_cast<float>(std::max(floor.Width, floor.Heigth));
+        camera.rotation = kNoTurn;
+        DrawPreviewFrame(camera, &scene.Root(), 0.0f);
+    }
+    const wxImage picture = ReadBack(shot.size);
+    document.ReleaseGLResources();
+    SetMessageBoxHook(previous);
+    return picture;
+}
+
+// Runs `trelkan --render` for the shot with no display at all; its exit status.
+int RenderWithoutDisplay(const RenderShot& shot, const std::string& output)
+{
+    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + TRELKAN_BINARY + "' --render '" +
+                                shot.level + "' '" + output + "' --view " + shot.view + " --size " +
+                                std::to_string(shot.size);
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class ViewRenderTest : public ::testing::TestWithParam<RenderShot> {
+protected:
+    void SetUp() override
+    {
+        if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+            wxImage::AddHandler(new wxPNGHandler);
+    }
+};
+
+TEST_P(ViewRenderTest, RendersThePictureTheViewDraws)
+{
+    const RenderShot& shot = GetParam();
+    if (std::getenv("TRELKAN_RENEW_VIEW_REFERENCES")) {
+        ASSERT_TRUE(DrawAsTheEditor(shot).SaveFile(Reference(shot), wxBITMAP_TYPE_PNG));
+        return;
+    }
+    const std::string output = (wxFileName::GetTempDir() + "/" + shot.name + ".png").ToStdString();
+    ASSERT_EQ(RenderWithoutDisplay(shot, output), 0);
+    wxImage expected, actual;
+    ASSERT_TRUE(expected.LoadFile(Reference(shot), wxBITMAP_TYPE_PNG)) << Reference(shot);
+    ASSERT_TRUE(actual.LoadFile(output, wxBITMAP_TYPE_PNG)) << output;
+    ASSERT_EQ(expected.GetSize(), actual.GetSize());
+    const unsigned char* want = expected.GetData();
+    const unsigned char* got = actual.GetData();
+    const long count = 3L * shot.size * shot.size;
+    const long differing = std::count_if(want, want + count, [&](const unsigned char& c) {
+        return std::abs(c - got[&c - want]) > 1;
+    });
+    EXPECT_EQ(differing, 0) << "channels differ; rendered: " << output;
+}
+
+std::string ShotName(const ::testing::TestParamInfo<RenderShot>& shot)
+{
+    return shot.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ViewRenderTest, ::testing::ValuesIn(kRenderShots), ShotName);
+
+} // namespace
