@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test: first a normal build, then the same
-# tests built with AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz corpus replay
-# and a short fuzzing run. Exits non-zero on any failure.
+# Installs what is missing, builds, and runs every test: first a normal build and the Debian
+# package made from it, then the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the fuzz corpus replay and a short fuzzing run. Exits non-zero
+# on any failure.
 set -eu
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -16,13 +17,17 @@ run_suite() {
   # Window tests share one virtual display, so they run one at a time.
   ASAN_OPTIONS="${ASAN_OPTIONS:-}$window_asan" TRELKAN_SOAK_SECONDS="$soak" \
     xvfb-run -a -s "-screen 0 1600x1200x24" \
-    ctest --test-dir "$build" -LE offscreen --output-on-failure --timeout $((300 + ${soak:-0}))
+    ctest --test-dir "$build" -LE 'offscreen|package' --output-on-failure --timeout $((300 + ${soak:-0}))
 }
 
 echo "== Debug build"
 cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELKAN_BENCH=ON >/dev/null
 cmake --build build/debug
 run_suite build/debug
+
+echo "== Debian package (from the debug build; its file list and Depends)"
+(cd build/debug && cpack -G DEB >/dev/null)
+ctest --test-dir build/debug -L package --output-on-failure
 
 echo "== Sanitizer build (ASan + UBSan)"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELKAN_SANITIZE=ON >/dev/null

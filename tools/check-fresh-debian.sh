@@ -1,11 +1,13 @@
 #!/bin/bash
 # Checks the README's two set-up commands the way a new user meets them: on a fresh Debian 12
 # (bookworm) minbase root made with debootstrap, as root, without a display. `./run.sh` must
-# build the editor and write a PNG screenshot; `./test.sh` must pass. Run it whenever the
-# dependencies change (tools/install-deps.sh, the packages CMake looks for, run.sh, test.sh).
+# build the editor and write a PNG screenshot; the Debian package made from that build must
+# install with apt-get, print its version and draw a level with --render; `./test.sh` must pass.
+# Run it whenever the dependencies change (tools/install-deps.sh, the packages CMake looks for,
+# run.sh, test.sh).
 #
 # Usage (as root): tools/check-fresh-debian.sh [--run-only] [--keep] [WORK_DIR]
-#   --run-only  checks ./run.sh only
+#   --run-only  checks ./run.sh and the package only
 #   --keep      keeps the root even when every check passes (it is always kept on failure)
 #   WORK_DIR    new or empty folder for the root and the logs
 #               (default: a new /var/tmp/trelkan-fresh-debian.XXXXXX)
@@ -70,7 +72,7 @@ for arg in "$@"; do
   case $arg in
     --run-only) RUN_ONLY=1 ;;
     --keep) KEEP=1 ;;
-    -*) sed -n '7,13s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+    -*) sed -n '9,15s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
     *) WORK=$arg ;;
   esac
 done
@@ -199,6 +201,19 @@ elif size=$(png_size "$SHOT"); then
   report ./run.sh PASS "$start" "screenshot $size, copied to $WORK/trelkan-screenshot.png"
 else
   report ./run.sh FAIL "$start" "no non-empty PNG at build/trelkan-screenshot.png"
+fi
+
+echo "== Debian package from the release build, installed with apt-get (log: $WORK/package.log)"
+start=$(date +%s)
+PICTURE=$ROOT/tmp/trelkan-render.png
+if ! run_logged package.log "cd build/release && cpack -G DEB && apt-get install -y -q ./trelkan_*_amd64.deb \
+       && cd /tmp && trelkan --version && trelkan --render /usr/share/trelkan/data/Levels/sample.xml trelkan-render.png"; then
+  report package FAIL "$start" "see package.log"
+elif size=$(png_size "$PICTURE"); then
+  cp "$PICTURE" "$WORK/"
+  report package PASS "$start" "installed; --render drew $size, copied to $WORK/trelkan-render.png"
+else
+  report package FAIL "$start" "no non-empty PNG at /tmp/trelkan-render.png"
 fi
 
 if [ "$RUN_ONLY" -eq 0 ]; then

@@ -3,11 +3,12 @@
 set -eu
 # What the editor needs to build and run on a virtual display (--run-only, for ./run.sh) ...
 PACKAGES="build-essential cmake ninja-build pkg-config gettext
-libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libdevil-dev zlib1g-dev libpng-dev nettle-dev xvfb xauth"
+libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libdevil-dev zlib1g-dev libpng-dev nettle-dev xvfb xauth"
 # ... and what the tests, sanitizer builds, benchmarks and fuzzing add (./test.sh).
 [ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
-libosmesa6-dev locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-clang libclang-rt-14-dev desktop-file-utils"
+locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+clang libclang-rt-14-dev desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl appstream
+dpkg-dev"
 
 missing=""
 for p in $PACKAGES; do

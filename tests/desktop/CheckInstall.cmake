@@ -3,6 +3,7 @@
 #         -P CheckInstall.cmake
 # The launcher must run the program in its app/ folder, where every fixed data path resolves,
 # and pass it file names given relative to the caller's folder.
+# The installed desktop files: the level MIME type, the thumbnailer and the metainfo.
 cmake_minimum_required(VERSION 3.20)
 
 function(run)
@@ -20,7 +21,8 @@ file(REMOVE_RECURSE ${PREFIX})
 run(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} IN ${BUILD} STATUS 0)
 
 set(app ${PREFIX}/share/trelkan/app)
-foreach(file bin/trelkan share/applications/trelkan.desktop
+foreach(file bin/trelkan share/applications/trelkan.desktop libexec/trelkan/trelkan-render
+             share/mime/packages/trelkan-level.xml share/thumbnailers/trelkan.thumbnailer
              share/icons/hicolor/16x16/apps/trelkan.png
              share/icons/hicolor/48x48/apps/trelkan.png
              share/icons/hicolor/256x256/apps/trelkan.png
@@ -55,3 +57,49 @@ if(DESKTOP_FILE_VALIDATE)
 else()
   message(STATUS "desktop-file-validate not found: the desktop entry is not validated")
 endif()
+
+# Level files the desktop knows: with the prefix's MIME and desktop-entry databases made, a level
+# is application/x-trelkan-level by its first bytes (with or without .xml), plain XML stays XML,
+# and Trelkan opens levels.
+set(ENV{XDG_DATA_DIRS} "${PREFIX}/share:/usr/local/share:/usr/share")
+set(ENV{XDG_DATA_HOME} "${PREFIX}/home-data")
+set(ENV{DISPLAY} "")
+set(ENV{WAYLAND_DISPLAY} "")
+set(files ${PREFIX}/files)
+file(MAKE_DIRECTORY ${files})
+file(COPY_FILE ${LEVELS}/valid/new_level.xml ${files}/level.xml)
+file(COPY_FILE ${LEVELS}/valid/new_level.xml ${files}/level-without-extension)
+file(WRITE ${files}/plain.xml "<?xml version=\"1.0\"?>\n<note>not a level</note>\n")
+run(COMMAND update-mime-database ${PREFIX}/share/mime IN ${PREFIX} STATUS 0)
+run(COMMAND update-desktop-database ${PREFIX}/share/applications IN ${PREFIX} STATUS 0)
+foreach(case "level.xml;application/x-trelkan-level" "level-without-extension;application/x-trelkan-level"
+             "plain.xml;application/xml")
+  list(GET case 0 file)
+  list(GET case 1 type)
+  run(COMMAND xdg-mime query filetype ${files}/${file} IN ${files} STATUS 0)
+  if(NOT out STREQUAL "${type}\n")
+    message(FATAL_ERROR "xdg-mime says ${file} is ${out}, expected ${type}")
+  endif()
+endforeach()
+run(COMMAND xdg-mime query default application/x-trelkan-level IN ${files} STATUS 0)
+if(NOT out STREQUAL "trelkan.desktop\n")
+  message(FATAL_ERROR "levels open with ${out}, expected trelkan.desktop")
+endif()
+
+# The thumbnailer's command as a file manager runs it (%i input, %o output, %s size), without a
+# display: a 128-pixel PNG.
+file(STRINGS ${PREFIX}/share/thumbnailers/trelkan.thumbnailer exec REGEX "^Exec=")
+string(REGEX REPLACE "^Exec=" "" exec "${exec}")
+string(REPLACE "%i" "${files}/level.xml" exec "${exec}")
+string(REPLACE "%o" "${files}/thumbnail.png" exec "${exec}")
+string(REPLACE "%s" "128" exec "${exec}")
+separate_arguments(exec UNIX_COMMAND "${exec}")
+list(TRANSFORM exec PREPEND ${PREFIX}/bin/ AT 0)
+run(COMMAND ${exec} IN ${files} STATUS 0)
+file(READ ${files}/thumbnail.png header LIMIT 24 HEX)
+if(NOT header MATCHES "^89504e470d0a1a0a0000000d4948445200000080........$")
+  message(FATAL_ERROR "the thumbnail is no 128 x 128 PNG: ${header}")
+endif()
+
+run(COMMAND appstreamcli validate --no-net ${PREFIX}/share/metainfo/org.example.Trelkan.metainfo.xml
+    IN ${PREFIX} STATUS 0)
