@@ -2,6 +2,7 @@
 #include "framework/CWinApp.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include <wx/accel.h>
@@ -23,6 +24,7 @@
 #include "framework/CStaticSplitter.h"
 #include "framework/WindowSettings.h"
 #include "document/CLevelMapDoc.h"
+#include "geometry/Footprint.h"
 #include "level/LevelFloor.h"
 #include "level/LevelObject.h"
 #include "views/C3DGLView.h"
@@ -200,6 +202,19 @@ void CMainFrame::AddPointerPane()
     widths.push_back(m_wndStatusBar->GetTextExtent("000 errors, 000 warnings").x + 12);
     widths.push_back(m_wndStatusBar->GetTextExtent("X: -000.00  Z: -000.00").x + 12);
     m_wndStatusBar->SetFieldsCount(count + 2, widths.data());
+    m_wndStatusBar->Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnStatusBarClick, this);
+}
+
+void CMainFrame::OnStatusBarClick(wxMouseEvent& event)
+{
+    // A click on the problem count opens the panel that lists them.
+    wxRect count;
+    if (m_wndStatusBar->GetFieldRect(m_wndStatusBar->GetFieldsCount() - 2, count) && count.Contains(event.GetPosition()) &&
+        !m_docking.GetPane(PROBLEMS_NAME).IsShown()) {
+        m_docking.GetPane(PROBLEMS_NAME).Show();
+        m_docking.Update();
+    }
+    event.Skip();
 }
 
 template <class View> View* CMainFrame::CreatePane(int row, int column, CDocument& document)
@@ -248,7 +263,7 @@ void CMainFrame::AddProblemsPanel(CDocument& document)
     m_docking.AddPane(m_wndSplitter, wxAuiPaneInfo().Name(PANES_NAME).CenterPane().PaneBorder(false));
     m_pProblems = new CProblemsPanel(this, static_cast<CLevelMapDoc&>(document));
     m_pProblems->m_onChecked = [this](const std::vector<Problem>& problems) { ShowProblemCount(problems); };
-    m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes) { CentreEditViewOn(nodes); };
+    m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes, bool zoom) { CentreEditViewOn(nodes, zoom); };
     m_docking.AddPane(m_pProblems, wxAuiPaneInfo()
                                        .Name(PROBLEMS_NAME)
                                        .Caption(_("Problems"))
@@ -282,22 +297,32 @@ void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
                   m_wndStatusBar->GetFieldsCount() - 2);
 }
 
-void CMainFrame::CentreEditViewOn(const std::vector<CSGNode*>& nodes)
+void CMainFrame::CentreEditViewOn(const std::vector<CSGNode*>& nodes, bool zoom)
 {
-    float sumX = 0.0f, sumZ = 0.0f;
-    int count = 0;
-    for (CSGNode* node : nodes)
-        if (const auto* object = dynamic_cast<const LevelObject*>(node)) {
-            sumX += object->x;
-            sumZ += object->z;
-            ++count;
-        }
-    if (count == 0 || !m_pEditView)
+    std::optional<LevelRect> area;
+    for (const CSGNode* node : nodes) {
+        Footprint footprint{};
+        const auto* object = dynamic_cast<const LevelObject*>(node);
+        if (!object)
+            continue;
+        const LevelRect bounds =
+            Footprint::Of(*node, footprint) ? footprint.Bounds() : LevelRect{object->x, object->z, object->x, object->z};
+        area = area ? LevelRect{std::min(area->minX, bounds.minX), std::min(area->minZ, bounds.minZ),
+                                std::max(area->maxX, bounds.maxX), std::max(area->maxZ, bounds.maxZ)}
+                    : bounds;
+    }
+    if (!area || !m_pEditView)
         return;
     EditCamera camera = m_pEditView->Camera();
-    camera.copX = sumX / static_cast<float>(count);
-    camera.copY = sumZ / static_cast<float>(count);
+    const float centreX = 0.5f * (area->minX + area->maxX), centreZ = 0.5f * (area->minZ + area->maxZ);
+    // A zoom keeps some of the level around the objects in sight.
+    constexpr float kRoom = 4.0f;
+    if (zoom)
+        FitArea(camera, centreX, centreZ, area->maxX - area->minX + kRoom, area->maxZ - area->minZ + kRoom);
+    else
+        CentreOn(camera, centreX, centreZ);
     m_pEditView->SetCamera(camera);
+    m_pEditView->GetCanvas()->Refresh(false);
 }
 
 bool CMainFrame::TryBefore(wxEvent& event)

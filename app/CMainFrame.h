@@ -75,9 +75,11 @@ private:
     void OnUpdateMode(wxUpdateUIEvent& event);
     void AddProblemsPanel(CDocument& document);
     void OnToggleProblems(wxCommandEvent&);
+    void OnStatusBarClick(wxMouseEvent& event);
     void OnUpdateProblems(wxUpdateUIEvent& event);
     void ShowProblemCount(const std::vector<Problem>& problems);
-    void CentreEditViewOn(const std::vector<CSGNode*>& nodes);
+    // Centres the edit view on the objects; with `zoom`, zooms so that they fill it.
+    void CentreEditViewOn(const std::vector<CSGNode*>& nodes, bool zoom);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }
     bool RouteToFocusedText(wxEvent& event);
     // Back in the editor: the level's file may have been changed by another program meanwhile.

@@ -1,10 +1,16 @@
 #include "app/CProblemsPanel.h"
 
+#include <cstring>
+
 #include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
 #include <wx/time.h>
 
 #include "checks/CheckedLevel.h"
 #include "document/CLevelMapDoc.h"
+#include "document/QuickFixSteps.h"
 #include "level/GameSettingsNode.h"
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
@@ -30,6 +36,9 @@ CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
     for (const ColumnInfo& column : COLUMNS)
         AppendColumn(wxGetTranslation(column.title), wxLIST_FORMAT_LEFT, FromDIP(column.width));
     Bind(wxEVT_LIST_ITEM_SELECTED, &CProblemsPanel::OnRowSelected, this);
+    Bind(wxEVT_LIST_ITEM_ACTIVATED, &CProblemsPanel::OnRowActivated, this);
+    Bind(wxEVT_LIST_ITEM_RIGHT_CLICK, &CProblemsPanel::OnRowMenu, this);
+    AddSeverityIcons();
     Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxWakeUpIdle(); });
     m_wake.SetOwner(this);
 }
@@ -62,7 +71,8 @@ void CProblemsPanel::ShowProblems()
     Freeze();
     DeleteAllItems();
     for (const Problem& problem : m_problems) {
-        const long row = InsertItem(GetItemCount(), problem.severity == Severity::Error ? _("Error") : _("Warning"));
+        const bool error = problem.severity == Severity::Error;
+        const long row = InsertItem(GetItemCount(), error ? _("Error") : _("Warning"), m_icons ? (error ? 0 : 1) : -1);
         SetItem(row, MESSAGE, wxString::FromUTF8(problem.message));
         const std::vector<CSGNode*> nodes = SelectableNodes(problem);
         if (const auto* object = nodes.empty() ? nullptr : dynamic_cast<const LevelObject*>(nodes.front()))
@@ -87,16 +97,55 @@ std::vector<CSGNode*> CProblemsPanel::SelectableNodes(const Problem& problem) co
     return nodes;
 }
 
-void CProblemsPanel::OnRowSelected(wxListEvent& event)
+const Problem* CProblemsPanel::CurrentProblem(long row)
 {
-    const long row = event.GetIndex();
     if (row < 0 || static_cast<size_t>(row) >= m_problems.size())
-        return;
-    const std::vector<CSGNode*> nodes = SelectableNodes(m_problems[static_cast<size_t>(row)]);
+        return nullptr;
+    if (m_document.m_changeCount == m_checkedChange)
+        return &m_problems[static_cast<size_t>(row)];
+    const Problem listed = m_problems[static_cast<size_t>(row)];
+    Check();
+    for (const Problem& problem : m_problems)
+        if (std::strcmp(problem.id, listed.id) == 0 && problem.message == listed.message)
+            return &problem;
+    return nullptr;
+}
+
+void CProblemsPanel::SelectRow(long row, bool zoom)
+{
+    const Problem* problem = CurrentProblem(row);
+    const std::vector<CSGNode*> nodes = problem ? SelectableNodes(*problem) : std::vector<CSGNode*>();
     if (nodes.empty())
         return;
     m_document.m_selection.Set(nodes);
     m_document.UpdateAllViews();
     if (m_onSelected)
-        m_onSelected(nodes);
+        m_onSelected(nodes, zoom);
+}
+
+void CProblemsPanel::OnRowMenu(wxListEvent& event)
+{
+    const Problem* problem = CurrentProblem(event.GetIndex());
+    const std::optional<QuickFix> fix =
+        problem && m_document.m_pScene ? QuickFixFor(*problem, *m_document.m_pScene) : std::nullopt;
+    if (!fix)
+        return;
+    wxMenu menu;
+    menu.Append(wxID_ANY, QuickFixLabel(*fix));
+    menu.Bind(wxEVT_MENU, [this, fix](wxCommandEvent&) { ApplyQuickFix(m_document, *fix); });
+    PopupMenu(&menu);
+}
+
+void CProblemsPanel::AddSeverityIcons()
+{
+    // From the desktop's icon theme; without one the column's words still tell.
+    const wxSize size = FromDIP(wxSize(16, 16));
+    const wxBitmap error = wxArtProvider::GetBitmap(wxART_ERROR, wxART_LIST, size);
+    const wxBitmap warning = wxArtProvider::GetBitmap(wxART_WARNING, wxART_LIST, size);
+    if (!error.IsOk() || !warning.IsOk())
+        return;
+    m_icons = new wxImageList(size.x, size.y);
+    m_icons->Add(error);
+    m_icons->Add(warning);
+    AssignImageList(m_icons, wxIMAGE_LIST_SMALL);
 }

@@ -13,7 +13,8 @@ class CSGNode;
 
 // The Problems panel: the open level's problems (severity, message, place), checked again on
 // idle after a change, never while a gesture runs and at most twice a second, so that typing
-// and dragging stay smooth. A click on a row selects its objects.
+// and dragging stay smooth. A click on a row selects its objects, a double-click also zooms to
+// them; a row's context menu offers its plain fix, if it has one.
 class CProblemsPanel : public wxListCtrl {
 public:
     static constexpr int RECHECK_MILLISECONDS = 500;
@@ -29,18 +30,28 @@ public:
 
     // After each check: the problems found.
     std::function<void(const std::vector<Problem>&)> m_onChecked;
-    // After a click on a row: the objects it selected.
-    std::function<void(const std::vector<CSGNode*>&)> m_onSelected;
+    // After a click on a row: the objects it selected, and whether to zoom to them.
+    std::function<void(const std::vector<CSGNode*>&, bool zoom)> m_onSelected;
 
 private:
     void Check();
     void ShowProblems();
-    void OnRowSelected(wxListEvent& event);
+    void OnRowSelected(wxListEvent& event) { SelectRow(event.GetIndex(), false); }
+    void OnRowActivated(wxListEvent& event) { SelectRow(event.GetIndex(), true); }
+    void OnRowMenu(wxListEvent& event);
+    void SelectRow(long row, bool zoom);
+    // The problem of a row, checked again first when the level changed since the list was made
+    // (the list's objects may be gone): then the same problem in the new list, if it is still there.
+    const Problem* CurrentProblem(long row);
     // The row's objects as the document's selection holds them: the game settings stand for
     // the start, which the marker shows; nodes outside the level (textures) are left out.
     std::vector<CSGNode*> SelectableNodes(const Problem& problem) const;
 
+    void AddSeverityIcons();
+
     CLevelMapDoc& m_document;
+    // The severities' icons (error, warning), owned by the list; null without them.
+    wxImageList* m_icons = nullptr;
     std::vector<Problem> m_problems;
     unsigned long m_checkedChange = ~0ul;
     wxLongLong m_lastCheck = 0;

@@ -1,5 +1,6 @@
 #include "document/CLevelMapDoc.h"
 
+#include <algorithm>
 #include <string>
 
 #include "checks/LevelCheck.h"
@@ -9,6 +10,7 @@
 #include "document/ObjectNames.h"
 #include "document/SelectionSteps.h"
 #include "framework/CCommandProcessor.h"
+#include "framework/CView.h"
 #include "framework/MessageBox.h"
 #include "level/GameSettingsNode.h"
 #include "level/LevelFile.h"
@@ -143,7 +145,20 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
                        wxOK | wxICON_WARNING);
     RememberFile(FileStamp::Of(FileSystemPath(path)));
     SetModifiedFlag(false);
+    SayErrorsSaved();
     return true;
+}
+
+void CLevelMapDoc::SayErrorsSaved() const
+{
+    // Saving a level with errors is allowed; the game may still load it, but the designer hears of them.
+    const std::vector<Problem> problems = CheckProblems();
+    const auto errors = std::count_if(problems.begin(), problems.end(),
+                                      [](const Problem& problem) { return problem.severity == Severity::Error; });
+    const std::vector<CView*> views = GetViewList();
+    if (errors > 0 && !views.empty())
+        views.front()->SetStatusText(
+            wxString::Format(wxPLURAL("Saved with %ld error", "Saved with %ld errors", errors), long(errors)));
 }
 
 bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::string* warning)

@@ -83,6 +83,8 @@ public:
     float m_lastTick = 0.0f; // clock reading of the previous idle pass
 
 private:
+    // The status line says how many errors a just-saved level has ("Saved with 2 errors").
+    void SayErrorsSaved() const;
     // The Problems panel's image answers, kept while the files stay as they were.
     mutable ImageCheckCache m_imageChecks{WhyImageUnreadable};
     // Runs `use` on the scene as its file holds it: the start from the marker and the texture

@@ -76,13 +76,12 @@ void ZoomAbout(EditCamera& camera, float zoom, int x, int y, int width, int heig
     camera.zoom = zoom;
 }
 
-void FitFloor(EditCamera& camera, float width, float depth)
+void FitArea(EditCamera& camera, float centreX, float centreZ, float width, float depth)
 {
     // The window shows 2a/z by 2/z units.
     const float across = std::max(width, 1.0f) * kFitMargin;
     const float down = std::max(depth, 1.0f) * kFitMargin;
-    camera.copX = 0.0f;
-    camera.copY = 0.0f;
+    CentreOn(camera, centreX, centreZ);
     camera.zoom = std::min(2.0f * camera.aspect / across, 2.0f / down);
 }
 

@@ -38,9 +38,17 @@ void PanCamera(EditCamera& camera, int dx, int dy, int width, int height);
 // Sets the zoom, moving the centre of projection so that the level point under client pixel
 // (x, y) of a width x height client area stays under it.
 void ZoomAbout(EditCamera& camera, float zoom, int x, int y, int width, int height);
-// Centres the view on the floor (width x depth about the origin) and zooms so that all of it
-// shows, with a small margin on the tighter side.
-void FitFloor(EditCamera& camera, float width, float depth);
+// Puts the level point (x, z) at the centre of the view.
+inline void CentreOn(EditCamera& camera, float x, float z)
+{
+    camera.copX = x;
+    camera.copY = -z;
+}
+// Centres the view on the level area of width x depth about (centreX, centreZ) and zooms so that
+// all of it shows, with a small margin on the tighter side.
+void FitArea(EditCamera& camera, float centreX, float centreZ, float width, float depth);
+// The same for the floor, which lies about the origin.
+inline void FitFloor(EditCamera& camera, float width, float depth) { FitArea(camera, 0.0f, 0.0f, width, depth); }
 
 // One side of a wall dragged out from corner `start` to corner `current`: never shorter than
 // the grid spacing g; a shorter span extends g from the start towards the positive axis.

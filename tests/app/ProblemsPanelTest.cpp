@@ -1,38 +1,77 @@
-// The Problems panel: a change is checked again on idle, and a click on a row selects the row's
-// objects and centres the edit view on them.
+// The Problems panel with real input: the status bar's count opens it; a click on a row selects
+// the row's objects and centres the edit view on them, a double-click zooms to them; the row's
+// plain fix is one step; a level saved with errors says so.
 #include <algorithm>
 
+#include <wx/glcanvas.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
 #include "app/CProblemsPanel.h"
-#include "tests/app/MainFrameFixture.h"
+#include "level/Wall.h"
 #include "tests/app/LevelEditing.h"
+#include "tests/app/MainFrameFixture.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
-TEST_F(MainFrameTest, AClickOnAProblemSelectsItsObjectAndCentresTheEditViewOnIt)
+TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
 {
-    ASSERT_TRUE(Command(ID_VIEW_PROBLEMS));
-    UpdateCommandStates();
-    EXPECT_TRUE(MenuChecked(ID_VIEW_PROBLEMS));
     AddWall(*document, 500.0f, -20.0f); // far off the floor
-    const CSGNode* wall = document->m_pScene->m_pLevelGroup->Children().back().get();
-
+    auto* wall = dynamic_cast<Wall*>(document->m_pScene->m_pLevelGroup->Children().back().get());
     CProblemsPanel& panel = *frame->m_pProblems;
+    wxStatusBar& bar = *frame->GetStatusBar();
+    ASSERT_TRUE(PumpUntil([&] { return bar.GetStatusText(4).Find("1 error") != wxNOT_FOUND; }));
+
+    wxRect count;
+    ASSERT_TRUE(bar.GetFieldRect(4, count));
+    ClickAt(bar, count.GetPosition() + wxPoint(count.width / 2, count.height / 2));
+    ASSERT_TRUE(PumpUntil([&] { return panel.IsShownOnScreen() && panel.GetItemCount() > 0; }));
     const auto wallRow = [&] {
         const std::vector<Problem>& problems = panel.Problems();
-        return std::find_if(problems.begin(), problems.end(),
-                            [&](const Problem& p) { return !p.nodes.empty() && p.nodes.front() == wall; }) -
-               problems.begin();
+        return static_cast<long>(std::find_if(problems.begin(), problems.end(),
+                                              [&](const Problem& p) { return !p.nodes.empty() && p.nodes.front() == wall; }) -
+                                 problems.begin());
     };
-    ASSERT_TRUE(PumpUntil([&] { return wallRow() < panel.GetItemCount(); }));
-    EXPECT_NE(frame->GetStatusBar()->GetStatusText(4).Find("error"), wxNOT_FOUND);
+    const auto rowPoint = [&] {
+        wxRect row;
+        EXPECT_TRUE(panel.GetItemRect(wallRow(), row));
+        return wxPoint(row.x + 20, row.y + row.height / 2);
+    };
+    CEditGLView& edit = *frame->m_pEditView;
+    const wxSize canvas = edit.GetCanvas()->GetClientSize();
 
     document->SetSelection(nullptr);
-    wxRect row;
-    ASSERT_TRUE(panel.GetItemRect(static_cast<long>(wallRow()), row));
-    ClickAt(panel, wxPoint(row.x + 20, row.y + row.height / 2));
+    ClickAt(panel, rowPoint());
     ASSERT_TRUE(PumpUntil([&] { return document->SelectedNode() == wall; }));
-    EXPECT_NEAR(frame->m_pEditView->Camera().copX, 500.0f, 0.01f);
-    EXPECT_NEAR(frame->m_pEditView->Camera().copY, -20.0f, 0.01f);
+    const LevelPoint centre = edit.UnprojectPoint(canvas.x / 2, canvas.y / 2);
+    EXPECT_NEAR(centre.x, 500.0f, 0.1f);
+    EXPECT_NEAR(centre.z, -20.0f, 0.1f);
+
+    // A double-click: the 5-unit wall fills much of the view's width.
+    wxUIActionSimulator().MouseDblClick();
+    ASSERT_TRUE(PumpUntil([&] {
+        const LevelPoint left = edit.UnprojectPoint(0, canvas.y / 2), right = edit.UnprojectPoint(canvas.x, canvas.y / 2);
+        return right.x - left.x < 15.0f && left.x < 497.5f && right.x > 502.5f;
+    }));
+
+    // The fix from the row's menu, chosen with the keyboard as the menu opens.
+    wxTimer chooser;
+    chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        PressKey(WXK_DOWN);
+        PressKey(WXK_RETURN);
+    });
+    chooser.StartOnce(500);
+    ClickAt(panel, rowPoint(), 3);
+    ASSERT_TRUE(PumpUntil([&] { return wall->x < 20.0f; }));
+    EXPECT_EQ(document->GetCommandProcessor()->GetCurrentCommand()->GetName(), "Move Wall Inside the Floor");
+    ASSERT_TRUE(PumpUntil([&] { return wallRow() == panel.GetItemCount(); })); // no problem left
+    PressKey('Z', wxMOD_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return wall->x == 500.0f; }));
+
+    TempFolder folder;
+    ASSERT_TRUE(document->OnSaveDocument(folder.Path() + "/level.xml"));
+    EXPECT_EQ(bar.GetStatusText(0), "Saved with 1 error");
 }
 
 } // namespace
