@@ -8,12 +8,13 @@ set(CPACK_PACKAGE_VENDOR "Trelkan developers")
 set(CPACK_PACKAGE_CONTACT "Trelkan developers <trelkan@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "level editor for a 3D snake game")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Trelkan draws and edits the level map files of a three-dimensional snake game: walls,
-items, the snake's start, textures, sky box and game settings, in a top-down edit view
-beside a lit 3D preview. It checks levels and draws pictures of them without a display.")
+    "Trelkan draws and edits the level map files of a three-dimensional snake
+game: walls, items, the snake's start, textures, sky box and game settings,
+in a top-down edit view beside a lit 3D preview. It checks levels and draws
+pictures of them without a display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -63,6 +63,7 @@ endif()
 # and Trelkan opens levels.
 set(ENV{XDG_DATA_DIRS} "${PREFIX}/share:/usr/local/share:/usr/share")
 set(ENV{XDG_DATA_HOME} "${PREFIX}/home-data")
+set(ENV{XDG_CONFIG_HOME} "${PREFIX}/home-config")
 set(ENV{DISPLAY} "")
 set(ENV{WAYLAND_DISPLAY} "")
 set(files ${PREFIX}/files)
