@@ -135,7 +135,8 @@ wxMenuBar* CreateMainMenuBar()
                           // the text fields: as a menu key it acts only where no field uses it.
                           {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Zoom to &Fit\tHome"), K::Normal}}),
                 _("&View"));
-    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Special item"), K::Normal}}), _("Insert"));
+    // The mode keys are menu keys too: they act where no field takes the letter.
+    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Special item\tI"), K::Normal}}), _("Insert"));
     wxMenu* grid = MakeMenu({});
     grid->AppendSubMenu(MakeMenu({{ID_GRID_SIZE_1, wxTRANSLATE("1 unit"), K::Check},
                                   {ID_GRID_SIZE_2, wxTRANSLATE("2 units"), K::Check},
@@ -144,8 +145,8 @@ wxMenuBar* CreateMainMenuBar()
                         _("Size"));
     AppendEntries(grid, {{ID_GRID_SNAP, wxTRANSLATE("Snap to grid"), K::Check}});
     bar->Append(grid, _("Grid"));
-    bar->Append(MakeMenu({{ID_MODE_SELECT, wxTRANSLATE("Select"), K::Check},
-                          {ID_MODE_CREATE_WALL, wxTRANSLATE("Create Wall"), K::Check}}),
+    bar->Append(MakeMenu({{ID_MODE_SELECT, wxTRANSLATE("Select\tS"), K::Check},
+                          {ID_MODE_CREATE_WALL, wxTRANSLATE("Create Wall\tW"), K::Check}}),
                 _("Options"));
     bar->Append(MakeMenu({{StandardId::AppAbout, wxTRANSLATE("&About Trelkan..."), K::Normal}}), _("&Help"));
     return bar;

@@ -86,7 +86,7 @@ wxString DescribeObject(const CSGNode& node)
     const auto* object = dynamic_cast<const LevelObject*>(&node);
     if (!object)
         return Subject(type);
-    wxString text = wxString::Format(_("%s at (%s, %s)"), Subject(type), Compact(object->x), Compact(object->z));
+    wxString text = wxString::Format(_("%s at %s"), Subject(type), PlaceText(object->x, object->z));
     if (const auto* wall = dynamic_cast<const Wall*>(&node))
         text += ", " + Size(Compact(wall->Width), Compact(wall->Depth));
     return text;
@@ -96,4 +96,14 @@ wxString NewWallStatus(double width, double depth)
 {
     const auto twoDecimals = [](double value) { return wxString::FromUTF8(FormatCLocale("%.2f", value)); };
     return wxString::Format(_("New wall %s"), Size(twoDecimals(width), twoDecimals(depth)));
+}
+
+wxString NewWallStartStatus(double x, double z)
+{
+    return wxString::Format(_("New wall from %s"), PlaceText(x, z));
+}
+
+wxString PlaceText(double x, double z)
+{
+    return "(" + Compact(x) + ", " + Compact(z) + ")";
 }

@@ -21,3 +21,8 @@ wxString DescribeObject(const CSGNode& node);
 
 // The size of a wall being drawn, to two decimals: "New wall 5.00 × 1.00".
 wxString NewWallStatus(double width, double depth);
+// Where a wall being drawn starts: "New wall from (3, 5)".
+wxString NewWallStartStatus(double x, double z);
+
+// A place in level units written compactly: "(-2, 3.5)".
+wxString PlaceText(double x, double z);

@@ -336,12 +336,12 @@ void CEditGLView::InsertItem(const wxPoint& point)
     const LevelPoint p = SnappedPoint(point, CellCentreSnap);
     LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
     std::vector<NodeListCommand::Addition> additions;
-    additions.push_back({&group, group.ChildCount(),
-                         std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA),
-                         {}});
+    auto item = std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
+    const wxString inserted = wxString::Format(_("Inserted %s"), DescribeObject(*item));
+    additions.push_back({&group, group.ChildCount(), std::move(item), {}});
     m_mode = MODE_SELECT;
     document->Submit(NodeListCommand::Adding(*document, _("Insert Item"), std::move(additions)));
-    SetStatusText(PointStatus(_("Item inserted on position = (%f, %f)"), p.x, p.z));
+    SetStatusText(inserted);
     ShowPointerPlaceNow();
 }
 

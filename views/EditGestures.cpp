@@ -142,7 +142,7 @@ WallGesture::WallGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoin
     m_document.m_pScene->m_pLevelGroup->AppendChild(m_wall);
     m_document.SetSelection(m_wall);
     m_document.m_bTexturesDirty = true;
-    m_view.SetStatusText(PointStatus(_("Creating WALL: start creation point = (%f, %f)"), p.x, p.z));
+    m_view.SetStatusText(NewWallStartStatus(p.x, p.z));
 }
 
 void WallGesture::Update(const wxPoint& point)

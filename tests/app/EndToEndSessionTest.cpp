@@ -142,7 +142,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_MODE_SELECT));
     MoveToLevel(-6.2, -4.9);
     Press();
-    EXPECT_EQ(Status(), "Creating WALL: start creation point = (-6.000000, -5.000000)");
+    EXPECT_EQ(Status(), "New wall from (-6, -5)");
     MoveToLevel(-1.9, -4.2);
     Release();
     auto* wall = dynamic_cast<Wall*>(document->SelectedNode());
@@ -192,7 +192,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_FALSE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
     ClickLevel(5.5, 3.5);
     Settle();
-    EXPECT_EQ(Status(), "Item inserted on position = (5.500000, 3.500000)");
+    EXPECT_EQ(Status(), "Inserted Item \"Extra life\" at (5.5, 3.5)");
     EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(ID_INSERT_SPECIAL_ITEM));
     auto* item = dynamic_cast<Item*>(document->SelectedNode());

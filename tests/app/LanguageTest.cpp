@@ -70,9 +70,9 @@ TEST_P(LanguageTest, MenusFormsStatusAndFileDialogsSpeakTheDesktopsLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Desktop, LanguageTest,
     testing::Values(
-        LanguageCase{"en", "&File", "Apply", "Creating WALL: start creation point = (3.000000, 5.000000)",
+        LanguageCase{"en", "&File", "Apply", "New wall from (3, 5)",
                      "Image files (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga"},
-        LanguageCase{"it", "&File", "Applica", "Creazione WALL: start creation point = (3.000000, 5.000000)",
+        LanguageCase{"it", "&File", "Applica", "Nuovo muro da (3, 5)",
                      "File di immagine (*.jpg;*.jpeg;*.png;*.tga)|*.jpg;*.jpeg;*.png;*.tga"}),
     [](const testing::TestParamInfo<LanguageCase>& run) { return std::string(run.param.desktopLanguage); });
 

@@ -1,7 +1,9 @@
 // The main frame: panes, layout, menus, tool bar, status bar and mode commands.
 #include <fstream>
+#include <functional>
 
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/CAboutDlg.h"
@@ -100,7 +102,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(labels(*bar.GetMenu(4)), (std::vector<wxString>{"Size", "Snap to grid"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)->FindItemByPosition(0)->GetSubMenu()),
               (std::vector<wxString>{"1 unit", "2 units", "5 units", "10 units"}));
-    EXPECT_EQ(labels(*bar.GetMenu(5)), (std::vector<wxString>{"Select", "Create Wall"}));
+    EXPECT_EQ(labels(*bar.GetMenu(5)), (std::vector<wxString>{"Select\tS", "Create Wall\tW"}));
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
@@ -142,6 +144,37 @@ TEST_F(MainFrameTest, KeyboardShortcutsReachTheCommands)
     EXPECT_TRUE(PumpUntil([&] { return !boxes.shown.empty(); }, 2000));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Save changes to Untitled?");
+}
+
+// The mode keys act in the edit view (as its own keys) and from the menu, but never while a
+// text field has the focus (the form's number fields refuse the letter, and it acts nowhere).
+TEST_F(MainFrameTest, ModeKeysActInTheEditViewButNeverFromATextField)
+{
+    CEditGLView& edit = *frame->m_pEditView;
+    edit.GetWindow()->SetFocus();
+    const std::pair<int, int> keys[] = {{'W', CEditGLView::MODE_CREATE_WALL},
+                                        {'I', CEditGLView::MODE_INSERT_ITEM},
+                                        {'S', CEditGLView::MODE_SELECT}};
+    for (const auto& [key, mode] : keys) {
+        PressKey(key);
+        EXPECT_TRUE(PumpUntil([&] { return edit.m_mode == mode; }, 2000)) << char(key);
+    }
+    std::function<wxTextCtrl*(wxWindow&)> firstField = [&](wxWindow& window) -> wxTextCtrl* {
+        if (auto* text = dynamic_cast<wxTextCtrl*>(&window))
+            return text;
+        for (wxWindow* child : window.GetChildren())
+            if (wxTextCtrl* text = firstField(*child))
+                return text;
+        return nullptr;
+    };
+    wxTextCtrl* field = firstField(*frame->m_pMainFormView->GetWindow());
+    ASSERT_NE(field, nullptr);
+    field->SetFocus();
+    PumpFor(50);
+    PressKey('W');
+    PumpFor(200);
+    EXPECT_EQ(edit.m_mode, CEditGLView::MODE_SELECT);
+    EXPECT_EQ(wxWindow::FindFocus(), field);
 }
 
 TEST_F(MainFrameTest, OpenLeavesTheCurrentDirectoryAndCancelLeavesEverything)

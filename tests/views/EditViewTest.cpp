@@ -36,7 +36,7 @@ TEST_F(EditViewTest, WallDraggedOutBetweenSnappedCorners)
     const int noTextureUsers = document->m_textures[0].refCount;
     MoveToLevel(3.1, 4.9); // nearest corner (3, 5)
     Press();
-    EXPECT_EQ(Status(), "Creating WALL: start creation point = (3.000000, 5.000000)");
+    EXPECT_EQ(Status(), "New wall from (3, 5)");
     ASSERT_EQ(LevelGroup().ChildCount(), children + 1);
     auto* wall = dynamic_cast<Wall*>(document->SelectedNode());
     ASSERT_NE(wall, nullptr);
@@ -101,7 +101,7 @@ TEST_F(EditViewTest, ItemInsertedAtTheCellCentreThenBackToSelect)
     EXPECT_EQ(item->y, 0.0f);
     EXPECT_EQ(item->ItemTypeID, ITEM_LIFE_EXTRA);
     EXPECT_EQ(document->SelectedNode(), item);
-    EXPECT_EQ(Status(), "Item inserted on position = (3.000000, -1.000000)");
+    EXPECT_EQ(Status(), "Inserted Item \"Extra life\" at (3, -1)");
     EXPECT_EQ(edit->m_mode, CEditGLView::MODE_SELECT);
     EXPECT_FALSE(Captured());
     EXPECT_TRUE(document->IsModified());
