@@ -41,6 +41,11 @@ const RenderShot kRenderShots[] = {
     {"sample_render_preview", "../data/Levels/sample.xml", "preview", 120},
 };
 
+void PrintTo(const RenderShot& shot, std::ostream* out)
+{
+    *out << shot.name;
+}
+
 const float kNoTurn[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 std::string Reference(const RenderShot& shot)
