@@ -14,6 +14,7 @@
 #include "app/CommandLine.h"
 #include "app/Resource.h"
 #include "app/Screenshot.h"
+#include "app/SettingsMigration.h"
 #include "document/CLevelMapDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -45,9 +46,18 @@ int AutosaveInterval()
                                                                              : CAutosave::INTERVAL_SECONDS;
 }
 
-wxString AutosaveFolder()
+wxString AutosaveFolder(const CWinApp& app)
 {
-    return wxFileName(wxStandardPaths::Get().GetUserDataDir(), "autosave").GetFullPath();
+    return wxFileName(app.DataFolder(), "autosave").GetFullPath();
+}
+
+// The settings and recovery copies of earlier versions come to the desktop's folders at the
+// first start; what cannot move stays where it was, and standard error says so.
+void MoveEarlierFiles(const CWinApp& app)
+{
+    const SettingsMigration migration(app.SettingsFile().utf8_string(), app.DataFolder().utf8_string());
+    for (const std::string& problem : migration.Run())
+        wxLogWarning("%s", wxString::FromUTF8(problem));
 }
 
 } // namespace
@@ -60,7 +70,8 @@ std::vector<wxString> CatalogFolders(const wxString& programPath)
 
 CLevelEditorApp::CLevelEditorApp() : m_screenshotTimer(this, wxWindow::NewControlId())
 {
-    SetAppName(APP_TITLE);
+    // Lower case like the program: it names the folders of the settings and the data.
+    SetAppName("trelkan");
     SetAppDisplayName(APP_TITLE);
 }
 
@@ -83,7 +94,7 @@ bool CLevelEditorApp::OnInit()
             return (request.style & wxYES_NO) ? wxNO : wxOK;
         });
     }
-    SetRegistryKey("Local AppWizard-Generated Applications");
+    MoveEarlierFiles(*this);
     LoadStdProfileSettings(4);
     auto* levels = new CDocTemplate(GetDocManager(), IDR_MAINFRAME, wxGetTranslation(IDR_MAINFRAME_STRINGS),
                                     [] { return new CLevelMapDoc; }, MakeMainFrame, "C3DGLView");
@@ -91,7 +102,8 @@ bool CLevelEditorApp::OnInit()
     // The level of the command line is checked too: the autosave that checks later opens starts
     // only once the frame is there.
     if (m_screenshotPath.empty())
-        GetDocManager()->SetOpenCheck([](const wxString& path) { return CAutosave::ConfirmOpen(AutosaveFolder(), path); });
+        GetDocManager()->SetOpenCheck(
+            [folder = AutosaveFolder(*this)](const wxString& path) { return CAutosave::ConfirmOpen(folder, path); });
     if (!ProcessShellCommand(commandLine.fileName))
         return false;
 
@@ -115,7 +127,7 @@ void CLevelEditorApp::StartAutosave()
     auto* document = dynamic_cast<CLevelMapDoc*>(GetDocManager()->GetDocument());
     if (!document)
         return;
-    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, AutosaveFolder(), AutosaveInterval());
+    m_autosave = std::make_unique<CAutosave>(*GetDocManager(), *document, AutosaveFolder(*this), AutosaveInterval());
     m_autosave->OfferRecovery();
 }
 

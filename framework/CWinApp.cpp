@@ -2,20 +2,11 @@
 
 #include <wx/fileconf.h>
 #include <wx/filename.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "framework/CDocManager.h"
-
-wxString SettingsFilePath(const wxString& key, const wxString& appName)
-{
-    wxString base;
-    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty())
-        base = wxGetHomeDir() + "/.config";
-    wxFileName path(base, appName + ".conf");
-    path.AppendDir(key);
-    return path.GetFullPath();
-}
 
 wxConfigBase* CurrentAppSettings()
 {
@@ -38,19 +29,28 @@ CDocManager* CWinApp::GetDocManager()
     return m_docManager.get();
 }
 
-void CWinApp::SetRegistryKey(const wxString& key)
+wxString CWinApp::SettingsFile() const
 {
-    m_registryKey = key;
-    SetVendorName(key);
+    // With the XDG file layout (set in Initialize) the configuration folder is $XDG_CONFIG_HOME.
+    return wxFileName(wxStandardPaths::Get().GetUserConfigDir() + "/" + GetAppName(), GetAppName() + ".conf")
+        .GetFullPath();
+}
+
+wxString CWinApp::DataFolder() const
+{
+    // wxWidgets 3.2 keeps the data folder in the home folder whatever the file layout.
+    wxString base;
+    if (!wxGetEnv("XDG_DATA_HOME", &base) || base.empty())
+        base = wxFileName::GetHomeDir() + "/.local/share";
+    return base + "/" + GetAppName();
 }
 
 void CWinApp::LoadStdProfileSettings(unsigned maxRecentFiles)
 {
     m_maxRecentFiles = maxRecentFiles;
-    wxString path = SettingsFilePath(m_registryKey, GetAppName());
+    const wxString path = SettingsFile();
     wxFileName::Mkdir(wxFileName(path).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    m_settings = std::make_unique<wxFileConfig>(GetAppName(), m_registryKey, path, wxString(),
-                                                wxCONFIG_USE_LOCAL_FILE);
+    m_settings = std::make_unique<wxFileConfig>(GetAppName(), wxString(), path, wxString(), wxCONFIG_USE_LOCAL_FILE);
     GetDocManager()->LoadRecentFiles(m_settings.get());
 }
 
@@ -69,7 +69,10 @@ bool CWinApp::Initialize(int& count, wxChar** arguments)
     // Read by the toolkit when it makes its first scrolled window; a value the user set wins.
     if (!wxGetEnv("GTK_OVERLAY_SCROLLING", nullptr))
         wxSetEnv("GTK_OVERLAY_SCROLLING", "0");
-    return wxApp::Initialize(count, arguments);
+    if (!wxApp::Initialize(count, arguments))
+        return false;
+    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    return true;
 }
 
 int CWinApp::OnExit()

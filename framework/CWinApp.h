@@ -21,9 +21,13 @@ public:
     CDocManager* GetDocManager();
     wxConfigBase* GetSettings() const { return m_settings.get(); }
 
+    // Where the settings live: $XDG_CONFIG_HOME (or ~/.config)/<name>/<name>.conf, <name> being
+    // the application name.
+    wxString SettingsFile() const;
+    // Where the data lives: $XDG_DATA_HOME (or ~/.local/share)/<name>.
+    wxString DataFolder() const;
+
 protected:
-    // The settings live in "<user config dir>/<key>/<application name>.conf".
-    void SetRegistryKey(const wxString& key);
     // Opens the settings and loads a recent-file list of `maxRecentFiles` entries.
     void LoadStdProfileSettings(unsigned maxRecentFiles = 4);
     // New when `fileName` is empty, otherwise Open of that file. False when it failed.
@@ -36,7 +40,8 @@ protected:
     virtual bool OnIdle(long count);
 
     // Starts the toolkit with scroll bars that stay shown while there is something to scroll
-    // to, rather than overlays that appear only under the pointer.
+    // to, rather than overlays that appear only under the pointer, and with the desktop's
+    // folders for settings and caches ($XDG_CONFIG_HOME, $XDG_CACHE_HOME).
     bool Initialize(int& count, wxChar** arguments) override;
     int OnExit() override;
 
@@ -44,7 +49,6 @@ private:
     void HandleIdle(wxIdleEvent& event);
     void HandleIdleTimer(wxTimerEvent&);
 
-    wxString m_registryKey;
     unsigned m_maxRecentFiles = 4;
     std::unique_ptr<wxConfigBase> m_settings;
     std::unique_ptr<CDocManager> m_docManager;
@@ -54,6 +58,3 @@ private:
 
 // The running application's settings, or null when it keeps none (yet).
 wxConfigBase* CurrentAppSettings();
-
-// The settings file of `appName` under `key`: $XDG_CONFIG_HOME (or ~/.config)/key/appName.conf.
-wxString SettingsFilePath(const wxString& key, const wxString& appName);

@@ -18,7 +18,6 @@ protected:
     void SetUp() override
     {
         // The folders are kept in the settings, as in the editor.
-        TestApp().SetRegistryKey("Window tests");
         TestApp().LoadStdProfileSettings(4);
         TestApp().GetSettings()->DeleteGroup("/Folders");
         FormTest::SetUp();

@@ -43,7 +43,6 @@ TEST_F(MainFrameLayoutTest, TheFirstRunSplitsThreeToTwoAndShowsBothFormsWhole)
 
 TEST_F(MainFrameLayoutTest, TheDraggedSplitStaysOnResizeAndTheNextRunOpensWhereTheWindowWas)
 {
-    TestApp().SetRegistryKey("Window tests");
     TestApp().LoadStdProfileSettings(4);
     DragRowBar(-100);
     ASSERT_TRUE(Command(ID_VIEW_PROBLEMS));

@@ -13,7 +13,6 @@ public:
     std::function<bool(long)> idleHook;
 
     using CWinApp::LoadStdProfileSettings;
-    using CWinApp::SetRegistryKey;
 
 protected:
     bool OnIdle(long count) override { return idleHook ? idleHook(count) : false; }
