@@ -66,7 +66,7 @@ TEST_P(LanguageTest, MenusFormsStatusAndFileDialogsSpeakTheDesktopsLanguage)
     EXPECT_EQ(files.requests[0].filter, expected.imageFilter);
 }
 
-// Italian keeps the texts the editor always showed in Italian; the others stay English.
+// Italian from the whole catalog, with the texts the editor always showed in Italian as they were.
 INSTANTIATE_TEST_SUITE_P(
     Desktop, LanguageTest,
     testing::Values(
