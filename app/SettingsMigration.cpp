@@ -3,19 +3,10 @@
 #include <system_error>
 
 #include <wx/filename.h>
-#include <wx/utils.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path OldConfigHome()
-{
-    wxString base;
-    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty())
-        base = wxFileName::GetHomeDir() + "/.config";
-    return base.utf8_string();
-}
 
 // Moves `from` to `to` when there is something to move and nothing in the way; adds a message
 // to `problems` when the move was due and failed.
@@ -43,7 +34,8 @@ void RemoveIfEmpty(const fs::path& folder)
 } // namespace
 
 SettingsMigration::SettingsMigration(const std::string& settingsFile, const std::string& dataFolder)
-    : m_oldSettings(OldConfigHome() / "Local AppWizard-Generated Applications" / "Trelkan.conf"),
+    : m_oldSettings(fs::path(settingsFile).parent_path().parent_path() / "Local AppWizard-Generated Applications" /
+                    "Trelkan.conf"),
       m_newSettings(settingsFile),
       m_oldData(fs::path(wxFileName::GetHomeDir().utf8_string()) / ".Trelkan"),
       m_newData(dataFolder)

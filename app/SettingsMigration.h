@@ -12,7 +12,8 @@
 // that fails leaves the old files where they are.
 class SettingsMigration {
 public:
-    // The old places follow $HOME and $XDG_CONFIG_HOME as earlier versions read them.
+    // `settingsFile` lies in a folder of the configuration folder, where earlier versions kept
+    // theirs too; their data folder was ~/.Trelkan.
     SettingsMigration(const std::string& settingsFile, const std::string& dataFolder);
 
     // Makes the moves that are due; one message for each that failed.
