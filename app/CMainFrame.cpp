@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <wx/accel.h>
+#include <wx/aui/dockart.h>
 #include <wx/display.h>
 #include <wx/glcanvas.h>
 #include <wx/menu.h>
@@ -16,6 +17,7 @@
 #include "app/CMainFormView.h"
 #include "app/CProblemsPanel.h"
 #include "app/CSelectionFormView.h"
+#include "app/CTexturePanel.h"
 #include "app/Commands.h"
 #include "app/Resource.h"
 #include "framework/CCommandProcessor.h"
@@ -27,6 +29,7 @@
 #include "geometry/Footprint.h"
 #include "level/LevelFloor.h"
 #include "level/LevelObject.h"
+#include "textures/ThumbnailName.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
 
@@ -53,6 +56,8 @@ constexpr const char* DOCKING_SETTINGS = "/MainFrame/Docking";
 // The docking layout's names of the four panes and of the Problems panel.
 constexpr const char* PANES_NAME = "panes";
 constexpr const char* PROBLEMS_NAME = "problems";
+constexpr const char* TEXTURES_NAME = "textures";
+constexpr int TEXTURES_WIDTH = 300;
 
 const ModeCommand* FindModeCommand(int commandId)
 {
@@ -254,6 +259,8 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     }
     SetMinClientSize(m_wndSplitter->GetMinimumSize());
     AddProblemsPanel(document);
+    if (m_splitterReady)
+        AddTexturePanel(static_cast<CLevelMapDoc&>(document));
     return m_splitterReady;
 }
 
@@ -274,11 +281,52 @@ void CMainFrame::AddProblemsPanel(CDocument& document)
     m_docking.Update();
 }
 
-void CMainFrame::OnToggleProblems(wxCommandEvent&)
+void CMainFrame::AddTexturePanel(CLevelMapDoc& document)
 {
-    wxAuiPaneInfo& pane = m_docking.GetPane(PROBLEMS_NAME);
+    m_pTextures = new CTexturePanel(this, document, NormalThumbnailFolder());
+    m_docking.AddPane(m_pTextures, wxAuiPaneInfo()
+                                       .Name(TEXTURES_NAME)
+                                       .Caption(_("Textures"))
+                                       .Left()
+                                       .BestSize(FromDIP(wxSize(TEXTURES_WIDTH, 400)))
+                                       .MinSize(FromDIP(wxSize(120, 120))));
+    m_docking.Update();
+    KeepRoomForPanes();
+    m_pTextures->AcceptDropsOn(*m_pEditView, [] { return FLAT_DRAW_TIME; });
+    m_pTextures->AcceptDropsOn(*m_p3DView, [&document] { return document.m_animTime; });
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePane(TEXTURES_NAME); }, ID_VIEW_TEXTURES);
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(m_docking.GetPane(TEXTURES_NAME).IsShown()); },
+         ID_VIEW_TEXTURES);
+}
+
+void CMainFrame::TogglePane(const char* name)
+{
+    wxAuiPaneInfo& pane = m_docking.GetPane(name);
     pane.Show(!pane.IsShown());
     m_docking.Update();
+    KeepRoomForPanes();
+}
+
+void CMainFrame::KeepRoomForPanes()
+{
+    wxSize minimum = m_wndSplitter->GetMinimumSize();
+    // Each docked panel takes its sash and its border on both sides besides its own room.
+    wxAuiDockArt& art = *m_docking.GetArtProvider();
+    const int sash = art.GetMetric(wxAUI_DOCKART_SASH_SIZE) + 2 * art.GetMetric(wxAUI_DOCKART_PANE_BORDER_SIZE);
+    const wxAuiPaneInfoArray& panes = m_docking.GetAllPanes();
+    for (std::size_t i = 0; i < panes.GetCount(); ++i) {
+        const wxAuiPaneInfo& pane = panes[i];
+        if (!pane.IsShown() || !pane.IsDocked() || pane.window == m_wndSplitter)
+            continue;
+        const bool beside = pane.dock_direction == wxAUI_DOCK_LEFT || pane.dock_direction == wxAUI_DOCK_RIGHT;
+        (beside ? minimum.x : minimum.y) += (beside ? pane.rect.width : pane.rect.height) + sash;
+    }
+    SetMinClientSize(minimum);
+}
+
+void CMainFrame::OnToggleProblems(wxCommandEvent&)
+{
+    TogglePane(PROBLEMS_NAME);
 }
 
 void CMainFrame::OnUpdateProblems(wxUpdateUIEvent& event)
@@ -367,6 +415,8 @@ void CMainFrame::OnInitialUpdate()
 {
     if (m_pProblems)
         m_pProblems->LevelReplaced();
+    if (m_pTextures)
+        m_pTextures->LevelReplaced();
     if (!m_pEditView || !m_p3DView)
         return;
     m_pEditView->SetCamera(EditCamera{});
@@ -414,7 +464,9 @@ void CMainFrame::RestoreWindowState()
         // The saved layout holds the caption in the language of its run.
         if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
             m_docking.GetPane(PROBLEMS_NAME).Caption(_("Problems"));
+            m_docking.GetPane(TEXTURES_NAME).Caption(_("Textures"));
             m_docking.Update();
+            KeepRoomForPanes();
         }
     }
     if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))
@@ -425,7 +477,12 @@ void CMainFrame::FitFormsOnScreen()
 {
     const int display = wxDisplay::GetFromWindow(this);
     const wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
-    const wxSize frame = ClientToWindowSize(m_wndSplitter->GetSizeToShowPanes());
+    wxSize panes = m_wndSplitter->GetSizeToShowPanes();
+    // The Textures panel docks left of the panes on the first run; the panes keep their room.
+    if (m_pTextures)
+        panes.x += m_docking.GetPane(TEXTURES_NAME).best_size.x +
+                   m_docking.GetArtProvider()->GetMetric(wxAUI_DOCKART_SASH_SIZE);
+    const wxSize frame = ClientToWindowSize(panes);
     SetSize(std::min(frame.x, screen.width), std::min(frame.y, screen.height));
     CentreOnScreen();
 }

@@ -10,8 +10,10 @@
 class C3DGLView;
 class CDocument;
 class CEditGLView;
+class CLevelMapDoc;
 class CMainFormView;
 class CProblemsPanel;
+class CTexturePanel;
 class CSGNode;
 class CSelectionFormView;
 class CStaticSplitter;
@@ -21,7 +23,8 @@ class wxToolBar;
 // The main window: menu, tool bar, status bar and the 2 x 2 panes, all four views of the one
 // document: edit view (top left), preview (top right), level properties (bottom left) and
 // selection properties (bottom right), the centre of a docking layout whose Problems panel
-// (View > Problems) docks below them, hidden at first so that the panes keep their room. The
+// (View > Problems) docks below them, hidden at first so that the panes keep their room, and
+// whose Textures panel (View > Textures) docks left of them, shown at first. The
 // panes start split 3:2 both ways; the window's place, the split and the docking layout the
 // user chose are kept for the next run.
 class CMainFrame : public CFrameWnd {
@@ -48,6 +51,7 @@ public:
     wxToolBar* m_wndToolBar = nullptr;
     wxAuiManager m_docking;
     CProblemsPanel* m_pProblems = nullptr;
+    CTexturePanel* m_pTextures = nullptr;
 
 protected:
     void ActivateNextPane(bool previous) override;
@@ -74,6 +78,12 @@ private:
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void AddProblemsPanel(CDocument& document);
+    // The Textures panel, docked left and shown at first, whose tiles drop on both OpenGL panes.
+    void AddTexturePanel(CLevelMapDoc& document);
+    void TogglePane(const char* name);
+    // The window keeps room for the panes' minimum beside the docked panels as they are now: the
+    // docking layout would take that room from the panes.
+    void KeepRoomForPanes();
     void OnToggleProblems(wxCommandEvent&);
     void OnStatusBarClick(wxMouseEvent& event);
     void OnUpdateProblems(wxUpdateUIEvent& event);

@@ -47,6 +47,7 @@ const std::map<int, const char*>& PromptTable()
         {ID_EDIT_DELETE, wxTRANSLATE("Delete current selection\nDelete")},
         {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
         {ID_VIEW_PROBLEMS, wxTRANSLATE("Show or hide the level's problems\nProblems")},
+        {ID_VIEW_TEXTURES, wxTRANSLATE("Show or hide the texture browser\nTextures")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
     };
@@ -130,6 +131,7 @@ wxMenuBar* CreateMainMenuBar()
     bar->Append(MakeMenu({{StandardId::ViewToolBar, wxTRANSLATE("&Toolbar"), K::Check},
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
                           {ID_VIEW_PROBLEMS, wxTRANSLATE("&Problems"), K::Check},
+                          {ID_VIEW_TEXTURES, wxTRANSLATE("Te&xtures"), K::Check},
                           SEPARATOR,
                           // Home stays out of the accelerator table, which would take it from
                           // the text fields: as a menu key it acts only where no field uses it.

@@ -7,8 +7,8 @@
 #include "level/CICubeMapNode.h"
 #include "level/LevelScene.h"
 
-SkyBoxSwitchCommand::SkyBoxSwitchCommand(CLevelMapDoc& document, bool on)
-    : LevelCommand(document, on ? _("Use Sky Box") : _("Remove Sky Box")), m_on(on),
+SkyBoxSwitchCommand::SkyBoxSwitchCommand(CLevelMapDoc& document, bool on, std::string baseName)
+    : LevelCommand(document, on ? _("Use Sky Box") : _("Remove Sky Box")), m_on(on), m_baseName(std::move(baseName)),
       m_parent(&document.m_pScene->Root())
 {
 }

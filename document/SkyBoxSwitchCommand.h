@@ -13,7 +13,8 @@ class SkyBoxSwitchCommand : public LevelCommand {
 public:
     static constexpr const char* DEFAULT_CUBE_MAP = "../data/CubeMaps/Special/default.png";
 
-    SkyBoxSwitchCommand(CLevelMapDoc& document, bool on);
+    // Switching on gives the new sky box the images of `baseName`.
+    SkyBoxSwitchCommand(CLevelMapDoc& document, bool on, std::string baseName = DEFAULT_CUBE_MAP);
 
 protected:
     bool Execute() override;

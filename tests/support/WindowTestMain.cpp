@@ -36,6 +36,7 @@ int main(int argc, char** argv)
         return 1;
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     setenv("XDG_DATA_HOME", configHome.c_str(), 1);
+    setenv("XDG_CACHE_HOME", configHome.c_str(), 1);
 
     wxApp::SetInstance(new WindowTestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
