@@ -94,6 +94,7 @@ bool CLevelMapDoc::DeleteContents()
     // own, and whichever context is current may not be the preview's. It stays with the
     // preview, which reuses it for the next level and deletes it when it goes away.
     ClearTable();
+    m_openedNotes.Clear();
     return CDocument::DeleteContents();
 }
 
@@ -102,7 +103,8 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
     std::string error;
     // Stamped before it is read: a change in between shows as a change at the next Save.
     const FileStamp stamp = FileStamp::Of(FileSystemPath(path));
-    std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error);
+    SourceNotes notes;
+    std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error, {&notes});
     if (!scene) {
         ShowFileErrorBox(path, _("could not be opened"), wxString::FromUTF8(error));
         return false;
@@ -111,6 +113,10 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
     if (!CDocument::OnOpenDocument(path))
         return false;
     InstallScene(std::move(scene));
+    WithFileForm([&] {
+        m_openedNotes.Keep(notes, m_pScene->Root());
+        return true;
+    });
     RememberFile(stamp);
     return true;
 }
@@ -175,8 +181,9 @@ std::vector<Problem> CLevelMapDoc::CheckProblems() const
     std::vector<Problem> problems;
     if (m_pScene)
         WithFileForm([&] {
+            const SourceNotes notes = m_openedNotes.Current(m_pScene->Root());
             // A free row keeps its number with an empty path: no image is missing there.
-            problems = CheckLevel(*m_pScene, nullptr, [this](const std::string& path) {
+            problems = CheckLevel(*m_pScene, &notes, [this](const std::string& path) {
                 return path.empty() ? std::string() : m_imageChecks(path);
             });
             return true;

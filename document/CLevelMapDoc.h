@@ -7,6 +7,7 @@
 #include "checks/LevelCheck.h"
 #include "checks/Problem.h"
 #include "document/ImageCheckCache.h"
+#include "document/OpenedNotes.h"
 #include "document/Selection.h"
 #include "document/TextureTable.h"
 #include "framework/CDocument.h"
@@ -87,6 +88,8 @@ private:
     void SayErrorsSaved() const;
     // The Problems panel's image answers, kept while the files stay as they were.
     mutable ImageCheckCache m_imageChecks{WhyImageUnreadable};
+    // What the opened file held that was no number, for the checks.
+    OpenedNotes m_openedNotes;
     // Runs `use` on the scene as its file holds it: the start from the marker and the texture
     // paths from the rows. The paths go again afterwards; the start stays unless `use` fails.
     bool WithFileForm(const std::function<bool()>& use) const;

@@ -1,9 +1,12 @@
 // Open, Save and Save As of the level document: complete levels or none, safe saves.
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <wx/event.h>
 
+#include "document/PlacementCommand.h"
+#include "framework/CCommandProcessor.h"
 #include "framework/StandardIds.h"
 #include "tests/document/LevelDocumentFixture.h"
 #include "tests/support/UnreadableFolder.h"
@@ -155,3 +158,31 @@ TEST_F(LevelDocumentTest, SaveAsAdoptsTheNewFileAndAFailedOneChangesNothing)
 }
 
 } // namespace
+
+// The checks while editing know what the opened file held that was no number, as long as that
+// object stays as it was read: a move takes the note away, its undo brings it back.
+TEST_F(LevelDocumentTest, ProblemsKeepTheOpenedFilesNonNumbersWhileTheirObjectIsUnchanged)
+{
+    const std::string path = File("nan.xml");
+    std::ofstream(path) << "<CSGGroup SaveLightState=\"1\">\n<GameSettingsNode/>\n<TexturesNode NumTextures=\"0\"/>\n"
+                           "<LevelGroupNode>\n<LevelFloor Width=\"20\" Heigth=\"20\"/>\n"
+                           "<Wall CenterX=\"2\" CenterZ=\"3\" Width=\"4x\" Depth=\"1\" OrientationAngle=\"0\"/>\n"
+                           "</LevelGroupNode>\n</CSGGroup>\n";
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    const auto notNumbers = [&] {
+        int count = 0;
+        for (const Problem& problem : document.CheckProblems())
+            count += std::string(problem.id) == "not-a-number";
+        return count;
+    };
+    EXPECT_EQ(notNumbers(), 1);
+    CSGNode* wall = Group().Children().back().get();
+    const Placement before = PlacementCommand::Capture(*wall);
+    ASSERT_TRUE(document.Submit(new PlacementCommand(document, "Move Wall", {{wall, before, {5.0f, 3.0f, 0.0f}}})));
+    EXPECT_EQ(notNumbers(), 0);
+    ASSERT_TRUE(document.GetHistory()->Undo());
+    EXPECT_EQ(notNumbers(), 1);
+    document.SetSelection(wall);
+    document.OnDelete();
+    EXPECT_EQ(notNumbers(), 0);
+}
