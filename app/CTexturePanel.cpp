@@ -116,11 +116,6 @@ void CTexturePanel::AcceptDropsOn(CGLView& view, std::function<float()> time)
         view, std::move(time), [this](CSGNode* hit, const std::string& path) { return Drop(hit, path); }));
 }
 
-bool CTexturePanel::Loading() const
-{
-    return m_loader->Busy();
-}
-
 void CTexturePanel::SyncWithLevel()
 {
     if (!m_document.m_pScene)

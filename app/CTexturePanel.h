@@ -46,15 +46,6 @@ public:
 
     CTextureTiles& Tiles() const { return *m_tiles; }
     wxTextCtrl& Filter() const { return *m_filter; }
-    // Whether thumbnails are still on their way.
-    bool Loading() const;
-
-    // --- the tiles' actions, also for the tests ---
-    void Apply(const Tile& tile);
-    bool Drop(CSGNode* hit, const std::string& path);
-    void SelectUsers(const Tile& tile);
-    // The next tile clicked replaces this one everywhere; Escape cancels.
-    void StartReplacing(const Tile& tile);
 
 private:
     struct Picture {
@@ -64,6 +55,12 @@ private:
     };
 
     void CreateControls();
+    // The tiles' actions.
+    void Apply(const Tile& tile);
+    bool Drop(CSGNode* hit, const std::string& path);
+    void SelectUsers(const Tile& tile);
+    // The next tile clicked replaces this one everywhere; Escape cancels.
+    void StartReplacing(const Tile& tile);
     // Counts the level's use of the images again after a change or a new selection.
     void SyncWithLevel();
     TileUsage CountUsage() const;

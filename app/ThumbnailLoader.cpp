@@ -33,12 +33,6 @@ std::vector<ThumbnailLoader::Result> ThumbnailLoader::TakeResults()
     return taken;
 }
 
-bool ThumbnailLoader::Busy() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_working || !m_requests.empty();
-}
-
 void ThumbnailLoader::Run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -48,12 +42,10 @@ void ThumbnailLoader::Run()
             return;
         const std::string path = std::move(m_requests.front());
         m_requests.pop_front();
-        m_working = true;
         lock.unlock();
         ThumbnailCache::Thumbnail thumbnail = m_cache.Fetch(path);
         thumbnail.picture = FitPicture(thumbnail.picture, m_tileSide);
         lock.lock();
-        m_working = false;
         const bool first = m_results.empty();
         m_results.push_back({path, std::move(thumbnail)});
         if (first && m_wake)

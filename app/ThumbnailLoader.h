@@ -29,8 +29,6 @@ public:
 
     void Request(const std::string& imagePath);
     std::vector<Result> TakeResults();
-    // Whether requests wait or are being made.
-    bool Busy() const;
 
 private:
     void Run();
@@ -38,11 +36,10 @@ private:
     const ThumbnailCache m_cache;
     const unsigned m_tileSide;
     const std::function<void()> m_wake;
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     std::condition_variable m_work;
     std::deque<std::string> m_requests;
     std::vector<Result> m_results;
-    bool m_working = false;
     bool m_stopping = false;
     std::thread m_thread; // last: it starts once the rest is ready
 };
