@@ -45,7 +45,7 @@ FlatBatch* FlatBatch::s_active = nullptr;
 std::vector<FlatBatch::Primitive> FlatBatch::s_primitives;
 std::vector<GLfloat> FlatBatch::s_vertices;
 
-FlatBatch::FlatBatch()
+FlatBatch::FlatBatch(bool fillsFirst) : m_fillsFirst(fillsFirst)
 {
     assert(!s_active);
     glGetFloatv(GL_PROJECTION_MATRIX, m_projection.m);
@@ -70,7 +70,7 @@ void FlatBatch::Begin(GLenum mode)
         m_modelview = modelview;
         m_clip = Matrix4::ColumnProduct(m_projection, m_modelview);
     }
-    Primitive primitive{mode, {}, 0.0f, {}, 0};
+    Primitive primitive{mode, {}, 0.0f, {}, s_vertices.size() / 4, 0};
     glGetFloatv(GL_CURRENT_COLOR, primitive.colour);
     glGetFloatv(GL_LINE_WIDTH, &primitive.lineWidth);
     glGetIntegerv(GL_POLYGON_MODE, primitive.polygonModes);
@@ -127,11 +127,28 @@ void FlatBatch::Flush()
     s_vertices.clear();
 }
 
+bool FlatBatch::IsFill(const Primitive& primitive)
+{
+    return (primitive.mode == GL_QUADS || primitive.mode == GL_TRIANGLES) && primitive.polygonModes[0] == GL_FILL &&
+           primitive.polygonModes[1] == GL_FILL;
+}
+
 void FlatBatch::DrawPrimitives() const
 {
+    if (!m_fillsFirst) {
+        DrawPrimitives([](const Primitive&) { return true; });
+        return;
+    }
+    DrawPrimitives([](const Primitive& primitive) { return IsFill(primitive); });
+    DrawPrimitives([](const Primitive& primitive) { return !IsFill(primitive); });
+}
+
+template <class Filter> void FlatBatch::DrawPrimitives(Filter take) const
+{
     const Primitive* applied = nullptr;
-    std::size_t vertex = 0;
     for (const Primitive& primitive : s_primitives) {
+        if (!take(primitive))
+            continue;
         // Lines and quads are drawn one by one whether they share a glBegin or not: a run of
         // one kind in one state goes out as one, its colours changing inside.
         const bool sameState = applied
@@ -146,7 +163,7 @@ void FlatBatch::DrawPrimitives() const
         if (!joins)
             glBegin(primitive.mode);
         applied = &primitive;
-        for (; vertex < primitive.end; ++vertex)
+        for (std::size_t vertex = primitive.begin; vertex < primitive.end; ++vertex)
             glVertex4fv(&s_vertices[4 * vertex]);
     }
     if (applied)

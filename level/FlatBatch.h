@@ -21,8 +21,12 @@
 class FlatBatch {
 public:
     // Reads the projection, which must stay as it is while the batch lives. One
-    // batch at a time.
-    FlatBatch();
+    // batch at a time. With `fillsFirst`, each flush draws its filled quads and
+    // triangles before its lines, so that thousands of them go out in two draws
+    // instead of one per object: the same pixels only where the depth test
+    // already decides between a fill and a line (the edit view lays each fill
+    // below its outline), since it changes their order.
+    explicit FlatBatch(bool fillsFirst = false);
     // Draws what is left.
     ~FlatBatch();
     FlatBatch(const FlatBatch&) = delete;
@@ -43,10 +47,13 @@ private:
         GLfloat colour[4];
         GLfloat lineWidth;
         GLint polygonModes[2];
-        std::size_t end; // one past its last vertex
+        std::size_t begin; // its first vertex
+        std::size_t end;   // one past its last vertex
     };
 
+    static bool IsFill(const Primitive& primitive);
     void DrawPrimitives() const;
+    template <class Filter> void DrawPrimitives(Filter take) const;
 
     static FlatBatch* s_active;
     // Kept from frame to frame: growing them anew each frame costs more than the
@@ -62,6 +69,7 @@ private:
     Matrix4 m_modelview;
     // Projection times modelview, as Mesa multiplies them.
     Matrix4 m_clip;
+    bool m_fillsFirst;
 };
 
 // Records into the active batch, or draws at once when there is none.

@@ -18,7 +18,9 @@ struct FlatNodes {
     }
     void Flush() { batch.Flush(); }
 
-    FlatBatch batch;
+    // The edit view lays each fill below its outline, so the depth test, not the order,
+    // decides between them.
+    FlatBatch batch{true};
 };
 
 } // namespace
