@@ -15,6 +15,7 @@
 #include "app/CTexturePanel.h"
 #include "app/CTextureTiles.h"
 #include "document/TextureChoiceCommand.h"
+#include "level/CICubeMapNode.h"
 #include "level/LevelFloor.h"
 #include "level/TexturedObject.h"
 #include "scenegraph/CSGGroup.h"
@@ -120,6 +121,20 @@ TEST_F(TexturePanelTest, ADoubleClickGivesBothSelectedWallsTheImageInOneStep)
     EXPECT_NE(PathShownBy(*first), WOOD);
     EXPECT_NE(PathShownBy(*second), WOOD);
     EXPECT_EQ(TableMismatch(*document), "");
+}
+
+TEST_F(TexturePanelTest, ADoubleClickOnASkyBoxTileSwitchesTheSkyBoxOnWithItsImagesInOneStep)
+{
+    const std::string sky = "../data/CubeMaps/Special/default.png";
+    ASSERT_EQ(document->m_pScene->m_pCubeMap, nullptr);
+    wxUIActionSimulator input;
+    input.MouseMove(TileCentre(sky));
+    PumpFor(50);
+    input.MouseDblClick();
+    ASSERT_TRUE(PumpUntil([&] { return document->m_pScene->m_pCubeMap != nullptr; }));
+    EXPECT_EQ(document->m_pScene->m_pCubeMap->TextureBaseName, sky);
+    ASSERT_TRUE(Command(StandardId::EditUndo));
+    EXPECT_EQ(document->m_pScene->m_pCubeMap, nullptr);
 }
 
 TEST_F(TexturePanelTest, ATileDraggedOntoTheFloorGivesItTheImage)
