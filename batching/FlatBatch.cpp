@@ -1,4 +1,4 @@
-#include "level/FlatBatch.h"
+#include "batching/FlatBatch.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,7 +1,7 @@
-#include "level/FlatLevel.h"
+#include "batching/FlatLevel.h"
 
-#include "level/BatchedWalk.h"
-#include "level/FlatBatch.h"
+#include "batching/BatchedWalk.h"
+#include "batching/FlatBatch.h"
 #include "level/Item.h"
 #include "level/Wall.h"
 

@@ -1,4 +1,4 @@
-#include "level/PreviewBatch.h"
+#include "batching/PreviewBatch.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "level/FlatBatch.h"
+#include "batching/FlatBatch.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "batching/FlatBatch.h"
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
 #include "level/DrawnBox.h"
-#include "level/FlatBatch.h"
 #include "level/FlatStyle.h"
 #include "level/SavedColour.h"
 

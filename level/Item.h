@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "batching/PreviewBatch.h"
 #include "level/LevelObject.h"
-#include "level/PreviewBatch.h"
 #include "scenegraph/CSGNode.h"
 
 // A collectable item: a spinning plus or minus sign in a glass sphere.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "batching/PreviewBatch.h"
 #include "level/BoxGeometry.h"
-#include "level/PreviewBatch.h"
 #include "level/TexturedObject.h"
 
 // A box-shaped wall standing on the floor; x and z are its centre.

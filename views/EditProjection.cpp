@@ -6,7 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "level/FlatLevel.h"
+#include "batching/FlatLevel.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "level/BatchedWalk.h"
-#include "level/PreviewBatch.h"
+#include "batching/BatchedWalk.h"
+#include "batching/PreviewBatch.h"
 
 namespace {
 

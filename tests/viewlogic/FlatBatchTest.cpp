@@ -11,7 +11,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "level/FlatLevel.h"
+#include "batching/FlatLevel.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
