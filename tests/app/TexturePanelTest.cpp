@@ -144,13 +144,19 @@ TEST_F(TexturePanelTest, ATileDraggedOntoTheFloorGivesItTheImage)
     const wxPoint from = TileCentre(STONE);
     // Beside the start marker, which lies at the centre.
     const wxPoint to = view.ClientToScreen(wxPoint(view.GetClientSize().x * 2 / 5, view.GetClientSize().y * 3 / 5));
-    TimedInput drag({[&](wxUIActionSimulator& in) { in.MouseMove(from); },
-                     [](wxUIActionSimulator& in) { in.MouseDown(); },
-                     [&](wxUIActionSimulator& in) { in.MouseMove(from + wxPoint(12, 4)); },
-                     [&](wxUIActionSimulator& in) { in.MouseMove((from + to) / 2); },
-                     [&](wxUIActionSimulator& in) { in.MouseMove(to); },
-                     [&](wxUIActionSimulator& in) { in.MouseMove(to + wxPoint(2, 2)); },
-                     [](wxUIActionSimulator& in) { in.MouseUp(); }});
+    std::vector<std::function<void(wxUIActionSimulator&)>> steps{
+        [&](wxUIActionSimulator& in) { in.MouseMove(from); },
+        [](wxUIActionSimulator& in) { in.MouseDown(); },
+        [&](wxUIActionSimulator& in) { in.MouseMove(from + wxPoint(12, 4)); },
+        [&](wxUIActionSimulator& in) { in.MouseMove((from + to) / 2); },
+        [&](wxUIActionSimulator& in) { in.MouseMove(to); }};
+    // A release that reaches the panel before the drag has taken the pointer would leave the
+    // drag waiting for one: a few more follow, which do nothing once the drop is done.
+    for (int i = 0; i < 5; ++i) {
+        steps.push_back([&to, i](wxUIActionSimulator& in) { in.MouseMove(to + wxPoint(i, i)); });
+        steps.push_back([](wxUIActionSimulator& in) { in.MouseUp(); });
+    }
+    TimedInput drag(std::move(steps));
     ASSERT_TRUE(PumpUntil([&] { return drag.Done() && PathShownBy(floor) == STONE; }));
     EXPECT_EQ(TableMismatch(*document), "");
     ASSERT_TRUE(Command(StandardId::EditUndo));
