@@ -296,7 +296,11 @@ void CTexturePanel::OnTileClick(const Tile& tile)
     if (tile.kind != TileKind::Texture || tile.path == from)
         return;
     m_document.CancelGesture();
-    m_document.Submit(new ReplaceImageCommand(m_document, from, tile.path));
+    // With the first image still in use, the one way to fail: the new image needs a row of its own
+    // and the table is full.
+    const bool used = !ReplaceImageCommand::MappingsShowing(m_document, from).empty();
+    if (!m_document.Submit(new ReplaceImageCommand(m_document, from, tile.path)) && used)
+        WarnTableFull();
 }
 
 void CTexturePanel::StartDrag(const Tile& tile)

@@ -52,7 +52,7 @@ bool AssignImage(CLevelMapDoc& document, const std::vector<TextureMapping*>& map
                return TextureChoiceCommand::ShowsAlready(document, *mapping, path);
            }))
         return true;
-    ShowWarning(TABLE_FULL_MESSAGE);
+    WarnTableFull();
     return false;
 }
 
@@ -61,3 +61,7 @@ bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::str
     return AssignImage(document, std::vector<TextureMapping*>{&mapping}, path);
 }
 
+void WarnTableFull()
+{
+    ShowWarning(TABLE_FULL_MESSAGE);
+}

@@ -25,4 +25,6 @@ std::optional<std::string> ChooseImageFile(wxWindow* owner, ImageKind kind);
 // when the table is full.
 bool AssignImage(CLevelMapDoc& document, const std::vector<TextureMapping*>& mappings, const std::string& path);
 bool AssignImage(CLevelMapDoc& document, TextureMapping& mapping, const std::string& path);
+// Tells the user that the level's texture table has no room for another image.
+void WarnTableFull();
 
