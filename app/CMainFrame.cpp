@@ -215,10 +215,8 @@ void CMainFrame::OnStatusBarClick(wxMouseEvent& event)
     // A click on the problem count opens the panel that lists them.
     wxRect count;
     if (m_wndStatusBar->GetFieldRect(m_wndStatusBar->GetFieldsCount() - 2, count) && count.Contains(event.GetPosition()) &&
-        !m_docking.GetPane(PROBLEMS_NAME).IsShown()) {
-        m_docking.GetPane(PROBLEMS_NAME).Show();
-        m_docking.Update();
-    }
+        !m_docking.GetPane(PROBLEMS_NAME).IsShown())
+        ShowPane(PROBLEMS_NAME, true);
     event.Skip();
 }
 
@@ -301,8 +299,12 @@ void CMainFrame::AddTexturePanel(CLevelMapDoc& document)
 
 void CMainFrame::TogglePane(const char* name)
 {
-    wxAuiPaneInfo& pane = m_docking.GetPane(name);
-    pane.Show(!pane.IsShown());
+    ShowPane(name, !m_docking.GetPane(name).IsShown());
+}
+
+void CMainFrame::ShowPane(const char* name, bool show)
+{
+    m_docking.GetPane(name).Show(show);
     m_docking.Update();
     KeepRoomForPanes();
 }

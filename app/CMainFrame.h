@@ -81,6 +81,7 @@ private:
     // The Textures panel, docked left and shown at first, whose tiles drop on both OpenGL panes.
     void AddTexturePanel(CLevelMapDoc& document);
     void TogglePane(const char* name);
+    void ShowPane(const char* name, bool show);
     // The window keeps room for the panes' minimum beside the docked panels as they are now: the
     // docking layout would take that room from the panes.
     void KeepRoomForPanes();

@@ -92,5 +92,16 @@ void SaveDockingLayout(const wxAuiManager& manager, wxConfigBase& settings, cons
 bool RestoreDockingLayout(wxAuiManager& manager, wxConfigBase& settings, const wxString& group)
 {
     wxString perspective;
-    return settings.Read(group + "/Perspective", &perspective) && manager.LoadPerspective(perspective);
+    if (!settings.Read(group + "/Perspective", &perspective))
+        return false;
+    // The toolkit hides a panel that the saved layout does not name; a panel newer than the
+    // layout keeps the place and state it has without one, as on a first run.
+    const wxAuiPaneInfoArray before = manager.GetAllPanes();
+    if (!manager.LoadPerspective(perspective, false))
+        return false;
+    for (std::size_t i = 0; i < before.GetCount(); ++i)
+        if (!perspective.Contains("name=" + before[i].name + ";"))
+            manager.GetPane(before[i].name) = before[i];
+    manager.Update();
+    return true;
 }

@@ -23,5 +23,6 @@ bool RestoreSplitterShares(CStaticSplitter& splitter, wxConfigBase& settings, co
 
 // Saves the docking layout: which panels show, where and how large.
 void SaveDockingLayout(const wxAuiManager& manager, wxConfigBase& settings, const wxString& group);
-// Gives the manager the saved layout; false, leaving it alone, when none was saved.
+// Gives the manager the saved layout; false, leaving it alone, when none was saved. A panel the
+// saved layout does not know (one newer than the layout) stays as it is.
 bool RestoreDockingLayout(wxAuiManager& manager, wxConfigBase& settings, const wxString& group);

@@ -61,6 +61,20 @@ TEST_F(MainFrameLayoutTest, TheDraggedSplitStaysOnResizeAndTheNextRunOpensWhereT
     EXPECT_NEAR(Split().y, split.y, 0.01);
     UpdateCommandStates();
     EXPECT_TRUE(MenuChecked(ID_VIEW_PROBLEMS));
+    EXPECT_TRUE(MenuChecked(ID_VIEW_TEXTURES));
+
+    // A layout saved before the Textures panel existed: the panel shows, as on a first run.
+    CloseEditor();
+    wxConfigBase& settings = *TestApp().GetSettings();
+    wxString perspective = settings.Read("/MainFrame/Docking/Perspective");
+    const int textures = perspective.Find("name=textures;");
+    ASSERT_NE(textures, wxNOT_FOUND);
+    perspective.erase(static_cast<size_t>(textures), perspective.find('|', static_cast<size_t>(textures)) - textures + 1);
+    settings.Write("/MainFrame/Docking/Perspective", perspective);
+    OpenEditor();
+    UpdateCommandStates();
+    EXPECT_TRUE(MenuChecked(ID_VIEW_PROBLEMS));
+    EXPECT_TRUE(MenuChecked(ID_VIEW_TEXTURES));
 }
 
 TEST_F(MainFrameLayoutTest, ATinyWindowStillGivesEveryPaneItsMinimum)

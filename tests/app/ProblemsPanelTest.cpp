@@ -55,13 +55,17 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
         return right.x - left.x < 15.0f && left.x < 497.5f && right.x > 502.5f;
     }));
 
-    // The fix from the row's menu, chosen with the keyboard as the menu opens.
+    // The fix from the row's menu, chosen with the keyboard once the menu is open (its own
+    // event loop runs until then).
     wxTimer chooser;
     chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
         PressKey(WXK_DOWN);
         PressKey(WXK_RETURN);
     });
-    chooser.StartOnce(500);
+    panel.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        chooser.StartOnce(100);
+        event.Skip();
+    });
     ClickAt(panel, rowPoint(), 3);
     ASSERT_TRUE(PumpUntil([&] { return wall->x < 20.0f; }));
     EXPECT_EQ(document->GetCommandProcessor()->GetCurrentCommand()->GetName(), "Move Wall Inside the Floor");

@@ -4,6 +4,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -176,14 +177,17 @@ TEST_F(TexturePanelTest, ReplacingAnImageEverywhereIsOneStepThatUndoPutsBackWith
     const auto rowsBefore = Rows();
     const std::vector<TextureEntry> tableBefore = document->m_textures;
 
-    // The context menu's second entry, picked with the keys while the menu holds the loop.
-    const wxPoint brick = TileCentre(BRICK);
-    TimedInput menu({[&](wxUIActionSimulator& in) { in.MouseMove(brick); },
-                     [](wxUIActionSimulator& in) { in.MouseClick(wxMOUSE_BTN_RIGHT); },
-                     [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); },
-                     [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); },
-                     [](wxUIActionSimulator& in) { in.Char(WXK_RETURN); }});
-    ASSERT_TRUE(PumpUntil([&] { return menu.Done(); }));
+    // The context menu's second entry, picked with the keys once the menu is open and holds the
+    // loop.
+    std::unique_ptr<TimedInput> keys;
+    Panel().Tiles().Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        keys = std::make_unique<TimedInput>(std::vector<std::function<void(wxUIActionSimulator&)>>{
+            [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); }, [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); },
+            [](wxUIActionSimulator& in) { in.Char(WXK_RETURN); }});
+        event.Skip();
+    });
+    ClickAt(Panel().Tiles(), Panel().Tiles().ScreenToClient(TileCentre(BRICK)), 3);
+    ASSERT_TRUE(PumpUntil([&] { return keys && keys->Done(); }));
     PumpFor(100);
     ClickAt(Panel().Tiles(), Panel().Tiles().ScreenToClient(TileCentre(WOOD)));
     ASSERT_TRUE(PumpUntil([&] { return PathShownBy(*document->m_pScene->m_pFloor) == WOOD; }));
