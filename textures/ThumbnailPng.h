@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "image/PngFile.h"
 
 // The thumbnail files that the desktop shares between programs: PNG images that carry, as text
 // chunks, the URI of the image they show and its modification time (Thumb::URI, Thumb::MTime),
@@ -12,13 +13,6 @@ struct ThumbnailKeys {
     long long mtime = 0; // seconds since the epoch
     unsigned imageWidth = 0;
     unsigned imageHeight = 0;
-};
-
-// Eight-bit RGBA pixels, row by row from the top.
-struct RgbaPicture {
-    unsigned width = 0;
-    unsigned height = 0;
-    std::vector<unsigned char> pixels;
 };
 
 // Writes the thumbnail to a temporary file beside `path` that only the user may read, then

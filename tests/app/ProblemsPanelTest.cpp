@@ -7,6 +7,8 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <X11/keysym.h>
+
 #include "app/CProblemsPanel.h"
 #include "level/Wall.h"
 #include "tests/app/LevelEditing.h"
@@ -59,8 +61,8 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
     // event loop runs until then).
     wxTimer chooser;
     chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        PressKey(WXK_DOWN);
-        PressKey(WXK_RETURN);
+        SendKeySym(XK_Down);
+        SendKeySym(XK_Return);
     });
     panel.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
         chooser.StartOnce(100);

@@ -13,6 +13,8 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <X11/keysym.h>
+
 #include "app/CTexturePanel.h"
 #include "app/CTextureTiles.h"
 #include "document/TextureChoiceCommand.h"
@@ -30,26 +32,35 @@ const std::string WOOD = "../data/Textures/Walls/wood.tga";
 const std::string BRICK = "../data/Textures/Walls/brick.jpg";
 const std::string STONE = "../data/Textures/Floors/stone.jpg";
 
+// The timer's steps send their input straight to the X server (SendPointerMove and the others).
+using InputStep = std::function<void()>;
+
 // Real input given step by step from a timer, so that it goes on inside the nested event loops
-// of a drag or a popup menu, which hold the test's own code until they end.
+// of a drag or a popup menu, which hold the test's own code until they end. With `until`, the
+// steps from `repeatFrom` on go round again until it holds: a nested loop that began late still
+// gets the input that ends it.
 class TimedInput {
 public:
-    explicit TimedInput(std::vector<std::function<void(wxUIActionSimulator&)>> steps) : m_steps(std::move(steps))
+    explicit TimedInput(std::vector<InputStep> steps, std::function<bool()> until = {}, std::size_t repeatFrom = 0)
+        : m_steps(std::move(steps)), m_until(std::move(until)), m_repeatFrom(repeatFrom)
     {
         m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (m_next == m_steps.size() && m_until && !m_until())
+                m_next = m_repeatFrom;
             if (m_next < m_steps.size())
-                m_steps[m_next++](m_input);
+                m_steps[m_next++]();
             else
                 m_timer.Stop();
         });
         m_timer.Start(80);
     }
-    bool Done() const { return m_next == m_steps.size(); }
+    bool Done() const { return m_next == m_steps.size() && (!m_until || m_until()); }
 
 private:
-    std::vector<std::function<void(wxUIActionSimulator&)>> m_steps;
+    std::vector<InputStep> m_steps;
+    std::function<bool()> m_until;
+    std::size_t m_repeatFrom;
     std::size_t m_next = 0;
-    wxUIActionSimulator m_input;
     wxTimer m_timer;
 };
 
@@ -145,20 +156,17 @@ TEST_F(TexturePanelTest, ATileDraggedOntoTheFloorGivesItTheImage)
     const wxPoint from = TileCentre(STONE);
     // Beside the start marker, which lies at the centre.
     const wxPoint to = view.ClientToScreen(wxPoint(view.GetClientSize().x * 2 / 5, view.GetClientSize().y * 3 / 5));
-    std::vector<std::function<void(wxUIActionSimulator&)>> steps{
-        [&](wxUIActionSimulator& in) { in.MouseMove(from); },
-        [](wxUIActionSimulator& in) { in.MouseDown(); },
-        [&](wxUIActionSimulator& in) { in.MouseMove(from + wxPoint(12, 4)); },
-        [&](wxUIActionSimulator& in) { in.MouseMove((from + to) / 2); },
-        [&](wxUIActionSimulator& in) { in.MouseMove(to); }};
+    std::vector<InputStep> steps{[&] { SendPointerMove(from); }, [] { SendButton(true); },
+                                 [&] { SendPointerMove(from + wxPoint(12, 4)); },
+                                 [&] { SendPointerMove((from + to) / 2); }, [&] { SendPointerMove(to); }};
     // A release that reaches the panel before the drag has taken the pointer would leave the
-    // drag waiting for one: a few more follow, which do nothing once the drop is done.
-    for (int i = 0; i < 5; ++i) {
-        steps.push_back([&to, i](wxUIActionSimulator& in) { in.MouseMove(to + wxPoint(i, i)); });
-        steps.push_back([](wxUIActionSimulator& in) { in.MouseUp(); });
-    }
-    TimedInput drag(std::move(steps));
-    ASSERT_TRUE(PumpUntil([&] { return drag.Done() && PathShownBy(floor) == STONE; }));
+    // drag waiting for one: moves and releases go on until the drop is done.
+    const std::size_t release = steps.size();
+    steps.push_back([&to] { SendPointerMove(to + wxPoint(1, 1)); });
+    steps.push_back([] { SendButton(false); });
+    steps.push_back([&to] { SendPointerMove(to); });
+    TimedInput drag(std::move(steps), [&] { return PathShownBy(floor) == STONE; }, release);
+    ASSERT_TRUE(PumpUntil([&] { return drag.Done(); }));
     EXPECT_EQ(TableMismatch(*document), "");
     ASSERT_TRUE(Command(StandardId::EditUndo));
     EXPECT_NE(PathShownBy(floor), STONE);
@@ -181,9 +189,8 @@ TEST_F(TexturePanelTest, ReplacingAnImageEverywhereIsOneStepThatUndoPutsBackWith
     // loop.
     std::unique_ptr<TimedInput> keys;
     Panel().Tiles().Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
-        keys = std::make_unique<TimedInput>(std::vector<std::function<void(wxUIActionSimulator&)>>{
-            [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); }, [](wxUIActionSimulator& in) { in.Char(WXK_DOWN); },
-            [](wxUIActionSimulator& in) { in.Char(WXK_RETURN); }});
+        keys = std::make_unique<TimedInput>(
+            std::vector<InputStep>{[] { SendKeySym(XK_Down); }, [] { SendKeySym(XK_Down); }, [] { SendKeySym(XK_Return); }});
         event.Skip();
     });
     ClickAt(Panel().Tiles(), Panel().Tiles().ScreenToClient(TileCentre(BRICK)), 3);

@@ -58,6 +58,40 @@ void ClickAt(wxWindow& window, const wxPoint& clientPoint, int button)
     PumpFor(60);
 }
 
+namespace {
+
+// Sends the events of `send` on a connection of its own and flushes them.
+template <class Send> void SendToX(Send send)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    send(display);
+    XFlush(display);
+    XCloseDisplay(display);
+}
+
+} // namespace
+
+void SendPointerMove(const wxPoint& screenPoint)
+{
+    SendToX([&](Display* display) { XTestFakeMotionEvent(display, -1, screenPoint.x, screenPoint.y, CurrentTime); });
+}
+
+void SendButton(bool down)
+{
+    SendToX([&](Display* display) { XTestFakeButtonEvent(display, 1, down, CurrentTime); });
+}
+
+void SendKeySym(unsigned long keySym)
+{
+    SendToX([&](Display* display) {
+        const KeyCode code = XKeysymToKeycode(display, keySym);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+    });
+}
+
 void TurnWheel(int notches)
 {
     // The toolkit's simulator knows three buttons only; the wheel is buttons 4 (up) and 5.

@@ -39,6 +39,13 @@ void DragMouse(const wxPoint& from, const wxPoint& to);
 // A press and release of a key, with modifiers (wxMOD_SHIFT, wxMOD_CONTROL, ...).
 void PressKey(int keyCode, int modifiers = 0);
 
+// Input sent straight to the X server, without waiting for the toolkit to take it in as the
+// calls above do: for input given from a timer, where a drag's or a menu's nested loop must not
+// start inside the timer's own call (the timer would not run again until it ends).
+void SendPointerMove(const wxPoint& screenPoint);
+void SendButton(bool down);
+void SendKeySym(unsigned long keySym);
+
 // What the X display shows now in `area` (screen coordinates), read from the display itself:
 // the toolkit's screen device context may hand back an older picture.
 wxImage ScreenPicture(const wxRect& area);

@@ -48,15 +48,18 @@ public:
 
     bool IsCurrent() const { return m_context != nullptr; }
 
-    // What was drawn, top row first.
-    Picture ReadPicture() const
+    // What was drawn, top row first, opaque: the views show no background through it.
+    RgbaPicture ReadPicture() const
     {
-        Picture picture{m_side, m_side, std::vector<unsigned char>(static_cast<std::size_t>(m_side) * m_side * 3)};
+        const auto side = static_cast<unsigned>(m_side);
+        RgbaPicture picture{side, side, std::vector<unsigned char>(std::size_t(side) * side * 4)};
         glFinish();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        const std::size_t stride = static_cast<std::size_t>(m_side) * 3;
+        const std::size_t stride = std::size_t(side) * 4;
         for (int y = 0; y < m_side; ++y)
-            glReadPixels(0, m_side - 1 - y, m_side, 1, GL_RGB, GL_UNSIGNED_BYTE, &picture.rgb[y * stride]);
+            glReadPixels(0, m_side - 1 - y, m_side, 1, GL_RGBA, GL_UNSIGNED_BYTE, &picture.pixels[std::size_t(y) * stride]);
+        for (std::size_t alpha = 3; alpha < picture.pixels.size(); alpha += 4)
+            picture.pixels[alpha] = 0xff;
         return picture;
     }
 
@@ -123,7 +126,7 @@ bool IsRenderView(const std::string& name)
     return FindView(name) != nullptr;
 }
 
-bool DrawLevelPicture(const RenderRequest& request, Picture& picture, std::string& error)
+bool DrawLevelPicture(const RenderRequest& request, RgbaPicture& picture, std::string& error)
 {
     LevelReadOptions quiet;
     quiet.reports = nullptr;

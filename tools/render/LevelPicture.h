@@ -1,16 +1,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "image/PngFile.h"
 
 struct RenderRequest;
-
-// An RGB picture, 8 bits a channel, its top row first as image files keep it.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
-};
 
 // Whether the renderer knows the view called `name` ("top" or "preview").
 bool IsRenderView(const std::string& name);
@@ -20,4 +14,4 @@ bool IsRenderView(const std::string& name);
 // camera it opens with. Image files are read relative to the current folder, as in the editor.
 // False, with the reason after the name of the file, when the level cannot be read or no
 // offscreen context can be made.
-bool DrawLevelPicture(const RenderRequest& request, Picture& picture, std::string& error);
+bool DrawLevelPicture(const RenderRequest& request, RgbaPicture& picture, std::string& error);

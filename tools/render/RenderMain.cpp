@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "image/ImageFile.h"
+#include "image/PngFile.h"
 #include "tools/render/LevelPicture.h"
-#include "tools/render/PngFile.h"
 #include "tools/render/RenderRequest.h"
 
 namespace {
@@ -22,9 +22,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "trelkan: %s\n%s", request.error.c_str(), RENDER_USAGE);
         return USAGE_ERROR;
     }
-    Picture picture;
+    RgbaPicture picture;
     std::string error;
-    if (!DrawLevelPicture(request, picture, error) || !WritePngFile(picture, request.output, error)) {
+    if (!DrawLevelPicture(request, picture, error) || !WritePngFile(request.output, picture, {}, false, error)) {
         std::fprintf(stderr, "trelkan: %s\n", error.c_str());
         return FAILED;
     }

@@ -1,0 +1,136 @@
+#include "image/PngFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The texts as libpng takes them; they point into `texts`, which must outlive the write.
+std::vector<png_text> TextChunks(const PngTexts& texts)
+{
+    std::vector<png_text> chunks;
+    for (const auto& [key, value] : texts) {
+        png_text chunk{};
+        chunk.compression = PNG_TEXT_COMPRESSION_NONE;
+        chunk.key = const_cast<char*>(key.c_str());
+        chunk.text = const_cast<char*>(value.c_str());
+        chunk.text_length = value.size();
+        chunks.push_back(chunk);
+    }
+    return chunks;
+}
+
+// Only plain data lives in the frames that libpng's errors jump out of.
+bool WritePng(std::FILE* file, const RgbaPicture& picture, png_text* texts, int textCount)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (textCount > 0)
+        png_set_text(png, info, texts, textCount);
+    png_write_info(png, info);
+    for (unsigned row = 0; row < picture.height; ++row)
+        png_write_row(png, picture.pixels.data() + std::size_t(row) * picture.width * 4);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+bool ReadPng(std::FILE* file, unsigned maxSide, RgbaPicture& picture, PngTexts& texts)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_user_limits(png, maxSide, maxSide);
+    png_init_io(png, file);
+    png_read_info(png, info);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xff, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    picture.width = png_get_image_width(png, info);
+    picture.height = png_get_image_height(png, info);
+    picture.pixels.resize(std::size_t(picture.width) * picture.height * 4);
+    for (unsigned row = 0; row < picture.height; ++row)
+        png_read_row(png, picture.pixels.data() + std::size_t(row) * picture.width * 4, nullptr);
+    png_read_end(png, info);
+    png_textp chunks = nullptr;
+    const int count = png_get_text(png, info, &chunks, nullptr);
+    for (int i = 0; i < count; ++i)
+        texts.emplace_back(chunks[i].key, std::string(chunks[i].text, chunks[i].text_length));
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+// New files get the permissions the user's file-creation mask leaves, as any other program's.
+mode_t CreationMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string SystemError(const std::string& what)
+{
+    return what + ": " + std::strerror(errno);
+}
+
+} // namespace
+
+bool WritePngFile(const std::string& path, const RgbaPicture& picture, const PngTexts& texts, bool ownerOnly,
+                  std::string& error)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? "." : parent.string();
+    std::string temporary = folder + "/.trelkan-png-XXXXXX";
+    const int descriptor = mkstemp(temporary.data());
+    if (descriptor < 0) {
+        error = SystemError(path + ": cannot create a file in " + folder);
+        return false;
+    }
+    std::vector<png_text> chunks = TextChunks(texts);
+    bool written = fchmod(descriptor, ownerOnly ? S_IRUSR | S_IWUSR : CreationMode()) == 0;
+    if (File file{fdopen(descriptor, "wb")}) {
+        written = WritePng(file.get(), picture, chunks.data(), static_cast<int>(chunks.size())) && written;
+        written = std::fflush(file.get()) == 0 && written;
+    } else {
+        close(descriptor);
+        written = false;
+    }
+    if (!written)
+        error = SystemError(path + ": cannot write the picture");
+    else if (std::rename(temporary.c_str(), path.c_str()) != 0)
+        error = SystemError(path + ": cannot replace the file");
+    if (error.empty())
+        return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
+bool ReadPngFile(const std::string& path, unsigned maxSide, RgbaPicture& picture, PngTexts& texts)
+{
+    File file{std::fopen(path.c_str(), "rb")};
+    return file && ReadPng(file.get(), maxSide, picture, texts);
+}
