@@ -123,20 +123,11 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
 
 void CLevelMapDoc::InstallScene(std::unique_ptr<LevelScene> scene)
 {
-    m_textures.push_back({NO_TEXTURE_PATH, 0});
-    m_texturesToLoad.push_back(0);
-    for (const std::string& name : scene->m_pTextures->m_names) {
-        m_texturesToLoad.push_back(static_cast<int>(m_textures.size()));
-        m_textures.push_back({name, 0});
-    }
-    CountTextureReferences(scene->Root());
-    scene->m_pTextures->m_names.clear();
-
+    AdoptImageList(*scene->m_pTextures, scene->Root());
     StartSettings start = StartSettings::Of(*scene->m_pGameSettings);
     m_pStartMarker = new StartPositionNode(start.x, start.y, start.z, start.angle);
     scene->m_pLevelGroup->PrependChild(m_pStartMarker);
     m_pScene = std::move(scene);
-    m_bTexturesDirty = true;
 }
 
 bool CLevelMapDoc::OnSaveDocument(const wxString& path)

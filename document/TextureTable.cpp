@@ -169,6 +169,19 @@ const std::string& TextureTable::PathOfRow(int row) const
     return HasRow(row) ? m_textures[static_cast<std::size_t>(row)].path : none;
 }
 
+void TextureTable::AdoptImageList(TexturesNode& list, const CSGGroup& root)
+{
+    m_textures.push_back({NO_TEXTURE_PATH, 0});
+    m_texturesToLoad.push_back(0);
+    for (const std::string& name : list.m_names) {
+        m_texturesToLoad.push_back(static_cast<int>(m_textures.size()));
+        m_textures.push_back({name, 0});
+    }
+    CountTextureReferences(root);
+    list.m_names.clear();
+    m_bTexturesDirty = true;
+}
+
 void TextureTable::CountTextureReferences(const CSGGroup& group)
 {
     ForEachNode(group, [this](CSGNode& node) {

@@ -56,6 +56,10 @@ public:
     // Gives a mapping the image at path, reusing a row with the same path or the first free row.
     // False, and nothing changed, when the table is full.
     bool AssignTextureFile(TextureMapping& mapping, const std::string& path);
+    // Takes an opened level's image list as the rows after row 0 (the no-texture image), counts
+    // the floors and walls below root as their users and queues every row to load. The list is
+    // emptied: the table holds it now.
+    void AdoptImageList(TexturesNode& list, const CSGGroup& root);
     // Counts every floor and wall below the group as a user of its row; an identifier outside
     // the table counts for row 0.
     void CountTextureReferences(const CSGGroup& group);

@@ -73,13 +73,7 @@ private:
 // game settings, every image of the file's list a row of the texture table.
 void PrepareLevel(LevelScene& scene, TextureTable& table)
 {
-    table.m_textures.push_back({TextureTable::NO_TEXTURE_PATH, 0});
-    for (const std::string& name : scene.m_pTextures->m_names)
-        table.m_textures.push_back({name, 0});
-    for (int row = 0; row < static_cast<int>(table.m_textures.size()); ++row)
-        table.m_texturesToLoad.push_back(row);
-    table.CountTextureReferences(scene.Root());
-    table.m_bTexturesDirty = true;
+    table.AdoptImageList(*scene.m_pTextures, scene.Root());
     const GameSettingsNode& settings = *scene.m_pGameSettings;
     scene.m_pLevelGroup->PrependChild(new StartPositionNode(settings.SnakeInitialPosX, settings.SnakeInitialPosY,
                                                             settings.SnakeInitialPosZ,
