@@ -8,7 +8,7 @@ libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libdevil-dev zli
 [ "${1:-}" = "--run-only" ] || PACKAGES="$PACKAGES
 locales libxtst-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 clang libclang-rt-14-dev desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl appstream
-dpkg-dev"
+dpkg-dev file lintian"
 
 missing=""
 for p in $PACKAGES; do
