@@ -9,12 +9,12 @@
 #include <wx/window.h>
 
 #include "app/CAboutDlg.h"
-#include "app/CAutosave.h"
+#include "recovery/CAutosave.h"
 #include "app/CMainFrame.h"
 #include "app/CommandLine.h"
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "app/Screenshot.h"
-#include "app/SettingsMigration.h"
+#include "recovery/SettingsMigration.h"
 #include "document/CLevelMapDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"

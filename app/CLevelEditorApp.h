@@ -5,7 +5,7 @@
 
 #include <wx/timer.h>
 
-#include "app/AnimationClock.h"
+#include "document/AnimationClock.h"
 #include "framework/CWinApp.h"
 
 class CAutosave;

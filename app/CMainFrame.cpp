@@ -14,12 +14,12 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
-#include "app/CMainFormView.h"
-#include "app/CProblemsPanel.h"
-#include "app/CSelectionFormView.h"
-#include "app/CTexturePanel.h"
+#include "forms/CMainFormView.h"
+#include "panels/CProblemsPanel.h"
+#include "forms/CSelectionFormView.h"
+#include "panels/CTexturePanel.h"
 #include "app/Commands.h"
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "framework/CCommandProcessor.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocument.h"

@@ -4,7 +4,7 @@
 
 #include <wx/menu.h>
 
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "app/res/about.xpm"
 #include "app/res/copy.xpm"
 #include "app/res/cut.xpm"

@@ -17,8 +17,8 @@
 #include <wx/init.h>
 #include <wx/textctrl.h>
 
-#include "app/CTexturePanel.h"
-#include "app/CTextureTiles.h"
+#include "panels/CTexturePanel.h"
+#include "panels/CTextureTiles.h"
 #include "document/CLevelMapDoc.h"
 #include "tests/support/TempFolder.h"
 

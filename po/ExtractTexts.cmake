@@ -4,6 +4,9 @@
 # those of the toolkit's side; the core's texts (the reader's, the image checks') stay English.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h
+     ${SOURCE_DIR}/forms/*.cpp ${SOURCE_DIR}/forms/*.h
+     ${SOURCE_DIR}/panels/*.cpp ${SOURCE_DIR}/panels/*.h
+     ${SOURCE_DIR}/recovery/*.cpp ${SOURCE_DIR}/recovery/*.h
      ${SOURCE_DIR}/framework/*.cpp ${SOURCE_DIR}/framework/*.h
      ${SOURCE_DIR}/document/*.cpp ${SOURCE_DIR}/document/*.h
      ${SOURCE_DIR}/views/*.cpp ${SOURCE_DIR}/views/*.h)

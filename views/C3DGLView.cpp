@@ -4,8 +4,8 @@
 
 #include <wx/glcanvas.h>
 
-#include "app/AnimationClock.h"
-#include "app/Resource.h"
+#include "document/AnimationClock.h"
+#include "framework/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "glext/GLExtensions.h"
 #include "image/ImageFile.h"

@@ -6,7 +6,7 @@
 #include <wx/image.h>
 #include <wx/imagbmp.h>
 
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectClipboard.h"

@@ -5,7 +5,7 @@
 #include <wx/glcanvas.h>
 #include <wx/settings.h>
 
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "document/ObjectNames.h"
 #include "framework/CFrameWnd.h"

@@ -1,7 +1,7 @@
 // The animation clock, the repaint pacing, the command line and the screenshot.
 #include <wx/image.h>
 
-#include "app/AnimationClock.h"
+#include "document/AnimationClock.h"
 #include "app/CommandLine.h"
 #include "app/Screenshot.h"
 #include "tests/app/MainFrameFixture.h"

@@ -10,12 +10,12 @@
 #include <wx/filename.h>
 #include <wx/stattext.h>
 
-#include "app/StepButton.h"
+#include "forms/StepButton.h"
 #include "framework/CCommandProcessor.h"
 #include "level/Item.h"
 #include "level/StartPositionNode.h"
 #include "level/Wall.h"
-#include "tests/app/FormFixture.h"
+#include "tests/forms/FormFixture.h"
 #include "tests/views/ViewFixture.h"
 
 namespace {

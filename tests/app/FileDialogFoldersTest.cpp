@@ -7,7 +7,7 @@
 #include <wx/filename.h>
 
 #include "framework/CDocument.h"
-#include "tests/app/FormFixture.h"
+#include "tests/forms/FormFixture.h"
 
 namespace {
 

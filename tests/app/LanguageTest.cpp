@@ -5,9 +5,9 @@
 #include <wx/button.h>
 #include <wx/translation.h>
 
-#include "app/CMainFormView.h"
-#include "app/DialogTemplates.h"
-#include "app/ImageChoice.h"
+#include "forms/CMainFormView.h"
+#include "forms/DialogTemplates.h"
+#include "forms/ImageChoice.h"
 #include "framework/Translations.h"
 #include "tests/views/ViewFixture.h"
 

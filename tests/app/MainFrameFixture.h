@@ -8,7 +8,7 @@
 #include <wx/toolbar.h>
 
 #include "app/CMainFrame.h"
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"

@@ -7,8 +7,8 @@
 #include <wx/uiaction.h>
 
 #include "app/CAboutDlg.h"
-#include "app/CMainFormView.h"
-#include "app/CSelectionFormView.h"
+#include "forms/CMainFormView.h"
+#include "forms/CSelectionFormView.h"
 #include "framework/CStaticSplitter.h"
 #include "level/LevelFloor.h"
 #include "level/LevelScene.h"

@@ -17,7 +17,7 @@
 
 #include "framework/CCommandProcessor.h"
 #include "level/LevelObject.h"
-#include "tests/app/FormFixture.h"
+#include "tests/forms/FormFixture.h"
 #include "tests/views/ViewFixture.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
-#include "app/CSelectionFormView.h"
-#include "app/DialogTemplates.h"
-#include "app/FieldText.h"
+#include "forms/CSelectionFormView.h"
+#include "forms/DialogTemplates.h"
+#include "forms/FieldText.h"
 #include "framework/CCommandProcessor.h"
 #include "framework/StandardIds.h"
 #include "level/Wall.h"

@@ -1,7 +1,7 @@
 // What both OpenGL panes share: wheel zoom, resizing, the Delete command and the focus frame.
 #include <wx/settings.h>
 
-#include "app/CSelectionFormView.h"
+#include "forms/CSelectionFormView.h"
 #include "level/Wall.h"
 #include "tests/views/ViewFixture.h"
 

@@ -1,7 +1,7 @@
 // The panes draw a frame when what they show changes, and an idle editor draws none.
-#include "app/AnimationClock.h"
+#include "document/AnimationClock.h"
 #include "app/CLevelEditorApp.h"
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "level/LevelFloor.h"
 #include "tests/views/ViewFixture.h"
 

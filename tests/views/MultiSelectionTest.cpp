@@ -2,7 +2,7 @@
 // once, Duplicate and Delete on several objects, with real input.
 #include <wx/menu.h>
 
-#include "app/Resource.h"
+#include "framework/Resource.h"
 #include "document/NodeListCommand.h"
 #include "framework/CCommandProcessor.h"
 #include "framework/StandardIds.h"

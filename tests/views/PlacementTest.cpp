@@ -3,8 +3,8 @@
 #include <GL/glu.h>
 #include <wx/textctrl.h>
 
-#include "app/CSelectionFormView.h"
-#include "app/DialogTemplates.h"
+#include "forms/CSelectionFormView.h"
+#include "forms/DialogTemplates.h"
 #include "framework/CCommandProcessor.h"
 #include "level/Wall.h"
 #include "tests/views/ViewFixture.h"

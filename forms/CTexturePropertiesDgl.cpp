@@ -1,0 +1,176 @@
+#include "forms/CTexturePropertiesDgl.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/display.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "forms/DialogTemplates.h"
+#include "forms/FieldText.h"
+#include "document/CLevelMapDoc.h"
+#include "document/ValueCommand.h"
+#include "framework/CCommandProcessor.h"
+#include "level/TextureMapping.h"
+
+// One edited value: its edit, its spin, its step per spin click and its accessors.
+struct CTexturePropertiesDgl::MappingRow {
+    int editId;
+    int spinId;
+    float step;
+    float (TextureMapping::*get)() const;
+    void (TextureMapping::*set)(float);
+};
+
+namespace {
+
+using MappingRow = CTexturePropertiesDgl::MappingRow;
+
+const MappingRow ROWS[] = {
+    {IDC_TEX_TX, IDC_TEX_TX_SPIN, 0.05f, &TextureMapping::GetTexTX, &TextureMapping::SetTexTX},
+    {IDC_TEX_TY, IDC_TEX_TY_SPIN, 0.05f, &TextureMapping::GetTexTY, &TextureMapping::SetTexTY},
+    {IDC_TEX_SCALE_X, IDC_TEX_SCALE_X_SPIN, 0.05f, &TextureMapping::GetTexScaleX,
+     &TextureMapping::SetTexScaleX},
+    {IDC_TEX_SCALE_Y, IDC_TEX_SCALE_Y_SPIN, 0.05f, &TextureMapping::GetTexScaleY,
+     &TextureMapping::SetTexScaleY},
+    {IDC_TEX_ROTATION, IDC_TEX_ROTATION_SPIN, 0.5f, &TextureMapping::GetTexRotationAngleDeg,
+     &TextureMapping::SetTexRotationAngleDeg},
+};
+
+constexpr const char* VALUE_FORMAT = "%4.4f";
+
+} // namespace
+
+CTexturePropertiesDgl::CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapping* mapping, wxWindow* owner)
+    : m_document(document), m_pMapping(mapping)
+{
+    Create(owner, wxID_ANY, wxGetTranslation(TEXTURE_PROPERTIES_TEMPLATE.title));
+    SetDialogFont(*this);
+    SetClientSize(DialogSizeInPixels(*this, TEXTURE_PROPERTIES_TEMPLATE));
+    BuildDialog(*this, TEXTURE_PROPERTIES_TEMPLATE);
+
+    for (const MappingRow& row : ROWS) {
+        const MappingRow* r = &row;
+        Bind(wxEVT_SPIN_UP, [this, r](wxSpinEvent&) { OnSpin(*r, +1.0f); }, row.spinId);
+        Bind(wxEVT_SPIN_DOWN, [this, r](wxSpinEvent&) { OnSpin(*r, -1.0f); }, row.spinId);
+    }
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnApply, this, IDC_APPLY);
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnOK, this, IDC_OK);
+    Bind(wxEVT_BUTTON, &CTexturePropertiesDgl::OnCancel, this, IDC_CANCEL);
+    Bind(wxEVT_CLOSE_WINDOW, &CTexturePropertiesDgl::OnClose, this);
+
+    RegisterMappingEditor(*this);
+    ShowValues();
+    PlaceOnMousePointer();
+    Show();
+}
+
+CTexturePropertiesDgl::~CTexturePropertiesDgl()
+{
+    UnregisterMappingEditor(*this);
+}
+
+void CTexturePropertiesDgl::CloseEditor()
+{
+    m_pMapping = nullptr;
+    UnregisterMappingEditor(*this);
+    Destroy();
+}
+
+void CTexturePropertiesDgl::ShowValues()
+{
+    // Its own change leaves the text typed into the other rows alone.
+    if (m_changing)
+        return;
+    for (const MappingRow& row : ROWS)
+        ShowValue(row);
+}
+
+void CTexturePropertiesDgl::ShowValue(const MappingRow& row)
+{
+    if (!m_pMapping)
+        return;
+    const float value = (m_pMapping->*row.get)();
+    FindControl<wxTextCtrl>(*this, row.editId)->ChangeValue(FormatFloat(VALUE_FORMAT, value));
+}
+
+void CTexturePropertiesDgl::ApplyEdits()
+{
+    if (!m_pMapping)
+        return;
+    // The setters normalise (the rotation); a scratch copy gives the values they store.
+    TextureMapping edited = *m_pMapping;
+    for (const MappingRow& row : ROWS) {
+        if (const std::optional<float> value = ReadNumber(*FindControl<wxTextCtrl>(*this, row.editId), false))
+            (edited.*row.set)(*value);
+    }
+    Change(Capture(edited));
+    ShowValues();
+}
+
+void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
+{
+    if (!m_pMapping)
+        return;
+    TextureMapping edited = *m_pMapping;
+    (edited.*row.set)((edited.*row.get)() + direction * row.step);
+    Change(Capture(edited));
+    ShowValue(row);
+}
+
+void CTexturePropertiesDgl::Change(const MappingValues& values)
+{
+    using MappingStep = ValueCommand<TextureMapping, MappingValues>;
+    m_document.CancelGesture();
+    CCommandProcessor* history = m_document.GetHistory();
+    m_changing = true;
+    // This opening's step, still the newest and not the saved point: the click belongs to it.
+    // The identity is never reused, so a match is this very step.
+    HistoryStep* current = history->CurrentStep();
+    const bool newest = current && history->GetCommands().GetLast()->GetData() == current;
+    if (newest && current->GetId() == m_stepId && !history->AtSavedState()) {
+        static_cast<MappingStep*>(current)->Amend(values);
+        m_document.OnHistoryChanged();
+    } else {
+        auto* step = new MappingStep(m_document, _("Edit Texture Mapping"), *m_pMapping, Capture(*m_pMapping), values);
+        const HistoryStep::Id id = step->GetId();
+        m_stepId = m_document.Submit(step) ? id : 0;
+    }
+    m_changing = false;
+}
+
+void CTexturePropertiesDgl::OnApply(wxCommandEvent&)
+{
+    ApplyEdits();
+}
+
+void CTexturePropertiesDgl::OnOK(wxCommandEvent&)
+{
+    ApplyEdits();
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::OnCancel(wxCommandEvent&)
+{
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::OnClose(wxCloseEvent&)
+{
+    CloseEditor();
+}
+
+void CTexturePropertiesDgl::PlaceOnMousePointer()
+{
+    // Centred on the pointer, but kept whole on the pointer's screen.
+    const wxPoint pointer = wxGetMousePosition();
+    const int index = wxDisplay::GetFromPoint(pointer);
+    const wxRect screen = wxDisplay(index == wxNOT_FOUND ? 0u : unsigned(index)).GetClientArea();
+    const wxSize size = GetSize();
+    wxPoint corner = pointer - wxPoint(size.x / 2, size.y / 2);
+    corner.x = std::max(screen.x, std::min(corner.x, screen.GetRight() + 1 - size.x));
+    corner.y = std::max(screen.y, std::min(corner.y, screen.GetBottom() + 1 - size.y));
+    Move(corner);
+}

@@ -1,0 +1,151 @@
+#include "panels/CProblemsPanel.h"
+
+#include <cstring>
+
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/time.h>
+
+#include "checks/CheckedLevel.h"
+#include "document/CLevelMapDoc.h"
+#include "document/QuickFixSteps.h"
+#include "level/GameSettingsNode.h"
+#include "level/LevelObject.h"
+#include "level/LevelScene.h"
+#include "level/StartPositionNode.h"
+
+namespace {
+
+enum Column { SEVERITY, MESSAGE, PLACE };
+
+struct ColumnInfo {
+    const char* title;
+    int width;
+};
+
+const ColumnInfo COLUMNS[] = {{wxTRANSLATE("Severity"), 80}, {wxTRANSLATE("Message"), 520}, {wxTRANSLATE("Place"), 120}};
+
+} // namespace
+
+CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_SINGLE_SEL),
+      m_document(document)
+{
+    for (const ColumnInfo& column : COLUMNS)
+        AppendColumn(wxGetTranslation(column.title), wxLIST_FORMAT_LEFT, FromDIP(column.width));
+    Bind(wxEVT_LIST_ITEM_SELECTED, &CProblemsPanel::OnRowSelected, this);
+    Bind(wxEVT_LIST_ITEM_ACTIVATED, &CProblemsPanel::OnRowActivated, this);
+    Bind(wxEVT_LIST_ITEM_RIGHT_CLICK, &CProblemsPanel::OnRowMenu, this);
+    AddSeverityIcons();
+    Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxWakeUpIdle(); });
+    m_wake.SetOwner(this);
+}
+
+void CProblemsPanel::CheckWhenDue()
+{
+    if (m_document.m_changeCount == m_checkedChange || m_document.GestureRunning())
+        return;
+    const long wait = RECHECK_MILLISECONDS - (wxGetLocalTimeMillis() - m_lastCheck).ToLong();
+    if (wait > 0) {
+        if (!m_wake.IsRunning())
+            m_wake.StartOnce(static_cast<int>(wait));
+        return;
+    }
+    Check();
+}
+
+void CProblemsPanel::Check()
+{
+    m_checkedChange = m_document.m_changeCount;
+    m_lastCheck = wxGetLocalTimeMillis();
+    m_problems = m_document.CheckProblems();
+    ShowProblems();
+    if (m_onChecked)
+        m_onChecked(m_problems);
+}
+
+void CProblemsPanel::ShowProblems()
+{
+    Freeze();
+    DeleteAllItems();
+    for (const Problem& problem : m_problems) {
+        const bool error = problem.severity == Severity::Error;
+        const long row = InsertItem(GetItemCount(), error ? _("Error") : _("Warning"), m_icons ? (error ? 0 : 1) : -1);
+        SetItem(row, MESSAGE, wxString::FromUTF8(problem.message));
+        const std::vector<CSGNode*> nodes = SelectableNodes(problem);
+        if (const auto* object = nodes.empty() ? nullptr : dynamic_cast<const LevelObject*>(nodes.front()))
+            SetItem(row, PLACE, CheckedLevel::Place(object->x, object->z));
+    }
+    Thaw();
+}
+
+std::vector<CSGNode*> CProblemsPanel::SelectableNodes(const Problem& problem) const
+{
+    std::vector<CSGNode*> nodes;
+    if (!m_document.m_pScene)
+        return nodes;
+    const LevelScene& scene = *m_document.m_pScene;
+    for (const CSGNode* node : problem.nodes) {
+        if (node == scene.m_pGameSettings)
+            nodes.push_back(m_document.m_pStartMarker);
+        else if (dynamic_cast<const LevelObject*>(node))
+            // The problem's nodes are the document's own; the check only had no need to change them.
+            nodes.push_back(const_cast<CSGNode*>(node));
+    }
+    return nodes;
+}
+
+const Problem* CProblemsPanel::CurrentProblem(long row)
+{
+    if (row < 0 || static_cast<size_t>(row) >= m_problems.size())
+        return nullptr;
+    if (m_document.m_changeCount == m_checkedChange)
+        return &m_problems[static_cast<size_t>(row)];
+    const Problem listed = m_problems[static_cast<size_t>(row)];
+    Check();
+    for (const Problem& problem : m_problems)
+        if (std::strcmp(problem.id, listed.id) == 0 && problem.message == listed.message)
+            return &problem;
+    return nullptr;
+}
+
+void CProblemsPanel::SelectRow(long row, bool zoom)
+{
+    const Problem* problem = CurrentProblem(row);
+    const std::vector<CSGNode*> nodes = problem ? SelectableNodes(*problem) : std::vector<CSGNode*>();
+    if (nodes.empty())
+        return;
+    m_document.m_selection.Set(nodes);
+    m_document.UpdateAllViews();
+    if (m_onSelected)
+        m_onSelected(nodes, zoom);
+}
+
+void CProblemsPanel::OnRowMenu(wxListEvent& event)
+{
+    const Problem* problem = CurrentProblem(event.GetIndex());
+    const std::optional<QuickFix> fix =
+        problem && m_document.m_pScene ? QuickFixFor(*problem, *m_document.m_pScene) : std::nullopt;
+    if (!fix)
+        return;
+    wxMenu menu;
+    menu.Append(wxID_ANY, QuickFixLabel(*fix));
+    menu.Bind(wxEVT_MENU, [this, fix](wxCommandEvent&) { ApplyQuickFix(m_document, *fix); });
+    PopupMenu(&menu);
+}
+
+void CProblemsPanel::AddSeverityIcons()
+{
+    // From the desktop's icon theme; without one the column's words still tell.
+    const wxSize size = FromDIP(wxSize(16, 16));
+    const wxBitmap error = wxArtProvider::GetBitmap(wxART_ERROR, wxART_LIST, size);
+    const wxBitmap warning = wxArtProvider::GetBitmap(wxART_WARNING, wxART_LIST, size);
+    if (!error.IsOk() || !warning.IsOk())
+        return;
+    m_icons = new wxImageList(size.x, size.y);
+    m_icons->Add(error);
+    m_icons->Add(warning);
+    AssignImageList(m_icons, wxIMAGE_LIST_SMALL);
+}

@@ -1,0 +1,83 @@
+// The Problems panel with real input: the status bar's count opens it; a click on a row selects
+// the row's objects and centres the edit view on them, a double-click zooms to them; the row's
+// plain fix is one step; a level saved with errors says so.
+#include <algorithm>
+
+#include <wx/glcanvas.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <X11/keysym.h>
+
+#include "panels/CProblemsPanel.h"
+#include "level/Wall.h"
+#include "tests/app/LevelEditing.h"
+#include "tests/app/MainFrameFixture.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
+{
+    AddWall(*document, 500.0f, -20.0f); // far off the floor
+    auto* wall = dynamic_cast<Wall*>(document->m_pScene->m_pLevelGroup->Children().back().get());
+    CProblemsPanel& panel = *frame->m_pProblems;
+    wxStatusBar& bar = *frame->GetStatusBar();
+    ASSERT_TRUE(PumpUntil([&] { return bar.GetStatusText(4).Find("1 error") != wxNOT_FOUND; }));
+
+    wxRect count;
+    ASSERT_TRUE(bar.GetFieldRect(4, count));
+    ClickAt(bar, count.GetPosition() + wxPoint(count.width / 2, count.height / 2));
+    ASSERT_TRUE(PumpUntil([&] { return panel.IsShownOnScreen() && panel.GetItemCount() > 0; }));
+    const auto wallRow = [&] {
+        const std::vector<Problem>& problems = panel.Problems();
+        return static_cast<long>(std::find_if(problems.begin(), problems.end(),
+                                              [&](const Problem& p) { return !p.nodes.empty() && p.nodes.front() == wall; }) -
+                                 problems.begin());
+    };
+    const auto rowPoint = [&] {
+        wxRect row;
+        EXPECT_TRUE(panel.GetItemRect(wallRow(), row));
+        return wxPoint(row.x + 20, row.y + row.height / 2);
+    };
+    CEditGLView& edit = *frame->m_pEditView;
+    const wxSize canvas = edit.GetCanvas()->GetClientSize();
+
+    document->SetSelection(nullptr);
+    ClickAt(panel, rowPoint());
+    ASSERT_TRUE(PumpUntil([&] { return document->SelectedNode() == wall; }));
+    const LevelPoint centre = edit.UnprojectPoint(canvas.x / 2, canvas.y / 2);
+    EXPECT_NEAR(centre.x, 500.0f, 0.1f);
+    EXPECT_NEAR(centre.z, -20.0f, 0.1f);
+
+    // A double-click: the 5-unit wall fills much of the view's width.
+    wxUIActionSimulator().MouseDblClick();
+    ASSERT_TRUE(PumpUntil([&] {
+        const LevelPoint left = edit.UnprojectPoint(0, canvas.y / 2), right = edit.UnprojectPoint(canvas.x, canvas.y / 2);
+        return right.x - left.x < 15.0f && left.x < 497.5f && right.x > 502.5f;
+    }));
+
+    // The fix from the row's menu, chosen with the keyboard once the menu is open (its own
+    // event loop runs until then).
+    wxTimer chooser;
+    chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        SendKeySym(XK_Down);
+        SendKeySym(XK_Return);
+    });
+    panel.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        chooser.StartOnce(100);
+        event.Skip();
+    });
+    ClickAt(panel, rowPoint(), 3);
+    ASSERT_TRUE(PumpUntil([&] { return wall->x < 20.0f; }));
+    EXPECT_EQ(document->GetCommandProcessor()->GetCurrentCommand()->GetName(), "Move Wall Inside the Floor");
+    ASSERT_TRUE(PumpUntil([&] { return wallRow() == panel.GetItemCount(); })); // no problem left
+    PressKey('Z', wxMOD_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return wall->x == 500.0f; }));
+
+    TempFolder folder;
+    ASSERT_TRUE(document->OnSaveDocument(folder.Path() + "/level.xml"));
+    EXPECT_EQ(bar.GetStatusText(0), "Saved with 1 error");
+}
+
+} // namespace
