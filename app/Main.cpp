@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+#include <wx/app.h>
 #include <wx/translation.h>
 
 wxIMPLEMENT_APP_NO_MAIN(CLevelEditorApp);
@@ -29,8 +30,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "trelkan: %s\n%s", command.error.c_str(), USAGE_TEXT);
             return USAGE_ERROR;
         }
-        // Messages in the desktop's language, as the editor shows them; without the toolkit's
-        // start, which would want a display.
+        // Messages in the desktop's language, as the editor shows them; the catalogs are found
+        // through a console application object, without the toolkit's start, which would want
+        // a display.
+        wxAppConsole console;
         std::error_code unknown;
         const std::string program = std::filesystem::read_symlink("/proc/self/exe", unknown).string();
         UseTranslations(CATALOG_DOMAIN, CatalogFolders(wxString::FromUTF8(program)));
