@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "checks/FootprintMath.h"
 
 namespace {
 
@@ -40,40 +39,41 @@ void CellGrid::SpansHolding(double value, double origin, int count, int& first, 
     last = std::max(first, Clamped(std::floor(at + slack), 0, count));
 }
 
-void CellGrid::Cover(const Footprint& wall)
+void CellGrid::Cover(const TurnedFootprint& wall)
 {
-    const LevelRect bounds = wall.Bounds();
+    const LevelRect bounds = wall.footprint.Bounds();
     int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
     CentresWithin(bounds.minX, bounds.maxX, m_floor.minX, m_columns, firstColumn, lastColumn);
     CentresWithin(bounds.minZ, bounds.maxZ, m_floor.minZ, m_rows, firstRow, lastRow);
-    const TurnedFootprint turned(wall);
     for (int row = firstRow; row <= lastRow; ++row) {
         const double z = m_floor.minZ + (row + 0.5) * kCellSize;
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const double x = m_floor.minX + (column + 0.5) * kCellSize;
-            if (turned.Holds(x, z))
+            if (wall.Holds(x, z))
                 m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column)] = kCovered;
         }
     }
 }
 
-std::vector<std::size_t> CellGrid::CellsAt(double x, double z) const
+CellGrid::Cells CellGrid::CellsAt(double x, double z) const
 {
+    // The tolerance is far below a cell, so a point lies in at most two columns and two rows.
     int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
     SpansHolding(x, m_floor.minX, m_columns, firstColumn, lastColumn);
     SpansHolding(z, m_floor.minZ, m_rows, firstRow, lastRow);
-    std::vector<std::size_t> cells;
+    Cells found{};
     for (int row = firstRow; row <= lastRow; ++row)
         for (int column = firstColumn; column <= lastColumn; ++column)
-            cells.push_back(static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column));
-    return cells;
+            found.cells[found.count++] =
+                static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
+    return found;
 }
 
-CellGrid::Neighbours CellGrid::NeighboursOf(std::size_t cell) const
+CellGrid::Cells CellGrid::NeighboursOf(std::size_t cell) const
 {
     const auto columns = static_cast<std::size_t>(m_columns);
     const std::size_t column = cell % columns;
-    Neighbours found{};
+    Cells found{};
     const auto add = [&found](bool onFloor, std::size_t neighbour) {
         if (onFloor)
             found.cells[found.count++] = neighbour;
@@ -88,11 +88,12 @@ CellGrid::Neighbours CellGrid::NeighboursOf(std::size_t cell) const
 void CellGrid::FloodFrom(double x, double z)
 {
     // Each cell enters the queue once, when it is first reached: linear in the cells.
-    std::vector<std::size_t> queue = CellsAt(x, z);
+    const Cells start = CellsAt(x, z);
+    std::vector<std::size_t> queue(start.cells, start.cells + start.count);
     for (std::size_t cell : queue)
         m_cells[cell] = kReached;
     for (std::size_t next = 0; next < queue.size(); ++next) {
-        const Neighbours neighbours = NeighboursOf(queue[next]);
+        const Cells neighbours = NeighboursOf(queue[next]);
         for (int i = 0; i < neighbours.count; ++i)
             if (m_cells[neighbours.cells[i]] == kFree) {
                 m_cells[neighbours.cells[i]] = kReached;
@@ -103,14 +104,15 @@ void CellGrid::FloodFrom(double x, double z)
 
 bool CellGrid::Reached(double x, double z, bool inWall) const
 {
-    for (std::size_t cell : CellsAt(x, z)) {
-        if (m_cells[cell] == kReached)
+    const Cells own = CellsAt(x, z);
+    for (int i = 0; i < own.count; ++i) {
+        if (m_cells[own.cells[i]] == kReached)
             return true;
         if (inWall)
             continue;
-        const Neighbours neighbours = NeighboursOf(cell);
-        for (int i = 0; i < neighbours.count; ++i)
-            if (m_cells[neighbours.cells[i]] == kReached)
+        const Cells neighbours = NeighboursOf(own.cells[i]);
+        for (int n = 0; n < neighbours.count; ++n)
+            if (m_cells[neighbours.cells[n]] == kReached)
                 return true;
     }
     return false;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "geometry/Footprint.h"
+#include "checks/FootprintMath.h"
 
 // The floor cut into square cells, for the question where a snake can go: a cell is free when
 // no wall covers its centre, and a free cell is reached when a path of free cells, each the
@@ -19,7 +19,7 @@ public:
 
     // Marks the cells whose centres lie inside the footprint, looking only at the cells of its
     // bounding rectangle.
-    void Cover(const Footprint& wall);
+    void Cover(const TurnedFootprint& wall);
     // Finds every cell reached from the cells of (x, z). The point is on free floor, so its own
     // cells count as free even where a wall covers their centres.
     void FloodFrom(double x, double z);
@@ -30,15 +30,16 @@ public:
 private:
     enum State : std::uint8_t { kFree, kCovered, kReached };
 
-    // The cells whose closed squares hold (x, z), up to the tolerance; the nearest cells of the
-    // floor for a point off it.
-    std::vector<std::size_t> CellsAt(double x, double z) const;
-    struct Neighbours {
+    // At most four cells: those that hold a point, or a cell's neighbours.
+    struct Cells {
         std::size_t cells[4];
         int count = 0;
     };
+    // The cells whose closed squares hold (x, z), up to the tolerance; the nearest cells of the
+    // floor for a point off it.
+    Cells CellsAt(double x, double z) const;
     // The cell's neighbours on the floor, left, right, up and down.
-    Neighbours NeighboursOf(std::size_t cell) const;
+    Cells NeighboursOf(std::size_t cell) const;
     // The columns (or rows) whose centres lie within [low, high] along an axis starting at
     // `origin` with `count` cells; empty (first > last) when none do.
     static void CentresWithin(double low, double high, double origin, int count, int& first, int& last);

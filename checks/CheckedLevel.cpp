@@ -73,7 +73,7 @@ std::vector<const PlacedObject*> CheckedLevel::WallsHolding(double x, double z) 
     if (wallsByPlace)
         for (int index : wallsByPlace->Near(x, z)) {
             const PlacedObject& wall = placedWalls[static_cast<std::size_t>(index)];
-            if (FootprintHolds(wall.footprint, x, z))
+            if (wall.Holds(x, z))
                 holding.push_back(&wall);
         }
     return holding;
@@ -88,12 +88,13 @@ void CheckedLevel::Gather()
             walls.push_back(&wall);
             if (AllFinite({wall.x, wall.z, wall.OrientationAngle, wall.Width, wall.Depth}) && wall.Width > 0.0f &&
                 wall.Depth > 0.0f)
-                placedWalls.push_back({&wall, {wall.x, wall.z, 0.5 * wall.Width, 0.5 * wall.Depth, wall.OrientationAngle}});
+                placedWalls.push_back(
+                    {TurnedFootprint({wall.x, wall.z, 0.5 * wall.Width, 0.5 * wall.Depth, wall.OrientationAngle}), &wall});
         } else if (IsItemType(type)) {
             const auto& item = static_cast<const Item&>(node);
             items.push_back(&item);
             if (AllFinite({item.x, item.z}))
-                placedItems.push_back({&item, {item.x, item.z, item.m_size, item.m_size, 0.0}});
+                placedItems.push_back({TurnedFootprint({item.x, item.z, item.m_size, item.m_size, 0.0}), &item});
         }
     });
 }
@@ -127,6 +128,6 @@ void CheckedLevel::Flood()
     }
     cells = std::make_unique<CellGrid>(floorRect);
     for (const PlacedObject& wall : placedWalls)
-        cells->Cover(wall.footprint);
+        cells->Cover(wall);
     cells->FloodFrom(startX, startZ);
 }

@@ -6,6 +6,7 @@
 
 #include "checks/BucketGrid.h"
 #include "checks/CellGrid.h"
+#include "checks/FootprintMath.h"
 #include "checks/LevelChecks.h"
 
 class GameSettingsNode;
@@ -14,10 +15,9 @@ class Wall;
 class Item;
 
 // A wall or an item with a finite place, a finite turn and a positive finite size: the objects
-// the checks of places look at.
-struct PlacedObject {
+// the checks of places look at, their turns worked out once.
+struct PlacedObject : TurnedFootprint {
     const CSGNode* node;
-    Footprint footprint;
 };
 
 // What the checks read of one level, gathered once: the objects by kind, the floor as a

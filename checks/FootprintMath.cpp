@@ -66,25 +66,18 @@ bool TurnedFootprint::Holds(double x, double z) const
     return std::fabs(p.u) < footprint.halfX - kTolerance && std::fabs(p.v) < footprint.halfZ - kTolerance;
 }
 
-bool FootprintHolds(const Footprint& footprint, double x, double z)
+bool FootprintsOverlap(const TurnedFootprint& a, const TurnedFootprint& b)
 {
-    return TurnedFootprint(footprint).Holds(x, z);
-}
-
-bool FootprintsOverlap(const Footprint& a, const Footprint& b)
-{
-    const FootprintAxes axesA = FootprintAxes::Turned(a.angleDeg);
-    const FootprintAxes axesB = FootprintAxes::Turned(b.angleDeg);
-    for (const FootprintAxes* axes : {&axesA, &axesB})
-        if (!ShadowsOverlap(a, axesA, b, axesB, axes->ux, axes->uz) ||
-            !ShadowsOverlap(a, axesA, b, axesB, axes->vx, axes->vz))
+    for (const FootprintAxes* axes : {&a.axes, &b.axes})
+        if (!ShadowsOverlap(a.footprint, a.axes, b.footprint, b.axes, axes->ux, axes->uz) ||
+            !ShadowsOverlap(a.footprint, a.axes, b.footprint, b.axes, axes->vx, axes->vz))
             return false;
     return true;
 }
 
-bool OverlapsRect(const Footprint& footprint, const LevelRect& rect)
+bool OverlapsRect(const TurnedFootprint& footprint, const LevelRect& rect)
 {
-    return FootprintsOverlap(footprint, RectFootprint(rect));
+    return FootprintsOverlap(footprint, TurnedFootprint(RectFootprint(rect)));
 }
 
 bool RectHolds(const LevelRect& rect, const Footprint& footprint)

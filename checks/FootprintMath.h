@@ -18,12 +18,10 @@ struct TurnedFootprint {
     FootprintAxes axes;
 };
 
-bool FootprintHolds(const Footprint& footprint, double x, double z);
-
 // Whether the two share an area, not just an edge or a corner (separating axes).
-bool FootprintsOverlap(const Footprint& a, const Footprint& b);
+bool FootprintsOverlap(const TurnedFootprint& a, const TurnedFootprint& b);
 // Whether the footprint shares an area with the rectangle.
-bool OverlapsRect(const Footprint& footprint, const LevelRect& rect);
+bool OverlapsRect(const TurnedFootprint& footprint, const LevelRect& rect);
 // Whether the rectangle holds the footprint, up to the tolerance.
 bool RectHolds(const LevelRect& rect, const Footprint& footprint);
 bool RectHoldsPoint(const LevelRect& rect, double x, double z);

@@ -225,7 +225,7 @@ void CheckObjectsOutsideFloor(const CheckedLevel& level, Report& report)
     // Touching the edge from outside puts no part of an object on the floor.
     for (const std::vector<PlacedObject>* objects : {&level.placedWalls, &level.placedItems})
         for (const PlacedObject& object : *objects)
-            if (!OverlapsRect(object.footprint, level.floorRect))
+            if (!OverlapsRect(object, level.floorRect))
                 report.Add({N_("{0} lies wholly outside the floor"), {CheckedLevel::NameOf(*object.node)}}, {object.node});
 }
 
@@ -235,7 +235,7 @@ void CheckWallsPartlyOutside(const CheckedLevel& level, Report& report)
         return;
     // Walls only: an item's sphere may hang over the edge.
     for (const PlacedObject& wall : level.placedWalls)
-        if (OverlapsRect(wall.footprint, level.floorRect) && !RectHolds(level.floorRect, wall.footprint))
+        if (OverlapsRect(wall, level.floorRect) && !RectHolds(level.floorRect, wall.footprint))
             report.Add({N_("{0} crosses the floor's edge"), {CheckedLevel::NameOf(*wall.node)}}, {wall.node});
 }
 
@@ -400,7 +400,10 @@ void CheckItemsReachable(const CheckedLevel& level, Report& report)
     for (const PlacedObject& item : level.placedItems) {
         const double x = item.footprint.x;
         const double z = item.footprint.z;
-        if (OverlapsRect(item.footprint, level.floorRect) && !level.cells->Reached(x, z, !level.WallsHolding(x, z).empty()))
+        // An item inside a wall is reached only through its own cells; asked only where it matters.
+        const bool reached = level.cells->Reached(x, z, false) &&
+                             (level.cells->Reached(x, z, true) || level.WallsHolding(x, z).empty());
+        if (OverlapsRect(item, level.floorRect) && !reached)
             report.Add({N_("{0} cannot be reached from the start over free floor"), {CheckedLevel::NameOf(*item.node)}},
                        {item.node});
     }

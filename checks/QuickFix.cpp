@@ -53,9 +53,10 @@ public:
         moved.z = z;
         if (!m_level.wallsByPlace)
             return true;
+        const TurnedFootprint turned(moved);
         for (int index : m_level.wallsByPlace->Within(moved.Bounds())) {
             const PlacedObject& wall = m_level.placedWalls[static_cast<std::size_t>(index)];
-            if (wall.node != m_node && FootprintsOverlap(moved, wall.footprint))
+            if (wall.node != m_node && FootprintsOverlap(turned, wall))
                 return false;
         }
         return true;
