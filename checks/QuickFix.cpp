@@ -128,7 +128,9 @@ std::optional<QuickFix> MoveFix(const Problem& problem, const LevelScene& scene)
 {
     if (problem.nodes.empty())
         return std::nullopt;
-    const CheckedLevel level(scene, nullptr, [](const std::string&) { return std::string(); });
+    // Places only: no image is looked at.
+    const ImageCheck noImages = [](const std::string&) { return std::string(); };
+    const CheckedLevel level(scene, nullptr, noImages);
     if (!level.hasFloor)
         return std::nullopt;
     const CSGNode* node = problem.nodes.front();
