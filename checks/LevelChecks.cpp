@@ -109,16 +109,14 @@ bool IsDecimalText(std::string_view text)
 // for a whole number, a fraction.
 ProblemText UnreadWords(const ProblemText& name, const UnreadNumber& unread)
 {
-    const double value = TextToDouble(unread.text);
-    const double largest = unread.integer ? static_cast<double>(INT_MAX) : static_cast<double>(FLT_MAX);
+    const std::string largest = unread.integer ? std::to_string(INT_MAX) : ShownNumber(FLT_MAX);
     const std::string read = unread.integer ? std::to_string(TextToInt(unread.text)) : ShownNumber(TextToFloat(unread.text));
-    const std::vector<ProblemText> words{name, Plain(unread.name), Plain(unread.text), Plain(read)};
-    if (!IsDecimalText(unread.text))
-        return {N_("{0}: {1} \"{2}\" is not a number (read as {3})"), words};
-    if (std::fabs(value) > largest)
-        return {N_("{0}: {1} \"{2}\" is too large (at most {3})"),
-                {name, Plain(unread.name), Plain(unread.text), Plain(unread.integer ? std::to_string(INT_MAX) : ShownNumber(FLT_MAX))}};
-    return {N_("{0}: {1} \"{2}\" is not a whole number (read as {3})"), words};
+    const bool decimal = IsDecimalText(unread.text);
+    const bool tooLarge = decimal && std::fabs(TextToDouble(unread.text)) > (unread.integer ? INT_MAX : FLT_MAX);
+    const char* words = !decimal ? N_("{0}: {1} \"{2}\" is not a number (read as {3})")
+                        : tooLarge ? N_("{0}: {1} \"{2}\" is too large (at most {3})")
+                                   : N_("{0}: {1} \"{2}\" is not a whole number (read as {3})");
+    return {words, {name, Plain(unread.name), Plain(unread.text), Plain(tooLarge ? largest : read)}};
 }
 
 void CheckNumbers(const CheckedLevel& level, Report& report)
