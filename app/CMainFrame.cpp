@@ -340,10 +340,11 @@ void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
 {
     const auto errors = std::count_if(problems.begin(), problems.end(),
                                       [](const Problem& problem) { return problem.severity == Severity::Error; });
-    const auto warnings = static_cast<long>(problems.size()) - errors;
+    const auto warnings = std::count_if(problems.begin(), problems.end(),
+                                        [](const Problem& problem) { return problem.severity == Severity::Warning; });
     // The pane left of the pointer's place.
     SetStatusText(wxString::Format(wxPLURAL("%ld error", "%ld errors", errors), long(errors)) + ", " +
-                      wxString::Format(wxPLURAL("%ld warning", "%ld warnings", warnings), warnings),
+                      wxString::Format(wxPLURAL("%ld warning", "%ld warnings", warnings), long(warnings)),
                   m_wndStatusBar->GetFieldsCount() - 2);
 }
 
