@@ -100,7 +100,7 @@ TEST_F(PendingFieldTest, TypedTextIsAppliedByWhateverComesNext)
         EXPECT_EQ(Steps(), steps + 1);
         EXPECT_EQ(LastStep(), "Set Width of Wall");
     }
-    EXPECT_NE(ReadWholeFile(path).find("Width=\"3.000000\""), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path).find("Width = \"3.000000\""), std::string::npos);
 }
 
 // A text that is no valid width stops each command: nothing happens, the status bar says why
