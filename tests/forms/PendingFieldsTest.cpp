@@ -16,6 +16,14 @@ namespace {
 
 const char* const WIDTH_REFUSED = "Not a valid value for selection width! (valid range: 1-99 units)";
 
+// What comes after a typed text: a key with its modifiers, or (no key) a click in the edit view
+// on the floor, away from the walls.
+struct Next {
+    const char* name;
+    int key, modifiers;
+};
+const Next CLICK{"a click in the edit view", 0, 0};
+
 class PendingFieldTest : public FormTest {
 public:
     void SetUp() override
@@ -46,17 +54,12 @@ public:
         return wall;
     }
 
-    void ClickEditView(double x, double z)
-    {
-        wxWindow& canvas = *frame->m_pEditView->GetCanvas();
-        ClickAt(canvas, EditViewPixel(*frame->m_pEditView, x, z));
-        Settle();
-    }
     void Press(int key, int modifiers = 0)
     {
         PressKey(key, modifiers);
         Settle();
     }
+    void Run(const Next& next);
 
     wxString Status() { return frame->GetStatusBar()->GetStatusText(0); }
     std::size_t Steps() { return document->GetHistory()->GetCommands().GetCount(); }
@@ -73,29 +76,27 @@ public:
     TempFolder folder;
 };
 
+void PendingFieldTest::Run(const Next& next)
+{
+    if (next.key != 0)
+        return Press(next.key, next.modifiers);
+    ClickAt(*frame->m_pEditView->GetCanvas(), EditViewPixel(*frame->m_pEditView, -6.0, -5.0));
+    Settle();
+}
+
 // "3" typed into a wall's width, then each way the text may leave the field: the wall is 3
 // wide through one step named for the field, and a save writes it.
 TEST_F(PendingFieldTest, TypedTextIsAppliedByWhateverComesNext)
 {
-    struct Next {
-        const char* name;
-        void (*run)(PendingFieldTest&);
-    };
-    const Next nexts[] = {
-        {"Ctrl+S", [](PendingFieldTest& test) { test.Press('S', wxMOD_CONTROL); }},
-        {"Enter", [](PendingFieldTest& test) { test.Press(WXK_RETURN); }},
-        {"Tab", [](PendingFieldTest& test) { test.Press(WXK_TAB); }},
-        {"a click that selects the floor", [](PendingFieldTest& test) { test.ClickEditView(-6.0, -5.0); }},
-        {"F6, the next pane", [](PendingFieldTest& test) { test.Press(WXK_F6); }},
-    };
     const std::string path = folder.File("level.xml");
     document->SetPathName(path);
-    for (const Next& next : nexts) {
+    for (const Next& next : {Next{"Ctrl+S", 'S', wxMOD_CONTROL}, Next{"Enter", WXK_RETURN, 0}, Next{"Tab", WXK_TAB, 0},
+                             Next{"F6", WXK_F6, 0}, CLICK}) {
         SCOPED_TRACE(next.name);
         Wall* wall = SelectedWall();
         const std::size_t steps = Steps();
         Type(SelectionForm(), IDC_SELECTION_WIDTH, "3");
-        next.run(*this);
+        Run(next);
         EXPECT_FLOAT_EQ(wall->Width, 3.0f);
         EXPECT_EQ(Steps(), steps + 1);
         EXPECT_EQ(LastStep(), "Set Width of Wall");
@@ -107,26 +108,17 @@ TEST_F(PendingFieldTest, TypedTextIsAppliedByWhateverComesNext)
 // and the field is marked, ready to be typed over.
 TEST_F(PendingFieldTest, ARefusedTextStopsTheCommandAndSaysWhy)
 {
-    struct Command {
-        const char* name;
-        void (*run)(PendingFieldTest&);
-    };
-    const Command commands[] = {
-        {"Ctrl+S", [](PendingFieldTest& test) { test.Press('S', wxMOD_CONTROL); }},
-        {"Ctrl+N", [](PendingFieldTest& test) { test.Press('N', wxMOD_CONTROL); }},
-        {"Enter", [](PendingFieldTest& test) { test.Press(WXK_RETURN); }},
-        {"a click in the edit view", [](PendingFieldTest& test) { test.ClickEditView(-6.0, -5.0); }},
-    };
     const std::string path = folder.File("level.xml");
     document->SetPathName(path);
     Wall* wall = SelectedWall();
     MessageBoxRecorder boxes;
     for (const char* text : {"abc", "0.5", "100", ""}) {
-        for (const Command& command : commands) {
+        for (const Next& command : {Next{"Ctrl+S", 'S', wxMOD_CONTROL}, Next{"Ctrl+N", 'N', wxMOD_CONTROL},
+                                    Next{"Enter", WXK_RETURN, 0}, CLICK}) {
             SCOPED_TRACE(std::string(command.name) + " after \"" + text + "\"");
             const std::size_t steps = Steps();
             Type(SelectionForm(), IDC_SELECTION_WIDTH, text);
-            command.run(*this);
+            Run(command);
             EXPECT_EQ(Steps(), steps);
             EXPECT_FLOAT_EQ(wall->Width, 8.0f);
             EXPECT_EQ(document->m_selection.Nodes(), std::vector<CSGNode*>{wall});
@@ -143,23 +135,14 @@ TEST_F(PendingFieldTest, ARefusedTextStopsTheCommandAndSaysWhy)
 // mode key again, not a letter of the field.
 TEST_F(PendingFieldTest, EnterEscapeAndTheTypeListGiveTheKeysBack)
 {
-    struct Ending {
-        const char* name;
-        void (*run)(PendingFieldTest&);
-        float width;
-    };
-    const Ending endings[] = {
-        {"Enter", [](PendingFieldTest& test) { test.Press(WXK_RETURN); }, 3.0f},
-        {"Escape", [](PendingFieldTest& test) { test.Press(WXK_ESCAPE); }, 8.0f},
-    };
-    for (const Ending& ending : endings) {
+    for (const auto& [ending, width] : {std::pair{Next{"Enter", WXK_RETURN, 0}, 3.0f}, {Next{"Escape", WXK_ESCAPE, 0}, 8.0f}}) {
         SCOPED_TRACE(ending.name);
         frame->m_pEditView->m_mode = CEditGLView::MODE_SELECT;
         Wall* wall = SelectedWall();
         Type(SelectionForm(), IDC_SELECTION_WIDTH, "3");
-        ending.run(*this);
-        EXPECT_FLOAT_EQ(wall->Width, ending.width);
-        EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_WIDTH), ending.width == 3.0f ? "3.00" : "8.00");
+        Run(ending);
+        EXPECT_FLOAT_EQ(wall->Width, width);
+        EXPECT_EQ(Text(SelectionForm(), IDC_SELECTION_WIDTH), width == 3.0f ? "3.00" : "8.00");
         EXPECT_TRUE(KeysInEditView());
         Press('W');
         EXPECT_EQ(frame->m_pEditView->m_mode, CEditGLView::MODE_CREATE_WALL);
