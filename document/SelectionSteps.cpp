@@ -1,5 +1,6 @@
 #include "document/SelectionSteps.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/translation.h>
@@ -38,7 +39,15 @@ wxString ObjectsName(const std::vector<CSGNode*>& nodes)
 {
     if (nodes.size() == 1)
         return ObjectName(*nodes.front());
-    return wxString::Format(wxPLURAL("%u Object", "%u Objects", nodes.size()), static_cast<unsigned>(nodes.size()));
+    const auto count = static_cast<unsigned>(nodes.size());
+    const auto all = [&nodes](bool (*is)(int)) {
+        return std::all_of(nodes.begin(), nodes.end(), [is](const CSGNode* node) { return is(node->GetType()); });
+    };
+    if (all([](int type) { return type == WALL_NODE; }))
+        return wxString::Format(wxPLURAL("%u Wall", "%u Walls", count), count);
+    if (all(IsItemType))
+        return wxString::Format(wxPLURAL("%u Item", "%u Items", count), count);
+    return wxString::Format(wxPLURAL("%u Object", "%u Objects", count), count);
 }
 
 std::vector<CSGNode*> MovableSelection(const CLevelMapDoc& document)

@@ -9,7 +9,8 @@ class CSGNode;
 
 // What acts on the whole selection as one step.
 
-// A step's object name: "Wall" for one wall, "3 Objects" for several.
+// A step's object name: "Wall" for one wall, "3 Walls" or "2 Items" for several of one kind,
+// "3 Objects" for a mix.
 wxString ObjectsName(const std::vector<CSGNode*>& nodes);
 // The selected objects that move and turn: everything selected but the floor.
 std::vector<CSGNode*> MovableSelection(const CLevelMapDoc& document);

@@ -267,6 +267,12 @@ void CEditGLView::EndGesture(bool commit)
     UpdateAllViews();
 }
 
+bool CEditGLView::TakeKeyboard()
+{
+    GetCanvas()->SetFocus();
+    return true;
+}
+
 void CEditGLView::CancelGesture()
 {
     EndGesture(false);

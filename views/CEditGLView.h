@@ -45,6 +45,8 @@ public:
     std::optional<EditGesture::Kind> RunningGesture() const;
     // Centres the floor and zooms so that all of it shows.
     void ZoomToFit();
+    // The view keys (S, W, I, arrows, Delete) act here again once a form field is done with.
+    bool TakeKeyboard() override;
 
     // --- for the gestures ---
     void SetCamera(const EditCamera& camera);
