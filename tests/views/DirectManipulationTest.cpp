@@ -126,6 +126,23 @@ TEST_F(DirectManipulationTest, ADragPutsTheNearestCornerOnTheGridSoWallsMeetFlus
     EXPECT_FLOAT_EQ(walls[0]->x, 0.5f);
 }
 
+TEST_F(DirectManipulationTest, ASquareTurnKeepsTheCornerOnTheGrid)
+{
+    Wall* wall = AddWalls({{2.0f, 6.0f, 4.0f, 7.0f}}).front();
+    ClickLevel(3.0, 6.5);
+    ASSERT_EQ(document->SelectedNode(), wall);
+    edit->GetCanvas()->SetFocus();
+    PressKey(']', wxMOD_SHIFT);
+    // Turned upright about (3, 6.5) its bounds start at (2.5, 5.5): half a step on to the grid.
+    EXPECT_FLOAT_EQ(wall->OrientationAngle, 90.0f);
+    EXPECT_FLOAT_EQ(wall->x, 3.5f);
+    EXPECT_FLOAT_EQ(wall->z, 7.0f);
+    PressKey(']');
+    EXPECT_FLOAT_EQ(wall->OrientationAngle, 105.0f);
+    EXPECT_FLOAT_EQ(wall->x, 3.5f);
+    EXPECT_FLOAT_EQ(wall->z, 7.0f);
+}
+
 TEST_F(DirectManipulationTest, TheSmallestIsTakenFirstAndClicksOnOneSpotGoRound)
 {
     // Three walls about one spot, the largest drawn last.
