@@ -83,6 +83,17 @@ TEST_F(DirectManipulationTest, AHandleMovesItsEdgeOntoTheGridAsOneStep)
     Wall* wall = AddWalls({{3.0f, 2.0f, 6.0f, 4.0f}}).front();
     ClickLevel(4.5, 3.0);
     ASSERT_EQ(document->SelectedNode(), wall);
+    // The pointer over a handle shows which way it drags.
+    const auto cursorIs = [this](wxStockCursor kind) {
+        return edit->GetCanvas()->GetCursor().GetCursor() == wxCursor(kind).GetCursor();
+    };
+    MoveToLevel(6.0, 3.0);
+    EXPECT_TRUE(cursorIs(wxCURSOR_SIZEWE));
+    EXPECT_FALSE(cursorIs(wxCURSOR_ARROW));
+    MoveToLevel(6.0, 4.0);
+    EXPECT_TRUE(cursorIs(wxCURSOR_SIZENWSE));
+    MoveToLevel(4.5, 3.0);
+    EXPECT_TRUE(cursorIs(wxCURSOR_ARROW));
 
     // The right edge's middle, dragged past a grid line: the left edge stays.
     DragLevel(6.0, 3.0, 8.3, 3.4);
