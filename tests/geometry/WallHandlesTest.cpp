@@ -122,22 +122,4 @@ TEST(WallHandles, SnapsPutCornersOnTheGridWithTheLeastShift)
     }
 }
 
-// The handle nearest the point within reach, whichever it is, and none out of reach.
-TEST(WallHandles, APointNearAHandleFindsThatHandle)
-{
-    for (unsigned seed = 1; seed <= 500; ++seed) {
-        SCOPED_TRACE(testing::Message() << "seed " << seed);
-        std::mt19937 random(seed);
-        const Footprint wall = RandomWall(random);
-        const Handle handle = kWallHandles[random() % kWallHandles.size()];
-        const FlatPoint place = HandlePlace(wall, handle);
-        std::uniform_real_distribution<double> jitter(-0.05, 0.05);
-        Handle found{};
-        ASSERT_TRUE(HandleNear(wall, place.x + jitter(random), place.z + jitter(random), 0.1, found));
-        EXPECT_EQ(found.u, handle.u);
-        EXPECT_EQ(found.v, handle.v);
-        EXPECT_FALSE(HandleNear(wall, wall.x + 40.0, wall.z, 0.1, found));
-    }
-}
-
 } // namespace

@@ -1,39 +1,17 @@
 // A small maze built as a designer builds it, from a new level with real input: a ring of walls,
 // an inner corridor made flush and lengthened with the handles, four items and the start, then
 // saved. Every key, click and drag counts as one action.
-#include <cstdlib>
 #include <iterator>
-#include <map>
 #include <set>
-#include <string>
 
+#include "level/GameSettingsNode.h"
+#include "level/Item.h"
+#include "level/LevelFile.h"
+#include "level/Wall.h"
 #include "tests/support/TempFolder.h"
 #include "tests/views/ViewFixture.h"
 
 namespace {
-
-// The attributes of each element named `name` in a saved level, in the file's order.
-std::vector<std::map<std::string, double>> Elements(const std::string& text, const std::string& name)
-{
-    std::vector<std::map<std::string, double>> found;
-    const std::string open = "<" + name + "\n";
-    for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
-        std::map<std::string, double> attributes;
-        const std::size_t end = text.find("/>", at);
-        std::size_t pos = at + open.size();
-        while (true) {
-            const std::size_t equals = text.find(" = \"", pos);
-            if (equals == std::string::npos || equals > end)
-                break;
-            const std::size_t nameStart = text.find_last_of(" \n", equals - 1) + 1;
-            const std::size_t valueEnd = text.find('"', equals + 4);
-            attributes[text.substr(nameStart, equals - nameStart)] = std::atof(text.substr(equals + 4, valueEnd - equals - 4).c_str());
-            pos = valueEnd + 1;
-        }
-        found.push_back(attributes);
-    }
-    return found;
-}
 
 class MazeTest : public ViewTest {
 protected:
@@ -104,28 +82,25 @@ TEST_F(MazeTest, BuiltInFewActionsAndSavedAsDrawn)
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_LE(actions, 40);
 
-    const std::string saved = ReadWholeFile(folder.File("maze.xml"));
-    struct Box {
-        double x, z, width, depth;
-    };
-    const Box expected[] = {{0, -6.5, 18, 1}, {0, 6.5, 18, 1}, {-8.5, 0, 1, 12},
-                            {8.5, 0, 1, 12},  {0, -2.5, 10, 1}, {-0.5, 2.5, 9, 1}};
-    const auto walls = Elements(saved, "Wall");
+    std::string error;
+    const std::unique_ptr<LevelScene> saved = ReadLevelFile(folder.File("maze.xml"), error);
+    ASSERT_TRUE(saved) << error;
+    const LevelRect expected[] = {{-9, -7, 9, -6}, {-9, 6, 9, 7}, {-9, -6, -8, 6}, {8, -6, 9, 6}, {-5, -3, 5, -2}, {-5, 2, 4, 3}};
+    std::vector<LevelRect> walls;
+    std::set<std::pair<float, float>> items;
+    ForEachNode(*saved->m_pLevelGroup, [&](CSGNode& node) {
+        if (const auto* wall = dynamic_cast<const Wall*>(&node))
+            walls.push_back(LevelRect::Between(wall->x - wall->Width / 2, wall->z - wall->Depth / 2,
+                                               wall->x + wall->Width / 2, wall->z + wall->Depth / 2));
+        else if (const auto* item = dynamic_cast<const Item*>(&node))
+            items.insert({item->x, item->z});
+    });
     ASSERT_EQ(walls.size(), std::size(expected));
-    for (std::size_t i = 0; i < walls.size(); ++i) {
-        EXPECT_DOUBLE_EQ(walls[i].at("CenterX"), expected[i].x) << i;
-        EXPECT_DOUBLE_EQ(walls[i].at("CenterZ"), expected[i].z) << i;
-        EXPECT_DOUBLE_EQ(walls[i].at("Width"), expected[i].width) << i;
-        EXPECT_DOUBLE_EQ(walls[i].at("Depth"), expected[i].depth) << i;
-    }
-    std::set<std::pair<double, double>> items;
-    for (const auto& item : Elements(saved, "Item"))
-        items.insert({item.at("PosX"), item.at("PosZ")});
-    EXPECT_EQ(items, (std::set<std::pair<double, double>>{{-6.5, -4.5}, {6.5, -4.5}, {-6.5, 4.5}, {6.5, 4.5}}));
-    const auto settings = Elements(saved, "GameSettingsNode");
-    ASSERT_EQ(settings.size(), 1u);
-    EXPECT_DOUBLE_EQ(settings[0].at("SnakeInitialPosX"), -7.0);
-    EXPECT_DOUBLE_EQ(settings[0].at("SnakeInitialPosZ"), 0.0);
+    for (std::size_t i = 0; i < walls.size(); ++i)
+        EXPECT_TRUE(walls[i].Contains(expected[i]) && expected[i].Contains(walls[i])) << i;
+    EXPECT_EQ(items, (std::set<std::pair<float, float>>{{-6.5f, -4.5f}, {6.5f, -4.5f}, {-6.5f, 4.5f}, {6.5f, 4.5f}}));
+    EXPECT_FLOAT_EQ(saved->m_pGameSettings->SnakeInitialPosX, -7.0f);
+    EXPECT_FLOAT_EQ(saved->m_pGameSettings->SnakeInitialPosZ, 0.0f);
 }
 
 } // namespace
