@@ -117,7 +117,8 @@ void DragGesture::Cancel()
 
 ResizeGesture::ResizeGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, Wall& wall,
                              Handle handle)
-    : m_view(view), m_document(document), m_wall(wall), m_handle(handle), m_before(CaptureWithPosition(wall))
+    : m_view(view), m_document(document), m_wall(wall), m_handle(handle), m_before(CaptureWithPosition(wall)),
+      m_pressPixel(press)
 {
     Footprint::Of(wall, m_start);
     const LevelPoint p = m_view.UnprojectPoint(press.x, press.y);
@@ -128,6 +129,10 @@ ResizeGesture::ResizeGesture(CEditGLView& view, CLevelMapDoc& document, const wx
 
 void ResizeGesture::Update(const wxPoint& point)
 {
+    // A click on a handle leaves the wall as it is, even off the grid.
+    if (!m_hasMoved && NearPress(m_pressPixel, point))
+        return;
+    m_hasMoved = true;
     const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
     const ResizeRule rule{m_view.m_snapToGrid ? m_view.m_gridSize : 0, wxGetKeyState(WXK_SHIFT)};
     const Footprint shape = ResizeWall(m_start, m_handle, p.x + m_offset.x, p.z + m_offset.z, rule);

@@ -101,6 +101,8 @@ private:
     Footprint m_start;
     // From the pointer to the handle at the press, so the handle does not jump to the pointer.
     FlatPoint m_offset;
+    wxPoint m_pressPixel;
+    bool m_hasMoved = false;
 };
 
 // A rubber band from where the press was: at the release, the walls and items wholly inside it
