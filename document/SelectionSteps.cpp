@@ -8,6 +8,7 @@
 #include "document/CLevelMapDoc.h"
 #include "document/ObjectNames.h"
 #include "document/PlacementCommand.h"
+#include "geometry/WallHandles.h"
 #include "scenegraph/NodeType.h"
 
 namespace {
@@ -68,14 +69,21 @@ void MoveSelectionBy(CLevelMapDoc& document, float dx, float dz)
     });
 }
 
-void TurnSelection(CLevelMapDoc& document, float degrees)
+void TurnSelection(CLevelMapDoc& document, float degrees, int grid)
 {
     document.CancelGesture();
     std::vector<CSGNode*> nodes;
     for (CSGNode* node : document.m_selection.Nodes())
         if (Turns(*node))
             nodes.push_back(node);
-    SubmitPlacements(document, nodes, _("Turn %s"), [degrees](CSGNode&, Placement& placement) {
+    SubmitPlacements(document, nodes, _("Turn %s"), [degrees, grid](CSGNode& node, Placement& placement) {
         placement.angle = std::fmod(placement.angle + degrees + 360.0f, 360.0f);
+        Footprint turned;
+        if (grid > 0 && Footprint::Of(node, turned)) {
+            turned.angleDeg = placement.angle;
+            const FlatPoint centre = CornerOnGrid(turned, grid);
+            placement.x = static_cast<float>(centre.x);
+            placement.z = static_cast<float>(centre.z);
+        }
     });
 }

@@ -35,6 +35,7 @@ struct Footprint {
     static bool Of(const CSGNode& node, Footprint& footprint);
     // The smallest upright rectangle around it.
     LevelRect Bounds() const;
+    float Area() const { return 4.0f * halfX * halfZ; }
     // Whether it shares any point with the rectangle (separating axes).
     bool Touches(const LevelRect& rect) const;
 };
