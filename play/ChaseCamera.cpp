@@ -7,7 +7,9 @@ namespace {
 constexpr float kBehind = 4.0f; // how far behind the head the camera stands
 constexpr float kAbove = 2.5f;  // and how high
 constexpr float kAhead = 4.0f;  // how far ahead of the head it looks
-constexpr float kEyeHeight = 0.4f;
+// Just above and ahead of the head, which is 0.5 high.
+constexpr float kEyeHeight = 0.6f;
+constexpr float kEyeAhead = 0.3f;
 
 } // namespace
 
@@ -22,7 +24,7 @@ LookAt ChaseCamera::Look(const PlayPoint& head, ChaseView view, float span) cons
     const PlayPoint d = PlayField::Direction(m_headingDeg);
     switch (view) {
     case ChaseView::Eye:
-        return {{head.x, kEyeHeight, head.z},
+        return {{head.x + d.x * kEyeAhead, kEyeHeight, head.z + d.z * kEyeAhead},
                 {head.x + d.x * kAhead, kEyeHeight, head.z + d.z * kAhead},
                 {0.0f, 1.0f, 0.0f}};
     case ChaseView::Top:

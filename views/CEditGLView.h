@@ -8,6 +8,7 @@
 
 #include "document/EditStates.h"
 #include "document/ObjectClipboard.h"
+#include "play/PlayRun.h"
 #include "views/CGLView.h"
 #include "views/EditGestures.h"
 #include "views/EditProjection.h"
@@ -45,6 +46,9 @@ public:
     std::optional<EditGesture::Kind> RunningGesture() const;
     // Centres the floor and zooms so that all of it shows.
     void ZoomToFit();
+    // Shows the head's path of a run over the level until the level changes or Escape.
+    void ShowRunTrace(std::vector<TracePoint> trace);
+    bool ShowsRunTrace() const;
 
     // --- for the gestures ---
     void SetCamera(const EditCamera& camera);
@@ -121,4 +125,7 @@ private:
     // The frame that carries the Grid commands for this view, whichever pane is active.
     wxWindow* m_commandFrame = nullptr;
     std::unique_ptr<EditGesture> m_gesture;
+    std::vector<TracePoint> m_runTrace;
+    // The document's change count when the run ended: the path shows while it is unchanged.
+    unsigned long m_runTraceChange = 0;
 };
