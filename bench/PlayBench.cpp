@@ -1,17 +1,23 @@
 // One fixed step of the snake's rules on a generated level: half walls at random places and
 // turns, half items of every kind, on the largest floor the level form allows, the start kept
-// clear. The snake turns now and then; a run that ends starts again.
+// clear. The snake turns now and then; a run that ends starts again. And one frame of the drive
+// mode (without its text) over the drawing benchmarks' level, offscreen.
+#include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <random>
 #include <string>
 
+#include "bench/GeneratedLevel.h"
+#include "glext/GLExtensions.h"
 #include "level/LevelFile.h"
 #include "level/LevelScene.h"
 #include "level/SettingRanges.h"
 #include "play/SnakeRules.h"
 #include "scenegraph/NumberText.h"
+#include "tests/support/OffscreenContext.h"
+#include "views/RunDrawing.h"
 
 namespace {
 
@@ -63,7 +69,38 @@ void SimulationStep(benchmark::State& state)
     }
 }
 
+void DriveFrame(benchmark::State& state)
+{
+    constexpr int kWidth = 800, kHeight = 600;
+    OffscreenContext context(kWidth, kHeight);
+    InitExtensions();
+    glViewport(0, 0, kWidth, kHeight);
+    GeneratedLevel level(static_cast<int>(state.range(0)) / 2);
+    const std::string text = GeneratedLevelText(static_cast<int>(state.range(0)));
+    std::string error;
+    const auto scene = ReadLevelBuffer(text.data(), text.size(), error);
+    if (!scene) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    const PlayField field(*scene, {});
+    SnakeState snake = SnakeRules::Start(field, 1);
+    ChaseCamera camera(0.0f);
+    float t = 0.0f;
+    for (auto _ : state) {
+        snake = SnakeRules::Step(field, snake, {}, 1);
+        if (snake.over)
+            snake = SnakeRules::Start(field, 1);
+        DrawDriveFrame(camera.Look(snake.body.Head(), ChaseView::Behind, GeneratedLevel::FLOOR_SIZE),
+                       static_cast<float>(kWidth) / kHeight, &level.Root(), t, snake);
+        glFinish();
+        t += 0.02f;
+    }
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 } // namespace
 
+BENCHMARK(DriveFrame)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SimulationStep)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();
