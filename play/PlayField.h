@@ -24,9 +24,12 @@ enum class ItemKind : int { Normal = 16, ExtraLife, NoGrowth, Shorter, Faster, S
 
 // An item the snake can take: placed in the level, or one of the extra normal items.
 struct PlayItem {
+    // The items' drawing size, within which of its centre the head takes an item.
+    static constexpr float kSize = 0.5f;
+
     ItemKind kind = ItemKind::Normal;
     PlayPoint place;
-    float reach = 0.5f;       // the head takes it within this distance of its centre
+    float reach = kSize;
     float respawnTime = 0.0f; // seconds until it comes back once taken
     float amount = 0.0f;      // the size of its effect
 };

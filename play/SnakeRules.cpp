@@ -126,7 +126,7 @@ void SnakeRules::TakeItems(const PlayField& field, SnakeState& state, const Play
             Apply(item, state);
         }
     }
-    const PlayItem normal{ItemKind::Normal, {}, 0.5f, 0.0f, 0.0f};
+    const PlayItem normal;
     for (std::size_t i = 0; i < state.extraItems.size(); ++i)
         if (Enters(from, to, state.extraItems[i], normal.reach)) {
             state.extraItems[i] = field.FreeCell(Random(seed, state.steps + 1, i));
