@@ -15,6 +15,7 @@
 #include <wx/toolbar.h>
 
 #include "forms/CMainFormView.h"
+#include "app/CPlayCommands.h"
 #include "panels/CProblemsPanel.h"
 #include "forms/CSelectionFormView.h"
 #include "panels/CTexturePanel.h"
@@ -114,6 +115,8 @@ bool ShowsWholeFloor(const EditCamera& camera, const LevelFloor& floor)
 
 } // namespace
 
+CMainFrame::CMainFrame() = default;
+
 CMainFrame::~CMainFrame()
 {
     m_docking.UnInit();
@@ -134,6 +137,7 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(accelerators.size()), accelerators.data()));
     if (!CreateBars() || !OnCreateClient(*document))
         return false;
+    m_play = std::make_unique<CPlayCommands>(*this);
     RestoreWindowState();
 
     for (const ModeCommand& command : MODE_COMMANDS) {

@@ -27,6 +27,7 @@
 #include "scenegraph/NodeType.h"
 #include "scenegraph/NumberText.h"
 #include "views/PickPath.h"
+#include "views/RunDrawing.h"
 
 namespace {
 
@@ -170,6 +171,22 @@ void CEditGLView::DrawFrame()
         const LevelRect band = box->Band();
         DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ, box->Touching());
     }
+    if (ShowsRunTrace())
+        DrawRunTrace(Camera(), m_runTrace);
+}
+
+void CEditGLView::ShowRunTrace(std::vector<TracePoint> trace)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    m_runTrace = document ? std::move(trace) : std::vector<TracePoint>();
+    m_runTraceChange = document ? document->m_changeCount : 0;
+    GetCanvas()->Refresh(false);
+}
+
+bool CEditGLView::ShowsRunTrace() const
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    return !m_runTrace.empty() && document && document->m_changeCount == m_runTraceChange;
 }
 
 void CEditGLView::OnResize(int width, int height)
@@ -475,6 +492,7 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
     }
     switch (code) {
     case WXK_ESCAPE:
+        m_runTrace.clear();
         if (GestureRunning())
             CancelGesture();
         else

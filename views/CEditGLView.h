@@ -8,6 +8,7 @@
 
 #include "document/EditStates.h"
 #include "document/ObjectClipboard.h"
+#include "play/PlayRun.h"
 #include "views/CGLView.h"
 #include "views/EditGestures.h"
 #include "views/EditProjection.h"
@@ -48,6 +49,9 @@ public:
     void ZoomToFit();
     // The view keys (S, W, I, arrows, Delete) act here again once a form field is done with.
     bool TakeKeyboard() override;
+    // Shows the head's path of a run over the level until the level changes or Escape.
+    void ShowRunTrace(std::vector<TracePoint> trace);
+    bool ShowsRunTrace() const;
 
     // --- for the gestures ---
     void SetCamera(const EditCamera& camera);
@@ -147,4 +151,7 @@ private:
     // A wall smaller than this on the screen has none: its handles would cover it.
     static constexpr double kHandlesFromPixels = 12.0;
     static constexpr std::size_t kMostWallsWithHandles = 8;
+    std::vector<TracePoint> m_runTrace;
+    // The document's change count when the run ended: the path shows while it is unchanged.
+    unsigned long m_runTraceChange = 0;
 };
