@@ -47,14 +47,17 @@ PlayField::PlayField(const LevelScene& scene, const PlayStart& playStart) : star
 void PlayField::GatherFreeCells()
 {
     CellGrid cells(floor);
-    for (const TurnedFootprint& wall : m_walls)
-        cells.Cover(wall.footprint);
-    if (!cells.FloodFrom(start.x, start.z))
-        return;
+    for (const TurnedFootprint& wall : m_walls) {
+        // A start inside a wall reaches nothing.
+        if (wall.Holds(start.x, start.z))
+            return;
+        cells.Cover(wall);
+    }
+    cells.FloodFrom(start.x, start.z);
     const float step = CellGrid::kCellSize;
     for (float z = floor.minZ + 0.5f * step; z < floor.maxZ; z += step)
         for (float x = floor.minX + 0.5f * step; x < floor.maxX; x += step)
-            if (cells.Reached(x, z))
+            if (cells.Reached(x, z, false))
                 m_freeCells.push_back({x, z});
 }
 
@@ -68,9 +71,9 @@ bool PlayField::WallHit(const PlayPoint& from, const PlayPoint& to, const PlayPo
     bool hit = false;
     for (int index : m_wallsByPlace->Near(to.x, to.z)) {
         const TurnedFootprint& wall = m_walls[static_cast<std::size_t>(index)];
-        if (!wall.Holds(to.x, to.z, false))
+        if (!wall.Holds(to.x, to.z))
             continue;
-        const float entry = std::max(0.0f, RayDistanceTo(wall.footprint, from.x, from.z, direction.x, direction.z));
+        const auto entry = static_cast<float>(std::max(0.0, RayDistanceTo(wall.footprint, from.x, from.z, direction.x, direction.z)));
         if (!hit || entry < distance)
             distance = entry;
         hit = true;

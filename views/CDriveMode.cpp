@@ -6,6 +6,7 @@
 #include <wx/glcanvas.h>
 
 #include "checks/CheckedLevel.h"
+#include "checks/ShownNumber.h"
 #include "document/CLevelMapDoc.h"
 #include "level/LevelFloor.h"
 #include "level/LevelScene.h"
@@ -23,7 +24,7 @@ constexpr int kFrameMs = 15;
 // A number to a tenth, with '.' whatever the language.
 wxString Tenths(double value)
 {
-    return wxString::FromUTF8(CheckedLevel::Number(std::round(value * 10.0) / 10.0));
+    return wxString::FromUTF8(ShownNumber(std::round(value * 10.0) / 10.0));
 }
 
 wxString LifeEndText(const LifeEnd& end)
