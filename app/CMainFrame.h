@@ -17,6 +17,7 @@ class CTexturePanel;
 class CSGNode;
 class CSelectionFormView;
 class CStaticSplitter;
+class wxInfoBarGeneric;
 class wxStatusBar;
 class wxToolBar;
 
@@ -40,6 +41,11 @@ public:
     // A level opens at the views' default cameras, or fitted in both views (as Zoom to Fit
     // fits it) when the edit view's default camera does not show its whole floor.
     void OnInitialUpdate() override;
+    // The notice sits in a bar above the panes, with Reload and Dismiss.
+    void ShowFileNotice(const wxString& text, std::function<void()> reload) override;
+    void HideFileNotice() override;
+    // The notice shown now; empty while there is none.
+    wxString FileNotice() const;
 
     CStaticSplitter* m_wndSplitter = nullptr;
     bool m_splitterReady = false;
@@ -52,6 +58,8 @@ public:
     wxAuiManager m_docking;
     CProblemsPanel* m_pProblems = nullptr;
     CTexturePanel* m_pTextures = nullptr;
+    // The toolkit's own bar, not the desktop's: its buttons are windows that keys and tests reach.
+    wxInfoBarGeneric* m_fileNotice = nullptr;
 
 protected:
     void ActivateNextPane(bool previous) override;
@@ -78,6 +86,7 @@ private:
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void AddProblemsPanel(CDocument& document);
+    void AddFileNotice();
     // The Textures panel, docked left and shown at first, whose tiles drop on both OpenGL panes.
     void AddTexturePanel(CLevelMapDoc& document);
     void TogglePane(const char* name);
@@ -99,4 +108,6 @@ private:
 
     // The check's own message box activates the frame again: one check at a time.
     bool m_checkingFile = false;
+    std::function<void()> m_reloadFile;
+    wxString m_fileNoticeText;
 };

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "level/RegularFile.h"
+
 namespace {
 
 struct FileCloser {
@@ -131,6 +133,6 @@ bool WritePngFile(const std::string& path, const RgbaPicture& picture, const Png
 
 bool ReadPngFile(const std::string& path, unsigned maxSide, RgbaPicture& picture, PngTexts& texts)
 {
-    File file{std::fopen(path.c_str(), "rb")};
+    File file{RegularFile(path).TakeStream()};
     return file && ReadPng(file.get(), maxSide, picture, texts);
 }
