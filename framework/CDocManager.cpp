@@ -211,18 +211,19 @@ void CDocManager::ReloadFile(CDocument& document)
         return;
     }
     InitialUpdate(document);
-    if (m_frame) {
-        m_frame->HideFileNotice();
+    if (m_frame)
         m_frame->SetStatusText(wxString::Format(_("%s was changed by another program and has been reloaded."), path));
-    }
 }
 
 void CDocManager::InitialUpdate(CDocument& document)
 {
     for (CView* view : document.GetViewList())
         view->OnInitialUpdate();
-    if (m_frame)
+    if (m_frame) {
+        // A notice about the file that was open is out of date with any level read since.
+        m_frame->HideFileNotice();
         m_frame->OnInitialUpdate();
+    }
 }
 
 void CDocManager::DoFileOpen()
