@@ -9,6 +9,8 @@
 #include <wx/aui/dockart.h>
 #include <wx/display.h>
 #include <wx/glcanvas.h>
+#include <wx/infobar.h>
+#include <wx/generic/infobar.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -58,6 +60,7 @@ constexpr const char* DOCKING_SETTINGS = "/MainFrame/Docking";
 constexpr const char* PANES_NAME = "panes";
 constexpr const char* PROBLEMS_NAME = "problems";
 constexpr const char* TEXTURES_NAME = "textures";
+constexpr const char* FILE_NOTICE_NAME = "file-notice";
 constexpr int TEXTURES_WIDTH = 300;
 
 const ModeCommand* FindModeCommand(int commandId)
@@ -261,6 +264,7 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     }
     SetMinClientSize(m_wndSplitter->GetMinimumSize());
     AddProblemsPanel(document);
+    AddFileNotice();
     if (m_splitterReady)
         AddTexturePanel(static_cast<CLevelMapDoc&>(document));
     return m_splitterReady;
@@ -281,6 +285,57 @@ void CMainFrame::AddProblemsPanel(CDocument& document)
                                        .MinSize(FromDIP(wxSize(200, 60)))
                                        .Hide());
     m_docking.Update();
+}
+
+void CMainFrame::AddFileNotice()
+{
+    m_fileNotice = new wxInfoBarGeneric(this);
+    m_fileNotice->SetShowHideEffects(wxSHOW_EFFECT_NONE, wxSHOW_EFFECT_NONE);
+    m_fileNotice->AddButton(wxID_REFRESH, _("Reload"));
+    m_fileNotice->AddButton(wxID_CLOSE, _("Dismiss"));
+    // Handled here and not passed on: the bar would hide itself behind the docking layout's back.
+    m_fileNotice->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) {
+        const std::function<void()> reload = m_reloadFile;
+        HideFileNotice();
+        if (event.GetId() == wxID_REFRESH && reload)
+            reload();
+    });
+    m_docking.AddPane(m_fileNotice, wxAuiPaneInfo()
+                                        .Name(FILE_NOTICE_NAME)
+                                        .Top()
+                                        .Layer(10)
+                                        .CaptionVisible(false)
+                                        .PaneBorder(false)
+                                        .DockFixed()
+                                        .Resizable(false)
+                                        .Hide());
+}
+
+void CMainFrame::ShowFileNotice(const wxString& text, std::function<void()> reload)
+{
+    if (!m_fileNotice)
+        return;
+    m_reloadFile = std::move(reload);
+    m_fileNoticeText = text;
+    m_fileNotice->ShowMessage(text, wxICON_WARNING);
+    m_docking.GetPane(FILE_NOTICE_NAME).Show().BestSize(m_fileNotice->GetBestSize());
+    m_docking.Update();
+}
+
+void CMainFrame::HideFileNotice()
+{
+    if (!m_fileNotice || !m_fileNotice->IsShown())
+        return;
+    m_reloadFile = nullptr;
+    m_fileNoticeText.clear();
+    m_fileNotice->Dismiss();
+    m_docking.GetPane(FILE_NOTICE_NAME).Hide();
+    m_docking.Update();
+}
+
+wxString CMainFrame::FileNotice() const
+{
+    return m_fileNoticeText;
 }
 
 void CMainFrame::AddTexturePanel(CLevelMapDoc& document)
@@ -472,6 +527,8 @@ void CMainFrame::RestoreWindowState()
         if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
             m_docking.GetPane(PROBLEMS_NAME).Caption(_("Problems"));
             m_docking.GetPane(TEXTURES_NAME).Caption(_("Textures"));
+            // A notice is about the last run's file, not this one's.
+            m_docking.GetPane(FILE_NOTICE_NAME).Hide();
             m_docking.Update();
             KeepRoomForPanes();
         }

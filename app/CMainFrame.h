@@ -19,6 +19,7 @@ class CTexturePanel;
 class CSGNode;
 class CSelectionFormView;
 class CStaticSplitter;
+class wxInfoBarGeneric;
 class wxStatusBar;
 class wxToolBar;
 
@@ -42,6 +43,11 @@ public:
     // A level opens at the views' default cameras, or fitted in both views (as Zoom to Fit
     // fits it) when the edit view's default camera does not show its whole floor.
     void OnInitialUpdate() override;
+    // The notice sits in a bar above the panes, with Reload and Dismiss.
+    void ShowFileNotice(const wxString& text, std::function<void()> reload) override;
+    void HideFileNotice() override;
+    // The notice shown now; empty while there is none.
+    wxString FileNotice() const;
 
     CStaticSplitter* m_wndSplitter = nullptr;
     bool m_splitterReady = false;
@@ -55,6 +61,8 @@ public:
     CProblemsPanel* m_pProblems = nullptr;
     CTexturePanel* m_pTextures = nullptr;
     std::unique_ptr<CPlayCommands> m_play;
+    // The toolkit's own bar, not the desktop's: its buttons are windows that keys and tests reach.
+    wxInfoBarGeneric* m_fileNotice = nullptr;
 
 protected:
     void ActivateNextPane(bool previous) override;
@@ -81,6 +89,7 @@ private:
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
     void AddProblemsPanel(CDocument& document);
+    void AddFileNotice();
     // The Textures panel, docked left and shown at first, whose tiles drop on both OpenGL panes.
     void AddTexturePanel(CLevelMapDoc& document);
     void TogglePane(const char* name);
@@ -102,4 +111,6 @@ private:
 
     // The check's own message box activates the frame again: one check at a time.
     bool m_checkingFile = false;
+    std::function<void()> m_reloadFile;
+    wxString m_fileNoticeText;
 };

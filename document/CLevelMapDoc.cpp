@@ -106,7 +106,7 @@ bool CLevelMapDoc::OnOpenDocument(const wxString& path)
     SourceNotes notes;
     std::unique_ptr<LevelScene> scene = ReadLevelFile(FileSystemPath(path), error, {&notes});
     if (!scene) {
-        ShowFileErrorBox(path, _("could not be opened"), wxString::FromUTF8(error));
+        ReportOpenFailure(path, wxString::FromUTF8(error));
         return false;
     }
     // Only now, with the new level complete, does the current one go.

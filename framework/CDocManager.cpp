@@ -1,10 +1,5 @@
 #include "framework/CDocManager.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-
 #include <wx/config.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
@@ -17,6 +12,7 @@
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 #include "framework/StandardIds.h"
+#include "level/RegularFile.h"
 
 namespace {
 
@@ -44,20 +40,10 @@ private:
 
 bool CanReadFile(const wxString& path, wxString& reason)
 {
-    const wxCharBuffer name = path.fn_str();
-    // Only a regular file is opened: a FIFO would wait for a writer for ever.
-    struct stat info {};
-    if (stat(name.data(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? wxString(std::strerror(EISDIR)) : _("not a regular file");
-        return false;
-    }
-    std::FILE* file = std::fopen(name.data(), "rb");
-    if (!file) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    std::fclose(file);
-    return true;
+    const RegularFile file(std::string(path.fn_str()));
+    if (!file.IsOpen())
+        reason = file.Error() == "not a regular file" ? _("not a regular file") : wxString(file.Error());
+    return file.IsOpen();
 }
 
 CDocManager::CDocManager(size_t maxRecentFiles)
@@ -141,7 +127,8 @@ CDocument* CDocManager::OpenDocument(const wxString& name, const std::optional<w
     return document;
 }
 
-bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner)
+bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner,
+                                  wxString* quietFailure)
 {
     if (path.empty()) {
         document.SetTitle(UntitledTitle());
@@ -151,12 +138,15 @@ bool CDocManager::RunDocumentStep(CDocument& document, const wxString& path, con
         return true;
     }
     wxString reason;
-    if (!CanReadFile(path, reason)) {
-        ShowFileErrorBox(path, _("could not be opened"), reason);
+    const bool opened = CanReadFile(path, reason) &&
+                        (quietFailure ? document.OpenQuietly(path, reason) : document.OnOpenDocument(path));
+    if (!opened) {
+        if (quietFailure)
+            *quietFailure = reason;
+        else if (!reason.empty())
+            ShowFileErrorBox(path, _("could not be opened"), reason);
         return false;
     }
-    if (!document.OnOpenDocument(path))
-        return false;
     document.SetModifiedFlag(false);
     if (owner)
         TakeFile(document, *owner);
@@ -185,24 +175,42 @@ void CDocManager::TakeFile(CDocument& document, const wxString& path)
 void CDocManager::CheckFileOnDisk()
 {
     CDocument* document = GetDocument();
-    if (!document || !document->FileChangedOnDisk() || document->FileChangeKept())
-        return;
-    const wxString path = document->GetPathName();
-    if (document->IsModified()) {
+    if (document && document->FileChangedOnDisk() && !document->FileChangeSettled())
+        ReloadFile(*document);
+}
+
+void CDocManager::ReloadFile(CDocument& document)
+{
+    const wxString path = document.GetPathName();
+    if (document.IsModified()) {
         const int answer = ShowMessageBox(
             wxString::Format(_("%s was changed by another program.\nReload it and lose the changes made here, or keep "
                                "them?"),
                              path),
             wxString(), wxYES_NO | wxICON_WARNING, {_("Reload"), _("Keep Changes")});
         if (answer != wxYES) {
-            document->KeepChangesOverFile();
+            document.KeepChangesOverFile();
             return;
         }
     }
-    // No question about saving: the changes here are given up, or there are none.
-    if (!RunDocumentStep(*document, path, std::nullopt))
+    // No question about saving: the changes here are given up, or there are none. A file that
+    // cannot be read now (a merge conflict, a half-written file) is said once, without a box
+    // that every return to the editor would show again.
+    wxString reason;
+    if (!RunDocumentStep(document, path, std::nullopt, &reason)) {
+        document.PassOverUnreadableFile();
+        if (m_frame)
+            m_frame->ShowFileNotice(
+                wxString::Format(_("%s was changed by another program and cannot be read (%s); the level here stays "
+                                   "as it was."),
+                                 path, reason),
+                [this] {
+                    if (CDocument* current = GetDocument())
+                        ReloadFile(*current);
+                });
         return;
-    InitialUpdate(*document);
+    }
+    InitialUpdate(document);
     if (m_frame)
         m_frame->SetStatusText(wxString::Format(_("%s was changed by another program and has been reloaded."), path));
 }
@@ -211,8 +219,11 @@ void CDocManager::InitialUpdate(CDocument& document)
 {
     for (CView* view : document.GetViewList())
         view->OnInitialUpdate();
-    if (m_frame)
+    if (m_frame) {
+        // A notice about the file that was open is out of date with any level read since.
+        m_frame->HideFileNotice();
         m_frame->OnInitialUpdate();
+    }
 }
 
 void CDocManager::DoFileOpen()

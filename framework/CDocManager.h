@@ -40,10 +40,13 @@ public:
     // never for New, a reload or a recovered copy: false leaves the document as it is.
     void SetOpenCheck(std::function<bool(const wxString& path)> check) { m_openCheck = std::move(check); }
     // The program is active again: a document whose file another program changed is read again
-    // when it has no changes of its own (the status bar says so); with changes the user chooses
-    // between reloading, which loses them, and keeping them, and is not asked again for the same
-    // change on disk.
+    // (ReloadFile), once for each change on disk.
     void CheckFileOnDisk();
+    // Reads the document's file again when it has no changes of its own (the status bar says
+    // so); with changes the user chooses between reloading, which loses them, and keeping them.
+    // A file that cannot be read keeps the level as it is and is said in the frame's notice,
+    // whose Reload tries again.
+    void ReloadFile(CDocument& document);
 
     // The active view receives commands before the document, the frame and the application.
     void SetActiveView(CView* view);
@@ -72,7 +75,9 @@ protected:
 private:
     CDocument* OpenDocument(const wxString& name, const std::optional<wxString>& owner);
     // New or Open; an opened level belongs to `owner` when there is one, else to its file.
-    bool RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner);
+    // With `quietFailure` a file that cannot be opened is said there instead of in a message box.
+    bool RunDocumentStep(CDocument& document, const wxString& path, const std::optional<wxString>& owner,
+                         wxString* quietFailure = nullptr);
     void TakeFile(CDocument& document, const wxString& path);
     // A new level's title.
     wxString UntitledTitle() const;

@@ -198,7 +198,7 @@ bool CDocument::MayOverwrite(const wxString& target, bool replace, bool& saved)
 void CDocument::RememberFile(const FileStamp& stamp)
 {
     m_fileStamp = stamp;
-    m_keptStamp = FileStamp();
+    m_settledStamp = FileStamp();
 }
 
 bool CDocument::FileChangedOnDisk()
@@ -209,12 +209,34 @@ bool CDocument::FileChangedOnDisk()
 
 void CDocument::KeepChangesOverFile()
 {
-    m_keptStamp = FileStamp::Of(std::string(GetPathName().fn_str()));
+    PassOverUnreadableFile();
+    MarkChangedOutsideHistory();
 }
 
-bool CDocument::FileChangeKept()
+void CDocument::PassOverUnreadableFile()
 {
-    return m_keptStamp.Known() && !m_keptStamp.Changed(std::string(GetPathName().fn_str()));
+    m_settledStamp = FileStamp::Of(std::string(GetPathName().fn_str()));
+}
+
+bool CDocument::FileChangeSettled()
+{
+    return m_settledStamp.Known() && !m_settledStamp.Changed(std::string(GetPathName().fn_str()));
+}
+
+bool CDocument::OpenQuietly(const wxString& path, wxString& reason)
+{
+    m_quietFailure = &reason;
+    const bool opened = OnOpenDocument(path);
+    m_quietFailure = nullptr;
+    return opened;
+}
+
+void CDocument::ReportOpenFailure(const wxString& path, const wxString& reason)
+{
+    if (m_quietFailure)
+        *m_quietFailure = reason;
+    else
+        ShowFileErrorBox(path, _("could not be opened"), reason);
 }
 
 wxString CDocument::AskSavePath() const

@@ -40,10 +40,17 @@ public:
     void RememberFile(const FileStamp& stamp);
     // Whether the document's file now holds other bytes than it was opened or saved with.
     bool FileChangedOnDisk();
-    // The user keeps the document's changes over the file as it is now on disk: FileChangeKept
-    // holds until the file changes again (Save still asks).
+    // The user keeps the document's level over the file as it is now on disk. No state of the
+    // history is that file, so the document stays modified, whatever is undone or redone, until
+    // it is saved or read again (Save still asks before it replaces the file).
     void KeepChangesOverFile();
-    bool FileChangeKept();
+    // The file as it is now on disk could not be read again: the document keeps its level as it is.
+    void PassOverUnreadableFile();
+    // Whether the file's change on disk has been dealt with (kept over, or found unreadable) and
+    // the file has not changed again since.
+    bool FileChangeSettled();
+    // Opens `path` as OnOpenDocument does, but a failure is not shown: `reason` says why.
+    bool OpenQuietly(const wxString& path, wxString& reason);
     // A gesture in a view (a drag, a wall being drawn, a pan) changes the document live and ends
     // as one step, or is cancelled and puts back everything it changed. The view registers how
     // to cancel it at the press and unregisters at the end, either way.
@@ -96,6 +103,8 @@ protected:
     bool OnCreate(const wxString&, long) override { return true; } // the frame makes the views
     void OnChangedViewList() override {} // the manager owns the document, not its views
     wxCommandProcessor* OnCreateCommandProcessor() override;
+    // An open of `path` failed for `reason`: a message box says so, unless the open is quiet.
+    void ReportOpenFailure(const wxString& path, const wxString& reason);
 
 private:
     void ClearHistory();
@@ -107,7 +116,8 @@ private:
 
     bool m_changedOutsideHistory = false;
     FileStamp m_fileStamp;
-    FileStamp m_keptStamp;
+    FileStamp m_settledStamp;
+    wxString* m_quietFailure = nullptr;
     std::function<void()> m_cancelGesture;
     void OnFileSaveCommand(wxCommandEvent&) { DoFileSave(); }
     void OnFileSaveAsCommand(wxCommandEvent&) { OnFileSaveAs(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <wx/frame.h>
@@ -31,6 +32,10 @@ public:
     static wxString IdleMessage() { return _("Ready"); }
     // Runs after every New and Open, once every view has taken the level.
     virtual void OnInitialUpdate() {}
+    // Says, without stopping the user, that the document's file could not be read again, and
+    // offers `reload` to try again; the base frame has no place for it.
+    virtual void ShowFileNotice(const wxString&, std::function<void()>) {}
+    virtual void HideFileNotice() {}
 
 protected:
     // Every command first puts the values typed into the panes into the document; a refused

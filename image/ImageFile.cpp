@@ -11,11 +11,9 @@
 #include <IL/il.h>
 #include <IL/ilu.h>
 #include <IL/ilut.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "image/ImageHeader.h"
+#include "level/RegularFile.h"
 
 namespace {
 
@@ -45,37 +43,20 @@ std::string SizeLimits(unsigned maxSide)
     return "at most " + std::to_string(maxSide) + " x " + std::to_string(maxSide) + " pixels and 64 Mpixel";
 }
 
-// The whole file, or why not (empty when it was read); `tooLarge` says so for an oversized file.
-// Only a regular file is opened: opening a FIFO waits for a writer for ever, and a device or a
-// folder is no image either. The open does not block and is checked again, in case the path
-// was changed after the first look.
-std::string ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& tooLarge)
+const unsigned char* Unsigned(const std::string& bytes)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return std::strerror(errno);
-    if (!S_ISREG(info.st_mode))
-        return "not a regular file";
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return std::strerror(errno);
-    std::FILE* file = ::fdopen(descriptor, "rb");
-    if (!file) {
-        ::close(descriptor);
-        return "cannot be read";
-    }
-    std::string why;
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))
-        why = "not a regular file";
-    else if (info.st_size > kMaxFileBytes)
-        why = "too large: " + (tooLarge = "file of " + std::to_string(info.st_size) + " bytes");
-    if (why.empty()) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
-            why = "cannot be read";
-    }
-    std::fclose(file);
-    return why;
+    return reinterpret_cast<const unsigned char*>(bytes.data());
+}
+
+// The whole file, or why not (empty when it was read); `tooLarge` says so for an oversized file.
+std::string ReadWholeFile(const std::string& path, std::string& bytes, std::string& tooLarge)
+{
+    RegularFile file(path);
+    if (!file.IsOpen())
+        return file.Error();
+    if (file.Size() > static_cast<std::uint64_t>(kMaxFileBytes))
+        return "too large: " + (tooLarge = "file of " + std::to_string(file.Size()) + " bytes");
+    return file.ReadAll(bytes) ? std::string() : "cannot be read";
 }
 
 // Why the bytes are not decoded (empty when they may be), the type and size read on the way.
@@ -108,19 +89,19 @@ bool DecodeImage(const unsigned char* bytes, std::size_t size, bool tgaName, uns
 
 std::string CheckImageFile(const std::string& path, unsigned maxSide)
 {
-    std::vector<unsigned char> bytes;
+    std::string bytes;
     std::string tooLarge;
     const std::string why = ReadWholeFile(path, bytes, tooLarge);
     ImageHeader header;
-    return why.empty() ? RefuseImage(bytes.data(), bytes.size(), HasTgaName(path), maxSide, header, nullptr) : why;
+    return why.empty() ? RefuseImage(Unsigned(bytes), bytes.size(), HasTgaName(path), maxSide, header, nullptr) : why;
 }
 
 bool LoadImageFile(const std::string& path, unsigned maxSide)
 {
-    std::vector<unsigned char> bytes;
+    std::string bytes;
     std::string tooLarge;
     if (ReadWholeFile(path, bytes, tooLarge).empty() &&
-        DecodeImage(bytes.data(), bytes.size(), HasTgaName(path), maxSide, &tooLarge))
+        DecodeImage(Unsigned(bytes), bytes.size(), HasTgaName(path), maxSide, &tooLarge))
         return true;
     if (!tooLarge.empty())
         PendingNotices().push_back(path + ": image not loaded, too large (" + tooLarge + "; " +

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "level/RegularFile.h"
+
 namespace {
 
 struct FileCloser {
@@ -193,6 +195,6 @@ bool WritePngStream(std::FILE* stream, const std::string& name, const RgbaPictur
 
 bool ReadPngFile(const std::string& path, unsigned maxSide, RgbaPicture& picture, PngTexts& texts)
 {
-    File file{std::fopen(path.c_str(), "rb")};
+    File file{RegularFile(path).TakeStream()};
     return file && ReadPng(file.get(), maxSide, picture, texts);
 }

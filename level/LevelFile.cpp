@@ -11,6 +11,7 @@
 
 #include "level/CICubeMapNode.h"
 #include "level/LevelScene.h"
+#include "level/RegularFile.h"
 #include "level/TexturedObject.h"
 #include "level/TexturesNode.h"
 #include "scenegraph/NumberText.h"
@@ -245,8 +246,12 @@ bool ReplaceFile(CSGGroup& root, const std::string& target, std::string& error, 
 std::unique_ptr<LevelScene> ReadLevelFile(const std::string& path, std::string& error,
                                           const LevelReadOptions& options)
 {
-    return LoadLevel([&path](XmlReader& reader, XmlHandler& loader) { return reader.Read(path, loader); }, error,
-                     options);
+    std::string bytes;
+    if (!ReadRegularFile(path, bytes, error)) {
+        error = "cannot open file: " + error;
+        return nullptr;
+    }
+    return ReadLevelBuffer(bytes.data(), bytes.size(), error, options);
 }
 
 std::unique_ptr<LevelScene> ReadLevelBuffer(const char* data, std::size_t size, std::string& error,

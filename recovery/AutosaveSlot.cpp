@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 
@@ -31,6 +32,19 @@ std::vector<std::string> SourceFiles(const std::string& folder)
             sources.push_back(entry.path().string());
     }
     return sources;
+}
+
+// A slot's source file, opened without waiting and only when it is a regular file: anything else
+// of that name (a FIFO would block the start) is no slot.
+int OpenSource(const std::string& path, int access)
+{
+    const int fd = open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat info {};
+    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 // Whether `fd` is still the file named `path`: a slot that its owner or another scanner
@@ -72,6 +86,10 @@ std::string MoveKeepingOthers(const std::string& from, const std::string& folder
             unlink(from.c_str());
             return to;
         }
+        // The system may refuse a link to another user's file; a rename that replaces nothing
+        // moves it all the same.
+        if (errno != EEXIST && renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+            return to;
         if (errno != EEXIST)
             return {};
     }
@@ -110,7 +128,7 @@ std::vector<AutosaveSlot> AutosaveSlot::ClaimAbandoned(const std::string& folder
 {
     std::vector<AutosaveSlot> slots;
     for (const std::string& source : SourceFiles(folder)) {
-        const int fd = open(source.c_str(), O_RDWR | O_CLOEXEC);
+        const int fd = OpenSource(source, O_RDWR);
         if (fd < 0)
             continue;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, source))
@@ -130,7 +148,7 @@ std::vector<std::string> AutosaveSlot::OpenLevels(const std::string& folder, con
     for (const std::string& source : SourceFiles(folder)) {
         if (source == ownSource)
             continue;
-        const int fd = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = OpenSource(source, O_RDONLY);
         if (fd < 0)
             continue;
         // A lock that cannot be shared is a running editor's; one we could take ends with close.

@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include <wx/datetime.h>
@@ -16,6 +14,7 @@
 #include "framework/MessageBox.h"
 #include "level/LevelFile.h"
 #include "level/LevelScene.h"
+#include "level/RegularFile.h"
 
 namespace {
 
@@ -32,12 +31,17 @@ wxString FromFileSystem(const std::string& path)
     return wxString(path.c_str(), *wxConvFileName);
 }
 
-std::optional<std::string> Bytes(const std::string& path)
+// The bytes of the file at `path`; none, with `missing` telling whether it is simply not there,
+// when they cannot be read.
+std::optional<std::string> Bytes(const std::string& path, bool* missing = nullptr)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    RegularFile file(path);
+    std::string bytes;
+    if (missing)
+        *missing = file.ErrorNumber() == ENOENT;
+    if (!file.ReadAll(bytes))
         return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return bytes;
 }
 
 wxString TimeOf(const wxString& path)
@@ -190,12 +194,18 @@ bool CAutosave::Settle(AutosaveSlot& slot)
 {
     const std::string copy = slot.CopyFile();
     const wxString levelPath = FromFileSystem(slot.LevelPath());
-    const std::optional<std::string> bytes = Bytes(copy);
-    if (!bytes) { // its editor had nothing unsaved
+    bool missing = false;
+    const std::optional<std::string> bytes = Bytes(copy, &missing);
+    if (missing) { // its editor had nothing unsaved
         slot.Remove();
         return false;
     }
     std::string error;
+    if (!bytes) {
+        // Another user's copy, or one whose mode forbids reading: its changes may still matter.
+        SetAside(slot, levelPath, wxString::FromUTF8(RegularFile(copy).Error()));
+        return false;
+    }
     if (!ReadLevelBuffer(bytes->data(), bytes->size(), error)) {
         SetAside(slot, levelPath, wxString::FromUTF8(error));
         return false;

@@ -1,6 +1,11 @@
 // Another program changes the level's file: activating the editor reloads a level without
-// changes and asks about one with changes, and Save asks before it replaces the other's bytes.
+// changes and asks about one with changes, and Save asks before it replaces the other's bytes. A
+// level kept over the changed file stays modified through undo; a file that cannot be read is
+// said once, in a bar with Reload and Dismiss, and the level stays.
+#include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/infobar.h>
+#include <wx/generic/infobar.h>
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
@@ -33,6 +38,16 @@ protected:
         wxUIActionSimulator().MouseMove(other->GetScreenRect().GetPosition() + wxPoint(100, 100));
         PumpFor(300);
         other->Destroy();
+        PumpFor(300);
+    }
+
+    // A real click on a button of the file notice.
+    void ClickNoticeButton(int id)
+    {
+        wxWindow* button = frame->m_fileNotice->FindWindow(id);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(WaitUntilShown(*button));
+        ClickAt(*button, wxPoint(button->GetClientSize().x / 2, button->GetClientSize().y / 2));
         PumpFor(300);
     }
 
@@ -86,6 +101,78 @@ TEST_F(FileOnDiskTest, ChangesKeptOverAChangedFileAreAskedAboutOnceAndAgainAtSav
     EXPECT_EQ(ReadWholeFile(level), sample);
     EXPECT_EQ(ReadWholeFile(folder.File("elsewhere.xml")), mine);
     EXPECT_EQ(document->GetPathName(), folder.File("elsewhere.xml"));
+}
+
+TEST_F(FileOnDiskTest, ChangesKeptOverTheFileStayModifiedThroughUndoAndQuittingAsks)
+{
+    frame->m_pEditView->GetWindow()->SetFocus();
+    AddWall(*document);
+    WriteWholeFile(level, sample);
+    MessageBoxRecorder boxes;
+    boxes.answers = {wxNO}; // keep the changes
+    LeaveAndComeBack();
+    ASSERT_TRUE(PumpUntil([&] { return boxes.shown.size() == 1; }));
+
+    // No state of the history is the file on disk: undone, the level is still not the file's.
+    frame->m_pEditView->GetWindow()->SetFocus();
+    PressKey('Z', wxMOD_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return Walls(*document) == 0; }));
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_TRUE(frame->GetTitle().StartsWith("*")) << frame->GetTitle();
+    PressKey('Y', wxMOD_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return Walls(*document) == 1; }));
+    EXPECT_TRUE(frame->GetTitle().StartsWith("*")) << frame->GetTitle();
+
+    boxes.answers = {wxCANCEL};
+    PressKey('Q', wxMOD_CONTROL);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.shown.size() == 2; }));
+    EXPECT_TRUE(boxes.shown[1].text.StartsWith("Save changes to ")) << boxes.shown[1].text;
+    EXPECT_TRUE(frame->IsShown());
+
+    // Reading the file again ends it.
+    boxes.answers = {wxYES};
+    manager->ReloadFile(*document);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_FALSE(frame->GetTitle().StartsWith("*")) << frame->GetTitle();
+}
+
+TEST_F(FileOnDiskTest, AFileThatCannotBeReadIsSaidOnceInABarAndTheLevelStays)
+{
+    const std::string mine = ReadWholeFile(level);
+    MessageBoxRecorder boxes;
+    WriteWholeFile(level, "<CSGGroup>\n<<<<<<< HEAD\n");
+    for (int activation = 0; activation < 3; ++activation)
+        LeaveAndComeBack();
+    ASSERT_TRUE(PumpUntil([&] { return frame->m_fileNotice->IsShown(); }));
+    EXPECT_NE(frame->FileNotice().Find(level), wxNOT_FOUND) << frame->FileNotice();
+    EXPECT_NE(frame->FileNotice().Find("line"), wxNOT_FOUND) << "the reader's reason: " << frame->FileNotice();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(document->IsModified());
+
+    // Reload with the file still broken says it again; Dismiss ends it until the file changes.
+    ClickNoticeButton(wxID_REFRESH);
+    EXPECT_TRUE(frame->m_fileNotice->IsShown());
+    ClickNoticeButton(wxID_CLOSE);
+    EXPECT_FALSE(frame->m_fileNotice->IsShown());
+    LeaveAndComeBack();
+    EXPECT_FALSE(frame->m_fileNotice->IsShown()) << "the same file is not said again";
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // The file mended: the next activation reads it.
+    WriteWholeFile(level, sample);
+    LeaveAndComeBack();
+    ASSERT_TRUE(PumpUntil([&] { return Walls(*document) > 0; }));
+
+    // Broken again, then mended, the bar's Reload reads it.
+    WriteWholeFile(level, "<CSGGroup");
+    LeaveAndComeBack();
+    ASSERT_TRUE(PumpUntil([&] { return frame->m_fileNotice->IsShown(); }));
+    WriteWholeFile(level, mine);
+    ClickNoticeButton(wxID_REFRESH);
+    EXPECT_EQ(Walls(*document), 0u);
+    EXPECT_FALSE(frame->m_fileNotice->IsShown());
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

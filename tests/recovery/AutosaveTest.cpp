@@ -1,10 +1,12 @@
 // The autosave of unsaved changes and its recovery after an editor ended without closing.
 #include <chrono>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -152,6 +154,14 @@ TEST_F(AutosaveTest, AbandonedSlotsAreSettledByWhatTheirCopyHolds)
              ASSERT_TRUE(fs::is_directory(aside));
              EXPECT_EQ(std::distance(fs::directory_iterator(aside), fs::directory_iterator()), 1);
          }},
+        {"a copy whose level's path names a FIFO is offered without waiting for a writer",
+         [&] {
+             const std::string pipe = levels.File("pipe.xml");
+             ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+             AddWall(*document);
+             LeaveAsKilled(pipe, Level());
+         },
+         {wxNO}, 1, 1},
         {"a running editor's copy stays its own",
          [&] {
              AddWall(*document);
@@ -179,6 +189,54 @@ TEST_F(AutosaveTest, AbandonedSlotsAreSettledByWhatTheirCopyHolds)
         test.check();
         running = AutosaveSlot();
     }
+}
+
+// A copy this user cannot read (another user's, or one of mode 000) may hold changes that
+// matter: it is moved aside with a message, never deleted. Root reads anything, so as root the
+// folder and the slot are given to nobody, who then starts the editor's recovery.
+TEST_F(AutosaveTest, ACopyThatCannotBeReadIsSetAsideNeverDeleted)
+{
+    constexpr uid_t NOBODY = 65534;
+    const std::string level = SavedLevel("locked.xml");
+    AddWall(*document);
+    LeaveAsKilled(level, Level());
+    std::string copy;
+    for (const std::string& name : folder->Entries())
+        if (fs::path(name).extension() == ".xml")
+            copy = folder->File(name);
+    ASSERT_FALSE(copy.empty());
+    const std::string bytes = ReadWholeFile(copy);
+    ASSERT_EQ(chmod(copy.c_str(), 0), 0);
+    const bool asRoot = geteuid() == 0;
+    for (const std::string& name : folder->Entries()) {
+        if (asRoot && name != fs::path(copy).filename()) {
+            ASSERT_EQ(chown(folder->File(name).c_str(), NOBODY, NOBODY), 0);
+        }
+    }
+    ASSERT_TRUE(!asRoot || chown(folder->Path().c_str(), NOBODY, NOBODY) == 0);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        if (asRoot && (setgid(NOBODY) != 0 || setuid(NOBODY) != 0))
+            _exit(2);
+        bool told = false;
+        {
+            CAutosave restarted(*manager, *document, folder->Path());
+            MessageBoxRecorder boxes;
+            restarted.OfferRecovery();
+            restarted.OfferRecovery();
+            told = boxes.shown.size() == 1 && boxes.shown[0].text.Find(strerror(EACCES)) != wxNOT_FOUND;
+        }
+        _exit(told ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "one message naming the reason";
+    const fs::path aside = fs::path(folder->Path()) / "unreadable" / fs::path(copy).filename();
+    ASSERT_TRUE(fs::exists(aside));
+    EXPECT_EQ(Slots(), 0u);
+    ASSERT_EQ(chmod(aside.c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(aside.string()), bytes);
 }
 
 // Two editors with one process number (here: two in one process) each keep a slot of their own,
