@@ -34,6 +34,8 @@ public:
     bool IsActive() const;
     // Shows `text` in the message pane of the main frame's status bar.
     void SetStatusText(const wxString& text) const;
+    // What the message pane shows now.
+    wxString StatusText() const;
 
 protected:
     // Makes the pane window (with `parent` as its parent) and returns it, or null on failure.

@@ -15,10 +15,12 @@
 #include "document/SelectionSteps.h"
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
+#include "geometry/Footprint.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
+#include "level/GameSettingsNode.h"
 #include "level/LevelScene.h"
 #include "level/Wall.h"
 #include "scenegraph/NumberText.h"
@@ -46,6 +48,27 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
 // field takes them first).
 const int CLIPBOARD_COMMANDS[] = {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste, ID_EDIT_DUPLICATE,
                                   ID_EDIT_SELECT_ALL};
+
+// The keys that choose a tool in the view: the item kinds in the order of their type numbers,
+// then the measure.
+struct ToolKey {
+    int key;
+    short mode;
+    int itemType;
+};
+
+const ToolKey TOOL_KEYS[] = {
+    {'1', CEditGLView::MODE_INSERT_ITEM, ITEM_NORMAL},
+    {'2', CEditGLView::MODE_INSERT_ITEM, ITEM_LIFE_EXTRA},
+    {'3', CEditGLView::MODE_INSERT_ITEM, ITEM_NO_GROWTH},
+    {'4', CEditGLView::MODE_INSERT_ITEM, ITEM_DECREASE_LENGTH},
+    {'5', CEditGLView::MODE_INSERT_ITEM, ITEM_INCREASE_SPEED},
+    {'6', CEditGLView::MODE_INSERT_ITEM, ITEM_DECREASE_SPEED},
+    {'M', CEditGLView::MODE_MEASURE, 0},
+};
+
+// Objects scrolled into sight keep this much of the level around them.
+constexpr float kScrollMargin = 1.0f;
 
 // A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
 double TwoDecimals(double value)
@@ -147,11 +170,52 @@ void CEditGLView::ZoomToFit()
     const LevelFloor* floor = GetFloor();
     if (!floor)
         return;
+    m_fitWhenSized = m_width <= 0 || m_height <= 0;
     EditCamera camera = Camera();
     FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
     SetCamera(camera);
     GetCanvas()->Refresh(false);
     ShowPointerPlaceNow();
+}
+
+void CEditGLView::ActualSize()
+{
+    EditCamera camera;
+    camera.aspect = m_aspect;
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+    ShowPointerPlaceNow();
+}
+
+void CEditGLView::ScrollSelectionIntoView()
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        ScrollIntoSight(MovableSelection(*document));
+}
+
+void CEditGLView::ScrollIntoSight(const std::vector<CSGNode*>& nodes)
+{
+    const std::optional<LevelRect> area = AreaOf(nodes);
+    if (!area || m_width <= 0 || m_height <= 0)
+        return;
+    EditCamera camera = Camera();
+    ScrollIntoView(camera, area->minX, area->minZ, area->maxX, area->maxZ, kScrollMargin);
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+}
+
+void CEditGLView::ChooseItemKind(int itemType)
+{
+    if (GestureRunning())
+        return;
+    m_insertType = itemType;
+    SetMode(MODE_INSERT_ITEM);
+}
+
+void CEditGLView::ClearMeasure()
+{
+    m_measureLine.reset();
+    GetCanvas()->Refresh(false);
 }
 
 void CEditGLView::DrawFrame()
@@ -163,12 +227,21 @@ void CEditGLView::DrawFrame()
         const LevelRect band = box->Band();
         DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ);
     }
+    if (const CSGNode* target = DropTarget())
+        DrawHighlight(Camera(), CornersOf(*target));
+    if (m_measureLine) {
+        const MeasureLine& line = *m_measureLine;
+        DrawMeasureLine(Camera(), static_cast<float>(line.from.x), static_cast<float>(line.from.z),
+                        static_cast<float>(line.to.x), static_cast<float>(line.to.z));
+    }
 }
 
 void CEditGLView::OnResize(int width, int height)
 {
     m_width = width;
     m_height = height;
+    if (m_fitWhenSized && width > 0 && height > 0)
+        ZoomToFit();
 }
 
 LevelPoint CEditGLView::UnprojectPoint(int x, int y)
@@ -198,6 +271,8 @@ CEditGLView::SnapRule CEditGLView::ModeSnap() const
         return CornerSnap;
     case MODE_INSERT_ITEM:
         return CellCentreSnap;
+    case MODE_MEASURE:
+        return CornerSnap;
     default:
         return nullptr;
     }
@@ -302,9 +377,21 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
     case MODE_INSERT_ITEM:
         InsertItem(point);
         break;
+    case MODE_MEASURE:
+        StartMeasure(point);
+        break;
     default:
         break;
     }
+}
+
+void CEditGLView::StartMeasure(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    const GameSettingsNode* settings = document->m_pScene->m_pGameSettings;
+    const double velocity = settings ? settings->SnakeInitialVelocity : 0.0;
+    StartGesture(std::make_unique<MeasureGesture>(*this, velocity, ObjectCorners(*document->m_pScene->m_pLevelGroup),
+                                                  point));
 }
 
 void CEditGLView::SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event)
@@ -336,12 +423,13 @@ void CEditGLView::InsertItem(const wxPoint& point)
     const LevelPoint p = SnappedPoint(point, CellCentreSnap);
     LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
     std::vector<NodeListCommand::Addition> additions;
-    auto item = std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
+    auto item = std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), m_insertType);
     const wxString inserted = wxString::Format(_("Inserted %s"), DescribeObject(*item));
     additions.push_back({&group, group.ChildCount(), std::move(item), {}});
     m_mode = MODE_SELECT;
+    CSGNode* added = additions.front().node.get();
     document->Submit(NodeListCommand::Adding(*document, _("Insert Item"), std::move(additions)));
-    SetStatusText(inserted);
+    ShowPick(*added, inserted);
     ShowPointerPlaceNow();
 }
 
@@ -362,8 +450,11 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
     }
     switch (code) {
     case WXK_ESCAPE:
+        // One thing at a time: the gesture, then the measured line, then the selection.
         if (GestureRunning())
             CancelGesture();
+        else if (m_measureLine)
+            ClearMeasure();
         else
             document->m_selection.Clear();
         SetStatusText(CFrameWnd::IdleMessage());
@@ -399,8 +490,23 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
         TurnSelection(*document, turn);
         break;
     default:
-        event.Skip();
+        if (!ChooseToolByKey(code))
+            event.Skip();
     }
+}
+
+bool CEditGLView::ChooseToolByKey(int code)
+{
+    for (const ToolKey& key : TOOL_KEYS) {
+        if (key.key != code)
+            continue;
+        if (key.mode == MODE_INSERT_ITEM)
+            ChooseItemKind(key.itemType);
+        else
+            SetMode(key.mode);
+        return true;
+    }
+    return false;
 }
 
 void CEditGLView::SetMode(short mode)
@@ -465,6 +571,7 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
         event.SetCursor(wxCursor(wxCURSOR_ARROW));
         break;
     case MODE_CREATE_WALL:
+    case MODE_MEASURE:
         event.SetCursor(wxCursor(wxCURSOR_CROSS));
         break;
     case MODE_INSERT_ITEM:
@@ -487,16 +594,29 @@ void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
         return;
     document->CancelGesture();
     const int id = event.GetId();
-    if (id == StandardId::EditCut)
-        CutSelection(*document);
-    else if (id == StandardId::EditCopy)
-        CopySelection(*document);
-    else if (id == ID_EDIT_DUPLICATE)
-        DuplicateSelection(*document, static_cast<float>(m_gridSize));
-    else if (id == ID_EDIT_SELECT_ALL)
+    const wxString copied = CountedObjects(CopyableSelection(*document));
+    // Each command says what it did; Paste and Duplicate show what they added.
+    wxString status;
+    if (id == StandardId::EditCut && CutSelection(*document))
+        status = wxString::Format(_("Cut %s to the clipboard"), copied);
+    else if (id == StandardId::EditCopy && CopySelection(*document))
+        status = wxString::Format(_("Copied %s to the clipboard"), copied);
+    else if (id == ID_EDIT_DUPLICATE && DuplicateSelection(*document, static_cast<float>(m_gridSize)))
+        status = wxString::Format(_("Duplicated %s"), copied);
+    else if (id == ID_EDIT_SELECT_ALL) {
         document->SelectAllObjects();
-    else if (const wxString status = PasteObjects(*document, PastePlaceHere()); !status.empty())
+        status = wxString::Format(_("Selected %s"), CountedObjects(document->m_selection.Nodes()));
+    } else if (id == StandardId::EditPaste) {
+        const std::size_t before = document->m_pScene->m_pLevelGroup->ChildCount();
+        status = PasteObjects(*document, PastePlaceHere());
+        const std::size_t pasted = document->m_pScene->m_pLevelGroup->ChildCount() - before;
+        if (status.empty())
+            status = wxString::Format(wxPLURAL("Pasted %ld object", "Pasted %ld objects", long(pasted)), long(pasted));
+    }
+    if (!status.empty())
         SetStatusText(status);
+    if (id == ID_EDIT_DUPLICATE || id == StandardId::EditPaste)
+        ScrollSelectionIntoView();
     UpdateAllViews();
 }
 

@@ -61,14 +61,13 @@ void DragGesture::Commit()
     if (!m_hasMoved) {
         // A click: it says what it picked. On a selected object it selects it alone, or with
         // Shift or Ctrl takes it out.
-        m_view.SetStatusText(DescribeObject(m_pressed));
+        m_view.ShowPick(m_pressed, DescribeObject(m_pressed));
         if (m_wasSelected && m_toggle)
             m_document.m_selection.Remove(&m_pressed);
         else if (m_wasSelected)
             m_document.SetSelection(&m_pressed);
         return;
     }
-    m_view.SetStatusText(CFrameWnd::IdleMessage());
     std::vector<PlacementCommand::Change> changes;
     std::vector<CSGNode*> nodes;
     for (const Moved& moved : m_moved) {
@@ -77,6 +76,7 @@ void DragGesture::Commit()
     }
     const wxString name = wxString::Format(_("Move %s"), ObjectsName(nodes));
     m_document.Submit(new PlacementCommand(m_document, name, std::move(changes)));
+    m_view.SetStatusText(wxString::Format(_("Moved %s"), CountedObjects(nodes)));
 }
 
 void DragGesture::Cancel()
@@ -115,7 +115,10 @@ void BoxGesture::Commit()
     const wxPoint moved = m_pointPixel - m_pressPixel;
     if (std::abs(moved.x) < CLICK_PIXELS && std::abs(moved.y) < CLICK_PIXELS) {
         m_document.m_selection.Click(m_pressed, m_keys.add);
-        m_view.SetStatusText(m_pressed ? DescribeObject(*m_pressed) : CFrameWnd::IdleMessage());
+        if (m_pressed)
+            m_view.ShowPick(*m_pressed, DescribeObject(*m_pressed));
+        else
+            m_view.SetStatusText(CFrameWnd::IdleMessage());
         return;
     }
     Selection& selection = m_document.m_selection;
@@ -129,6 +132,9 @@ void BoxGesture::Commit()
     } else {
         selection.Set(inside);
     }
+    const std::vector<CSGNode*> selected = selection.Nodes();
+    m_view.SetStatusText(selected.empty() ? _("Nothing selected")
+                                          : wxString::Format(_("Selected %s"), CountedObjects(selected)));
 }
 
 // --- wall ---
@@ -174,6 +180,8 @@ void WallGesture::Commit()
     additions[0].node = TakeWallOut(additions[0].index);
     if (hasArea)
         m_document.Submit(NodeListCommand::Adding(m_document, _("Create Wall"), std::move(additions)));
+    else
+        m_view.SetStatusText(CFrameWnd::IdleMessage()); // the click made no wall
 }
 
 void WallGesture::Cancel()

@@ -77,7 +77,7 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
 
     TempFolder folder;
     ASSERT_TRUE(document->OnSaveDocument(folder.Path() + "/level.xml"));
-    EXPECT_EQ(bar.GetStatusText(0), "Saved with 1 error");
+    EXPECT_EQ(bar.GetStatusText(0), "Saved level.xml with 1 error");
 }
 
 } // namespace
