@@ -1,6 +1,5 @@
-// Every item kind at hand, with real input: a digit key in the edit view, the digit as a menu key
-// from another pane, or Insert's own entry make the next click insert that kind; I then inserts
-// the kind chosen last.
+// Every item kind at hand, with real input: a digit key in the edit view or the kind's entry in
+// the Insert menu make the next click insert that kind; I then inserts the kind chosen last.
 #include <wx/toolbar.h>
 
 #include "level/Item.h"
@@ -10,18 +9,13 @@ namespace {
 
 class ItemKindsTest : public ViewTest {
 protected:
-    enum class Route { ViewKey, MenuKey, Menu };
+    enum class Route { ViewKey, Menu };
 
     void Choose(int kind, Route route)
     {
         switch (route) {
         case Route::ViewKey:
             edit->GetCanvas()->SetFocus();
-            PumpFor(30);
-            PressKey('1' + kind);
-            break;
-        case Route::MenuKey:
-            preview->GetCanvas()->SetFocus();
             PumpFor(30);
             PressKey('1' + kind);
             break;
@@ -53,14 +47,14 @@ protected:
 
 TEST_F(ItemKindsTest, EachKindByKeyOrMenuIsInsertedAndIRepeatsIt)
 {
-    const Route routes[] = {Route::ViewKey, Route::MenuKey, Route::Menu};
-    const char* const names[] = {"edit view key", "menu key", "menu"};
+    const Route routes[] = {Route::ViewKey, Route::Menu};
+    const char* const names[] = {"edit view key", "menu"};
     for (int kind = 0; kind < 6; ++kind) {
-        for (int r = 0; r < 3; ++r) {
+        for (int r = 0; r < 2; ++r) {
             SCOPED_TRACE(std::string(names[r]) + ", kind " + std::to_string(kind + 1));
             Choose(kind, routes[r]);
             EXPECT_EQ(edit->m_mode, CEditGLView::MODE_INSERT_ITEM);
-            const double x = -8.5 + 3 * r, z = -6.5 + 2 * kind;
+            const double x = -6.5 + 4 * r, z = -6.5 + 2 * kind;
             const Item* item = ClickInserts(x, z);
             ASSERT_NE(item, nullptr);
             EXPECT_EQ(item->ItemTypeID, ITEM_NORMAL + kind);
