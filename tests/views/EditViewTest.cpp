@@ -179,7 +179,7 @@ TEST_F(EditViewTest, APressOnAnObjectDragsItInWholeGridSteps)
 
     Release();
     EXPECT_FALSE(edit->GestureRunning());
-    EXPECT_EQ(Status(), "Ready");
+    EXPECT_EQ(Status(), "Moved 1 wall");
     EXPECT_FALSE(Captured());
     EXPECT_TRUE(document->IsModified());
 }
