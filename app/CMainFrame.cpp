@@ -53,8 +53,7 @@ const ModeCommand MODE_COMMANDS[] = {
 // The item type that an Insert kind command chooses.
 int ItemTypeOf(int commandId) { return ITEM_NORMAL + (commandId - ID_INSERT_ITEM_FIRST); }
 
-// The commands after which the edit view scrolls the objects they touched into sight.
-bool ShowsWhatItTouched(int commandId)
+bool IsUndoOrRedo(int commandId)
 {
     return commandId == StandardId::EditUndo || commandId == StandardId::EditRedo;
 }
@@ -390,7 +389,7 @@ bool CMainFrame::TryBefore(wxEvent& event)
 {
     if (event.GetEventType() != wxEVT_MENU)
         return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);
-    if (ShowsWhatItTouched(event.GetId()))
+    if (IsUndoOrRedo(event.GetId()))
         return UndoOrRedo(event);
     ClearEarlierStatus();
     return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);

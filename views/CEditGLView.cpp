@@ -594,30 +594,32 @@ void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
         return;
     document->CancelGesture();
     const int id = event.GetId();
-    const wxString copied = CountedObjects(CopyableSelection(*document));
-    // Each command says what it did; Paste and Duplicate show what they added.
-    wxString status;
-    if (id == StandardId::EditCut && CutSelection(*document))
-        status = wxString::Format(_("Cut %s to the clipboard"), copied);
-    else if (id == StandardId::EditCopy && CopySelection(*document))
-        status = wxString::Format(_("Copied %s to the clipboard"), copied);
-    else if (id == ID_EDIT_DUPLICATE && DuplicateSelection(*document, static_cast<float>(m_gridSize)))
-        status = wxString::Format(_("Duplicated %s"), copied);
-    else if (id == ID_EDIT_SELECT_ALL) {
-        document->SelectAllObjects();
-        status = wxString::Format(_("Selected %s"), CountedObjects(document->m_selection.Nodes()));
-    } else if (id == StandardId::EditPaste) {
-        const std::size_t before = document->m_pScene->m_pLevelGroup->ChildCount();
-        status = PasteObjects(*document, PastePlaceHere());
-        const std::size_t pasted = document->m_pScene->m_pLevelGroup->ChildCount() - before;
-        if (status.empty())
-            status = wxString::Format(wxPLURAL("Pasted %ld object", "Pasted %ld objects", long(pasted)), long(pasted));
-    }
-    if (!status.empty())
+    if (const wxString status = RunClipboardCommand(*document, id); !status.empty())
         SetStatusText(status);
+    // What Paste and Duplicate added is selected.
     if (id == ID_EDIT_DUPLICATE || id == StandardId::EditPaste)
         ScrollSelectionIntoView();
     UpdateAllViews();
+}
+
+wxString CEditGLView::RunClipboardCommand(CLevelMapDoc& document, int id)
+{
+    const wxString copied = CountedObjects(CopyableSelection(document));
+    if (id == StandardId::EditCut)
+        return CutSelection(document) ? wxString::Format(_("Cut %s to the clipboard"), copied) : wxString();
+    if (id == StandardId::EditCopy)
+        return CopySelection(document) ? wxString::Format(_("Copied %s to the clipboard"), copied) : wxString();
+    if (id == ID_EDIT_DUPLICATE)
+        return DuplicateSelection(document, static_cast<float>(m_gridSize)) ? wxString::Format(_("Duplicated %s"), copied)
+                                                                            : wxString();
+    if (id == ID_EDIT_SELECT_ALL) {
+        document.SelectAllObjects();
+        return wxString::Format(_("Selected %s"), CountedObjects(document.m_selection.Nodes()));
+    }
+    const std::size_t before = document.m_pScene->m_pLevelGroup->ChildCount();
+    const wxString trouble = PasteObjects(document, PastePlaceHere());
+    const long pasted = static_cast<long>(document.m_pScene->m_pLevelGroup->ChildCount() - before);
+    return trouble.empty() ? wxString::Format(wxPLURAL("Pasted %ld object", "Pasted %ld objects", pasted), pasted) : trouble;
 }
 
 void CEditGLView::OnUpdateClipboardCommand(wxUpdateUIEvent& event)

@@ -137,6 +137,9 @@ private:
     void OnGridCommand(wxCommandEvent& event);
     void OnUpdateGridCommand(wxUpdateUIEvent& event);
     void OnClipboardCommand(wxCommandEvent& event);
+    // Runs Cut, Copy, Duplicate, Select All or Paste; the line that says what it did, or what
+    // went wrong (empty: nothing to say).
+    wxString RunClipboardCommand(CLevelMapDoc& document, int id);
     void OnUpdateClipboardCommand(wxUpdateUIEvent& event);
     // Paste goes to the pointer while it is over this view.
     PastePlace PastePlaceHere();
