@@ -1,4 +1,4 @@
-// The measuring tool's figures and snapping, and scrolling objects into the edit view's sight.
+// The measuring tool's figures and held angle, and scrolling objects into the edit view's sight.
 #include <cmath>
 #include <random>
 
@@ -55,39 +55,6 @@ TEST(MeasureFiguresTest, AHeldAngleIsTheNearestStepAtTheSameLength)
         EXPECT_NEAR(steps, std::round(steps), 1e-6);
         const double turned = std::remainder(fixed.angleDeg - free.angleDeg, 360.0);
         EXPECT_LE(std::fabs(turned), 7.5 + 1e-6);
-    }
-}
-
-// Random points and corners: a point snaps to the nearest corner within reach, else to the
-// nearest grid corner, and without a grid it stays.
-TEST(MeasureFiguresTest, AnEndSnapsToTheNearestCornerInReachElseToTheGrid)
-{
-    const unsigned seed = 7031;
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> coordinate(-10, 10);
-    const double reach = 0.6;
-    for (int round = 0; round < 1000; ++round) {
-        SCOPED_TRACE("seed " + std::to_string(seed) + ", round " + std::to_string(round));
-        std::vector<MeasurePoint> corners(random() % 6);
-        for (MeasurePoint& corner : corners)
-            corner = {coordinate(random), coordinate(random)};
-        const MeasurePoint p{coordinate(random), coordinate(random)};
-        const int grid = static_cast<int>(random() % 3) * 2; // 0 (none), 2 or 4
-        const MeasurePoint snapped = SnapMeasurePoint(p, corners, reach, grid);
-        double nearest = reach * 2;
-        for (const MeasurePoint& corner : corners)
-            nearest = std::min(nearest, std::hypot(corner.x - p.x, corner.z - p.z));
-        if (nearest <= reach) {
-            EXPECT_NEAR(std::hypot(snapped.x - p.x, snapped.z - p.z), nearest, 1e-12);
-        } else if (grid > 0) {
-            EXPECT_EQ(std::fmod(snapped.x, grid), 0.0);
-            EXPECT_EQ(std::fmod(snapped.z, grid), 0.0);
-            EXPECT_LE(std::fabs(snapped.x - p.x), grid / 2.0);
-            EXPECT_LE(std::fabs(snapped.z - p.z), grid / 2.0);
-        } else {
-            EXPECT_EQ(snapped.x, p.x);
-            EXPECT_EQ(snapped.z, p.z);
-        }
     }
 }
 
