@@ -50,7 +50,16 @@ const ModeCommand MODE_COMMANDS[] = {
     {ID_MODE_SELECT, CEditGLView::MODE_SELECT, true},
     {ID_MODE_CREATE_WALL, CEditGLView::MODE_CREATE_WALL, true},
     {ID_INSERT_SPECIAL_ITEM, CEditGLView::MODE_INSERT_ITEM, false},
+    {ID_TOOLS_MEASURE, CEditGLView::MODE_MEASURE, true},
 };
+
+// The item type that an Insert kind command chooses.
+int ItemTypeOf(int commandId) { return ITEM_NORMAL + (commandId - ID_INSERT_ITEM_FIRST); }
+
+bool IsUndoOrRedo(int commandId)
+{
+    return commandId == StandardId::EditUndo || commandId == StandardId::EditRedo;
+}
 
 // The settings groups of the window's place and of the panes' split.
 constexpr const char* WINDOW_SETTINGS = "/MainFrame/Window";
@@ -147,7 +156,16 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
         Bind(wxEVT_MENU, &CMainFrame::OnModeCommand, this, command.commandId);
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMode, this, command.commandId);
     }
+    Bind(wxEVT_MENU, &CMainFrame::OnInsertKind, this, ID_INSERT_ITEM_FIRST, ID_INSERT_ITEM_LAST);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateInsertKind, this, ID_INSERT_ITEM_FIRST, ID_INSERT_ITEM_LAST);
     Bind(wxEVT_MENU, &CMainFrame::OnZoomToFit, this, ID_VIEW_ZOOM_FIT);
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent&) {
+            if (m_pEditView)
+                m_pEditView->ActualSize();
+        },
+        ID_VIEW_ACTUAL_SIZE);
     Bind(wxEVT_MENU, &CMainFrame::OnToggleProblems, this, ID_VIEW_PROBLEMS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateProblems, this, ID_VIEW_PROBLEMS);
     // Also while the panel is hidden: the status bar shows the count.
@@ -191,9 +209,11 @@ bool CMainFrame::CreateBars()
             continue;
         }
         CommandPrompt prompt = PromptOf(button.commandId);
-        m_wndToolBar->AddTool(button.commandId, prompt.toolTip, wxBitmap(button.xpm), prompt.toolTip,
-                              button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+        const wxItemKind kind = button.itemKinds ? wxITEM_DROPDOWN : button.checkable ? wxITEM_CHECK : wxITEM_NORMAL;
+        m_wndToolBar->AddTool(button.commandId, prompt.toolTip, wxBitmap(button.xpm), prompt.toolTip, kind);
         m_wndToolBar->SetToolLongHelp(button.commandId, prompt.status);
+        if (button.itemKinds)
+            m_wndToolBar->SetDropdownMenu(button.commandId, ItemKindMenu());
     }
     if (!m_wndToolBar->Realize())
         return false;
@@ -276,7 +296,7 @@ void CMainFrame::AddProblemsPanel(CDocument& document)
     m_docking.AddPane(m_wndSplitter, wxAuiPaneInfo().Name(PANES_NAME).CenterPane().PaneBorder(false));
     m_pProblems = new CProblemsPanel(this, static_cast<CLevelMapDoc&>(document));
     m_pProblems->m_onChecked = [this](const std::vector<Problem>& problems) { ShowProblemCount(problems); };
-    m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes, bool zoom) { CentreEditViewOn(nodes, zoom); };
+    m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes, bool zoom) { ShowEditViewObjects(nodes, zoom); };
     m_docking.AddPane(m_pProblems, wxAuiPaneInfo()
                                        .Name(PROBLEMS_NAME)
                                        .Caption(_("Problems"))
@@ -407,39 +427,60 @@ void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
                   m_wndStatusBar->GetFieldsCount() - 2);
 }
 
-void CMainFrame::CentreEditViewOn(const std::vector<CSGNode*>& nodes, bool zoom)
+void CMainFrame::ShowEditViewObjects(const std::vector<CSGNode*>& nodes, bool zoom)
 {
-    std::optional<LevelRect> area;
-    for (const CSGNode* node : nodes) {
-        Footprint footprint{};
-        const auto* object = dynamic_cast<const LevelObject*>(node);
-        if (!object)
-            continue;
-        const LevelRect bounds =
-            Footprint::Of(*node, footprint) ? footprint.Bounds() : LevelRect{object->x, object->z, object->x, object->z};
-        area = area ? LevelRect{std::min(area->minX, bounds.minX), std::min(area->minZ, bounds.minZ),
-                                std::max(area->maxX, bounds.maxX), std::max(area->maxZ, bounds.maxZ)}
-                    : bounds;
-    }
-    if (!area || !m_pEditView)
+    if (!m_pEditView)
         return;
+    const std::optional<LevelRect> area = AreaOf(nodes);
+    if (!zoom || !area) {
+        m_pEditView->ScrollIntoSight(nodes);
+        return;
+    }
     EditCamera camera = m_pEditView->Camera();
-    const float centreX = 0.5f * (area->minX + area->maxX), centreZ = 0.5f * (area->minZ + area->maxZ);
     // A zoom keeps some of the level around the objects in sight.
     constexpr float kRoom = 4.0f;
-    if (zoom)
-        FitArea(camera, centreX, centreZ, area->maxX - area->minX + kRoom, area->maxZ - area->minZ + kRoom);
-    else
-        CentreOn(camera, centreX, centreZ);
+    FitArea(camera, 0.5f * (area->minX + area->maxX), 0.5f * (area->minZ + area->maxZ), area->maxX - area->minX + kRoom,
+            area->maxZ - area->minZ + kRoom);
     m_pEditView->SetCamera(camera);
     m_pEditView->GetCanvas()->Refresh(false);
 }
 
 bool CMainFrame::TryBefore(wxEvent& event)
 {
-    if (event.GetEventType() == wxEVT_MENU)
-        ClearEarlierStatus();
+    if (event.GetEventType() != wxEVT_MENU)
+        return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);
+    if (IsUndoOrRedo(event.GetId()))
+        return UndoOrRedo(event);
+    ClearEarlierStatus();
     return RouteToFocusedText(event) || CFrameWnd::TryBefore(event);
+}
+
+bool CMainFrame::UndoOrRedo(wxEvent& event)
+{
+    if (RouteToFocusedText(event))
+        return true;
+    CLevelMapDoc* document = m_pEditView ? m_pEditView->GetLevelDocument() : nullptr;
+    if (!document)
+        return CFrameWnd::TryBefore(event);
+    const unsigned long changes = document->m_changeCount;
+    const wxString earlier = StatusTextNow();
+    const bool undo = event.GetId() == StandardId::EditUndo;
+    // The step undone is the current one before, the step redone the current one after.
+    const auto currentName = [document] {
+        const wxCommand* step = document->GetHistory()->GetCurrentCommand();
+        return step ? step->GetName() : wxString();
+    };
+    const wxString undone = currentName();
+    const bool handled = CFrameWnd::TryBefore(event);
+    if (document->m_changeCount == changes)
+        return handled;
+    m_pEditView->ScrollSelectionIntoView();
+    // A pick text that followed its object through the step stays; otherwise the line names it.
+    const bool followed = (m_pEditView->ShowsPick() || m_p3DView->ShowsPick()) && StatusTextNow() != earlier;
+    if (!followed)
+        SetStatusText(undo ? wxString::Format(_("Undone: %s"), undone) : wxString::Format(_("Redone: %s"), currentName()),
+                      0);
+    return handled;
 }
 
 bool CMainFrame::RouteToFocusedText(wxEvent& event)
@@ -481,16 +522,17 @@ void CMainFrame::OnInitialUpdate()
         m_pTextures->LevelReplaced();
     if (!m_pEditView || !m_p3DView)
         return;
-    m_pEditView->SetCamera(EditCamera{});
-    m_p3DView->m_zoom = PreviewCamera{}.zoom;
+    m_pEditView->ClearMeasure();
+    // The edit view shows the whole floor; the preview starts at its default camera unless the
+    // floor is larger than the edit view's default camera shows.
+    EditCamera standard;
+    standard.aspect = m_pEditView->m_aspect;
     const LevelFloor* floor = m_pEditView->GetFloor();
-    if (floor && !ShowsWholeFloor(m_pEditView->Camera(), *floor)) {
-        FitBothViews();
-        return;
-    }
-    m_pEditView->GetCanvas()->Refresh(false);
+    m_p3DView->m_zoom = PreviewCamera{}.zoom;
+    if (floor && !ShowsWholeFloor(standard, *floor))
+        m_p3DView->ZoomToFit();
     m_p3DView->GetCanvas()->Refresh(false);
-    m_pEditView->ShowPointerPlaceNow();
+    m_pEditView->ZoomToFit();
 }
 
 void CMainFrame::ClearEarlierStatus()
@@ -506,6 +548,23 @@ void CMainFrame::OnModeCommand(wxCommandEvent& event)
         m_pEditView->m_mode = command->mode;
         m_pEditView->ShowPointerPlaceNow();
     }
+}
+
+wxString CMainFrame::StatusTextNow() const
+{
+    return m_wndStatusBar ? m_wndStatusBar->GetStatusText(0) : wxString();
+}
+
+void CMainFrame::OnInsertKind(wxCommandEvent& event)
+{
+    if (m_pEditView)
+        m_pEditView->ChooseItemKind(ItemTypeOf(event.GetId()));
+}
+
+void CMainFrame::OnUpdateInsertKind(wxUpdateUIEvent& event)
+{
+    if (m_pEditView)
+        event.Check(m_pEditView->m_insertType == ItemTypeOf(event.GetId()));
 }
 
 void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)

@@ -88,6 +88,13 @@ private:
     void ClearEarlierStatus();
     void OnModeCommand(wxCommandEvent& event);
     void OnUpdateMode(wxUpdateUIEvent& event);
+    // Insert > an item kind: the next click inserts that kind, and so does I from then on.
+    void OnInsertKind(wxCommandEvent& event);
+    void OnUpdateInsertKind(wxUpdateUIEvent& event);
+    // Undo and Redo scroll what they touched into the edit view and leave a line naming the
+    // step, unless the status bar follows a picked object through it.
+    bool UndoOrRedo(wxEvent& event);
+    wxString StatusTextNow() const;
     void AddProblemsPanel(CDocument& document);
     void AddFileNotice();
     // The Textures panel, docked left and shown at first, whose tiles drop on both OpenGL panes.
@@ -101,8 +108,9 @@ private:
     void OnStatusBarClick(wxMouseEvent& event);
     void OnUpdateProblems(wxUpdateUIEvent& event);
     void ShowProblemCount(const std::vector<Problem>& problems);
-    // Centres the edit view on the objects; with `zoom`, zooms so that they fill it.
-    void CentreEditViewOn(const std::vector<CSGNode*>& nodes, bool zoom);
+    // Scrolls the objects into the edit view's sight; with `zoom`, centres and zooms so that
+    // they fill it.
+    void ShowEditViewObjects(const std::vector<CSGNode*>& nodes, bool zoom);
     void OnUpdateDisabled(wxUpdateUIEvent& event) { event.Enable(false); }
     bool RouteToFocusedText(wxEvent& event);
     // Back in the editor: the level's file may have been changed by another program meanwhile.

@@ -4,7 +4,9 @@
 
 #include <wx/menu.h>
 
+#include "document/ObjectNames.h"
 #include "framework/Resource.h"
+#include "scenegraph/NodeType.h"
 #include "app/res/about.xpm"
 #include "app/res/copy.xpm"
 #include "app/res/cut.xpm"
@@ -43,11 +45,13 @@ const std::map<int, const char*>& PromptTable()
         {ID_MODE_SELECT, wxTRANSLATE("Enable item insertion mode\nCheck to enable selection mode")},
         {ID_MODE_CREATE_WALL, wxTRANSLATE("Enable wall creation mode\nCheck to enable wall creation mode")},
         {ID_GRID_SNAP, wxTRANSLATE("Toggle snap to grid\n Check to enable/disable snap to grid")},
-        {ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Insert special item\n Click to insert a new special item")},
+        {ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Insert an item of the kind chosen last\nInsert Item")},
         {ID_EDIT_DELETE, wxTRANSLATE("Delete current selection\nDelete")},
         {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
         {ID_VIEW_PROBLEMS, wxTRANSLATE("Show or hide the level's problems\nProblems")},
         {ID_VIEW_TEXTURES, wxTRANSLATE("Show or hide the texture browser\nTextures")},
+        {ID_VIEW_ACTUAL_SIZE, wxTRANSLATE("Show the level at the default scale, the origin in the middle\nActual Size")},
+        {ID_TOOLS_MEASURE, wxTRANSLATE("Measure a distance by dragging in the edit view\nMeasure")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
         {ID_EDIT_PREFERENCES, wxTRANSLATE("Set the game to launch and its command line\nPreferences")},
@@ -140,10 +144,13 @@ wxMenuBar* CreateMainMenuBar()
                           SEPARATOR,
                           // Home stays out of the accelerator table, which would take it from
                           // the text fields: as a menu key it acts only where no field uses it.
-                          {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Zoom to &Fit\tHome"), K::Normal}}),
+                          {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Zoom to &Fit\tHome"), K::Normal},
+                          {ID_VIEW_ACTUAL_SIZE, wxTRANSLATE("&Actual Size\tCtrl+0"), K::Normal}}),
                 _("&View"));
     // The mode keys are menu keys too: they act where no field takes the letter.
-    bar->Append(MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("Special item\tI"), K::Normal}}), _("Insert"));
+    wxMenu* insert = MakeMenu({{ID_INSERT_SPECIAL_ITEM, wxTRANSLATE("&Item\tI"), K::Normal}, SEPARATOR});
+    AppendItemKinds(*insert);
+    bar->Append(insert, _("Insert"));
     wxMenu* grid = MakeMenu({});
     grid->AppendSubMenu(MakeMenu({{ID_GRID_SIZE_1, wxTRANSLATE("1 unit"), K::Check},
                                   {ID_GRID_SIZE_2, wxTRANSLATE("2 units"), K::Check},
@@ -158,8 +165,26 @@ wxMenuBar* CreateMainMenuBar()
     bar->Append(MakeMenu({{ID_PLAY_DRIVE, wxTRANSLATE("&Drive\tF5"), K::Check},
                           {ID_PLAY_LAUNCH_GAME, wxTRANSLATE("&Launch Game\tCtrl+R"), K::Normal}}),
                 _("&Play"));
+    bar->Append(MakeMenu({{ID_TOOLS_MEASURE, wxTRANSLATE("&Measure\tM"), K::Check}}), _("Tools"));
     bar->Append(MakeMenu({{StandardId::AppAbout, wxTRANSLATE("&About Trelkan..."), K::Normal}}), _("&Help"));
     return bar;
+}
+
+void AppendItemKinds(wxMenu& menu)
+{
+    // In the order of the type numbers, each with its digit, which the edit view takes too.
+    for (int type = ITEM_NORMAL; type <= ITEM_DECREASE_SPEED; ++type) {
+        const int id = ID_INSERT_ITEM_FIRST + (type - ITEM_NORMAL);
+        menu.AppendCheckItem(id, wxString::Format("%s\t%d", wxGetTranslation(KindName(type)), type - ITEM_NORMAL + 1),
+                             _("The next click in the edit view inserts an item of this kind"));
+    }
+}
+
+wxMenu* ItemKindMenu()
+{
+    auto* menu = new wxMenu;
+    AppendItemKinds(*menu);
+    return menu;
 }
 
 std::vector<wxAcceleratorEntry> MainAccelerators()
@@ -199,7 +224,7 @@ const std::vector<ToolButton>& MainToolButtons()
         {ID_MODE_SELECT, select_xpm, true},
         {ID_MODE_CREATE_WALL, wall_xpm, true},
         {0, nullptr, false},
-        {ID_INSERT_SPECIAL_ITEM, item_xpm, false},
+        {ID_INSERT_SPECIAL_ITEM, item_xpm, false, true},
         {0, nullptr, false},
         {ID_VIEW_ZOOM_FIT, fit_xpm, false},
         {0, nullptr, false},

@@ -5,6 +5,7 @@
 #include <wx/accel.h>
 #include <wx/string.h>
 
+class wxMenu;
 class wxMenuBar;
 
 // The tables that tie the editor's commands together: menu 128, accelerator table 128, the
@@ -20,6 +21,11 @@ CommandPrompt PromptOf(int commandId);
 // Menu 128, with every item's text and status prompt.
 wxMenuBar* CreateMainMenuBar();
 
+// The item kinds, Normal to Slower, each one command (ID_INSERT_ITEM_FIRST ...) and a digit key:
+// appended to the Insert menu, or as a menu of their own for the tool bar's drop-down.
+void AppendItemKinds(wxMenu& menu);
+wxMenu* ItemKindMenu();
+
 // Accelerator table 128.
 std::vector<wxAcceleratorEntry> MainAccelerators();
 
@@ -28,6 +34,8 @@ struct ToolButton {
     int commandId;
     const char* const* xpm;
     bool checkable;
+    // The button's arrow opens ItemKindMenu.
+    bool itemKinds = false;
 };
 const std::vector<ToolButton>& MainToolButtons();
 

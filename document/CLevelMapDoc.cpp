@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include <wx/filename.h>
+
 #include "checks/LevelCheck.h"
 #include "checks/LevelChecks.h"
 #include "document/MappingEditors.h"
@@ -142,20 +144,25 @@ bool CLevelMapDoc::OnSaveDocument(const wxString& path)
                        wxOK | wxICON_WARNING);
     RememberFile(FileStamp::Of(FileSystemPath(path)));
     SetModifiedFlag(false);
-    SayErrorsSaved();
+    SaySaved(path);
     return true;
 }
 
-void CLevelMapDoc::SayErrorsSaved() const
+void CLevelMapDoc::SaySaved(const wxString& path) const
 {
     // Saving a level with errors is allowed; the game may still load it, but the designer hears of them.
     const std::vector<Problem> problems = CheckProblems();
     const auto errors = std::count_if(problems.begin(), problems.end(),
                                       [](const Problem& problem) { return problem.severity == Severity::Error; });
     const std::vector<CView*> views = GetViewList();
-    if (errors > 0 && !views.empty())
+    const wxString name = wxFileName(path).GetFullName();
+    if (views.empty())
+        return;
+    if (errors > 0)
         views.front()->SetStatusText(
-            wxString::Format(wxPLURAL("Saved with %ld error", "Saved with %ld errors", errors), long(errors)));
+            wxString::Format(wxPLURAL("Saved %s with %ld error", "Saved %s with %ld errors", errors), name, long(errors)));
+    else
+        views.front()->SetStatusText(wxString::Format(_("Saved %s"), name));
 }
 
 bool CLevelMapDoc::WriteCopy(const wxString& path, std::string& error, std::string* warning)

@@ -86,8 +86,9 @@ public:
     float m_lastTick = 0.0f; // clock reading of the previous idle pass
 
 private:
-    // The status line says how many errors a just-saved level has ("Saved with 2 errors").
-    void SayErrorsSaved() const;
+    // The status line names the file just saved and how many errors its level has ("Saved
+    // maze.xml with 2 errors").
+    void SaySaved(const wxString& path) const;
     // The Problems panel's image answers, kept while the files stay as they were.
     mutable ImageCheckCache m_imageChecks{WhyImageUnreadable};
     // What the opened file held that was no number, for the checks.

@@ -61,6 +61,27 @@ wxString Subject(int type)
 
 } // namespace
 
+wxString CountedObjects(const std::vector<CSGNode*>& nodes)
+{
+    const long count = static_cast<long>(nodes.size());
+    const auto all = [&nodes](bool (*of)(int)) {
+        for (const CSGNode* node : nodes)
+            if (!of(node->GetType()))
+                return false;
+        return !nodes.empty();
+    };
+    if (all([](int type) { return type == WALL_NODE; }))
+        return wxString::Format(wxPLURAL("%ld wall", "%ld walls", count), count);
+    if (all(IsItemType))
+        return wxString::Format(wxPLURAL("%ld item", "%ld items", count), count);
+    return wxString::Format(wxPLURAL("%ld object", "%ld objects", count), count);
+}
+
+wxString CompactNumber(double value)
+{
+    return Compact(value);
+}
+
 const char* KindName(int type)
 {
     for (const Kind& kind : KINDS)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include <wx/string.h>
 
@@ -29,6 +30,13 @@ wxString WallSizeStatus(double width, double depth);
 wxString OneOfHereStatus(const CSGNode& node, std::size_t index, std::size_t count);
 // Where a wall being drawn starts: "New wall from (3, 5)".
 wxString NewWallStartStatus(double x, double z);
+
+// How many objects, for a status line: "2 walls", "1 item", "3 objects" when they are of
+// different kinds.
+wxString CountedObjects(const std::vector<CSGNode*>& nodes);
+
+// A number of level units written compactly: at most two decimals, no trailing zeros, never "-0".
+wxString CompactNumber(double value);
 
 // A place in level units written compactly: "(-2, 3.5)".
 wxString PlaceText(double x, double z);

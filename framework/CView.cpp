@@ -73,6 +73,12 @@ void CView::SetStatusText(const wxString& text) const
         frame->SetStatusText(text, 0);
 }
 
+wxString CView::StatusText() const
+{
+    auto* frame = m_window ? wxDynamicCast(wxGetTopLevelParent(m_window), wxFrame) : nullptr;
+    return frame && frame->GetStatusBar() ? frame->GetStatusBar()->GetStatusText(0) : wxString();
+}
+
 void CView::OnChildFocus(wxChildFocusEvent& event)
 {
     MakeActive();

@@ -41,6 +41,8 @@ public:
     // Takes the keyboard focus for the view keys after a form field is done with; false for a
     // pane that does not take it (the base).
     virtual bool TakeKeyboard() { return false; }
+    // What the message pane shows now.
+    wxString StatusText() const;
 
 protected:
     // Makes the pane window (with `parent` as its parent) and returns it, or null on failure.

@@ -35,6 +35,11 @@ constexpr int ID_EDIT_SELECT_ALL = 157;
 constexpr int ID_EDIT_DUPLICATE = 158;
 constexpr int ID_VIEW_PROBLEMS = 159;
 constexpr int ID_VIEW_TEXTURES = 160;
-constexpr int ID_PLAY_DRIVE = 161;
-constexpr int ID_PLAY_LAUNCH_GAME = 162;
-constexpr int ID_EDIT_PREFERENCES = 163;
+constexpr int ID_PLAY_DRIVE = 173;
+constexpr int ID_PLAY_LAUNCH_GAME = 174;
+constexpr int ID_EDIT_PREFERENCES = 175;
+// Insert one item of a kind, in the order of the item type numbers (Normal ... Slower).
+constexpr int ID_INSERT_ITEM_FIRST = 161;
+constexpr int ID_INSERT_ITEM_LAST = 166;
+constexpr int ID_VIEW_ACTUAL_SIZE = 167;
+constexpr int ID_TOOLS_MEASURE = 168;

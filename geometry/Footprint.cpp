@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "level/Item.h"
+#include "level/LevelObject.h"
 #include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
 
@@ -78,6 +79,23 @@ bool Footprint::Touches(const LevelRect& rect) const
     const double dz = 0.5 * (rect.minZ + rect.maxZ) - z;
     return std::fabs(dx * a.ux + dz * a.uz) <= halfX + HalfShadow(rect, a.ux, a.uz)
         && std::fabs(dx * a.vx + dz * a.vz) <= halfZ + HalfShadow(rect, a.vx, a.vz);
+}
+
+std::optional<LevelRect> AreaOf(const std::vector<CSGNode*>& nodes)
+{
+    std::optional<LevelRect> area;
+    for (const CSGNode* node : nodes) {
+        const auto* object = dynamic_cast<const LevelObject*>(node);
+        if (!object)
+            continue;
+        Footprint footprint{};
+        const LevelRect bounds =
+            Footprint::Of(*node, footprint) ? footprint.Bounds() : LevelRect{object->x, object->z, object->x, object->z};
+        area = area ? LevelRect{std::min(area->minX, bounds.minX), std::min(area->minZ, bounds.minZ),
+                                std::max(area->maxX, bounds.maxX), std::max(area->maxZ, bounds.maxZ)}
+                    : bounds;
+    }
+    return area;
 }
 
 std::vector<CSGNode*> ObjectsInRect(const CSGGroup& group, const LevelRect& rect, bool touching)

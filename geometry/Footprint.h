@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 class CSGGroup;
@@ -39,6 +40,10 @@ struct Footprint {
     // Whether it shares any point with the rectangle (separating axes).
     bool Touches(const LevelRect& rect) const;
 };
+
+// The smallest upright rectangle around the footprints of `nodes`, with a point for a level
+// object that has none (the start marker); none when no node is a level object.
+std::optional<LevelRect> AreaOf(const std::vector<CSGNode*>& nodes);
 
 // The walls and items below `group` that lie wholly inside `rect`, or with `touching` those that
 // share any point with it, in the level's order.

@@ -113,7 +113,12 @@ void CTexturePanel::CreateControls()
 void CTexturePanel::AcceptDropsOn(CGLView& view, std::function<float()> time)
 {
     view.GetCanvas()->SetDropTarget(new TextureDropTarget(
-        view, std::move(time), [this](CSGNode* hit, const std::string& path) { return Drop(hit, path); }));
+        view, std::move(time),
+        [this](CSGNode* hit) {
+            const Tile* tile = m_catalogue.Find(m_dragged);
+            return tile && Takes(*tile, hit);
+        },
+        [this](CSGNode* hit, const std::string& path) { return Drop(hit, path); }));
 }
 
 void CTexturePanel::SyncWithLevel()
@@ -219,12 +224,18 @@ void CTexturePanel::Apply(const Tile& tile)
         AssignImage(m_document, mappings, tile.path);
 }
 
+bool CTexturePanel::Takes(const Tile& tile, CSGNode* hit) const
+{
+    // A sky box goes to the level wherever it is dropped, an image only to a wall or the floor.
+    return tile.kind == TileKind::SkyBox || (hit && MappingOf(*hit));
+}
+
 bool CTexturePanel::Drop(CSGNode* hit, const std::string& path)
 {
     const Tile* tile = m_catalogue.Find(path);
-    TextureMapping* mapping = hit ? MappingOf(*hit) : nullptr;
-    if (!tile || (tile->kind == TileKind::Texture && !mapping))
+    if (!tile || !Takes(*tile, hit))
         return false;
+    TextureMapping* mapping = hit ? MappingOf(*hit) : nullptr;
     m_document.CancelGesture();
     if (tile->kind == TileKind::SkyBox)
         SetSkyBox(path);
@@ -306,6 +317,12 @@ void CTexturePanel::OnTileClick(const Tile& tile)
 void CTexturePanel::StartDrag(const Tile& tile)
 {
     const std::unique_ptr<wxDataObject> data(TextureDropTarget::DataOf(tile.path));
-    wxDropSource source(*data, m_tiles);
+    // The tile's picture goes with the pointer.
+    wxIcon picture;
+    if (const auto found = m_pictures.find(tile.image); found != m_pictures.end() && found->second.bitmap.IsOk())
+        picture.CopyFromBitmap(found->second.bitmap);
+    wxDropSource source(*data, m_tiles, picture, picture, picture);
+    m_dragged = tile.path;
     source.DoDragDrop(wxDrag_CopyOnly);
+    m_dragged.clear();
 }

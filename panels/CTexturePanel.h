@@ -58,6 +58,8 @@ private:
     // The tiles' actions.
     void Apply(const Tile& tile);
     bool Drop(CSGNode* hit, const std::string& path);
+    // Whether the tile would go to the object (null: none) it is dropped on.
+    bool Takes(const Tile& tile, CSGNode* hit) const;
     void SelectUsers(const Tile& tile);
     // The next tile clicked replaces this one everywhere; Escape cancels.
     void StartReplacing(const Tile& tile);
@@ -83,6 +85,7 @@ private:
     unsigned long m_seenChange = ~0ul;
     std::vector<CSGNode*> m_seenSelection;
     std::string m_replacing; // the image being replaced; empty while none is
+    std::string m_dragged;   // the tile being dragged; empty while none is
 
     wxTextCtrl* m_filter = nullptr;
     wxChoice* m_sort = nullptr;

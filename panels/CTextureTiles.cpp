@@ -42,6 +42,19 @@ void CTextureTiles::Show(std::vector<TileLook> looks)
     m_looks = std::move(looks);
     m_hovered = m_pressed = nullptr;
     PlaceTiles();
+    // A tile under the pointer says at once what it says now (a new count, its picture's size).
+    const wxPoint pointer = ScreenToClient(wxGetMousePosition());
+    if (GetClientRect().Contains(pointer))
+        HoverAt(pointer);
+}
+
+void CTextureTiles::HoverAt(const wxPoint& client)
+{
+    const TileLook* look = LookAt(client);
+    if (look == m_hovered)
+        return;
+    m_hovered = look;
+    SetToolTip(look ? look->hover : wxString());
 }
 
 void CTextureTiles::PlaceTiles()
@@ -153,11 +166,7 @@ void CTextureTiles::OnLeftDown(wxMouseEvent& event)
 void CTextureTiles::OnMotion(wxMouseEvent& event)
 {
     event.Skip();
-    const TileLook* look = LookAt(event.GetPosition());
-    if (look != m_hovered) {
-        m_hovered = look;
-        SetToolTip(look ? look->hover : wxString());
-    }
+    HoverAt(event.GetPosition());
     const wxPoint moved = event.GetPosition() - m_pressPoint;
     if (m_pressed && event.LeftIsDown() && std::max(std::abs(moved.x), std::abs(moved.y)) >= FromDIP(DRAG_DISTANCE)) {
         const Tile& tile = *m_pressed->tile;

@@ -56,6 +56,8 @@ private:
     void DrawTile(wxDC& dc, const Placed& placed) const;
     // The tile under a point in client coordinates; null for none.
     const TileLook* LookAt(const wxPoint& client) const;
+    // The tooltip of the tile under a point in client coordinates.
+    void HoverAt(const wxPoint& client);
     void OnLeftDown(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnDoubleClick(wxMouseEvent& event);

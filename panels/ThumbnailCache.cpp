@@ -78,7 +78,10 @@ ThumbnailCache::Thumbnail ThumbnailCache::Fetch(const std::string& imagePath) co
     const std::string thumbnailPath = ThumbnailPathOf(m_folder, keys.uri);
     Thumbnail cached;
     ThumbnailKeys stored;
-    if (ReadThumbnailPng(thumbnailPath, cached.picture, stored) && stored.uri == keys.uri && stored.mtime == keys.mtime) {
+    // A thumbnail that does not tell the image's size (another program may leave it out) is made
+    // again, since the tile's tooltip shows the size.
+    if (ReadThumbnailPng(thumbnailPath, cached.picture, stored) && stored.uri == keys.uri && stored.mtime == keys.mtime &&
+        stored.imageWidth > 0 && stored.imageHeight > 0) {
         cached.imageWidth = stored.imageWidth;
         cached.imageHeight = stored.imageHeight;
         cached.fromCache = true;

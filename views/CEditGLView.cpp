@@ -18,10 +18,12 @@
 #include "document/SelectionSteps.h"
 #include "document/ValueCommand.h"
 #include "framework/CFrameWnd.h"
+#include "geometry/Footprint.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
 #include "level/LevelObject.h"
+#include "level/GameSettingsNode.h"
 #include "level/LevelScene.h"
 #include "level/Wall.h"
 #include "scenegraph/NodeType.h"
@@ -52,6 +54,27 @@ const GridSizeCommand* FindGridSizeCommand(int commandId)
 // field takes them first).
 const int CLIPBOARD_COMMANDS[] = {StandardId::EditCut, StandardId::EditCopy, StandardId::EditPaste, ID_EDIT_DUPLICATE,
                                   ID_EDIT_SELECT_ALL};
+
+// The keys that choose a tool in the view: the item kinds in the order of their type numbers,
+// then the measure.
+struct ToolKey {
+    int key;
+    short mode;
+    int itemType;
+};
+
+const ToolKey TOOL_KEYS[] = {
+    {'1', CEditGLView::MODE_INSERT_ITEM, ITEM_NORMAL},
+    {'2', CEditGLView::MODE_INSERT_ITEM, ITEM_LIFE_EXTRA},
+    {'3', CEditGLView::MODE_INSERT_ITEM, ITEM_NO_GROWTH},
+    {'4', CEditGLView::MODE_INSERT_ITEM, ITEM_DECREASE_LENGTH},
+    {'5', CEditGLView::MODE_INSERT_ITEM, ITEM_INCREASE_SPEED},
+    {'6', CEditGLView::MODE_INSERT_ITEM, ITEM_DECREASE_SPEED},
+    {'M', CEditGLView::MODE_MEASURE, 0},
+};
+
+// Objects scrolled into sight keep this much of the level around them.
+constexpr float kScrollMargin = 1.0f;
 
 // A coordinate to two decimals, without the "-0.00" of a point just beside an axis.
 double TwoDecimals(double value)
@@ -153,11 +176,52 @@ void CEditGLView::ZoomToFit()
     const LevelFloor* floor = GetFloor();
     if (!floor)
         return;
+    m_fitWhenSized = m_width <= 0 || m_height <= 0;
     EditCamera camera = Camera();
     FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
     SetCamera(camera);
     GetCanvas()->Refresh(false);
     ShowPointerPlaceNow();
+}
+
+void CEditGLView::ActualSize()
+{
+    EditCamera camera;
+    camera.aspect = m_aspect;
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+    ShowPointerPlaceNow();
+}
+
+void CEditGLView::ScrollSelectionIntoView()
+{
+    if (CLevelMapDoc* document = GetLevelDocument())
+        ScrollIntoSight(MovableSelection(*document));
+}
+
+void CEditGLView::ScrollIntoSight(const std::vector<CSGNode*>& nodes)
+{
+    const std::optional<LevelRect> area = AreaOf(nodes);
+    if (!area || m_width <= 0 || m_height <= 0)
+        return;
+    EditCamera camera = Camera();
+    ScrollIntoView(camera, area->minX, area->minZ, area->maxX, area->maxZ, kScrollMargin);
+    SetCamera(camera);
+    GetCanvas()->Refresh(false);
+}
+
+void CEditGLView::ChooseItemKind(int itemType)
+{
+    if (GestureRunning())
+        return;
+    m_insertType = itemType;
+    SetMode(MODE_INSERT_ITEM);
+}
+
+void CEditGLView::ClearMeasure()
+{
+    m_measureLine.reset();
+    GetCanvas()->Refresh(false);
 }
 
 void CEditGLView::DrawFrame()
@@ -173,6 +237,13 @@ void CEditGLView::DrawFrame()
     }
     if (ShowsRunTrace())
         DrawRunTrace(Camera(), m_runTrace);
+    if (const CSGNode* target = DropTarget())
+        DrawHighlight(Camera(), CornersOf(*target));
+    if (m_measureLine) {
+        const MeasureLine& line = *m_measureLine;
+        DrawMeasureLine(Camera(), static_cast<float>(line.from.x), static_cast<float>(line.from.z),
+                        static_cast<float>(line.to.x), static_cast<float>(line.to.z));
+    }
 }
 
 void CEditGLView::ShowRunTrace(std::vector<TracePoint> trace)
@@ -193,6 +264,8 @@ void CEditGLView::OnResize(int width, int height)
 {
     m_width = width;
     m_height = height;
+    if (m_fitWhenSized && width > 0 && height > 0)
+        ZoomToFit();
 }
 
 LevelPoint CEditGLView::UnprojectPoint(int x, int y)
@@ -222,6 +295,8 @@ CEditGLView::SnapRule CEditGLView::ModeSnap() const
         return CornerSnap;
     case MODE_INSERT_ITEM:
         return CellCentreSnap;
+    case MODE_MEASURE:
+        return CornerSnap;
     default:
         return nullptr;
     }
@@ -332,6 +407,9 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
     case MODE_INSERT_ITEM:
         InsertItem(point);
         break;
+    case MODE_MEASURE:
+        StartMeasure(point);
+        break;
     default:
         break;
     }
@@ -357,6 +435,15 @@ CEditGLView::PointPicks CEditGLView::PicksAt(const wxPoint& point)
     }
     picks.objects = PickCycle::BySize(std::move(objects));
     return picks;
+}
+
+void CEditGLView::StartMeasure(const wxPoint& point)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    const GameSettingsNode* settings = document->m_pScene->m_pGameSettings;
+    const double velocity = settings ? settings->SnakeInitialVelocity : 0.0;
+    StartGesture(std::make_unique<MeasureGesture>(*this, velocity, ObjectCorners(*document->m_pScene->m_pLevelGroup),
+                                                  point));
 }
 
 void CEditGLView::SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event)
@@ -466,12 +553,13 @@ void CEditGLView::InsertItem(const wxPoint& point)
     const LevelPoint p = SnappedPoint(point, CellCentreSnap);
     LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
     std::vector<NodeListCommand::Addition> additions;
-    auto item = std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), ITEM_LIFE_EXTRA);
+    auto item = std::make_unique<Item>(static_cast<float>(p.x), 0.0f, static_cast<float>(p.z), m_insertType);
     const wxString inserted = wxString::Format(_("Inserted %s"), DescribeObject(*item));
     additions.push_back({&group, group.ChildCount(), std::move(item), {}});
     m_mode = MODE_SELECT;
+    CSGNode* added = additions.front().node.get();
     document->Submit(NodeListCommand::Adding(*document, _("Insert Item"), std::move(additions)));
-    SetStatusText(inserted);
+    ShowPick(*added, inserted);
     ShowPointerPlaceNow();
 }
 
@@ -493,8 +581,11 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
     switch (code) {
     case WXK_ESCAPE:
         m_runTrace.clear();
+        // One thing at a time: the gesture, then the measured line, then the selection.
         if (GestureRunning())
             CancelGesture();
+        else if (m_measureLine)
+            ClearMeasure();
         else
             document->m_selection.Clear();
         SetStatusText(CFrameWnd::IdleMessage());
@@ -530,8 +621,23 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
         TurnSelection(*document, turn, m_snapToGrid ? m_gridSize : 0);
         break;
     default:
-        event.Skip();
+        if (!ChooseToolByKey(code))
+            event.Skip();
     }
+}
+
+bool CEditGLView::ChooseToolByKey(int code)
+{
+    for (const ToolKey& key : TOOL_KEYS) {
+        if (key.key != code)
+            continue;
+        if (key.mode == MODE_INSERT_ITEM)
+            ChooseItemKind(key.itemType);
+        else
+            SetMode(key.mode);
+        return true;
+    }
+    return false;
 }
 
 void CEditGLView::SetMode(short mode)
@@ -598,6 +704,7 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
         event.SetCursor(HandleCursor(PointerNow()));
         break;
     case MODE_CREATE_WALL:
+    case MODE_MEASURE:
         event.SetCursor(wxCursor(wxCURSOR_CROSS));
         break;
     case MODE_INSERT_ITEM:
@@ -620,17 +727,32 @@ void CEditGLView::OnClipboardCommand(wxCommandEvent& event)
         return;
     document->CancelGesture();
     const int id = event.GetId();
-    if (id == StandardId::EditCut)
-        CutSelection(*document);
-    else if (id == StandardId::EditCopy)
-        CopySelection(*document);
-    else if (id == ID_EDIT_DUPLICATE)
-        DuplicateSelection(*document, static_cast<float>(m_gridSize));
-    else if (id == ID_EDIT_SELECT_ALL)
-        document->SelectAllObjects();
-    else if (const wxString status = PasteObjects(*document, PastePlaceHere()); !status.empty())
+    if (const wxString status = RunClipboardCommand(*document, id); !status.empty())
         SetStatusText(status);
+    // What Paste and Duplicate added is selected.
+    if (id == ID_EDIT_DUPLICATE || id == StandardId::EditPaste)
+        ScrollSelectionIntoView();
     UpdateAllViews();
+}
+
+wxString CEditGLView::RunClipboardCommand(CLevelMapDoc& document, int id)
+{
+    const wxString copied = CountedObjects(CopyableSelection(document));
+    if (id == StandardId::EditCut)
+        return CutSelection(document) ? wxString::Format(_("Cut %s to the clipboard"), copied) : wxString();
+    if (id == StandardId::EditCopy)
+        return CopySelection(document) ? wxString::Format(_("Copied %s to the clipboard"), copied) : wxString();
+    if (id == ID_EDIT_DUPLICATE)
+        return DuplicateSelection(document, static_cast<float>(m_gridSize)) ? wxString::Format(_("Duplicated %s"), copied)
+                                                                            : wxString();
+    if (id == ID_EDIT_SELECT_ALL) {
+        document.SelectAllObjects();
+        return wxString::Format(_("Selected %s"), CountedObjects(document.m_selection.Nodes()));
+    }
+    const std::size_t before = document.m_pScene->m_pLevelGroup->ChildCount();
+    const wxString trouble = PasteObjects(document, PastePlaceHere());
+    const long pasted = static_cast<long>(document.m_pScene->m_pLevelGroup->ChildCount() - before);
+    return trouble.empty() ? wxString::Format(wxPLURAL("Pasted %ld object", "Pasted %ld objects", pasted), pasted) : trouble;
 }
 
 void CEditGLView::OnUpdateClipboardCommand(wxUpdateUIEvent& event)

@@ -3,15 +3,18 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <wx/cursor.h>
 
 #include "document/EditStates.h"
 #include "document/ObjectClipboard.h"
 #include "play/PlayRun.h"
+#include "scenegraph/NodeType.h"
 #include "views/CGLView.h"
 #include "views/EditGestures.h"
 #include "views/EditProjection.h"
+#include "views/MeasureGesture.h"
 #include "views/PickPath.h"
 
 class wxKeyEvent;
@@ -31,6 +34,7 @@ public:
     static constexpr short MODE_SELECT = 1;
     static constexpr short MODE_CREATE_WALL = 2;
     static constexpr short MODE_INSERT_ITEM = 3;
+    static constexpr short MODE_MEASURE = 4;
     // The cursor of the item insertion mode, relative to the working directory.
     static constexpr const char* ITEM_CURSOR_PATH = "res/Item_insert.cur";
 
@@ -45,13 +49,25 @@ public:
     void CancelGesture();
     bool GestureRunning() const { return m_gesture != nullptr; }
     std::optional<EditGesture::Kind> RunningGesture() const;
-    // Centres the floor and zooms so that all of it shows.
+    // Centres the floor and zooms so that all of it shows; before the view has its size, as soon
+    // as it has it.
     void ZoomToFit();
     // The view keys (S, W, I, arrows, Delete) act here again once a form field is done with.
     bool TakeKeyboard() override;
     // Shows the head's path of a run over the level until the level changes or Escape.
     void ShowRunTrace(std::vector<TracePoint> trace);
     bool ShowsRunTrace() const;
+    // The default camera: the origin in the middle, 40 units from top to bottom.
+    void ActualSize();
+    // Scrolls the selected objects into sight where they are out of it; the zoom stays.
+    void ScrollSelectionIntoView();
+    // The same for the objects given.
+    void ScrollIntoSight(const std::vector<CSGNode*>& nodes);
+    // The next click in the view inserts an item of `itemType`, and I inserts that kind from
+    // then on; not during a gesture.
+    void ChooseItemKind(int itemType);
+    // Takes the measured line away.
+    void ClearMeasure();
 
     // --- for the gestures ---
     void SetCamera(const EditCamera& camera);
@@ -72,6 +88,10 @@ public:
     float m_copY = 0.0f;
     // Interaction mode, set by the frame's mode commands.
     short m_mode = MODE_SELECT;
+    // The item type that the item insertion mode inserts: the last kind chosen.
+    int m_insertType = ITEM_LIFE_EXTRA;
+    // The measured line while it shows.
+    std::optional<MeasureLine> m_measureLine;
     // Shows the pointer's level coordinates ("X: 1.00  Z: 2.00", snapped as a click of the
     // current mode would be), or an empty text when the pointer leaves the view.
     std::function<void(const wxString&)> m_pointerReadout;
@@ -120,6 +140,9 @@ private:
     wxPoint PointerNow() const;
     // The mode keys S, W and I, as the frame's mode commands set it; not during a gesture.
     void SetMode(short mode);
+    // The keys that choose a tool (an item kind, the measure); false for any other key.
+    bool ChooseToolByKey(int code);
+    void StartMeasure(const wxPoint& point);
     // Arrow keys: the selection moves by (dx, dz) grid steps.
     void MoveSelection(float dx, float dz);
     void StartCapture();
@@ -137,6 +160,9 @@ private:
     void OnGridCommand(wxCommandEvent& event);
     void OnUpdateGridCommand(wxUpdateUIEvent& event);
     void OnClipboardCommand(wxCommandEvent& event);
+    // Runs Cut, Copy, Duplicate, Select All or Paste; the line that says what it did, or what
+    // went wrong (empty: nothing to say).
+    wxString RunClipboardCommand(CLevelMapDoc& document, int id);
     void OnUpdateClipboardCommand(wxUpdateUIEvent& event);
     // Paste goes to the pointer while it is over this view.
     PastePlace PastePlaceHere();
@@ -154,4 +180,6 @@ private:
     std::vector<TracePoint> m_runTrace;
     // The document's change count when the run ended: the path shows while it is unchanged.
     unsigned long m_runTraceChange = 0;
+    // A fit asked for before the view had its size.
+    bool m_fitWhenSized = false;
 };

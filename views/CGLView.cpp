@@ -156,8 +156,51 @@ void CGLView::OnMouseWheel(wxMouseEvent& event)
 
 void CGLView::OnDelete(wxCommandEvent&)
 {
-    if (CLevelMapDoc* document = GetLevelDocument())
-        document->OnDelete();
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!document)
+        return;
+    const wxString deleted = CountedObjects(document->DeletableSelection());
+    const unsigned long changes = document->m_changeCount;
+    document->OnDelete();
+    if (document->m_changeCount != changes)
+        SetStatusText(wxString::Format(_("Deleted %s"), deleted));
+}
+
+void CGLView::ShowDropTarget(const CSGNode* node)
+{
+    if (node == m_dropTarget)
+        return;
+    m_dropTarget = node;
+    if (m_canvas)
+        m_canvas->Refresh(false);
+}
+
+void CGLView::ShowPick(const CSGNode& node, const wxString& text)
+{
+    m_pickNode = &node;
+    m_pickDescribed = DescribeObject(node);
+    m_pickShown = text;
+    SetStatusText(text);
+}
+
+void CGLView::OnUpdate(wxView* sender, wxObject* hint)
+{
+    CView::OnUpdate(sender, hint);
+    if (!ShowsPick()) {
+        m_pickNode = nullptr;
+        return;
+    }
+    const CLevelMapDoc* document = GetLevelDocument();
+    bool inLevel = false;
+    if (document && document->m_pScene && document->m_pScene->m_pLevelGroup)
+        ForEachNode(*document->m_pScene->m_pLevelGroup, [&](CSGNode& node) { inLevel = inLevel || &node == m_pickNode; });
+    if (!inLevel) {
+        m_pickNode = nullptr;
+        SetStatusText(wxString());
+        return;
+    }
+    if (const wxString now = DescribeObject(*m_pickNode); now != m_pickDescribed)
+        ShowPick(*m_pickNode, now);
 }
 
 void CGLView::OnUpdateDelete(wxUpdateUIEvent& event)
@@ -192,5 +235,8 @@ void CGLView::SelectObjectAt(int x, int y, const float& time, bool toggle)
         return;
     document->m_selection.Click(hit, toggle);
     // A miss too replaces what an earlier pick said.
-    SetStatusText(hit ? DescribeObject(*hit) : CFrameWnd::IdleMessage());
+    if (hit)
+        ShowPick(*hit, DescribeObject(*hit));
+    else
+        SetStatusText(CFrameWnd::IdleMessage());
 }

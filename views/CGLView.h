@@ -48,6 +48,17 @@ public:
     // A click at pixel (x, y): the object under it becomes the selection alone, or with
     // `toggle` (Shift or Ctrl) is added or taken out (Selection::Click).
     void SelectObjectAt(int x, int y, const float& time, bool toggle);
+    // Shows `text` about `node` in the message pane. While the pane keeps it, it follows the
+    // node: after a change of the node it says what the node is now, and goes when the node
+    // leaves the level.
+    void ShowPick(const CSGNode& node, const wxString& text);
+    // The message pane shows what ShowPick put there.
+    bool ShowsPick() const { return m_pickNode && StatusText() == m_pickShown; }
+    // The document changed: the pane repaints, and a pick text follows its node.
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+    // Highlights the object that a dragged texture would go to (null: none).
+    void ShowDropTarget(const CSGNode* node);
+    const CSGNode* DropTarget() const { return m_dropTarget; }
     // Frames drawn since the pane was made.
     unsigned long FramesDrawn() const { return m_framesDrawn; }
 
@@ -88,6 +99,10 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnUpdateDelete(wxUpdateUIEvent& event);
 
+    // The node of the pick text, what it said of the node, and what the pane was given.
+    const CSGNode* m_pickNode = nullptr;
+    const CSGNode* m_dropTarget = nullptr;
+    wxString m_pickDescribed, m_pickShown;
     wxGLCanvas* m_canvas = nullptr;
     std::unique_ptr<wxGLContext> m_context;
     // The context has been current once: its window is realised and OpenGL may be used.

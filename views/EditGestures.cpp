@@ -86,16 +86,15 @@ void DragGesture::Update(const wxPoint& point)
 void DragGesture::Commit()
 {
     if (!m_hasMoved) {
-        // A click: it says what it picked. On a selected object it selects what the click picks
-        // alone, or with Shift or Ctrl takes the pressed one out.
-        m_view.SetStatusText(m_click.status);
+        // A click: it says what it picked, and the text follows that object. On a selected object
+        // it selects what the click picks alone, or with Shift or Ctrl takes the pressed one out.
+        m_view.ShowPick(m_pressed, m_click.status);
         if (m_click.wasSelected && m_click.toggle)
             m_document.m_selection.Remove(&m_pressed);
         else if (m_click.wasSelected)
             m_document.SetSelection(m_click.picks);
         return;
     }
-    m_view.SetStatusText(CFrameWnd::IdleMessage());
     std::vector<PlacementCommand::Change> changes;
     std::vector<CSGNode*> nodes;
     for (const Moved& moved : m_moved) {
@@ -104,6 +103,7 @@ void DragGesture::Commit()
     }
     const wxString name = wxString::Format(_("Move %s"), ObjectsName(nodes));
     m_document.Submit(new PlacementCommand(m_document, name, std::move(changes)));
+    m_view.SetStatusText(wxString::Format(_("Moved %s"), CountedObjects(nodes)));
 }
 
 void DragGesture::Cancel()
@@ -187,7 +187,10 @@ void BoxGesture::Commit()
     // A band narrower than a few pixels is a click.
     if (NearPress(m_pressPixel, m_pointPixel)) {
         m_document.m_selection.Click(m_pressed, m_keys.add);
-        m_view.SetStatusText(m_pressed ? DescribeObject(*m_pressed) : CFrameWnd::IdleMessage());
+        if (m_pressed)
+            m_view.ShowPick(*m_pressed, DescribeObject(*m_pressed));
+        else
+            m_view.SetStatusText(CFrameWnd::IdleMessage());
         return;
     }
     Selection& selection = m_document.m_selection;
@@ -201,6 +204,9 @@ void BoxGesture::Commit()
     } else {
         selection.Set(inside);
     }
+    const std::vector<CSGNode*> selected = selection.Nodes();
+    m_view.SetStatusText(selected.empty() ? _("Nothing selected")
+                                          : wxString::Format(_("Selected %s"), CountedObjects(selected)));
 }
 
 // --- wall ---
@@ -246,6 +252,8 @@ void WallGesture::Commit()
     additions[0].node = TakeWallOut(additions[0].index);
     if (hasArea)
         m_document.Submit(NodeListCommand::Adding(m_document, _("Create Wall"), std::move(additions)));
+    else
+        m_view.SetStatusText(CFrameWnd::IdleMessage()); // the click made no wall
 }
 
 void WallGesture::Cancel()

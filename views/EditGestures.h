@@ -26,7 +26,7 @@ wxString PointStatus(const wxString& format, double x, double z);
 // No step can run while a gesture does, so the nodes it holds stay alive until it ends.
 class EditGesture {
 public:
-    enum class Kind { Drag, Wall, Pan, Box, Resize };
+    enum class Kind { Drag, Wall, Pan, Box, Resize, Measure };
 
     virtual ~EditGesture() = default;
     virtual Kind GetKind() const = 0;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include "batching/FlatLevel.h"
+#include "views/MeasureFigures.h"
 
 namespace {
 
@@ -27,6 +29,17 @@ void GridColour(int c)
 {
     const float grey = GridLineGrey(c);
     glColor3f(grey, grey, grey);
+}
+
+// How far a view from `low` to `high` moves to show the span from `from` to `to`: not at all when
+// it shows it already, to its nearer edge when it can hold it, else to its middle.
+float ScrollShift(float low, float high, float from, float to)
+{
+    if (to - from > high - low)
+        return 0.5f * ((from + to) - (low + high));
+    if (from < low)
+        return from - low;
+    return to > high ? to - high : 0.0f;
 }
 
 // First grid index at or above the lower edge `low` (an edge on a line may start one below).
@@ -83,6 +96,14 @@ void FitArea(EditCamera& camera, float centreX, float centreZ, float width, floa
     const float down = std::max(depth, 1.0f) * kFitMargin;
     CentreOn(camera, centreX, centreZ);
     camera.zoom = std::min(2.0f * camera.aspect / across, 2.0f / down);
+}
+
+void ScrollIntoView(EditCamera& camera, float minX, float minZ, float maxX, float maxZ, float margin)
+{
+    const ViewRect view = VisibleRect(camera);
+    // The view plane's v is -Z.
+    camera.copX += ScrollShift(view.umin, view.umax, minX - margin, maxX + margin);
+    camera.copY += ScrollShift(view.vmin, view.vmax, -maxZ - margin, -minZ + margin);
 }
 
 WallSpan SpanWall(double start, double current, int g)
@@ -210,6 +231,51 @@ void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, floa
     glVertex3f(x1, 0.0f, z0);
     glVertex3f(x1, 0.0f, z1);
     glVertex3f(x0, 0.0f, z1);
+    glEnd();
+    glPopAttrib();
+    glFlush();
+}
+
+void DrawMeasureLine(const EditCamera& camera, float x0, float z0, float x1, float z1)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    ApplyEditCamera(camera);
+    glColor3f(0.85f, 0.35f, 0.0f);
+    glLineWidth(2.0f);
+    // The end bars are a few pixels long whatever the zoom: the viewport is 2/z units high.
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const float bar = 6.0f * 2.0f / (camera.zoom * static_cast<float>(std::max(viewport[3], 1)));
+    const float length = std::hypot(x1 - x0, z1 - z0);
+    const float acrossX = length > 0.0f ? -(z1 - z0) / length * bar : 0.0f;
+    const float acrossZ = length > 0.0f ? (x1 - x0) / length * bar : bar;
+    glBegin(GL_LINES);
+    glVertex3f(x0, 0.0f, z0);
+    glVertex3f(x1, 0.0f, z1);
+    for (const auto& [x, z] : {std::pair{x0, z0}, std::pair{x1, z1}}) {
+        glVertex3f(x - acrossX, 0.0f, z - acrossZ);
+        glVertex3f(x + acrossX, 0.0f, z + acrossZ);
+    }
+    glEnd();
+    glPopAttrib();
+    glFlush();
+}
+
+void DrawHighlight(const EditCamera& camera, const std::vector<MeasurePoint>& corners)
+{
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    ApplyEditCamera(camera);
+    glColor3f(0.0f, 0.65f, 0.2f);
+    glLineWidth(3.0f);
+    glBegin(GL_LINE_LOOP);
+    for (const MeasurePoint& corner : corners)
+        glVertex3d(corner.x, 0.0, corner.z);
     glEnd();
     glPopAttrib();
     glFlush();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 class CSGGroup;
+struct MeasurePoint;
 
 // The edit view's top-down camera and grid, free of the window toolkit. The view plane has
 // u = level X to the right and v = -(level Z) upward; Z grows towards the bottom of the window.
@@ -47,6 +50,10 @@ inline void CentreOn(EditCamera& camera, float x, float z)
 // Centres the view on the level area of width x depth about (centreX, centreZ) and zooms so that
 // all of it shows, with a small margin on the tighter side.
 void FitArea(EditCamera& camera, float centreX, float centreZ, float width, float depth);
+// Moves the centre of projection as little as brings the level area between (minX, minZ) and
+// (maxX, maxZ), with `margin` units around it, into sight; the zoom stays. An area that the view
+// cannot hold is centred instead.
+void ScrollIntoView(EditCamera& camera, float minX, float minZ, float maxX, float maxZ, float margin);
 // The same for the floor, which lies about the origin.
 inline void FitFloor(EditCamera& camera, float width, float depth) { FitArea(camera, 0.0f, 0.0f, width, depth); }
 
@@ -77,6 +84,12 @@ void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup)
 // The box selection's rubber band between two level points, over the frame; dashed when it
 // takes what it touches.
 void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed);
+
+// The measuring tool's line between two level points, with a short bar across each end.
+void DrawMeasureLine(const EditCamera& camera, float x0, float z0, float x1, float z1);
+
+// A level object's outline drawn over the frame, thick: the object a dragged texture would go to.
+void DrawHighlight(const EditCamera& camera, const std::vector<MeasurePoint>& corners);
 
 struct LevelPoint {
     double x, y, z;

@@ -182,7 +182,7 @@ TEST_F(EndToEndSessionTest, EditingSessionSavesTheLevelItImplies)
     EXPECT_EQ(Status(), "Dragging...");
     MoveToLevel(onConeX + 1.3, onConeZ - 2.2);
     Release();
-    EXPECT_EQ(Status(), "Ready");
+    EXPECT_EQ(Status(), "Moved 1 object");
     EXPECT_NEAR(marker.x, 1.0, 1e-5);
     EXPECT_NEAR(marker.z, -2.0, 1e-5);
 

@@ -56,9 +56,9 @@ TEST_P(LanguageTest, MenusFormsStatusAndFileDialogsSpeakTheDesktopsLanguage)
     ASSERT_TRUE(Command(ID_MODE_CREATE_WALL));
     MoveToLevel(3.1, 4.9);
     Press();
-    Release();
     // The numbers keep their decimal point in every language.
     EXPECT_EQ(Status(), expected.wallStatus);
+    Release();
 
     FileDialogAnswerer files;
     ChooseImageFile(frame, ImageKind::Texture);

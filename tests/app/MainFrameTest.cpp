@@ -86,7 +86,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     std::vector<wxString> titles;
     for (size_t i = 0; i < bar.GetMenuCount(); ++i)
         titles.push_back(bar.GetMenuLabel(i));
-    EXPECT_EQ(titles, (std::vector<wxString>{"&File", "&Edit", "&View", "Insert", "Grid", "Options", "&Play", "&Help"}));
+    EXPECT_EQ(titles, (std::vector<wxString>{"&File", "&Edit", "&View", "Insert", "Grid", "Options", "&Play", "Tools", "&Help"}));
 
     auto labels = [](const wxMenu& menu) {
         std::vector<wxString> texts;
@@ -105,7 +105,10 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     EXPECT_EQ(labels(*bar.GetMenu(5)), (std::vector<wxString>{"Select\tS", "Create Wall\tW"}));
     EXPECT_EQ(labels(*bar.GetMenu(6)), (std::vector<wxString>{"&Drive\tF5", "&Launch Game\tCtrl+R"}));
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
-    EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
+    EXPECT_EQ(labels(*bar.GetMenu(3)), (std::vector<wxString>{"&Item\tI", "-", "Normal\t1", "Extra life\t2", "No growth\t3",
+                                                              "Shorter snake\t4", "Faster\t5", "Slower\t6"}));
+    EXPECT_EQ(labels(*bar.GetMenu(7)), (std::vector<wxString>{"&Measure\tM"}));
+    EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), "Insert Item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolsCount(), 17u);
 }

@@ -173,7 +173,7 @@ protected:
     void GestureIn(short mode)
     {
         if (edit->m_mode != mode)
-            ChooseMenu(-2, mode == CEditGLView::MODE_SELECT ? 0 : 1);
+            ChooseMenu(-4, mode == CEditGLView::MODE_SELECT ? 0 : 1);
         Gesture(wxMOUSE_BTN_LEFT);
     }
     void Drag() { GestureIn(CEditGLView::MODE_SELECT); }
@@ -181,10 +181,10 @@ protected:
     void Pan() { Gesture(wxMOUSE_BTN_MIDDLE); }
     void InsertItem()
     {
-        ChooseMenu(3, 0); // Insert > Special item
+        ChooseMenu(3, 0); // Insert > Item
         ClickEdit();
     }
-    void SwitchMode() { ChooseMenu(-2, Uniform(0, 1)); } // Options > Select or Create Wall
+    void SwitchMode() { ChooseMenu(-4, Uniform(0, 1)); } // Options > Select or Create Wall
     void PressLevelKey()
     {
         MoveTo(*edit->GetCanvas(), EditTarget()); // the keys go where the pointer is

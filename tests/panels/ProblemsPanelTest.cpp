@@ -46,11 +46,16 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
     const wxSize canvas = edit.GetCanvas()->GetClientSize();
 
     document->SetSelection(nullptr);
+    const float zoom = edit.m_zoom;
     ClickAt(panel, rowPoint());
     ASSERT_TRUE(PumpUntil([&] { return document->SelectedNode() == wall; }));
-    const LevelPoint centre = edit.UnprojectPoint(canvas.x / 2, canvas.y / 2);
-    EXPECT_NEAR(centre.x, 500.0f, 0.1f);
-    EXPECT_NEAR(centre.z, -20.0f, 0.1f);
+    // The wall (5 x 1 about (500, -20)) is scrolled into sight at the same zoom.
+    const LevelPoint topLeft = edit.UnprojectPoint(0, 0), bottomRight = edit.UnprojectPoint(canvas.x, canvas.y);
+    EXPECT_LT(topLeft.x, 497.5);
+    EXPECT_GT(bottomRight.x, 502.5);
+    EXPECT_LT(topLeft.z, -20.5);
+    EXPECT_GT(bottomRight.z, -19.5);
+    EXPECT_EQ(edit.m_zoom, zoom);
 
     // A double-click: the 5-unit wall fills much of the view's width.
     wxUIActionSimulator().MouseDblClick();
@@ -79,7 +84,7 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
 
     TempFolder folder;
     ASSERT_TRUE(document->OnSaveDocument(folder.Path() + "/level.xml"));
-    EXPECT_EQ(bar.GetStatusText(0), "Saved with 1 error");
+    EXPECT_EQ(bar.GetStatusText(0), "Saved level.xml with 1 error");
 }
 
 // A paste landed twice: 2 000 items at one spot are one row, not two million; the start inside

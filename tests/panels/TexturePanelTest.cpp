@@ -159,6 +159,9 @@ TEST_F(TexturePanelTest, ATileDraggedOntoTheFloorGivesItTheImage)
     std::vector<InputStep> steps{[&] { SendPointerMove(from); }, [] { SendButton(true); },
                                  [&] { SendPointerMove(from + wxPoint(12, 4)); },
                                  [&] { SendPointerMove((from + to) / 2); }, [&] { SendPointerMove(to); }};
+    // Over the view, the floor that would take the image is outlined.
+    const CSGNode* outlined = nullptr;
+    steps.push_back([&] { outlined = frame->m_pEditView->DropTarget(); });
     // A release that reaches the panel before the drag has taken the pointer would leave the
     // drag waiting for one: moves and releases go on until the drop is done.
     const std::size_t release = steps.size();
@@ -167,6 +170,8 @@ TEST_F(TexturePanelTest, ATileDraggedOntoTheFloorGivesItTheImage)
     steps.push_back([&to] { SendPointerMove(to); });
     TimedInput drag(std::move(steps), [&] { return PathShownBy(floor) == STONE; }, release);
     ASSERT_TRUE(PumpUntil([&] { return drag.Done(); }));
+    EXPECT_EQ(outlined, &floor);
+    EXPECT_EQ(frame->m_pEditView->DropTarget(), nullptr) << "the outline goes with the drop";
     EXPECT_EQ(TableMismatch(*document), "");
     ASSERT_TRUE(Command(StandardId::EditUndo));
     EXPECT_NE(PathShownBy(floor), STONE);
@@ -204,6 +209,9 @@ TEST_F(TexturePanelTest, ReplacingAnImageEverywhereIsOneStepThatUndoPutsBackWith
         EXPECT_FALSE(row.path == BRICK && row.refCount > 0);
     EXPECT_EQ(TableMismatch(*document), "");
     EXPECT_EQ(CountsMismatch(), "");
+    // The tile under the pointer tells its new count at once, without a move.
+    EXPECT_TRUE(PumpUntil([&] { return Panel().Tiles().GetToolTipText().Contains("Used by 4 walls or floors"); }))
+        << Panel().Tiles().GetToolTipText();
 
     ASSERT_TRUE(Command(StandardId::EditUndo));
     EXPECT_EQ(Rows(), rowsBefore);

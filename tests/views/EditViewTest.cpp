@@ -177,7 +177,7 @@ TEST_F(EditViewTest, APressOnAnObjectDragsItsNearestCornerOntoTheGrid)
 
     Release();
     EXPECT_FALSE(edit->GestureRunning());
-    EXPECT_EQ(Status(), "Ready");
+    EXPECT_EQ(Status(), "Moved 1 wall");
     EXPECT_FALSE(Captured());
     EXPECT_TRUE(document->IsModified());
 }

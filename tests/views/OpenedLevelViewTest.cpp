@@ -1,5 +1,6 @@
-// Opening a level with real input (Ctrl+O): the views start at their default cameras, or
-// fitted as Home fits them when the edit view's default camera would cut the floor off.
+// Opening a level with real input (Ctrl+O), and a new one (Ctrl+N): the edit view shows the whole
+// floor fitted, as Home fits it; the preview starts at its default camera unless the floor is
+// larger than the edit view's default camera shows. Ctrl+0 puts the edit view's default back.
 #include <array>
 #include <regex>
 
@@ -7,19 +8,26 @@
 #include "tests/support/TempFolder.h"
 #include "tests/views/ViewFixture.h"
 
-TEST_F(ViewTest, AFloorBeyondTheDefaultViewOpensFittedInBothViewsASmallerOneAtTheDefault)
+TEST_F(ViewTest, EveryFloorOpensFittedInTheEditViewAndCtrl0GivesTheDefaultCamera)
 {
     struct Case {
         int width, depth;
-        bool fitted;
+        bool previewFitted;
     };
     const Case cases[] = {{90, 30, true}, {24, 20, false}, {30, 60, true}, {5, 5, false}};
     const std::string newLevel = ReadWholeFile(TRELKAN_SOURCE_DIR "/tests/fixtures/levels/valid/new_level.xml");
-    const auto cameras = [this] {
-        const EditCamera camera = edit->Camera();
-        return std::array<float, 4>{camera.zoom, camera.copX, camera.copY, preview->m_zoom};
+    const auto camera = [this] {
+        const EditCamera now = edit->Camera();
+        return std::array<float, 3>{now.zoom, now.copX, now.copY};
     };
-    const std::array<float, 4> defaults{EditCamera{}.zoom, 0.0f, 0.0f, PreviewCamera{}.zoom};
+    const auto showsFloor = [this] {
+        const ViewRect view = VisibleRect(edit->Camera());
+        const LevelFloor& floor = *document->m_pScene->m_pFloor;
+        const float w = static_cast<float>(floor.Width) / 2, d = static_cast<float>(floor.Heigth) / 2;
+        // Fitted: all of the floor in sight, and it fills one of the two directions but the margin.
+        return view.umin <= -w && w <= view.umax && view.vmin <= -d && d <= view.vmax &&
+               (2 * w > 0.8f * (view.umax - view.umin) || 2 * d > 0.8f * (view.vmax - view.vmin));
+    };
     TempFolder folder;
     for (const Case& c : cases) {
         const std::string size = std::to_string(c.width) + "x" + std::to_string(c.depth);
@@ -37,13 +45,15 @@ TEST_F(ViewTest, AFloorBeyondTheDefaultViewOpensFittedInBothViewsASmallerOneAtTh
         PressKey('O', wxMOD_CONTROL);
         PumpFor(100);
         ASSERT_EQ(document->m_pScene->m_pFloor->Width, c.width) << size;
-        const std::array<float, 4> opened = cameras();
-        if (c.fitted) {
-            PressKey(WXK_HOME);
-            EXPECT_EQ(opened, cameras()) << size;
-            EXPECT_LT(opened[0], defaults[0]) << size;
-        } else {
-            EXPECT_EQ(opened, defaults) << size;
-        }
+        EXPECT_TRUE(showsFloor()) << size;
+        const std::array<float, 3> opened = camera();
+        EXPECT_EQ(preview->m_zoom == PreviewCamera{}.zoom, !c.previewFitted) << size;
+        PressKey(WXK_HOME);
+        EXPECT_EQ(opened, camera()) << size;
+        PressKey('0', wxMOD_CONTROL);
+        EXPECT_EQ(camera(), (std::array<float, 3>{EditCamera{}.zoom, 0.0f, 0.0f})) << size;
     }
+    PressKey('N', wxMOD_CONTROL);
+    PumpFor(100);
+    EXPECT_TRUE(showsFloor()) << "a new level";
 }
