@@ -158,7 +158,7 @@ void CEditGLView::DrawFrame()
 {
     CLevelMapDoc* document = GetLevelDocument();
     CSGGroup* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    DrawEditFrame(Camera(), m_gridSize, levelGroup);
+    DrawEditFrame(Camera(), m_gridSize, levelGroup, m_texturedTop);
     if (const auto* box = dynamic_cast<const BoxGesture*>(m_gesture.get())) {
         const LevelRect band = box->Band();
         DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ);
