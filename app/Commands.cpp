@@ -48,6 +48,7 @@ const std::map<int, const char*>& PromptTable()
         {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
         {ID_VIEW_PROBLEMS, wxTRANSLATE("Show or hide the level's problems\nProblems")},
         {ID_VIEW_TEXTURES, wxTRANSLATE("Show or hide the texture browser\nTextures")},
+        {ID_VIEW_TEXTURED_TOP, wxTRANSLATE("Show the images of the floor and the walls in the top view\nTextured Top View")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
     };
@@ -132,6 +133,7 @@ wxMenuBar* CreateMainMenuBar()
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
                           {ID_VIEW_PROBLEMS, wxTRANSLATE("&Problems"), K::Check},
                           {ID_VIEW_TEXTURES, wxTRANSLATE("Te&xtures"), K::Check},
+                          {ID_VIEW_TEXTURED_TOP, wxTRANSLATE("Te&xtured Top View"), K::Check},
                           SEPARATOR,
                           // Home stays out of the accelerator table, which would take it from
                           // the text fields: as a menu key it acts only where no field uses it.

@@ -35,3 +35,4 @@ constexpr int ID_EDIT_SELECT_ALL = 157;
 constexpr int ID_EDIT_DUPLICATE = 158;
 constexpr int ID_VIEW_PROBLEMS = 159;
 constexpr int ID_VIEW_TEXTURES = 160;
+constexpr int ID_VIEW_TEXTURED_TOP = 165;
