@@ -321,12 +321,14 @@ TEST_F(TexturedFloorTest, RotationTurnsAboutTheCentreOfTheUnitSquare)
     EXPECT_NE(camera.At(-9.5f, 7.5f), camera.At(-9.5f, 6.5f));
 }
 
-TEST_F(TexturedFloorTest, SelectionModulatesTheTextureWithRed)
+TEST_F(TexturedFloorTest, SelectionTintsTheTextureItKeeps)
 {
     m_floor.selected = true;
     TopDownCamera camera = Draw(0.0f);
-    EXPECT_TRUE(IsRed(camera.At(-9.5f, 0)));
-    EXPECT_TRUE(IsBackground(camera.At(-8.5f, 0))) << "blue texels turn black";
+    // Both stripes still show, each modulated by the selection's tint.
+    const FlatColour tint = SelectionTint();
+    EXPECT_TRUE(HasColour(camera.At(-9.5f, 0), tint.r, 0.0f, 0.0f));
+    EXPECT_TRUE(HasColour(camera.At(-8.5f, 0), 0.0f, 0.0f, tint.b));
 }
 
 TEST(LevelDrawing, DrawingRestoresTheStateItChanged)
