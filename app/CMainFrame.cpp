@@ -7,6 +7,7 @@
 
 #include <wx/accel.h>
 #include <wx/aui/dockart.h>
+#include <wx/config.h>
 #include <wx/display.h>
 #include <wx/glcanvas.h>
 #include <wx/infobar.h>
@@ -65,6 +66,7 @@ bool IsUndoOrRedo(int commandId)
 constexpr const char* WINDOW_SETTINGS = "/MainFrame/Window";
 constexpr const char* SPLITTER_SETTINGS = "/MainFrame/Panes";
 constexpr const char* DOCKING_SETTINGS = "/MainFrame/Docking";
+constexpr const char* TEXTURED_TOP_SETTING = "/MainFrame/TexturedTopView";
 // The docking layout's names of the four panes and of the Problems panel.
 constexpr const char* PANES_NAME = "panes";
 constexpr const char* PROBLEMS_NAME = "problems";
@@ -166,6 +168,14 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
                 m_pEditView->ActualSize();
         },
         ID_VIEW_ACTUAL_SIZE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+        if (m_pEditView) {
+            m_pEditView->m_texturedTop = !m_pEditView->m_texturedTop;
+            m_pEditView->GetCanvas()->Refresh(false);
+        }
+    }, ID_VIEW_TEXTURED_TOP);
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(m_pEditView && m_pEditView->m_texturedTop); },
+         ID_VIEW_TEXTURED_TOP);
     Bind(wxEVT_MENU, &CMainFrame::OnToggleProblems, this, ID_VIEW_PROBLEMS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateProblems, this, ID_VIEW_PROBLEMS);
     // Also while the panel is hidden: the status bar shows the count.
@@ -581,6 +591,8 @@ void CMainFrame::RestoreWindowState()
 {
     wxConfigBase* settings = CurrentAppSettings();
     if (settings) {
+        if (m_pEditView)
+            m_pEditView->m_texturedTop = settings->ReadBool(TEXTURED_TOP_SETTING, false);
         RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
         // The saved layout holds the caption in the language of its run.
         if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
@@ -615,4 +627,6 @@ void CMainFrame::SaveWindowState(wxConfigBase& settings) const
     SaveWindowGeometry(*this, settings, WINDOW_SETTINGS);
     SaveSplitterShares(*m_wndSplitter, settings, SPLITTER_SETTINGS);
     SaveDockingLayout(m_docking, settings, DOCKING_SETTINGS);
+    if (m_pEditView)
+        settings.Write(TEXTURED_TOP_SETTING, m_pEditView->m_texturedTop);
 }

@@ -52,6 +52,7 @@ const std::map<int, const char*>& PromptTable()
         {ID_VIEW_TEXTURES, wxTRANSLATE("Show or hide the texture browser\nTextures")},
         {ID_VIEW_ACTUAL_SIZE, wxTRANSLATE("Show the level at the default scale, the origin in the middle\nActual Size")},
         {ID_TOOLS_MEASURE, wxTRANSLATE("Measure a distance by dragging in the edit view\nMeasure")},
+        {ID_VIEW_TEXTURED_TOP, wxTRANSLATE("Show the images of the floor and the walls in the top view\nTextured Top View")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
         {ID_EDIT_PREFERENCES, wxTRANSLATE("Set the game to launch and its command line\nPreferences")},
@@ -141,6 +142,7 @@ wxMenuBar* CreateMainMenuBar()
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
                           {ID_VIEW_PROBLEMS, wxTRANSLATE("&Problems"), K::Check},
                           {ID_VIEW_TEXTURES, wxTRANSLATE("Te&xtures"), K::Check},
+                          {ID_VIEW_TEXTURED_TOP, wxTRANSLATE("Te&xtured Top View"), K::Check},
                           SEPARATOR,
                           // Home stays out of the accelerator table, which would take it from
                           // the text fields: as a menu key it acts only where no field uses it.

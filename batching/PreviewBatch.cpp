@@ -21,6 +21,11 @@ constexpr int kCellsPerPart = 4;
 constexpr double kMargin = 1.0;
 // A part over more cells than this counts as covering the whole window.
 constexpr int kManyCells = 1024;
+// A mesh this far inside the view volume needs no clipping (with room for rounding). Mesa's
+// vertex stage takes another way for a draw that needs clipping anywhere, which rounds the
+// window coordinates of all its corners differently; so a mesh that may need it draws alone,
+// as it would by itself.
+constexpr double kInsideVolume = 0.999;
 
 struct Transform {
     Matrix4 clip; // projection times modelview, column by column
@@ -66,18 +71,23 @@ bool PreviewBatch::Take(CSGNode& node, float t)
     auto* parts = dynamic_cast<PreviewParts*>(&node);
     if (!parts)
         return false;
-    parts->AddPreviewParts(*this, t);
-    return true;
+    return parts->AddPreviewParts(*this, t);
 }
 
 void PreviewBatch::Add(
     const PreviewParts& node, int part, const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box)
 {
+    AddPart(&node, part, look, colour, box, 0, 0);
+}
+
+void PreviewBatch::AddPart(const PreviewParts* node, int part, const PreviewLook& look, const GLfloat colour[4],
+                           const DrawnBox& box, std::size_t meshFirst, int meshCount)
+{
     const auto known = std::find(m_looks.begin(), m_looks.end(), look);
     const int index = static_cast<int>(known - m_looks.begin());
     if (known == m_looks.end())
         m_looks.push_back(look);
-    Part added{&node, part, index, {}, box};
+    Part added{node, part, index, {}, box, meshFirst, meshCount};
     std::memcpy(added.colour, colour, sizeof added.colour);
     m_parts.push_back(added);
 }
@@ -89,6 +99,8 @@ struct CellRange {
     int x0, y0, x1, y1;
     bool everywhere;
     bool nowhere;
+    // Wholly inside the view volume: nothing of it needs clipping.
+    bool inside;
 };
 
 // The cell size for a batch of `parts` parts.
@@ -102,7 +114,8 @@ int CellSize(const GLint* viewport, std::size_t parts)
 
 CellRange CellsOf(const DrawnBox& box, const Transform& transform, int cell)
 {
-    const CellRange everywhere{0, 0, 0, 0, true, false};
+    const CellRange everywhere{0, 0, 0, 0, true, false, false};
+    bool inside = true;
     const float* m = transform.clip.m;
     double low[2] = {HUGE_VAL, HUGE_VAL};
     double high[2] = {-HUGE_VAL, -HUGE_VAL};
@@ -114,8 +127,11 @@ CellRange CellsOf(const DrawnBox& box, const Transform& transform, int cell)
         // Behind or at the eye a box may reach round anywhere on the window.
         if (!(w > 1.0e-6))
             return everywhere;
+        const double z = m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14];
+        inside = inside && std::abs(z) < kInsideVolume * w;
         for (int axis = 0; axis < 2; ++axis) {
             const double ndc = (m[axis] * p[0] + m[4 + axis] * p[1] + m[8 + axis] * p[2] + m[12 + axis]) / w;
+            inside = inside && std::abs(ndc) < kInsideVolume;
             const double window = (ndc + 1.0) * transform.viewport[2 + axis] / 2.0;
             low[axis] = std::min(low[axis], window);
             high[axis] = std::max(high[axis], window);
@@ -129,13 +145,13 @@ CellRange CellsOf(const DrawnBox& box, const Transform& transform, int cell)
         const double from = std::floor(low[axis] - kMargin);
         const double to = std::ceil(high[axis] + kMargin);
         if (to < 0.0 || from >= size)
-            return {0, 0, 0, 0, false, true};
+            return {0, 0, 0, 0, false, true, false};
         cells[axis][0] = static_cast<int>(std::max(from, 0.0)) / cell;
         cells[axis][1] = static_cast<int>(std::min(to, size - 1.0)) / cell;
     }
-    const CellRange range{cells[0][0], cells[1][0], cells[0][1], cells[1][1], false, false};
+    const CellRange range{cells[0][0], cells[1][0], cells[0][1], cells[1][1], false, false, inside};
     if ((range.x1 - range.x0 + 1) * (range.y1 - range.y0 + 1) > kManyCells)
-        return everywhere;
+        return {0, 0, 0, 0, true, false, inside};
     return range;
 }
 
@@ -179,8 +195,9 @@ private:
 // A part's level lies above those of the earlier parts of other looks it may touch, and at
 // least at those of its own look: drawing by level, then look, then the order taken keeps
 // every order that can show.
-std::vector<std::size_t> PreviewBatch::DrawingOrder() const
+std::vector<std::size_t> PreviewBatch::DrawingOrder(std::vector<char>& alone) const
 {
+    alone.assign(m_parts.size(), 0);
     const Transform transform = CurrentTransform();
     const int cell = CellSize(transform.viewport, m_parts.size());
     const int columns = std::max(1, (transform.viewport[2] + cell - 1) / cell);
@@ -200,6 +217,7 @@ std::vector<std::size_t> PreviewBatch::DrawingOrder() const
         const CellRange range = CellsOf(m_parts[i].box, transform, cell);
         if (range.nowhere)
             continue;
+        alone[i] = !range.inside;
         int level = 0;
         if (range.everywhere) {
             level = all.Above(look);
@@ -225,7 +243,8 @@ void PreviewBatch::Flush()
 {
     if (m_parts.empty())
         return;
-    const std::vector<std::size_t> order = DrawingOrder();
+    std::vector<char> alone;
+    const std::vector<std::size_t> order = DrawingOrder(alone);
     GLfloat colour[4];
     GLint texture = 0;
     GLint genModes[2];
@@ -234,7 +253,7 @@ void PreviewBatch::Flush()
     glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &genModes[0]);
     glGetTexGeniv(GL_T, GL_TEXTURE_GEN_MODE, &genModes[1]);
 
-    Draw(order);
+    Draw(order, alone);
 
     ApplyPreviewLook({});
     glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, genModes[0]);
@@ -245,20 +264,56 @@ void PreviewBatch::Flush()
     m_looks.clear();
 }
 
-void PreviewBatch::Draw(const std::vector<std::size_t>& order) const
+void PreviewBatch::Draw(const std::vector<std::size_t>& order, const std::vector<char>& alone)
 {
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
     int look = -1;
     const GLfloat* colour = nullptr;
     for (const std::size_t index : order) {
         const Part& part = m_parts[index];
         if (part.look != look) {
+            DrawMeshRun();
             look = part.look;
-            ApplyPreviewLook(m_looks[static_cast<std::size_t>(look)]);
+            const PreviewLook& applied = m_looks[static_cast<std::size_t>(look)];
+            ApplyPreviewLook(applied);
+            // Untextured parts send no texture coordinates, as they do when they draw themselves.
+            if (applied.texture)
+                glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+            else
+                glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         }
         if (!colour || std::memcmp(colour, part.colour, sizeof part.colour) != 0) {
+            DrawMeshRun();
             colour = part.colour;
             glColor4fv(colour);
         }
-        part.node->DrawPreviewPart(part.part, m_time);
+        if (part.node) {
+            DrawMeshRun();
+            part.node->DrawPreviewPart(part.part, m_time);
+            continue;
+        }
+        if (alone[index])
+            DrawMeshRun();
+        const MeshVertex* mesh = m_meshes.Vertices() + part.meshFirst;
+        m_run.insert(m_run.end(), mesh, mesh + part.meshCount);
+        if (alone[index])
+            DrawMeshRun();
     }
+    DrawMeshRun();
+    glPopClientAttrib();
+}
+
+void PreviewBatch::DrawMeshRun()
+{
+    if (m_run.empty())
+        return;
+    // One array of the run's corners: Mesa draws an indexed array apart from immediate quads,
+    // a plain one as it draws them.
+    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), m_run.data()->position);
+    glNormalPointer(GL_FLOAT, sizeof(MeshVertex), m_run.data()->normal);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(MeshVertex), m_run.data()->texCoord);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(m_run.size()));
+    m_run.clear();
 }

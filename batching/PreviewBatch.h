@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include "batching/MeshCache.h"
 #include "level/DrawnBox.h"
 
 class CSGNode;
@@ -26,11 +27,12 @@ void ApplyPreviewLook(const PreviewLook& look);
 // A node whose preview drawing is a series of parts, each drawable on its own.
 class PreviewParts {
 public:
-    // Hands the node's parts to the batch in the order in which the node draws them.
-    virtual void AddPreviewParts(PreviewBatch& batch, float t) = 0;
+    // Hands the node's parts to the batch in the order in which the node draws them; false
+    // when the node draws itself this time.
+    virtual bool AddPreviewParts(PreviewBatch& batch, float t) = 0;
     // Draws one part with its own matrix steps from the modelview the node starts from; the
-    // batch has set the part's look and colour.
-    virtual void DrawPreviewPart(int part, float t) const = 0;
+    // batch has set the part's look and colour. Parts handed over as meshes need none.
+    virtual void DrawPreviewPart(int /*part*/, float /*t*/) const {}
 
 protected:
     ~PreviewParts() = default;
@@ -47,34 +49,57 @@ protected:
 //
 // Every node puts the colour back as it found it, so with colour material on the material
 // follows each part's colour; lights, groups and other nodes end a batch.
+//
+// A part may come as a mesh, corners already in the coordinates of its group: the meshes that
+// follow one another in the drawing order with one look and colour go out in one draw, whatever
+// their number.
 class PreviewBatch {
 public:
-    explicit PreviewBatch(float t) : m_time(t) {}
+    PreviewBatch(float t, MeshCache& meshes) : m_time(t), m_meshes(meshes) {}
     ~PreviewBatch() { Flush(); }
     PreviewBatch(const PreviewBatch&) = delete;
     PreviewBatch& operator=(const PreviewBatch&) = delete;
 
-    // Takes a wall's or an item's parts; false for any other node.
+    // Takes a wall's or an item's parts; false for any other node and for one that draws
+    // itself.
     bool Take(CSGNode& node, float t);
     // A part of `node` in `colour` that draws within `box` (in the current modelview).
     void Add(const PreviewParts& node, int part, const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box);
+    // A mesh in `colour` within `box`, the quads that `build` writes for `key` (see MeshCache).
+    template <typename Build>
+    void AddMesh(const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box, const MeshKey& key, Build build)
+    {
+        int count = 0;
+        const std::size_t first = m_meshes.Next(key, build, count);
+        AddPart(nullptr, 0, look, colour, box, first, count);
+    }
     // Draws what has been taken, under the modelview current when it was taken.
     void Flush();
 
 private:
     struct Part {
-        const PreviewParts* node;
+        const PreviewParts* node; // null for a mesh
         int part;
         int look; // index in m_looks
         GLfloat colour[4];
         DrawnBox box;
+        std::size_t meshFirst;
+        int meshCount;
     };
 
-    // The parts that may show, in the order to draw them.
-    std::vector<std::size_t> DrawingOrder() const;
-    void Draw(const std::vector<std::size_t>& order) const;
+    void AddPart(const PreviewParts* node, int part, const PreviewLook& look, const GLfloat colour[4],
+                 const DrawnBox& box, std::size_t meshFirst, int meshCount);
+    // The parts that may show, in the order to draw them; `alone` marks those that may need
+    // clipping.
+    std::vector<std::size_t> DrawingOrder(std::vector<char>& alone) const;
+    void Draw(const std::vector<std::size_t>& order, const std::vector<char>& alone);
+    // Draws the meshes gathered since the last call.
+    void DrawMeshRun();
 
     float m_time;
+    MeshCache& m_meshes;
     std::vector<Part> m_parts;
     std::vector<PreviewLook> m_looks;
+    // The corners of the meshes of one run, copied from the cache's arrays.
+    std::vector<MeshVertex> m_run;
 };

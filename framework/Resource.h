@@ -43,3 +43,4 @@ constexpr int ID_INSERT_ITEM_FIRST = 161;
 constexpr int ID_INSERT_ITEM_LAST = 166;
 constexpr int ID_VIEW_ACTUAL_SIZE = 167;
 constexpr int ID_TOOLS_MEASURE = 168;
+constexpr int ID_VIEW_TEXTURED_TOP = 176;

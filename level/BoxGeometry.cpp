@@ -1,5 +1,7 @@
 #include "level/BoxGeometry.h"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 
 #include "batching/FlatBatch.h"
@@ -69,21 +71,42 @@ void CornerVertex(const Corner& c, const BoxExtent& box, VertexFunction vertex =
 
 } // namespace
 
-void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
+int BoxMesh(const BoxExtent& box, bool withBottom, MeshVertex out[BOX_MESH_VERTICES])
 {
-    glBegin(GL_QUADS);
+    int count = 0;
     for (int f = 0; f < 6; ++f) {
         if (f == kBottomFace && !withBottom)
             continue;
         const Face& face = kFaces[f];
-        glNormal3fv(face.normal);
         for (const Corner& c : face.corners) {
-            if (textured)
-                glTexCoord2f(TexValue(c.s, box), TexValue(c.t, box));
-            CornerVertex(c, box);
+            MeshVertex& v = out[count++];
+            v.position[0] = c.sx * box.halfX;
+            v.position[1] = c.top ? box.topY : box.bottomY;
+            v.position[2] = c.sz * box.halfZ;
+            std::copy(face.normal, face.normal + 3, v.normal);
+            v.texCoord[0] = TexValue(c.s, box);
+            v.texCoord[1] = TexValue(c.t, box);
         }
     }
+    return count;
+}
+
+void DrawQuadMesh(const MeshVertex* vertices, int count, bool textured)
+{
+    glBegin(GL_QUADS);
+    for (int i = 0; i < count; ++i) {
+        glNormal3fv(vertices[i].normal);
+        if (textured)
+            glTexCoord2fv(vertices[i].texCoord);
+        glVertex3fv(vertices[i].position);
+    }
     glEnd();
+}
+
+void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
+{
+    MeshVertex corners[BOX_MESH_VERTICES];
+    DrawQuadMesh(corners, BoxMesh(box, withBottom, corners), textured);
 }
 
 void OutlineTopFace(const BoxExtent& box)

@@ -8,6 +8,22 @@ struct BoxExtent {
     float topY;
 };
 
+// One corner of a face as the preview draws it.
+struct MeshVertex {
+    float position[3];
+    float normal[3];
+    float texCoord[2];
+};
+
+// The most corners a box has: six faces of four.
+constexpr int BOX_MESH_VERTICES = 24;
+
+// The corners of DrawBox's quads in its order, with their normals and texture coordinates;
+// returns how many (20 without the bottom, 24 with it).
+int BoxMesh(const BoxExtent& box, bool withBottom, MeshVertex out[BOX_MESH_VERTICES]);
+// Draws quads from corners already laid out, with their texture coordinates when textured.
+void DrawQuadMesh(const MeshVertex* vertices, int count, bool textured);
+
 // One GL_QUADS batch: top, bottom (when withBottom), front, back, left, right, each with its
 // normal. With textured, every corner gets the texture coordinates of the level geometry:
 // the half extents along the faces and the constants 0 and +-0.5 up the sides.

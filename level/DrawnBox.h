@@ -1,5 +1,6 @@
 #pragma once
 
+class CSGNode;
 class Item;
 class Wall;
 
@@ -16,3 +17,6 @@ DrawnBox BoxOf(const Wall& wall);
 // An item: the flat square of side 1, or the sign and the ball of radius m_size, about a point
 // m_size above its position.
 DrawnBox BoxOf(const Item& item);
+// Any wall, item, floor or start marker, in the coordinates of its group; false for any other
+// node.
+bool ObjectBox(const CSGNode& node, DrawnBox& box);

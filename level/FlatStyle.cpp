@@ -38,6 +38,11 @@ FlatColour Tint(const FlatColour& colour)
     return {Lighter(colour.r), Lighter(colour.g), Lighter(colour.b)};
 }
 
+FlatColour SelectionTint()
+{
+    return Tint(kSelection);
+}
+
 PolygonFillScope::PolygonFillScope()
 {
     glGetIntegerv(GL_POLYGON_MODE, m_modes);

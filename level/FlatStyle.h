@@ -4,7 +4,8 @@
 
 // How the edit view's flat drawing (t = -1) tells things apart: outlines over lighter fills,
 // a colour and a sign per item type, and a selection in a colour of its own with wider lines,
-// unlike the start marker's reds. The three-dimensional drawing uses none of this.
+// unlike the start marker's reds. The three-dimensional view shows the selection in the same
+// colour: a tint of it on the object's own look, under outlines in it.
 
 struct FlatColour {
     float r, g, b;
@@ -17,6 +18,8 @@ FlatColour FlatOutline(const FlatColour& own, bool selected);
 void SetFlatOutline(const FlatColour& own, bool selected);
 // A light tint of a colour, for a fill under an outline in that colour.
 FlatColour Tint(const FlatColour& colour);
+// The tint that a selected object's own look is modulated by in the three-dimensional view.
+FlatColour SelectionTint();
 // Polygons are filled while it lives; then the polygon modes it found are back. A fill and
 // outlines drawn as lines inside one scope reach Mesa as one draw: a mode switch between fill
 // and outline would make two, and each draw costs far more than its few vertices.

@@ -1,6 +1,7 @@
 #include "level/Item.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -66,14 +67,6 @@ FlatColour FlatTypeColour(int type)
     return IsKnownItemType(type) ? kFlatTypeColours[type - ITEM_NORMAL] : kFlatUnknownColour;
 }
 
-void CallScaledList(unsigned list, float sx, float sy, float sz)
-{
-    glPushMatrix();
-    glScalef(sx, sy, sz);
-    glCallList(list);
-    glPopMatrix();
-}
-
 } // namespace
 
 Item::Item() = default;
@@ -123,38 +116,40 @@ void Item::Draw(float t)
         PreviewColour(own);
         glColor4fv(own);
     }
+    if (!IsFlatDraw(t)) {
+        MeshVertex mesh[BOX_MESH_VERTICES];
+        for (int bar = 0; bar < SignBars(); ++bar)
+            DrawQuadMesh(mesh, SignBarMesh(bar, t, mesh), false);
+    }
     glPushMatrix();
     Place();
-    if (IsFlatDraw(t)) {
+    if (IsFlatDraw(t))
         DrawFlat();
-    } else {
-        DrawSign(t);
+    else
         DrawGlassSphere();
-    }
     glPopMatrix();
     colour.Restore();
     glPopAttrib();
 }
 
-void Item::AddPreviewParts(PreviewBatch& batch, float /*t*/)
+bool Item::AddPreviewParts(PreviewBatch& batch, float t)
 {
     GLfloat colour[4];
     PreviewColour(colour);
     const DrawnBox box = BoxOf(*this);
-    batch.Add(*this, kBarAcross, {}, colour, box);
-    if (!ShowsMinusSign(ItemTypeID))
-        batch.Add(*this, kBarUpright, {}, colour, box);
+    for (int bar = 0; bar < SignBars(); ++bar) {
+        const MeshKey key = {x, y, z, m_size, t, static_cast<float>(bar), 0, 0, 0, 0, 0, 0};
+        batch.AddMesh({}, colour, box, key, [this, bar, t](MeshVertex* out) { return SignBarMesh(bar, t, out); });
+    }
     batch.Add(*this, kGlass, {m_sphereMapTexture, true}, colour, box);
+    return true;
 }
 
-void Item::DrawPreviewPart(int part, float t) const
+void Item::DrawPreviewPart(int, float) const
 {
     glPushMatrix();
     Place();
-    if (part == kGlass)
-        glCallList(m_sphereList);
-    else
-        DrawSignBar(part, t);
+    glCallList(m_sphereList);
     glPopMatrix();
 }
 
@@ -193,22 +188,36 @@ void Item::DrawFlat() const
     FlatEnd();
 }
 
-void Item::DrawSign(float t) const
+int Item::SignBars() const
 {
-    DrawSignBar(kBarAcross, t);
-    if (!ShowsMinusSign(ItemTypeID))
-        DrawSignBar(kBarUpright, t);
+    return ShowsMinusSign(ItemTypeID) ? 1 : 2;
 }
 
-void Item::DrawSignBar(int bar, float t) const
+int Item::SignBarMesh(int bar, float t, MeshVertex out[BOX_MESH_VERTICES]) const
 {
-    glPushMatrix();
-    glRotatef(90.0f * t, 0.0f, 1.0f, 0.0f);
-    if (bar == kBarAcross)
-        CallScaledList(m_cubeList, m_size, 0.4f * m_size, 0.4f * m_size);
-    else
-        CallScaledList(m_cubeList, 0.4f * m_size, m_size, 0.4f * m_size);
-    glPopMatrix();
+    const float thin = 0.4f * m_size;
+    const float scale[3] = {bar == kBarAcross ? m_size : thin, bar == kBarAcross ? thin : m_size, thin};
+    const int count = BoxMesh(UNIT_CUBE, true, out);
+    // The sign spins at 90 degrees a second about the item's upright axis.
+    const double angle = 90.0 * static_cast<double>(t) * M_PI / 180.0;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const double centre[3] = {x, static_cast<double>(y) + m_size, z};
+    for (int i = 0; i < count; ++i) {
+        float* p = out[i].position;
+        float* n = out[i].normal;
+        const double px = static_cast<double>(p[0]) * scale[0];
+        const double pz = static_cast<double>(p[2]) * scale[2];
+        p[0] = static_cast<float>(centre[0] + (c * px + s * pz));
+        p[1] = static_cast<float>(centre[1] + static_cast<double>(p[1]) * scale[1]);
+        p[2] = static_cast<float>(centre[2] + (c * pz - s * px));
+        // A scale along the axes leaves the cube's normals where they point.
+        const double nx = n[0];
+        const double nz = n[2];
+        n[0] = static_cast<float>(c * nx + s * nz);
+        n[2] = static_cast<float>(c * nz - s * nx);
+    }
+    return count;
 }
 
 void Item::DrawGlassSphere() const

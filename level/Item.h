@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "batching/PreviewBatch.h"
+#include "level/BoxGeometry.h"
 #include "level/LevelObject.h"
 #include "scenegraph/CSGNode.h"
 
@@ -18,8 +19,8 @@ public:
     // Builds the item's own sphere and cube display lists.
     void Prepare() override;
     void Draw(float t) override;
-    // The sign's one or two bars, then the glass, all in the item's colour.
-    void AddPreviewParts(PreviewBatch& batch, float t) override;
+    // The sign's one or two bars as meshes, then the glass, all in the item's colour.
+    bool AddPreviewParts(PreviewBatch& batch, float t) override;
     void DrawPreviewPart(int part, float t) const override;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
@@ -44,10 +45,11 @@ private:
     void Place() const;
     // The edit view's item: a square filled in the type's colour, with the type's sign.
     void DrawFlat() const;
-    // The spinning plus or minus sign made of one or two scaled cubes.
-    void DrawSign(float t) const;
-    // One bar of the sign, turning with t.
-    void DrawSignBar(int bar, float t) const;
+    // The bars of the sign: the bar's box, scaled, turned with t and moved onto the item, in
+    // the coordinates of its group.
+    int SignBarMesh(int bar, float t, MeshVertex out[BOX_MESH_VERTICES]) const;
+    // The bars the sign is made of: one for a minus, two for a plus.
+    int SignBars() const;
     // The translucent sphere-mapped ball around the sign.
     void DrawGlassSphere() const;
 };

@@ -7,8 +7,22 @@
 void LevelFloor::Draw(float t)
 {
     const SavedColour colour = BeginTexturedDraw(t, {0.1f, 0.8f, 0.8f});
-    DrawBox({Width * 0.5f, Heigth * 0.5f, -1.0f, 0.0f}, true, IsTexturedDraw(t));
+    const bool textured = IsTexturedDraw(t);
+    MeshVertex mesh[BOX_MESH_VERTICES];
+    const int count = PreviewMesh(textured, mesh);
+    if (IsFlatDraw(t))
+        DrawQuadMesh(mesh, count, false);
+    else
+        DrawPreviewMesh(mesh, count, textured);
     EndTexturedDraw(t, colour);
+}
+
+int LevelFloor::PreviewMesh(bool textured, MeshVertex out[BOX_MESH_VERTICES]) const
+{
+    const int count = BoxMesh({Width * 0.5f, Heigth * 0.5f, -1.0f, 0.0f}, true, out);
+    if (textured)
+        MapTexCoords(out, count);
+    return count;
 }
 
 void LevelFloor::WriteXml(std::FILE* file)

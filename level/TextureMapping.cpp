@@ -7,6 +7,17 @@ void TextureMapping::SetTexRotationAngleDeg(float v)
     TexRotationAngleDeg = ReduceByWholeTurns(v);
 }
 
+void TextureMapping::MapTexCoord(float st[2]) const
+{
+    const double angle = TexRotationAngleDeg * M_PI / 180.0;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const double u = static_cast<double>(st[0]) + TexTX - 0.5;
+    const double v = static_cast<double>(st[1]) + TexTY - 0.5;
+    st[0] = static_cast<float>((c * u - s * v + 0.5) * TexScaleX);
+    st[1] = static_cast<float>((s * u + c * v + 0.5) * TexScaleY);
+}
+
 float ReduceByWholeTurns(float degrees)
 {
     // The turns are counted on the integer part. A float too large for an int is a whole

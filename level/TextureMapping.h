@@ -24,6 +24,10 @@ public:
     virtual bool NeedsTextureUpdate() const { return m_needsTextureUpdate; }
     virtual void SetNeedsTextureUpdate(bool v) { m_needsTextureUpdate = v; }
 
+    // Where the mapping lays the texture coordinate (s, t): moved by TexTX and TexTY, turned
+    // about the middle of the unit square, then scaled, as the texture matrix would.
+    void MapTexCoord(float st[2]) const;
+
     int TextureID = 0;
     unsigned m_glTexture = 0;
     float TexTX = 0.0f;

@@ -29,48 +29,53 @@ SavedColour TexturedObject::BeginTexturedDraw(float t, const FlatColour& flat)
         SetFlatOutline(flat, selected);
         return previous;
     }
-    glColor3f(1.0f, 1.0f, 1.0f);
+    const FlatColour tint = SelectionTint();
+    if (selected)
+        glColor3f(tint.r, tint.g, tint.b);
+    else
+        glColor3f(1.0f, 1.0f, 1.0f);
     if (IsTexturedDraw(t)) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, m_glTexture);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        PushTextureMatrix();
     }
-    if (selected)
-        glColor3f(1.0f, 0.0f, 0.0f);
     return previous;
 }
 
 void TexturedObject::EndTexturedDraw(float t, const SavedColour& colour)
 {
-    if (IsTexturedDraw(t)) {
+    if (IsTexturedDraw(t))
         glDisable(GL_TEXTURE_2D);
-        PopTextureMatrix();
-    }
     colour.Restore();
     glPopAttrib();
 }
 
-void TexturedObject::PushTextureMatrix() const
+void TexturedObject::MapTexCoords(MeshVertex* mesh, int count) const
 {
-    // Texture coordinates are translated, then rotated about the centre of the unit square,
-    // then scaled.
-    glMatrixMode(GL_TEXTURE);
-    glPushMatrix();
-    glLoadIdentity();
-    glScalef(TexScaleX, TexScaleY, 1.0f);
-    glTranslatef(0.5f, 0.5f, 0.0f);
-    glRotatef(TexRotationAngleDeg, 0.0f, 0.0f, 1.0f);
-    glTranslatef(-0.5f, -0.5f, 0.0f);
-    glTranslatef(TexTX, TexTY, 0.0f);
-    glMatrixMode(GL_MODELVIEW);
+    for (int i = 0; i < count; ++i)
+        MapTexCoord(mesh[i].texCoord);
 }
 
-void TexturedObject::PopTextureMatrix()
+void TexturedObject::DrawPreviewMesh(const MeshVertex* mesh, int count, bool textured) const
 {
-    glMatrixMode(GL_TEXTURE);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    if (!selected) {
+        DrawQuadMesh(mesh, count, textured);
+        return;
+    }
+    glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT | GL_DEPTH_BUFFER_BIT | GL_CURRENT_BIT);
+    // The faces a little behind their edges, so that every edge in sight shows whole.
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 1.0f);
+    DrawQuadMesh(mesh, count, textured);
+    // Colour material off first: the outline's colour must not become the material.
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDepthFunc(GL_LEQUAL);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    SetFlatOutline({}, true);
+    DrawQuadMesh(mesh, count, false);
+    glPopAttrib();
 }
 
 void TexturedObject::WriteMappingAttributes(std::FILE* file) const

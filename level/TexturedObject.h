@@ -14,16 +14,17 @@ public:
 
 protected:
     // The floor and the wall draw the same way around their own geometry.
-    // In the edit view the outline in the colour `flat` or the selection's; otherwise white,
-    // texture and texture matrix, then the red of the selection. EndTexturedDraw undoes it
-    // all, the colour it is given included.
+    // In the edit view the outline in the colour `flat` or the selection's; otherwise white
+    // and the texture, or the selection's tint. EndTexturedDraw undoes it all, the colour it is
+    // given included.
     SavedColour BeginTexturedDraw(float t, const FlatColour& flat);
     void EndTexturedDraw(float t, const SavedColour& colour);
-    // The texture mapping on the texture matrix stack, and off it again.
-    void PushTextureMatrix() const;
-    static void PopTextureMatrix();
     // True when the drawing at time t lays the texture on the geometry.
     bool IsTexturedDraw(float t) const;
+    // Lays the mapping's texture coordinates on the corners.
+    void MapTexCoords(MeshVertex* mesh, int count) const;
+    // The preview's quads; a selected object's outlined in the selection colour over them.
+    void DrawPreviewMesh(const MeshVertex* mesh, int count, bool textured) const;
     // Writes the texture attributes that end the floor's and the wall's attribute line.
     void WriteMappingAttributes(std::FILE* file) const;
     void ReadMappingAttributes(const XmlElement& element);

@@ -12,9 +12,12 @@ public:
 
     int GetType() const override { return WALL_NODE; }
     void Draw(float t) override;
-    // One part: the box, in white or the selection's red, textured when it has a texture.
-    void AddPreviewParts(PreviewBatch& batch, float t) override;
-    void DrawPreviewPart(int part, float t) const override;
+    // One part: the box in white, textured when it has a texture, its corners kept by the
+    // batch from frame to frame. A selected wall draws itself.
+    bool AddPreviewParts(PreviewBatch& batch, float t) override;
+    // The preview's box in the coordinates of its group: turned and moved onto the wall's
+    // centre, with the texture coordinates of the wall's mapping when textured.
+    int PreviewMesh(bool textured, MeshVertex out[BOX_MESH_VERTICES]) const;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
 
@@ -27,7 +30,5 @@ public:
     float OrientationAngle = 0.0f;
 
 private:
-    // Moves and turns the modelview onto the wall's centre.
-    void Place() const;
     BoxExtent Extent() const;
 };

@@ -228,7 +228,7 @@ void CEditGLView::DrawFrame()
 {
     CLevelMapDoc* document = GetLevelDocument();
     CSGGroup* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
-    DrawEditFrame(Camera(), m_gridSize, levelGroup);
+    DrawEditFrame(Camera(), m_gridSize, levelGroup, m_texturedTop);
     DrawWallHandles(WallsWithHandles(), static_cast<float>(kHandleHalfPixels * LevelUnitsPerPixel()),
                     static_cast<float>(kHandlesFromPixels * LevelUnitsPerPixel()));
     if (const auto* box = dynamic_cast<const BoxGesture*>(m_gesture.get())) {

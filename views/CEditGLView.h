@@ -81,6 +81,8 @@ public:
 
     wxCursor m_hItemCursor;
     int m_gridSize = 1;
+    // The floor and the walls show their images under the lines (View > Textured Top View).
+    bool m_texturedTop = false;
     bool m_snapToGrid = true;
     int m_width = 0;
     int m_height = 0;

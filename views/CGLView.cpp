@@ -26,6 +26,10 @@ wxGLAttributes PixelFormat()
     return attributes;
 }
 
+// The panes' contexts share their textures: the preview loads the level's images, and the edit
+// view's textured top view shows the same ones.
+const wxGLContext* g_sharedContext = nullptr;
+
 } // namespace
 
 CGLView::CGLView() = default;
@@ -54,13 +58,15 @@ wxWindow* CGLView::CreateViewWindow(wxWindow* parent)
                                   wxCLIP_CHILDREN | wxCLIP_SIBLINGS | wxFULL_REPAINT_ON_RESIZE);
     wxGLContextAttrs contextAttributes;
     contextAttributes.PlatformDefaults().CompatibilityProfile().EndList();
-    m_context = std::make_unique<wxGLContext>(canvas, nullptr, &contextAttributes);
+    m_context = std::make_unique<wxGLContext>(canvas, g_sharedContext, &contextAttributes);
     if (!m_context->IsOK()) {
         m_context.reset();
         canvas->Destroy();
         ShowMessageBox(_("OpenGL context failed"), wxString(), wxOK);
         return nullptr;
     }
+    if (!g_sharedContext)
+        g_sharedContext = m_context.get();
     m_canvas = canvas;
     // OpenGL paints every pixel: the toolkit never erases the background first.
     m_canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -215,6 +221,8 @@ void CGLView::OnDestroyWindow()
         ReleaseGLObjects();
         glFinish();
     }
+    if (g_sharedContext == m_context.get())
+        g_sharedContext = nullptr;
     // The context goes before its window; the toolkit unbinds it if it is current.
     m_context.reset();
 }

@@ -9,6 +9,7 @@
 
 #include "batching/FlatLevel.h"
 #include "views/MeasureFigures.h"
+#include "batching/TexturedTops.h"
 
 namespace {
 
@@ -201,13 +202,18 @@ void DrawGrid(const EditCamera& camera, int gridSize)
     glPopAttrib();
 }
 
-void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup)
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup, bool texturedTops)
 {
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetupEditRenderingState();
     ApplyEditCamera(camera);
+    const bool textured = texturedTops && levelGroup;
+    if (textured)
+        DrawTexturedTops(*levelGroup, TexturedTops::Floor);
     DrawGrid(camera, gridSize);
+    if (textured)
+        DrawTexturedTops(*levelGroup, TexturedTops::Walls);
     if (levelGroup)
         DrawFlatLevel(*levelGroup);
     glFlush();

@@ -79,8 +79,9 @@ void ApplyEditCamera(const EditCamera& camera);
 // Draws the grid lines over the visible rectangle, thinned out for the viewport's height;
 // writes no depth and restores every state and matrix it touches.
 void DrawGrid(const EditCamera& camera, int gridSize);
-// One whole frame of the edit view: white background, grid, then the level group flat.
-void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup);
+// One whole frame of the edit view: white background, grid, then the level group flat. With
+// `texturedTops` the floor's and the walls' images lie under the grid and the lines.
+void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup, bool texturedTops = false);
 // The box selection's rubber band between two level points, over the frame; dashed when it
 // takes what it touches.
 void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed);

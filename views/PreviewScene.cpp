@@ -18,6 +18,8 @@ constexpr double kFar = 300.0;
 
 // Zoom to Fit leaves this much of the floor's size free around it.
 constexpr double kFitMargin = 1.1;
+// Framing a small or far object zooms in no further than this.
+constexpr double kMostFitZoom = 20.0;
 
 // OpenGL reads matrices column by column; the rotation is kept row by row.
 void MultRowMajor(const float* rows)
@@ -43,6 +45,44 @@ void SetupLitRenderingState()
 }
 
 } // namespace
+
+void ViewPlanePoint(const PreviewCamera& camera, double ndcX, double ndcY, double out[2])
+{
+    const double tanY = std::tan(kFieldOfViewDeg * M_PI / 360.0);
+    const double eye = camera.distance * std::sqrt(2.0);
+    out[0] = ndcX * eye * tanY * camera.aspect;
+    out[1] = ndcY * eye * tanY;
+}
+
+void EyeAxes(const PreviewCamera& camera, const double level[3], double out[3])
+{
+    double p[3] = {level[0], level[1], level[2]};
+    if (const float* r = camera.rotation)
+        for (int row = 0; row < 3; ++row)
+            p[row] = r[4 * row] * level[0] + r[4 * row + 1] * level[1] + r[4 * row + 2] * level[2];
+    // The eye looks from (0, d, d) at the origin with Y up.
+    out[0] = p[0];
+    out[1] = (p[1] - p[2]) / std::sqrt(2.0);
+    out[2] = (p[1] + p[2]) / std::sqrt(2.0);
+}
+
+float BallFitZoom(const PreviewCamera& camera, const double centre[3], double radius)
+{
+    const double tanY = std::tan(kFieldOfViewDeg * M_PI / 360.0);
+    const double halfAngle = std::atan(tanY * std::min(1.0, static_cast<double>(camera.aspect)));
+    const double sine = std::sin(halfAngle);
+    double axes[3];
+    EyeAxes(camera, centre, axes);
+    // Scaled by s the ball's centre lies D - s * ahead from the eye; it shows whole while
+    // s * radius <= (D - s * ahead) * sin(half angle), in front of the near plane.
+    const double eye = camera.distance * std::sqrt(2.0);
+    const double denominator = radius * kFitMargin + axes[2] * sine;
+    // Far behind the level's centre a ball may show whole at any zoom.
+    double zoom = denominator > 0.0 ? std::min(kMostFitZoom, eye * sine / denominator) : kMostFitZoom;
+    if (radius + axes[2] > 0.0)
+        zoom = std::min(zoom, (eye - kNear) / (radius + axes[2]));
+    return static_cast<float>(zoom);
+}
 
 float FloorFitZoom(const PreviewCamera& camera, float width, float depth)
 {
@@ -96,6 +136,9 @@ void ApplyPreviewCamera(const PreviewCamera& camera)
     gluPerspective(kFieldOfViewDeg, camera.aspect, kNear, kFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    // Only a real shift: a translation changes how the matrix is kept, and so the rounding.
+    if (camera.panX != 0.0f || camera.panY != 0.0f)
+        glTranslatef(camera.panX, camera.panY, 0.0f);
     const double d = camera.distance;
     gluLookAt(0.0, d, d, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glScalef(camera.zoom, camera.zoom, camera.zoom);
@@ -103,15 +146,21 @@ void ApplyPreviewCamera(const PreviewCamera& camera)
         MultRowMajor(camera.rotation);
 }
 
-void DrawPreviewFrame(const PreviewCamera& camera, CSGGroup* root, float t)
+void DrawPreviewFrame(const PreviewCamera& camera, CSGGroup* root, float t, MeshCache* meshes)
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetupPreviewRenderingState();
     ApplyPreviewCamera(camera);
     if (root) {
-        PreviewBatch batch(t);
-        DrawGroupThrough(*root, batch, t);
+        MeshCache frameOnly;
+        MeshCache& kept = meshes ? *meshes : frameOnly;
+        kept.Rewind();
+        {
+            PreviewBatch batch(t, kept);
+            DrawGroupThrough(*root, batch, t);
+        }
+        kept.Finish();
     }
     glFlush();
 }

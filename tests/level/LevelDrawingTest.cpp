@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "level/BoxGeometry.h"
+#include "level/FlatStyle.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/StartPositionNode.h"
@@ -121,7 +122,7 @@ TEST(LevelDrawing, ItemAndStartMarkerEditShapes)
     EXPECT_TRUE(IsBackground(camera.At(-2.0f, -1.5f)));
 }
 
-TEST(LevelDrawing, SelectionIsRedInThePreviewAndHasAColourOfItsOwnInTheEditView)
+TEST(LevelDrawing, SelectionIsTintedInThePreviewAndHasAColourOfItsOwnInTheEditView)
 {
     OffscreenContext context(64, 64);
     LevelFloor floor;
@@ -130,9 +131,9 @@ TEST(LevelDrawing, SelectionIsRedInThePreviewAndHasAColourOfItsOwnInTheEditView)
     StartPositionNode marker(0.0f, 0.0f, 5.0f, 0.0f);
     item.Prepare();
     LevelObject* objects[] = {&floor, &wall, &item, &marker};
-    // Each object's colour, drawn solid at time t, selected or not.
-    auto colours = [&](float t, bool selected) {
-        TopDownCamera camera(context, 16.0f);
+    // Each object's colour, drawn solid at time t, selected or not, seen `half` units each way.
+    auto colours = [&](float t, bool selected, float half = 16.0f) {
+        TopDownCamera camera(context, half);
         for (LevelObject* object : objects)
             object->selected = selected;
         floor.Draw(t);
@@ -142,8 +143,14 @@ TEST(LevelDrawing, SelectionIsRedInThePreviewAndHasAColourOfItsOwnInTheEditView)
         return std::vector<std::array<unsigned char, 4>>{camera.At(0.0f, -6.0f), camera.At(-5.0f, 0.0f),
                                                         camera.At(5.0f, 0.0f), camera.At(0.0f, 4.0f)};
     };
-    const auto preview = colours(0.0f, true);
-    EXPECT_TRUE(IsRed(preview[0]) && IsRed(preview[1]) && IsRed(preview[3]));
+    // In the preview the floor and the wall keep their own look under the selection's tint,
+    // the edit view's colour made lighter; the start marker is red.
+    // Close enough that the outline leaves the middle of the wall to the tint.
+    const auto preview = colours(0.0f, true, 8.0f);
+    const FlatColour tint = SelectionTint();
+    for (std::size_t i : {0u, 1u})
+        EXPECT_TRUE(HasColour(preview[i], tint.r, tint.g, tint.b)) << "object " << i;
+    EXPECT_TRUE(IsRed(preview[3]));
 
     const auto own = colours(kFlat, false);
     const auto selected = colours(kFlat, true);
@@ -314,12 +321,14 @@ TEST_F(TexturedFloorTest, RotationTurnsAboutTheCentreOfTheUnitSquare)
     EXPECT_NE(camera.At(-9.5f, 7.5f), camera.At(-9.5f, 6.5f));
 }
 
-TEST_F(TexturedFloorTest, SelectionModulatesTheTextureWithRed)
+TEST_F(TexturedFloorTest, SelectionTintsTheTextureItKeeps)
 {
     m_floor.selected = true;
     TopDownCamera camera = Draw(0.0f);
-    EXPECT_TRUE(IsRed(camera.At(-9.5f, 0)));
-    EXPECT_TRUE(IsBackground(camera.At(-8.5f, 0))) << "blue texels turn black";
+    // Both stripes still show, each modulated by the selection's tint.
+    const FlatColour tint = SelectionTint();
+    EXPECT_TRUE(HasColour(camera.At(-9.5f, 0), tint.r, 0.0f, 0.0f));
+    EXPECT_TRUE(HasColour(camera.At(-8.5f, 0), 0.0f, 0.0f, tint.b));
 }
 
 TEST(LevelDrawing, DrawingRestoresTheStateItChanged)

@@ -39,7 +39,8 @@ constexpr float kAspect = static_cast<float>(kWidth) / kHeight;
 constexpr int kPickStep = 10;
 const std::string kReferences = "../tests/fixtures/views/";
 
-enum class View { Edit, Preview };
+// The edit view with or without the images of the floor and the walls, or the preview.
+enum class View { Edit, EditTextured, Preview };
 
 // One picture: a level, a view with its camera, a selection and the animation time.
 struct Shot {
@@ -74,6 +75,8 @@ const Shot kShots[] = {
     {"kinds_preview_close", kKinds, View::Preview, 2.0f, 0.0f, 0.0f, 1, {}, 0.0f, false},
     {"nodes_edit", kNodes, View::Edit, 0.1f, 0.0f, 0.0f, 2, {3, 1}, 0.0f, true},
     {"nodes_preview", kNodes, View::Preview, 1.0f, 20.0f, 0.0f, 1, {1}, 1.25f, true},
+    {"sample_preview_selected_wall", kSample, View::Preview, 1.3f, 15.0f, 10.0f, 1, {7}, 0.0f, false},
+    {"sample_edit_textured", kSample, View::EditTextured, 2.0f / 26.0f, 0.0f, 0.0f, 1, {7}, 0.0f, false},
 };
 
 bool Renewing()
@@ -139,13 +142,13 @@ protected:
     {
         const Shot& shot = GetParam();
         LevelScene& scene = *m_document.m_pScene;
-        if (shot.view == View::Edit) {
+        if (shot.view != View::Preview) {
             EditCamera camera;
             camera.aspect = kAspect;
             camera.zoom = shot.zoom;
             camera.copX = shot.a;
             camera.copY = shot.b;
-            DrawEditFrame(camera, shot.gridSize, scene.m_pLevelGroup);
+            DrawEditFrame(camera, shot.gridSize, scene.m_pLevelGroup, shot.view == View::EditTextured);
             return;
         }
         const std::vector<float> rotation = PreviewRotation(shot.a, shot.b);
@@ -157,7 +160,7 @@ protected:
         DrawPreviewFrame(camera, &scene.Root(), shot.time);
     }
 
-    float Time() const { return GetParam().view == View::Edit ? FLAT_DRAW_TIME : GetParam().time; }
+    float Time() const { return GetParam().view == View::Preview ? GetParam().time : FLAT_DRAW_TIME; }
 
     // The picture top row first, as an image file keeps it.
     wxImage ReadPicture() const

@@ -3,13 +3,15 @@
 // pixel: crowded, overlapping and selected objects with several textures and the glass, items
 // of unknown types in the colour they find, a group that saves the lights and lights one of its
 // own, other nodes in between, and cameras from afar, turned, animated and so close that
-// objects reach behind the eye.
+// objects reach behind the eye. The meshes kept from frame to frame follow walls that move,
+// turn and change their mapping between frames, and signs that spin.
 #include <random>
 #include <vector>
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include "batching/MeshCache.h"
 #include "level/Item.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
@@ -101,6 +103,21 @@ protected:
         AddCrowd(*level, 25);
     }
 
+    void ChangeSomeWalls()
+    {
+        std::uniform_real_distribution<float> nudge(-0.5f, 0.5f);
+        std::bernoulli_distribution chosen(0.2);
+        ForEachNode(m_root, [&](CSGNode& node) {
+            auto* wall = dynamic_cast<Wall*>(&node);
+            if (!wall || !chosen(m_random))
+                return;
+            wall->x += nudge(m_random);
+            wall->OrientationAngle += 40.0f * nudge(m_random);
+            wall->TexScaleX += nudge(m_random);
+            wall->TexRotationAngleDeg += 90.0f * nudge(m_random);
+        });
+    }
+
     static std::vector<unsigned char> Pixels()
     {
         std::vector<unsigned char> pixels(kWidth * kHeight * 4);
@@ -137,15 +154,20 @@ TEST_F(PreviewBatchTest, FramesEqualTheNodesDrawingThemselves)
         float time;
     };
     const Shot shots[] = {{24.0f, 1.0f, nullptr, 0.0f}, {24.0f, 1.7f, turnedAboutY, 0.37f}, {6.0f, 1.0f, nullptr, 1.1f},
-        {14.0f, 2.3f, tiltedAboutX, 2.0f}};
+        {14.0f, 2.3f, tiltedAboutX, 2.0f}, {24.0f, 1.0f, nullptr, 2.0f}};
+    MeshCache meshes;
+    int shotIndex = 0;
     for (const Shot& shot : shots) {
+        // Between frames some walls move, turn or get another mapping.
+        if (shotIndex++ > 0)
+            ChangeSomeWalls();
         PreviewCamera camera;
         camera.aspect = static_cast<float>(kWidth) / kHeight;
         camera.distance = shot.distance;
         camera.zoom = shot.zoom;
         camera.rotation = shot.rotation;
         const std::vector<unsigned char> expected = DrawnNodeByNode(camera, shot.time);
-        DrawPreviewFrame(camera, &m_root, shot.time);
+        DrawPreviewFrame(camera, &m_root, shot.time, &meshes);
         const std::vector<unsigned char> batched = Pixels();
         long differing = 0;
         for (std::size_t i = 0; i < expected.size(); i += 4)

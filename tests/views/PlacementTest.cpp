@@ -116,7 +116,7 @@ TEST_F(PlacementTest, HomeFitsTheFloorInBothViewsButATextFieldKeepsIt)
     edit->m_copX = 30.0f;
     preview->m_zoom = 3.0f;
     const float tilt[16] = {1, 0, 0, 0, 0, 0.6f, -0.8f, 0, 0, 0.8f, 0.6f, 0, 0, 0, 0, 1};
-    std::copy(tilt, tilt + 16, preview->m_rotation);
+    std::copy(tilt, tilt + 16, preview->Navigation().Rotation());
     MoveTo(*edit->GetCanvas(), wxPoint(10, 10));
     edit->GetCanvas()->SetFocus();
     PressKey(WXK_HOME);
