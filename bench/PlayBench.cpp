@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "batching/MeshCache.h"
 #include "bench/GeneratedLevel.h"
 #include "glext/GLExtensions.h"
 #include "level/LevelFile.h"
@@ -87,12 +88,13 @@ void DriveFrame(benchmark::State& state)
     SnakeState snake = SnakeRules::Start(field, 1);
     ChaseCamera camera(0.0f);
     float t = 0.0f;
+    MeshCache meshes;
     for (auto _ : state) {
         snake = SnakeRules::Step(field, snake, {}, 1);
         if (snake.over)
             snake = SnakeRules::Start(field, 1);
         DrawDriveFrame(camera.Look(snake.body.Head(), ChaseView::Behind, GeneratedLevel::FLOOR_SIZE),
-                       static_cast<float>(kWidth) / kHeight, &level.Root(), t, snake);
+                       static_cast<float>(kWidth) / kHeight, &level.Root(), t, snake, meshes);
         glFinish();
         t += 0.02f;
     }

@@ -8,6 +8,7 @@
 #include <wx/event.h>
 #include <wx/timer.h>
 
+#include "batching/MeshCache.h"
 #include "play/ChaseCamera.h"
 #include "play/PlayRun.h"
 #include "views/DriveOverlay.h"
@@ -52,4 +53,5 @@ private:
     wxTimer m_timer;
     std::chrono::steady_clock::time_point m_lastTick;
     DriveOverlay m_overlay;
+    MeshCache m_meshes;
 };

@@ -69,7 +69,7 @@ void DrawSnake(const SnakeState& snake)
 
 } // namespace
 
-void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake)
+void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake, MeshCache& meshes)
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -82,8 +82,12 @@ void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, c
     gluLookAt(look.eye[0], look.eye[1], look.eye[2], look.centre[0], look.centre[1], look.centre[2], look.up[0],
               look.up[1], look.up[2]);
     if (root) {
-        PreviewBatch batch(t);
-        DrawGroupThrough(*root, batch, t);
+        meshes.Rewind();
+        {
+            PreviewBatch batch(t, meshes);
+            DrawGroupThrough(*root, batch, t);
+        }
+        meshes.Finish();
     }
     DrawSnake(snake);
     glFlush();

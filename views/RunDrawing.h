@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "batching/MeshCache.h"
 #include "play/ChaseCamera.h"
 #include "play/PlayRun.h"
 
@@ -12,7 +13,8 @@ struct EditCamera;
 
 // One frame of the drive mode: the level lit as the preview draws it at time t, seen from
 // `look`, with the snake and the extra items.
-void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake);
+// `meshes` keeps the walls' corners from one frame to the next.
+void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake, MeshCache& meshes);
 // The head's path over the edit view's drawing, coloured from blue (the run's start) to red (its
 // end).
 void DrawRunTrace(const EditCamera& camera, const std::vector<TracePoint>& trace);
