@@ -48,6 +48,9 @@ const std::map<int, const char*>& PromptTable()
         {ID_VIEW_ZOOM_FIT, wxTRANSLATE("Show the whole floor in both views\nZoom to Fit")},
         {ID_VIEW_PROBLEMS, wxTRANSLATE("Show or hide the level's problems\nProblems")},
         {ID_VIEW_TEXTURES, wxTRANSLATE("Show or hide the texture browser\nTextures")},
+        {ID_VIEW_LEVEL, wxTRANSLATE("Show or hide the level's properties\nLevel")},
+        {ID_VIEW_SELECTION, wxTRANSLATE("Show or hide the selection's properties\nSelection")},
+        {ID_VIEW_RESET_LAYOUT, wxTRANSLATE("Put the panels and the views back where they start\nReset Layout")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
     };
@@ -132,6 +135,9 @@ wxMenuBar* CreateMainMenuBar()
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
                           {ID_VIEW_PROBLEMS, wxTRANSLATE("&Problems"), K::Check},
                           {ID_VIEW_TEXTURES, wxTRANSLATE("Te&xtures"), K::Check},
+                          {ID_VIEW_LEVEL, wxTRANSLATE("&Level"), K::Check},
+                          {ID_VIEW_SELECTION, wxTRANSLATE("S&election"), K::Check},
+                          {ID_VIEW_RESET_LAYOUT, wxTRANSLATE("&Reset Layout"), K::Normal},
                           SEPARATOR,
                           // Home stays out of the accelerator table, which would take it from
                           // the text fields: as a menu key it acts only where no field uses it.

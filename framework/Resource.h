@@ -35,3 +35,6 @@ constexpr int ID_EDIT_SELECT_ALL = 157;
 constexpr int ID_EDIT_DUPLICATE = 158;
 constexpr int ID_VIEW_PROBLEMS = 159;
 constexpr int ID_VIEW_TEXTURES = 160;
+constexpr int ID_VIEW_LEVEL = 170;
+constexpr int ID_VIEW_SELECTION = 171;
+constexpr int ID_VIEW_RESET_LAYOUT = 172;
