@@ -269,6 +269,11 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_splitterReady = m_pSelectionFormView != nullptr;
     if (!m_splitterReady)
         return false;
+    wxWindow* canvas = m_pEditView->GetCanvas();
+    canvas->Bind(wxEVT_SIZE, &CMainFrame::OnEditViewSize, this);
+    for (const wxEventTypeTag<wxMouseEvent>& type : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MOUSEWHEEL})
+        canvas->Bind(type, &CMainFrame::OnEditViewInput, this);
+    canvas->Bind(wxEVT_KEY_DOWN, &CMainFrame::OnEditViewInput, this);
     m_wndSplitter->SetPane(0, 0, m_pEditView->GetWindow());
     m_wndSplitter->SetPane(0, 1, m_p3DView->GetWindow());
     if (m_pEditView) {
@@ -481,6 +486,31 @@ void CMainFrame::OnInitialUpdate()
         m_pProblems->LevelReplaced();
     if (m_pTextures)
         m_pTextures->LevelReplaced();
+    if (!m_pEditView || !m_p3DView)
+        return;
+    // The views get their sizes from the docking layout only once the window shows, and the
+    // aspect decides the fit: until the designer acts in the edit view, a new size of it
+    // decides again.
+    m_initialCameraPending = true;
+    ApplyInitialCamera();
+}
+
+void CMainFrame::OnEditViewSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // After the view has taken the size itself.
+    if (m_initialCameraPending)
+        CallAfter(&CMainFrame::ApplyInitialCamera);
+}
+
+void CMainFrame::OnEditViewInput(wxEvent& event)
+{
+    event.Skip();
+    m_initialCameraPending = false;
+}
+
+void CMainFrame::ApplyInitialCamera()
+{
     if (!m_pEditView || !m_p3DView)
         return;
     m_pEditView->SetCamera(EditCamera{});

@@ -99,6 +99,13 @@ private:
     void OnActivate(wxActivateEvent& event);
     void CheckFileOnDisk();
 
+    // The default camera, or the floor fitted in both views when the default does not show it.
+    void ApplyInitialCamera();
+    void OnEditViewSize(wxSizeEvent& event);
+    void OnEditViewInput(wxEvent& event);
+
+    // The level's first camera follows the edit view's size until the designer acts there.
+    bool m_initialCameraPending = false;
     // The check's own message box activates the frame again: one check at a time.
     bool m_checkingFile = false;
 };
