@@ -15,6 +15,7 @@
 #include <wx/toolbar.h>
 
 #include "forms/CMainFormView.h"
+#include "app/CPlayCommands.h"
 #include "panels/CProblemsPanel.h"
 #include "forms/CSelectionFormView.h"
 #include "panels/CTexturePanel.h"
@@ -135,6 +136,8 @@ bool ShowsWholeFloor(const EditCamera& camera, const LevelFloor& floor)
 
 } // namespace
 
+CMainFrame::CMainFrame() = default;
+
 CMainFrame::~CMainFrame()
 {
     m_docking.UnInit();
@@ -155,6 +158,7 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(accelerators.size()), accelerators.data()));
     if (!CreateBars() || !OnCreateClient(*document))
         return false;
+    m_play = std::make_unique<CPlayCommands>(*this);
     RestoreWindowState();
 
     for (const ModeCommand& command : MODE_COMMANDS) {
@@ -390,10 +394,11 @@ void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
 {
     const auto errors = std::count_if(problems.begin(), problems.end(),
                                       [](const Problem& problem) { return problem.severity == Severity::Error; });
-    const auto warnings = static_cast<long>(problems.size()) - errors;
+    const auto warnings = std::count_if(problems.begin(), problems.end(),
+                                        [](const Problem& problem) { return problem.severity == Severity::Warning; });
     // The pane left of the pointer's place.
     SetStatusText(wxString::Format(wxPLURAL("%ld error", "%ld errors", errors), long(errors)) + ", " +
-                      wxString::Format(wxPLURAL("%ld warning", "%ld warnings", warnings), warnings),
+                      wxString::Format(wxPLURAL("%ld warning", "%ld warnings", warnings), long(warnings)),
                   m_wndStatusBar->GetFieldsCount() - 2);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <wx/aui/framemanager.h>
@@ -8,6 +9,7 @@
 #include "framework/CFrameWnd.h"
 
 class C3DGLView;
+class CPlayCommands;
 class CDocument;
 class CEditGLView;
 class CLevelMapDoc;
@@ -32,7 +34,7 @@ public:
     // No view is ever made smaller.
     static constexpr int PANE_MINIMUM = 80;
 
-    CMainFrame() = default;
+    CMainFrame();
     ~CMainFrame() override;
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
@@ -54,6 +56,7 @@ public:
     wxAuiManager m_docking;
     CProblemsPanel* m_pProblems = nullptr;
     CTexturePanel* m_pTextures = nullptr;
+    std::unique_ptr<CPlayCommands> m_play;
 
 protected:
     void ActivateNextPane(bool previous) override;

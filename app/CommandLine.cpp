@@ -21,7 +21,8 @@ const char* const USAGE_TEXT =
     "  --werror               with --check, warnings fail the check too\n"
     "  --render               draw the level without a display into a PNG picture of N x N\n"
     "                         pixels (256 unless given): the top view fitted to the floor, or\n"
-    "                         the preview; the exit status is 0 when it is written, 1 otherwise\n"
+    "                         the preview (OUT.png - writes it to standard output); the exit\n"
+    "                         status is 0 when it is written, 1 otherwise\n"
     "  --help                 show this text and quit\n"
     "  --version              show the version and quit\n";
 

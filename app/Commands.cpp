@@ -53,6 +53,9 @@ const std::map<int, const char*>& PromptTable()
         {ID_VIEW_RESET_LAYOUT, wxTRANSLATE("Put the panels and the views back where they start\nReset Layout")},
         {ID_EDIT_DUPLICATE, wxTRANSLATE("Copy the selected walls and items one grid step aside\nDuplicate")},
         {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select every wall and item\nSelect All")},
+        {ID_EDIT_PREFERENCES, wxTRANSLATE("Set the game to launch and its command line\nPreferences")},
+        {ID_PLAY_DRIVE, wxTRANSLATE("Drive the snake through the level in the preview\nDrive")},
+        {ID_PLAY_LAUNCH_GAME, wxTRANSLATE("Save the level and start the game with it\nLaunch Game")},
     };
     return prompts;
 }
@@ -129,7 +132,9 @@ wxMenuBar* CreateMainMenuBar()
                           SEPARATOR,
                           // Menu keys, not accelerators: a focused text field keeps them.
                           {ID_EDIT_DUPLICATE, wxTRANSLATE("D&uplicate\tCtrl+D"), K::Normal},
-                          {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select &All\tCtrl+A"), K::Normal}}),
+                          {ID_EDIT_SELECT_ALL, wxTRANSLATE("Select &All\tCtrl+A"), K::Normal},
+                          SEPARATOR,
+                          {ID_EDIT_PREFERENCES, wxTRANSLATE("Pre&ferences..."), K::Normal}}),
                 _("&Edit"));
     bar->Append(MakeMenu({{StandardId::ViewToolBar, wxTRANSLATE("&Toolbar"), K::Check},
                           {StandardId::ViewStatusBar, wxTRANSLATE("&Status Bar"), K::Check},
@@ -156,6 +161,9 @@ wxMenuBar* CreateMainMenuBar()
     bar->Append(MakeMenu({{ID_MODE_SELECT, wxTRANSLATE("Select\tS"), K::Check},
                           {ID_MODE_CREATE_WALL, wxTRANSLATE("Create Wall\tW"), K::Check}}),
                 _("Options"));
+    bar->Append(MakeMenu({{ID_PLAY_DRIVE, wxTRANSLATE("&Drive\tF5"), K::Check},
+                          {ID_PLAY_LAUNCH_GAME, wxTRANSLATE("&Launch Game\tCtrl+R"), K::Normal}}),
+                _("&Play"));
     bar->Append(MakeMenu({{StandardId::AppAbout, wxTRANSLATE("&About Trelkan..."), K::Normal}}), _("&Help"));
     return bar;
 }

@@ -4,6 +4,13 @@
 #include "app/CLevelEditorApp.h"
 #include "app/CommandLine.h"
 #include "checks/LevelCheck.h"
+#include "framework/Resource.h"
+#include "framework/Translations.h"
+
+#include <filesystem>
+
+#include <wx/app.h>
+#include <wx/translation.h>
 
 wxIMPLEMENT_APP_NO_MAIN(CLevelEditorApp);
 
@@ -23,7 +30,16 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "trelkan: %s\n%s", command.error.c_str(), USAGE_TEXT);
             return USAGE_ERROR;
         }
-        return CheckLevelFiles(command, stdout);
+        // Messages in the desktop's language, as the editor shows them; the catalogs are found
+        // through a console application object, without the toolkit's start, which would want
+        // a display.
+        wxAppConsole console;
+        std::error_code unknown;
+        const std::string program = std::filesystem::read_symlink("/proc/self/exe", unknown).string();
+        UseTranslations(CATALOG_DOMAIN, CatalogFolders(wxString::FromUTF8(program)));
+        return CheckLevelFiles(command, stdout, [](const char* english) {
+            return std::string(wxGetTranslation(wxString::FromUTF8(english)).utf8_str());
+        });
     }
     // Pictures are drawn by a program of its own (see RunRenderTool), without a display either.
     if (argc >= 2 && std::strcmp(argv[1], "--render") == 0)

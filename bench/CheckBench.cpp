@@ -1,11 +1,14 @@
 // A full check of a generated level: half walls at random places and turns, half items, on the
 // largest floor the level form allows, read from text with the reader's notes, its textures the
-// shipped example images. Run from app/.
+// shipped example images; and `--check` of a file whose items all stand at one spot, as a paste
+// landed twice leaves them. Run from app/.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
 
+#include "checks/LevelCheck.h"
 #include "checks/LevelChecks.h"
 #include "image/ImageFile.h"
 #include "level/LevelFile.h"
@@ -58,8 +61,40 @@ void FullCheck(benchmark::State& state)
     state.counters["problems"] = static_cast<double>(problems);
 }
 
+std::string StackedLevelText(int items)
+{
+    std::string text = "<CSGGroup>\n<GameSettingsNode NormalItemsNumber=\"3\" SnakeInitialPosX=\"0\" "
+                       "SnakeInitialPosZ=\"0\" SnakeInitialOrientationAngle=\"0\" SnakeTurningAngle=\"90\" "
+                       "SnakeInitialLength=\"8\" SnakeInitialVelocity=\"2\"/>\n<TexturesNode NumTextures=\"0\"/>\n"
+                       "<LevelGroupNode>\n<LevelFloor Width=\"40\" Heigth=\"40\"/>\n";
+    for (int i = 0; i < items; ++i)
+        text += "<Item PosX=\"3.000000\" PosY=\"0\" PosZ=\"3.000000\" ItemTypeID=\"16\"/>\n";
+    return text + "</LevelGroupNode>\n</CSGGroup>\n";
+}
+
+void CheckStackedFile(benchmark::State& state)
+{
+    const std::string path = "/tmp/trelkan-stacked-" + std::to_string(state.range(0)) + ".xml";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        state.SkipWithError("cannot write the level");
+        return;
+    }
+    std::fputs(StackedLevelText(static_cast<int>(state.range(0))).c_str(), file);
+    std::fclose(file);
+    CheckCommand command;
+    command.paths = {path};
+    for (auto _ : state) {
+        std::FILE* out = std::fopen("/dev/null", "w");
+        benchmark::DoNotOptimize(CheckLevelFiles(command, out));
+        std::fclose(out);
+    }
+    std::remove(path.c_str());
+}
+
 } // namespace
 
 BENCHMARK(FullCheck)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(CheckStackedFile)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

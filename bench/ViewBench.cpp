@@ -1,15 +1,19 @@
 // Frames per second of the edit view's and the preview's frames (the level lit, textured and
-// under its sky box; the outlines over the grid), of both in turn (what a document change
-// costs; an idle editor draws neither, see IdleCpu.sh), and the time of one pick in
+// under its sky box; the outlines over the grid), of the edit view during a handle drag, of
+// both in turn (what a document change costs; an idle editor draws neither, see IdleCpu.sh),
+// and the time of one pick in
 // each, for generated levels of 100, 1000 and 10000 objects (half walls, half items) at
 // 800 x 600 in Mesa's offscreen renderer, each view in a context of its own as in the editor.
 //   ViewBench [--benchmark_filter=...]
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include "batching/FlatHandles.h"
 #include "bench/GeneratedLevel.h"
+#include "geometry/WallHandles.h"
 #include "glext/GLExtensions.h"
 #include "level/LevelObject.h"
+#include "level/Wall.h"
 #include "scenegraph/CSGGroup.h"
 #include "scenegraph/NodeType.h"
 #include "tests/support/OffscreenContext.h"
@@ -104,6 +108,40 @@ void BM_EditFrame(benchmark::State& state)
     ReportFrameRate(state);
 }
 
+// A handle drag: each motion resizes the one dragged wall and the edit view draws a frame with
+// its handles, as it does during the drag; no other object is touched per motion.
+void BM_HandleDragFrame(benchmark::State& state)
+{
+    Fixture f(state);
+    Wall* wall = nullptr;
+    ForEachNode(f.level.LevelGroup(), [&wall](CSGNode& node) {
+        if (!wall)
+            wall = dynamic_cast<Wall*>(&node);
+    });
+    wall->selected = true;
+    const std::vector<CSGNode*> selection{wall};
+    Footprint start;
+    Footprint::Of(*wall, start);
+    const EditCamera camera = EditViewCamera();
+    const float pixel = 2.0f / (kHeight * camera.zoom);
+    Contexts().edit.MakeCurrent();
+    DrawEditFrame(camera, 1, &f.level.LevelGroup());
+    int motion = 0;
+    for (auto _ : state) {
+        const FlatPoint corner = HandlePlace(start, kWallHandles[2]);
+        const double reach = 0.1 * (motion++ % 50);
+        const Footprint shape = ResizeWall(start, kWallHandles[2], corner.x + reach, corner.z + reach, {1, false});
+        wall->x = shape.x;
+        wall->z = shape.z;
+        wall->Width = 2.0f * shape.halfX;
+        wall->Depth = 2.0f * shape.halfZ;
+        DrawEditFrame(camera, 1, &f.level.LevelGroup());
+        DrawWallHandles(selection, 3.5f * pixel, 20.0f * pixel);
+        glFinish();
+    }
+    ReportFrameRate(state);
+}
+
 void BM_PreviewFrame(benchmark::State& state)
 {
     Fixture f(state);
@@ -168,6 +206,7 @@ BENCHMARK(BM_EditFrame)
     ->Args({10000, 1000})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_HandleDragFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BothViews)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EditPick)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -10,21 +10,26 @@
 // whatever the area.
 class BucketGrid {
 public:
-    BucketGrid(const LevelRect& area, float bucketSize);
+    BucketGrid(const LevelRect& area, double bucketSize);
 
     // Files `id` in every bucket its bounds touch within the area.
     void Insert(int id, const LevelRect& bounds);
     // The ids filed in the bucket of (x, z): none outside the area.
-    const std::vector<int>& Near(float x, float z) const;
+    const std::vector<int>& Near(double x, double z) const;
+    // The ids filed in the buckets the rectangle touches, each once, in ascending order.
+    std::vector<int> Within(const LevelRect& rect) const;
 
 private:
     static constexpr int kMaxSide = 256;
 
     // The bucket column (or row) of a coordinate along an axis, clamped to the area.
-    int Index(float value, float origin, int count) const;
+    int Index(double value, double origin, int count) const;
+    // Calls `use` with each bucket the rectangle touches within the area.
+    template <class Use>
+    void ForBuckets(const LevelRect& rect, Use use) const;
 
     LevelRect m_area;
-    float m_size;
+    double m_size;
     int m_columns;
     int m_rows;
     std::vector<std::vector<int>> m_buckets;

@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "checks/FootprintMath.h"
 
 namespace {
 
-int CellCount(float length)
+int CellCount(double length)
 {
-    return std::max(1, static_cast<int>(std::ceil(length / CellGrid::kCellSize)));
+    return std::max(1, static_cast<int>(std::ceil(length / CellGrid::kCellSize - kTolerance)));
+}
+
+// An index within [0, count - 1], clamped as a double first: a huge wall must not overflow it.
+int Clamped(double index, int low, int count)
+{
+    return static_cast<int>(std::clamp(index, static_cast<double>(low), static_cast<double>(count - 1)));
 }
 
 } // namespace
@@ -20,65 +25,95 @@ CellGrid::CellGrid(const LevelRect& floor)
 {
 }
 
-void CellGrid::CentresWithin(float low, float high, float origin, int count, int& first, int& last)
+void CellGrid::CentresWithin(double low, double high, double origin, int count, int& first, int& last)
 {
-    // Clamped as floats first: a huge wall must not overflow the conversion.
-    const float from = std::clamp(std::ceil((low - origin) / kCellSize - 0.5f), 0.0f, static_cast<float>(count));
-    const float to = std::clamp(std::floor((high - origin) / kCellSize - 0.5f), -1.0f, static_cast<float>(count - 1));
-    first = static_cast<int>(from);
-    last = static_cast<int>(to);
+    first = Clamped(std::ceil((low - origin) / kCellSize - 0.5), 0, count + 1);
+    last = Clamped(std::floor((high - origin) / kCellSize - 0.5), -1, count);
 }
 
-void CellGrid::Cover(const Footprint& wall)
+void CellGrid::SpansHolding(double value, double origin, int count, int& first, int& last)
 {
-    const LevelRect bounds = wall.Bounds();
+    const double at = (value - origin) / kCellSize;
+    const double slack = kTolerance / kCellSize;
+    first = Clamped(std::ceil(at - slack) - 1.0, 0, count);
+    last = std::max(first, Clamped(std::floor(at + slack), 0, count));
+}
+
+void CellGrid::Cover(const TurnedFootprint& wall)
+{
+    const LevelRect bounds = wall.footprint.Bounds();
     int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
     CentresWithin(bounds.minX, bounds.maxX, m_floor.minX, m_columns, firstColumn, lastColumn);
     CentresWithin(bounds.minZ, bounds.maxZ, m_floor.minZ, m_rows, firstRow, lastRow);
-    const TurnedFootprint turned(wall);
     for (int row = firstRow; row <= lastRow; ++row) {
-        const float z = m_floor.minZ + (static_cast<float>(row) + 0.5f) * kCellSize;
+        const double z = m_floor.minZ + (row + 0.5) * kCellSize;
         for (int column = firstColumn; column <= lastColumn; ++column) {
-            const float x = m_floor.minX + (static_cast<float>(column) + 0.5f) * kCellSize;
-            if (turned.Holds(x, z, true))
+            const double x = m_floor.minX + (column + 0.5) * kCellSize;
+            if (wall.Holds(x, z))
                 m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column)] = kCovered;
         }
     }
 }
 
-std::size_t CellGrid::CellAt(float x, float z) const
+CellGrid::Cells CellGrid::CellsAt(double x, double z) const
 {
-    const float column = std::clamp(std::floor((x - m_floor.minX) / kCellSize), 0.0f, static_cast<float>(m_columns - 1));
-    const float row = std::clamp(std::floor((z - m_floor.minZ) / kCellSize), 0.0f, static_cast<float>(m_rows - 1));
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
+    // The tolerance is far below a cell, so a point lies in at most two columns and two rows.
+    int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
+    SpansHolding(x, m_floor.minX, m_columns, firstColumn, lastColumn);
+    SpansHolding(z, m_floor.minZ, m_rows, firstRow, lastRow);
+    Cells found{};
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            found.cells[found.count++] =
+                static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
+    return found;
 }
 
-bool CellGrid::FloodFrom(float x, float z)
+CellGrid::Cells CellGrid::NeighboursOf(std::size_t cell) const
 {
-    const std::size_t start = CellAt(x, z);
-    if (m_cells[start] != kFree)
-        return false;
-    // Each cell enters the queue once, when it is first reached: linear in the cells.
-    std::vector<std::size_t> queue{start};
-    m_cells[start] = kReached;
     const auto columns = static_cast<std::size_t>(m_columns);
-    for (std::size_t next = 0; next < queue.size(); ++next) {
-        const std::size_t cell = queue[next];
-        const std::size_t column = cell % columns;
-        const std::size_t neighbours[4] = {column > 0 ? cell - 1 : cell, column + 1 < columns ? cell + 1 : cell,
-                                           cell >= columns ? cell - columns : cell,
-                                           cell + columns < m_cells.size() ? cell + columns : cell};
-        for (std::size_t neighbour : neighbours) {
-            if (m_cells[neighbour] == kFree) {
-                m_cells[neighbour] = kReached;
-                queue.push_back(neighbour);
-            }
-        }
-    }
-    return true;
+    const std::size_t column = cell % columns;
+    Cells found{};
+    const auto add = [&found](bool onFloor, std::size_t neighbour) {
+        if (onFloor)
+            found.cells[found.count++] = neighbour;
+    };
+    add(column > 0, cell - 1);
+    add(column + 1 < columns, cell + 1);
+    add(cell >= columns, cell - columns);
+    add(cell + columns < m_cells.size(), cell + columns);
+    return found;
 }
 
-bool CellGrid::Reached(float x, float z) const
+void CellGrid::FloodFrom(double x, double z)
 {
-    return m_cells[CellAt(x, z)] == kReached;
+    // Each cell enters the queue once, when it is first reached: linear in the cells.
+    const Cells start = CellsAt(x, z);
+    std::vector<std::size_t> queue(start.cells, start.cells + start.count);
+    for (std::size_t cell : queue)
+        m_cells[cell] = kReached;
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const Cells neighbours = NeighboursOf(queue[next]);
+        for (int i = 0; i < neighbours.count; ++i)
+            if (m_cells[neighbours.cells[i]] == kFree) {
+                m_cells[neighbours.cells[i]] = kReached;
+                queue.push_back(neighbours.cells[i]);
+            }
+    }
+}
+
+bool CellGrid::Reached(double x, double z, bool inWall) const
+{
+    const Cells own = CellsAt(x, z);
+    for (int i = 0; i < own.count; ++i) {
+        if (m_cells[own.cells[i]] == kReached)
+            return true;
+        if (inWall)
+            continue;
+        const Cells neighbours = NeighboursOf(own.cells[i]);
+        for (int n = 0; n < neighbours.count; ++n)
+            if (m_cells[neighbours.cells[n]] == kReached)
+                return true;
+    }
+    return false;
 }

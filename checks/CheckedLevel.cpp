@@ -1,9 +1,9 @@
 #include "checks/CheckedLevel.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "checks/FootprintMath.h"
+#include "checks/ShownNumber.h"
 #include "level/CICubeMapNode.h"
 #include "level/GameSettingsNode.h"
 #include "level/Item.h"
@@ -17,7 +17,7 @@
 namespace {
 
 // Buckets about as large as the walls and items of a level.
-constexpr float kBucketSize = 2.0f;
+constexpr double kBucketSize = 2.0;
 
 bool AllFinite(std::initializer_list<float> values)
 {
@@ -34,48 +34,49 @@ CheckedLevel::CheckedLevel(const LevelScene& level, const SourceNotes* sourceNot
 {
     Gather();
     hasFloor = floor.Width > 0 && floor.Heigth > 0;
-    const float halfWidth = 0.5f * static_cast<float>(floor.Width);
-    const float halfHeight = 0.5f * static_cast<float>(floor.Heigth);
+    const double halfWidth = 0.5 * floor.Width;
+    const double halfHeight = 0.5 * floor.Heigth;
     floorRect = {-halfWidth, -halfHeight, halfWidth, halfHeight};
-    constexpr float kMargin = 1.0f;
+    constexpr double kMargin = 1.0;
     nearFloor = {-halfWidth - kMargin, -halfHeight - kMargin, halfWidth + kMargin, halfHeight + kMargin};
     startX = settings.SnakeInitialPosX;
     startZ = settings.SnakeInitialPosZ;
-    if (!hasFloor)
+    if (!hasFloor) {
+        floodSkipped = N_("the floor has no positive size");
         return;
+    }
     FileWalls();
     Flood();
 }
 
-std::string CheckedLevel::Number(double value)
-{
-    // As "%g" writes it, without the locale's cost per call: messages can run to thousands.
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
-    return std::string(text, end);
-}
-
-std::string CheckedLevel::Place(float x, float z)
-{
-    return "(" + Number(x) + ", " + Number(z) + ")";
-}
-
-std::string CheckedLevel::NameOf(const CSGNode& node)
+ProblemText CheckedLevel::NameOf(const CSGNode& node)
 {
     const int type = node.GetType();
     if (type == WALL_NODE || IsItemType(type)) {
         const auto& object = dynamic_cast<const LevelObject&>(node);
-        return (type == WALL_NODE ? "Wall at " : "Item at ") + Place(object.x, object.z);
+        return {type == WALL_NODE ? N_("Wall at {0}") : N_("Item at {0}"), {ProblemText::Plain(ShownPlace(object.x, object.z))}};
     }
     if (type == LEVEL_FLOOR_NODE)
-        return "The floor";
+        return N_("The floor");
     if (dynamic_cast<const GameSettingsNode*>(&node))
-        return "The game settings";
+        return N_("The game settings");
     if (dynamic_cast<const TexturesNode*>(&node))
-        return "The texture list";
+        return N_("The texture list");
     if (dynamic_cast<const CICubeMapNode*>(&node))
-        return "The sky box";
-    return "A scene node";
+        return N_("The sky box");
+    return N_("A scene node");
+}
+
+std::vector<const PlacedObject*> CheckedLevel::WallsHolding(double x, double z) const
+{
+    std::vector<const PlacedObject*> holding;
+    if (wallsByPlace)
+        for (int index : wallsByPlace->Near(x, z)) {
+            const PlacedObject& wall = placedWalls[static_cast<std::size_t>(index)];
+            if (wall.Holds(x, z))
+                holding.push_back(&wall);
+        }
+    return holding;
 }
 
 void CheckedLevel::Gather()
@@ -87,12 +88,13 @@ void CheckedLevel::Gather()
             walls.push_back(&wall);
             if (AllFinite({wall.x, wall.z, wall.OrientationAngle, wall.Width, wall.Depth}) && wall.Width > 0.0f &&
                 wall.Depth > 0.0f)
-                placedWalls.push_back({&wall, {wall.x, wall.z, 0.5f * wall.Width, 0.5f * wall.Depth, wall.OrientationAngle}});
+                placedWalls.push_back(
+                    {TurnedFootprint({wall.x, wall.z, 0.5 * wall.Width, 0.5 * wall.Depth, wall.OrientationAngle}), &wall});
         } else if (IsItemType(type)) {
             const auto& item = static_cast<const Item&>(node);
             items.push_back(&item);
             if (AllFinite({item.x, item.z}))
-                placedItems.push_back({&item, {item.x, item.z, item.m_size, item.m_size, 0.0f}});
+                placedItems.push_back({TurnedFootprint({item.x, item.z, item.m_size, item.m_size, 0.0}), &item});
         }
     });
 }
@@ -106,21 +108,26 @@ void CheckedLevel::FileWalls()
 
 void CheckedLevel::Flood()
 {
-    const bool onFloor = AllFinite({startX, startZ, settings.SnakeInitialOrientationAngle}) &&
-                         startX >= floorRect.minX && startX <= floorRect.maxX && startZ >= floorRect.minZ &&
-                         startZ <= floorRect.maxZ;
-    if (!onFloor)
+    if (!AllFinite({settings.SnakeInitialPosX, settings.SnakeInitialPosZ, settings.SnakeInitialOrientationAngle})) {
+        floodSkipped = N_("the start position has no finite place or heading");
         return;
+    }
+    if (!RectHoldsPoint(floorRect, startX, startZ)) {
+        floodSkipped = N_("the start position is not on the floor");
+        return;
+    }
+    if (!WallsHolding(startX, startZ).empty()) {
+        floodSkipped = N_("the start position lies inside a wall");
+        return;
+    }
     startPlaced = true;
-    for (int index : wallsByPlace->Near(startX, startZ))
-        if (FootprintHolds(placedWalls[static_cast<std::size_t>(index)].footprint, startX, startZ, false))
-            startPlaced = false;
-    const float largest = FLOOR_SIZE_RANGE.max;
-    if (!startPlaced || floor.Width > largest || floor.Heigth > largest)
+    const double largest = FLOOR_SIZE_RANGE.max;
+    if (floor.Width > largest || floor.Heigth > largest) {
+        floodSkipped = {N_("the floor is larger than {0} x {0}"), {ProblemText::Plain(ShownNumber(largest))}};
         return;
+    }
     cells = std::make_unique<CellGrid>(floorRect);
     for (const PlacedObject& wall : placedWalls)
-        cells->Cover(wall.footprint);
-    if (!cells->FloodFrom(startX, startZ))
-        cells.reset();
+        cells->Cover(wall);
+    cells->FloodFrom(startX, startZ);
 }

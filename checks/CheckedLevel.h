@@ -6,6 +6,7 @@
 
 #include "checks/BucketGrid.h"
 #include "checks/CellGrid.h"
+#include "checks/FootprintMath.h"
 #include "checks/LevelChecks.h"
 
 class GameSettingsNode;
@@ -14,10 +15,9 @@ class Wall;
 class Item;
 
 // A wall or an item with a finite place, a finite turn and a positive finite size: the objects
-// the checks of places look at.
-struct PlacedObject {
+// the checks of places look at, their turns worked out once.
+struct PlacedObject : TurnedFootprint {
     const CSGNode* node;
-    Footprint footprint;
 };
 
 // What the checks read of one level, gathered once: the objects by kind, the floor as a
@@ -26,11 +26,10 @@ class CheckedLevel {
 public:
     CheckedLevel(const LevelScene& scene, const SourceNotes* notes, const ImageCheck& imageCheck);
 
-    // Numbers as "%g" writes them with '.', places as "(1, -2.5)", names as "Wall at (1, -2.5)",
-    // for the messages.
-    static std::string Number(double value);
-    static std::string Place(float x, float z);
-    static std::string NameOf(const CSGNode& node);
+    // Names as "Wall at (1, -2.5)", for the messages.
+    static ProblemText NameOf(const CSGNode& node);
+    // The walls whose inside holds (x, z).
+    std::vector<const PlacedObject*> WallsHolding(double x, double z) const;
 
     const LevelScene& scene;
     const SourceNotes* notes;
@@ -49,12 +48,13 @@ public:
     LevelRect nearFloor{};
     // Whether the start has a finite place and heading, lies on the floor and in no wall.
     bool startPlaced = false;
-    float startX = 0.0f, startZ = 0.0f;
+    double startX = 0.0, startZ = 0.0;
     // The placed walls by place, over nearFloor; null without floor.
     std::unique_ptr<BucketGrid> wallsByPlace;
-    // The floor's cells, flooded from the start; null when the start is not placed or the floor
-    // is larger than the level form allows.
+    // The floor's cells, flooded from the start; null when they could not be, and then
+    // `floodSkipped` says why.
     std::unique_ptr<CellGrid> cells;
+    ProblemText floodSkipped;
 
 private:
     void Gather();

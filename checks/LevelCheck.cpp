@@ -20,7 +20,7 @@ std::string Count(std::size_t count, const char* what)
 }
 
 // Checks one file and prints its lines; true when it fails the check.
-bool CheckFile(const std::string& path, bool warningsAreErrors, std::FILE* out)
+bool CheckFile(const std::string& path, bool warningsAreErrors, std::FILE* out, const ProblemText::Translate& translate)
 {
     SourceNotes notes;
     std::string error;
@@ -32,15 +32,17 @@ bool CheckFile(const std::string& path, bool warningsAreErrors, std::FILE* out)
     std::vector<Problem> problems = CheckLevel(*scene, &notes, WhyImageUnreadable);
     std::stable_sort(problems.begin(), problems.end(),
                      [](const Problem& a, const Problem& b) { return a.line < b.line; });
-    std::size_t errors = 0;
+    static const char* const kSeverityWords[] = {"error", "warning", "info"};
+    std::size_t counts[3] = {};
     for (const Problem& problem : problems) {
-        const bool isError = problem.severity == Severity::Error;
-        errors += isError ? 1 : 0;
-        std::fprintf(out, "%s:%d: %s: %s [%s]\n", path.c_str(), problem.line, isError ? "error" : "warning",
-                     problem.message.c_str(), problem.id);
+        const auto severity = static_cast<std::size_t>(problem.severity);
+        ++counts[severity];
+        std::fprintf(out, "%s:%d: %s: %s [%s]\n", path.c_str(), problem.line, kSeverityWords[severity],
+                     problem.message.Shown(translate).c_str(), problem.id);
     }
-    const std::size_t warnings = problems.size() - errors;
-    if (problems.empty())
+    const std::size_t errors = counts[static_cast<std::size_t>(Severity::Error)];
+    const std::size_t warnings = counts[static_cast<std::size_t>(Severity::Warning)];
+    if (errors + warnings == 0)
         std::fprintf(out, "%s: OK\n", path.c_str());
     else
         std::fprintf(out, "%s: %s, %s\n", path.c_str(), Count(errors, "error").c_str(),
@@ -75,10 +77,10 @@ CheckCommand ParseCheckArguments(int count, char** arguments)
     return command;
 }
 
-int CheckLevelFiles(const CheckCommand& command, std::FILE* out)
+int CheckLevelFiles(const CheckCommand& command, std::FILE* out, const ProblemText::Translate& translate)
 {
     bool failed = false;
     for (const std::string& path : command.paths)
-        failed = CheckFile(path, command.warningsAreErrors, out) || failed;
+        failed = CheckFile(path, command.warningsAreErrors, out, translate) || failed;
     return failed ? 1 : 0;
 }

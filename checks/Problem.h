@@ -1,11 +1,13 @@
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "checks/ProblemText.h"
 
 class CSGNode;
 
-enum class Severity { Error, Warning };
+// Info: a check that could not run says why, without counting as a warning.
+enum class Severity { Error, Warning, Info };
 
 // One problem a check found: the check's id and severity, a message that names the object and
 // its place, the objects it is about (the first is where it is reported) and the line of that
@@ -13,7 +15,7 @@ enum class Severity { Error, Warning };
 struct Problem {
     const char* id;
     Severity severity;
-    std::string message;
+    ProblemText message;
     std::vector<const CSGNode*> nodes;
     int line = 0;
 };

@@ -221,6 +221,14 @@ void CLevelMapDoc::OnHistoryChanged()
     CDocument::OnHistoryChanged();
 }
 
+bool CLevelMapDoc::CommitPendingEdits()
+{
+    if (!CDocument::CommitPendingEdits())
+        return false;
+    CommitMappingEditors();
+    return true;
+}
+
 bool CLevelMapDoc::Submit(wxCommand* command)
 {
     if (GetHistory()->Submit(command))

@@ -44,6 +44,8 @@ public:
     void OnChangeFilename(bool notifyViews) override;
     // Open texture dialogs show the new values too.
     void OnHistoryChanged() override;
+    // The texture dialogs keep their changes as steps too.
+    bool CommitPendingEdits() override;
     // Writes the level to `path` as Save does, but it stays the document's unsaved level (the
     // autosave). False, with `error` set, when the file could not be written; `warning` as the
     // level file writer gives it.

@@ -62,6 +62,12 @@ void RefreshMappingEditors()
         editor->ShowValues();
 }
 
+void CommitMappingEditors()
+{
+    for (MappingEditor* editor : Editors())
+        editor->CommitEdits();
+}
+
 void CloseAllMappingEditors()
 {
     CloseEditorsIf([](const MappingEditor&) { return true; });

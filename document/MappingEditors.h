@@ -14,6 +14,8 @@ public:
     virtual void CloseEditor() = 0;
     // Shows the mapping's values again (an undo or redo may have changed them).
     virtual void ShowValues() = 0;
+    // Keeps a change shown but not yet in the history as a step.
+    virtual void CommitEdits() = 0;
 };
 
 void RegisterMappingEditor(MappingEditor& editor);
@@ -24,6 +26,8 @@ void UnregisterMappingEditor(MappingEditor& editor);
 void CloseMappingEditorsBelow(const CSGNode& node);
 // Every open editor shows its mapping's current values.
 void RefreshMappingEditors();
+// Every open editor keeps its change as a step: call before a command acts on the level.
+void CommitMappingEditors();
 // Closes every editor: call before the whole level is destroyed.
 void CloseAllMappingEditors();
 

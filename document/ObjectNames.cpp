@@ -49,6 +49,8 @@ wxString Compact(double value)
 // Width by depth; the sign is no text to translate.
 wxString Size(const wxString& width, const wxString& depth) { return width + L" \u00D7 " + depth; }
 
+wxString TwoDecimals(double value) { return wxString::FromUTF8(FormatCLocale("%.2f", value)); }
+
 // The object's name in a sentence: an item with a known type is named by that type.
 wxString Subject(int type)
 {
@@ -94,8 +96,18 @@ wxString DescribeObject(const CSGNode& node)
 
 wxString NewWallStatus(double width, double depth)
 {
-    const auto twoDecimals = [](double value) { return wxString::FromUTF8(FormatCLocale("%.2f", value)); };
-    return wxString::Format(_("New wall %s"), Size(twoDecimals(width), twoDecimals(depth)));
+    return wxString::Format(_("New wall %s"), Size(TwoDecimals(width), TwoDecimals(depth)));
+}
+
+wxString WallSizeStatus(double width, double depth)
+{
+    return wxString::Format(_("Wall %s"), Size(TwoDecimals(width), TwoDecimals(depth)));
+}
+
+wxString OneOfHereStatus(const CSGNode& node, std::size_t index, std::size_t count)
+{
+    return wxString::Format(_("%s %u of %u here"), ObjectName(node), static_cast<unsigned>(index + 1),
+                            static_cast<unsigned>(count));
 }
 
 wxString NewWallStartStatus(double x, double z)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include <wx/string.h>
 
 class CSGNode;
@@ -21,6 +23,10 @@ wxString DescribeObject(const CSGNode& node);
 
 // The size of a wall being drawn, to two decimals: "New wall 5.00 × 1.00".
 wxString NewWallStatus(double width, double depth);
+// The size of a wall whose handle is dragged: "Wall 3.00 × 2.00".
+wxString WallSizeStatus(double width, double depth);
+// Which of several objects under one spot a click picked, counted from 0: "Wall 2 of 3 here".
+wxString OneOfHereStatus(const CSGNode& node, std::size_t index, std::size_t count);
 // Where a wall being drawn starts: "New wall from (3, 5)".
 wxString NewWallStartStatus(double x, double z);
 

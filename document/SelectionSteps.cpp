@@ -1,5 +1,6 @@
 #include "document/SelectionSteps.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/translation.h>
@@ -7,6 +8,7 @@
 #include "document/CLevelMapDoc.h"
 #include "document/ObjectNames.h"
 #include "document/PlacementCommand.h"
+#include "geometry/WallHandles.h"
 #include "scenegraph/NodeType.h"
 
 namespace {
@@ -38,7 +40,15 @@ wxString ObjectsName(const std::vector<CSGNode*>& nodes)
 {
     if (nodes.size() == 1)
         return ObjectName(*nodes.front());
-    return wxString::Format(wxPLURAL("%u Object", "%u Objects", nodes.size()), static_cast<unsigned>(nodes.size()));
+    const auto count = static_cast<unsigned>(nodes.size());
+    const auto all = [&nodes](bool (*is)(int)) {
+        return std::all_of(nodes.begin(), nodes.end(), [is](const CSGNode* node) { return is(node->GetType()); });
+    };
+    if (all([](int type) { return type == WALL_NODE; }))
+        return wxString::Format(wxPLURAL("%u Wall", "%u Walls", count), count);
+    if (all(IsItemType))
+        return wxString::Format(wxPLURAL("%u Item", "%u Items", count), count);
+    return wxString::Format(wxPLURAL("%u Object", "%u Objects", count), count);
 }
 
 std::vector<CSGNode*> MovableSelection(const CLevelMapDoc& document)
@@ -59,14 +69,21 @@ void MoveSelectionBy(CLevelMapDoc& document, float dx, float dz)
     });
 }
 
-void TurnSelection(CLevelMapDoc& document, float degrees)
+void TurnSelection(CLevelMapDoc& document, float degrees, int grid)
 {
     document.CancelGesture();
     std::vector<CSGNode*> nodes;
     for (CSGNode* node : document.m_selection.Nodes())
         if (Turns(*node))
             nodes.push_back(node);
-    SubmitPlacements(document, nodes, _("Turn %s"), [degrees](CSGNode&, Placement& placement) {
+    SubmitPlacements(document, nodes, _("Turn %s"), [degrees, grid](CSGNode& node, Placement& placement) {
         placement.angle = std::fmod(placement.angle + degrees + 360.0f, 360.0f);
+        Footprint turned;
+        if (grid > 0 && Footprint::Of(node, turned)) {
+            turned.angleDeg = placement.angle;
+            const FlatPoint centre = CornerOnGrid(turned, grid);
+            placement.x = static_cast<float>(centre.x);
+            placement.z = static_cast<float>(centre.z);
+        }
     });
 }

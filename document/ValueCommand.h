@@ -13,13 +13,6 @@ public:
     {
     }
 
-    // A later edit that belongs to the same step (the texture dialog's clicks): the step now
-    // ends at `after`.
-    void Amend(const State& after)
-    {
-        m_after = after;
-        Redo();
-    }
     const Target& GetTarget() const { return m_target; }
 
 protected:

@@ -1,5 +1,7 @@
 #include "forms/CMainFormView.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/textctrl.h>
@@ -11,6 +13,7 @@
 #include "forms/InspectorPane.h"
 #include "forms/FieldText.h"
 #include "forms/ImageChoice.h"
+#include "forms/StepNames.h"
 #include "document/CLevelMapDoc.h"
 #include "document/SkyBoxSwitchCommand.h"
 #include "document/ValueCommand.h"
@@ -24,22 +27,31 @@ namespace {
 
 constexpr const char* SETTING_FORMAT = "%4.2f";
 
-// The six fields of Apply, in the order they are read.
-const FieldRule WIDTH_RULE = RangeRule(IDC_LEVEL_WIDTH, FLOOR_SIZE_RANGE,
-                                       wxTRANSLATE("Not a valid value for level width! (valid range: 5-99 units)"));
-const FieldRule HEIGHT_RULE = RangeRule(IDC_LEVEL_HEIGHT, FLOOR_SIZE_RANGE,
-                                        wxTRANSLATE("Not a valid value for level height! (valid range: 5-99 units)"));
-const FieldRule ITEMS_RULE = RangeRule(IDC_NORMAL_ITEMS, NORMAL_ITEMS_RANGE,
-                                       wxTRANSLATE("Not a valid value for normal items number! (valid range: 1-10)"));
-const FieldRule ANGLE_RULE =
-    RangeRule(IDC_TURNING_ANGLE, TURNING_ANGLE_RANGE,
-              wxTRANSLATE("Not a valid value for snake turning angle! (valid range: 20-90 degrees)"));
-const FieldRule LENGTH_RULE =
-    RangeRule(IDC_INITIAL_LENGTH, INITIAL_LENGTH_RANGE,
-              wxTRANSLATE("Not a valid value for snake initial length! (valid range: 8-20 units)"));
-const FieldRule VELOCITY_RULE =
-    RangeRule(IDC_INITIAL_VELOCITY, INITIAL_VELOCITY_RANGE,
-              wxTRANSLATE("Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)"));
+// One field of the level: its rule, its name in step names and where its value goes.
+struct LevelField {
+    FieldRule rule;
+    const char* name;
+    void (*store)(LevelProperties&, float);
+};
+
+// In the order they are read.
+const LevelField LEVEL_FIELDS[] = {
+    {RangeRule(IDC_LEVEL_WIDTH, FLOOR_SIZE_RANGE, wxTRANSLATE("Not a valid value for level width! (valid range: 5-99 units)")),
+     wxTRANSLATE("Floor Width"), [](LevelProperties& level, float v) { level.width = static_cast<int>(v); }},
+    {RangeRule(IDC_LEVEL_HEIGHT, FLOOR_SIZE_RANGE, wxTRANSLATE("Not a valid value for level height! (valid range: 5-99 units)")),
+     wxTRANSLATE("Floor Height"), [](LevelProperties& level, float v) { level.height = static_cast<int>(v); }},
+    {RangeRule(IDC_NORMAL_ITEMS, NORMAL_ITEMS_RANGE, wxTRANSLATE("Not a valid value for normal items number! (valid range: 1-10)")),
+     wxTRANSLATE("Normal Items Number"), [](LevelProperties& level, float v) { level.normalItems = static_cast<int>(v); }},
+    {RangeRule(IDC_TURNING_ANGLE, TURNING_ANGLE_RANGE,
+               wxTRANSLATE("Not a valid value for snake turning angle! (valid range: 20-90 degrees)")),
+     wxTRANSLATE("Snake Turning Angle"), [](LevelProperties& level, float v) { level.turningAngle = v; }},
+    {RangeRule(IDC_INITIAL_LENGTH, INITIAL_LENGTH_RANGE,
+               wxTRANSLATE("Not a valid value for snake initial length! (valid range: 8-20 units)")),
+     wxTRANSLATE("Snake Initial Length"), [](LevelProperties& level, float v) { level.initialLength = v; }},
+    {RangeRule(IDC_INITIAL_VELOCITY, INITIAL_VELOCITY_RANGE,
+               wxTRANSLATE("Not a valid value for snake initial velocity! (valid range: 2-5 units/sec)")),
+     wxTRANSLATE("Snake Initial Velocity"), [](LevelProperties& level, float v) { level.initialVelocity = v; }},
+};
 
 } // namespace
 
@@ -53,6 +65,10 @@ wxWindow* CMainFormView::CreateViewWindow(wxWindow* parent)
                IDC_TEXTURE_PROPERTIES);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCubeMapBrowse(); }, IDC_CUBEMAP_BROWSE);
     form->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnUseCubeMap(); }, IDC_USE_CUBEMAP);
+    std::vector<int> ids;
+    for (const LevelField& field : LEVEL_FIELDS)
+        ids.push_back(field.rule.editId);
+    BindNumberFields(*form, ids);
     return form;
 }
 
@@ -78,8 +94,8 @@ void CMainFormView::ShowLevel()
     if (!scene)
         return;
     if (const LevelFloor* floor = scene->m_pFloor) {
-        Edit(IDC_LEVEL_WIDTH).ChangeValue(FormatInt(floor->Width));
-        Edit(IDC_LEVEL_HEIGHT).ChangeValue(FormatInt(floor->Heigth));
+        ShowFieldText(IDC_LEVEL_WIDTH, true, FormatInt(floor->Width));
+        ShowFieldText(IDC_LEVEL_HEIGHT, true, FormatInt(floor->Heigth));
         Edit(IDC_FLOOR_TEXTURE_PATH).ChangeValue(
             wxString::FromUTF8(doc->PathOfRow(floor->GetTextureID())));
     }
@@ -88,11 +104,10 @@ void CMainFormView::ShowLevel()
     ShowCubeMap(cubeMap != nullptr,
                 cubeMap ? wxString::FromUTF8(cubeMap->TextureBaseName) : wxString());
     if (const GameSettingsNode* settings = scene->m_pGameSettings) {
-        Edit(IDC_NORMAL_ITEMS).ChangeValue(FormatInt(settings->NormalItemsNumber));
-        Edit(IDC_TURNING_ANGLE).ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeTurningAngle));
-        Edit(IDC_INITIAL_LENGTH).ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeInitialLength));
-        Edit(IDC_INITIAL_VELOCITY)
-            .ChangeValue(FormatFloat(SETTING_FORMAT, settings->SnakeInitialVelocity));
+        ShowFieldText(IDC_NORMAL_ITEMS, true, FormatInt(settings->NormalItemsNumber));
+        ShowFieldText(IDC_TURNING_ANGLE, true, FormatFloat(SETTING_FORMAT, settings->SnakeTurningAngle));
+        ShowFieldText(IDC_INITIAL_LENGTH, true, FormatFloat(SETTING_FORMAT, settings->SnakeInitialLength));
+        ShowFieldText(IDC_INITIAL_VELOCITY, true, FormatFloat(SETTING_FORMAT, settings->SnakeInitialVelocity));
     }
 }
 
@@ -103,28 +118,29 @@ void CMainFormView::ShowCubeMap(bool present, const wxString& baseName)
     FindControl<wxButton>(*GetWindow(), IDC_CUBEMAP_BROWSE)->Enable(present);
 }
 
-void CMainFormView::OnApply()
+bool CMainFormView::ApplyFields(const std::vector<int>& ids, Refusal refusal)
 {
     CLevelMapDoc* doc = GetLevelDoc();
     doc->CancelGesture();
     LevelScene& scene = *doc->m_pScene;
     const LevelProperties before = Capture(scene);
     LevelProperties after = before;
-    FieldReader fields(*GetWindow());
-    if (auto v = fields.Read(WIDTH_RULE))
-        after.width = static_cast<int>(*v);
-    if (auto v = fields.Read(HEIGHT_RULE))
-        after.height = static_cast<int>(*v);
-    if (auto v = fields.Read(ITEMS_RULE))
-        after.normalItems = static_cast<int>(*v);
-    if (auto v = fields.Read(ANGLE_RULE))
-        after.turningAngle = *v;
-    if (auto v = fields.Read(LENGTH_RULE))
-        after.initialLength = *v;
-    if (auto v = fields.Read(VELOCITY_RULE))
-        after.initialVelocity = *v;
-    doc->Submit(new ValueCommand<LevelScene, LevelProperties>(*doc, _("Apply Level Properties"), scene, before, after));
+    FieldReader fields(*this, refusal);
+    std::vector<const char*> names;
+    for (const LevelField& field : LEVEL_FIELDS) {
+        if (std::find(ids.begin(), ids.end(), field.rule.editId) == ids.end())
+            continue;
+        if (const std::optional<float> value = fields.Read(field.rule)) {
+            field.store(after, *value);
+            names.push_back(field.name);
+        }
+    }
+    if (fields.Refused() && refusal != Refusal::MessageBox)
+        return false;
+    const wxString name = FieldStepName(names, false, wxString());
+    doc->Submit(new ValueCommand<LevelScene, LevelProperties>(*doc, name, scene, before, after));
     fields.ReselectRejected();
+    return true;
 }
 
 void CMainFormView::OnFloorTextureBrowse()

@@ -1,21 +1,22 @@
 #pragma once
 
-#include "framework/CView.h"
+#include "forms/CFormView.h"
 
 class CLevelMapDoc;
 class wxTextCtrl;
 
 // The level properties pane (dialog 101): the floor's size and texture, the sky box and the
-// game settings. Typed values reach the level on Apply, field by field, as one step of the undo
-// history; the floor texture and the sky box change at once when chosen, each a step of its own.
-class CMainFormView : public CView {
+// game settings. Typed values reach the level field by field, as one step of the undo history
+// (CFormView says when); the floor texture and the sky box change at once when chosen, each a
+// step of its own.
+class CMainFormView : public CFormView {
 public:
     // The document changed: the controls show the level again.
     void OnUpdate(wxView* sender, wxObject* hint) override;
     void ShowLevel();
 
     // Command handlers, one per button.
-    void OnApply();
+    void OnApply() { ApplyTypedFields(); }
     void OnFloorTextureBrowse();
     void OnTextureProperties();
     void OnUseCubeMap();
@@ -23,6 +24,7 @@ public:
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
+    bool ApplyFields(const std::vector<int>& ids, Refusal refusal) override;
 
 private:
     CLevelMapDoc* GetLevelDoc() const;

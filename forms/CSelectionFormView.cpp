@@ -16,6 +16,7 @@
 #include "forms/ImageChoice.h"
 #include "forms/SelectionFields.h"
 #include "forms/SelectionKinds.h"
+#include "forms/StepNames.h"
 #include "document/CLevelMapDoc.h"
 #include "document/SelectionSteps.h"
 #include "level/Item.h"
@@ -51,13 +52,21 @@ wxString SharedText(const std::vector<wxString>& texts)
     return Shared(texts).value_or(wxString());
 }
 
-// "Apply Wall Properties", "Apply 3 Objects Properties": named for the objects that change.
-wxString StepName(const wxString& format, const std::vector<ObjectValues>& values)
+// "Wall", "3 Walls": the objects that the values change.
+wxString ChangedObjects(const std::vector<ObjectValues>& values)
 {
     std::vector<CSGNode*> nodes;
     for (const ObjectValues& changed : ObjectValuesCommand::Changed(values))
         nodes.push_back(NodeOf(changed));
-    return wxString::Format(format, ObjectsName(nodes));
+    return ObjectsName(nodes);
+}
+
+std::vector<int> FieldIds()
+{
+    std::vector<int> ids;
+    for (const SelectionField& field : SELECTION_FIELDS)
+        ids.push_back(field.editId);
+    return ids;
 }
 
 } // namespace
@@ -70,7 +79,11 @@ wxWindow* CSelectionFormView::CreateViewWindow(wxWindow* parent)
                IDC_SELECTION_TEXTURE_BROWSE);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTextureProperties(); },
                IDC_TEXTURE_PROPERTIES);
-    form->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { OnItemTypeChange(); }, IDC_ITEM_TYPE);
+    form->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) {
+        OnItemTypeChange();
+        HandKeyboardBack();
+    }, IDC_ITEM_TYPE);
+    BindNumberFields(*form, FieldIds());
     return form;
 }
 
@@ -151,22 +164,13 @@ void CSelectionFormView::ShowTextures(const std::vector<TextureMapping*>& mappin
 void CSelectionFormView::ShowFields(std::vector<ObjectValues>& values)
 {
     const FieldContext context = MakeContext(values);
-    for (std::size_t i = 0; i < std::size(SELECTION_FIELDS); ++i) {
-        const SelectionField& field = SELECTION_FIELDS[i];
+    for (const SelectionField& field : SELECTION_FIELDS) {
         std::vector<wxString> texts;
         for (ObjectValues& object : values)
             if (const float* slot = FieldSlot(object, field, false))
                 texts.push_back(FormatFloat(VALUE_FORMAT, *slot));
-        ShowField(i, !texts.empty() && RuleOf(field, context), SharedText(texts));
+        ShowFieldText(field.editId, !texts.empty() && RuleOf(field, context), SharedText(texts));
     }
-}
-
-void CSelectionFormView::ShowField(std::size_t field, bool on, const wxString& text)
-{
-    wxTextCtrl& edit = Edit(SELECTION_FIELDS[field].editId);
-    m_shown[field] = on ? text : wxString();
-    edit.Enable(on);
-    edit.ChangeValue(m_shown[field]);
 }
 
 void CSelectionFormView::ShowItemType(const std::vector<ObjectValues>& values)
@@ -185,34 +189,38 @@ void CSelectionFormView::ShowItemType(const std::vector<ObjectValues>& values)
     }
 }
 
-void CSelectionFormView::OnApply()
+bool CSelectionFormView::ApplyFields(const std::vector<int>& ids, Refusal refusal)
 {
     CLevelMapDoc& doc = *GetLevelDoc();
     doc.CancelGesture();
     std::vector<ObjectValues> values = SelectedValues();
     if (values.empty()) {
         doc.UpdateAllViews();
-        return;
+        return true;
     }
     const FieldContext context = MakeContext(values);
-    FieldReader fields(*GetWindow());
-    for (std::size_t i = 0; i < std::size(SELECTION_FIELDS); ++i) {
-        const SelectionField& field = SELECTION_FIELDS[i];
-        wxTextCtrl& edit = Edit(field.editId);
-        // A field as it was shown (an empty one left empty included) changes nothing.
+    FieldReader fields(*this, refusal);
+    std::vector<const char*> names;
+    bool moves = true;
+    for (const SelectionField& field : SELECTION_FIELDS) {
         const std::optional<FieldRule> rule = RuleOf(field, context);
-        if (!edit.IsEnabled() || edit.GetValue() == m_shown[i] || !rule)
+        if (!rule || std::find(ids.begin(), ids.end(), field.editId) == ids.end())
             continue;
         const std::optional<float> typed = fields.Read(*rule);
         if (!typed)
             continue;
+        names.push_back(field.name);
+        moves = moves && field.position;
         for (ObjectValues& object : values)
             if (float* slot = FieldSlot(object, field, true))
                 *slot = field.range == SelectionField::Range::Angle ? NormaliseAngle(*typed) : *typed;
     }
-    const wxString name = StepName(_("Apply %s Properties"), values);
+    if (fields.Refused() && refusal != Refusal::MessageBox)
+        return false;
+    const wxString name = FieldStepName(names, moves, ChangedObjects(values));
     doc.Submit(new ObjectValuesCommand(doc, name, std::move(values)));
     fields.ReselectRejected();
+    return true;
 }
 
 void CSelectionFormView::OnTextureBrowse()
@@ -250,5 +258,6 @@ void CSelectionFormView::OnItemTypeChange()
             item->after.second.amount = info.defaultAmount;
         items.push_back(object);
     }
-    doc.Submit(new ObjectValuesCommand(doc, _("Change Item Type"), std::move(items)));
+    const wxString name = FieldStepName({wxTRANSLATE("Type")}, false, ChangedObjects(items));
+    doc.Submit(new ObjectValuesCommand(doc, name, std::move(items)));
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include <wx/string.h>
 
 #include "document/ObjectValuesCommand.h"
-#include "framework/CView.h"
+#include "forms/CFormView.h"
 
 class CLevelMapDoc;
 class TextureMapping;
@@ -17,9 +16,9 @@ struct FieldContext;
 // "3 Walls") and edits it: texture of floors and walls, size and rotation of walls, rotation of
 // the start position, type and times of items, and the place (X, Z) of walls, items and the start
 // position. A field shows the value every selected object that has it shares, and is empty where
-// they differ; one Apply writes the fields the user changed to every selected object that has
-// them, as one step of the undo history. Only the fields of the selected kinds are enabled.
-class CSelectionFormView : public CView {
+// they differ; the fields the user changed go to every selected object that has them, as one
+// step of the undo history (CFormView says when). Only the fields of the selected kinds are enabled.
+class CSelectionFormView : public CFormView {
 public:
     // Fills the item type list, then shows the selection.
     void OnInitialUpdate() override;
@@ -27,7 +26,7 @@ public:
     void ShowSelection();
 
     // Command handlers.
-    void OnApply();
+    void OnApply() { ApplyTypedFields(); }
     void OnTextureBrowse();
     // Opens the texture dialog when exactly one floor or wall is selected (the button is
     // disabled otherwise: the dialog edits one mapping).
@@ -36,6 +35,7 @@ public:
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
+    bool ApplyFields(const std::vector<int>& ids, Refusal refusal) override;
 
 private:
     CLevelMapDoc* GetLevelDoc() const;
@@ -48,9 +48,4 @@ private:
     void ShowTextures(const std::vector<TextureMapping*>& mappings);
     void ShowFields(std::vector<ObjectValues>& values);
     void ShowItemType(const std::vector<ObjectValues>& values);
-    // Sets the field's text and whether it is enabled, and remembers the text for Apply.
-    void ShowField(std::size_t field, bool on, const wxString& text);
-
-    // The text each number field showed, so that Apply writes only the fields typed over.
-    std::array<wxString, 8> m_shown;
 };

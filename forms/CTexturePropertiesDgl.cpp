@@ -12,7 +12,7 @@
 #include "forms/FieldText.h"
 #include "document/CLevelMapDoc.h"
 #include "document/ValueCommand.h"
-#include "framework/CCommandProcessor.h"
+#include "framework/CView.h"
 #include "level/TextureMapping.h"
 
 // One edited value: its edit, its spin, its step per spin click and its accessors.
@@ -44,7 +44,7 @@ constexpr const char* VALUE_FORMAT = "%4.4f";
 } // namespace
 
 CTexturePropertiesDgl::CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapping* mapping, wxWindow* owner)
-    : m_document(document), m_pMapping(mapping)
+    : m_document(document), m_pMapping(mapping), m_kept(Capture(*mapping))
 {
     Create(owner, wxID_ANY, wxGetTranslation(TEXTURE_PROPERTIES_TEMPLATE.title));
     SetDialogFont(*this);
@@ -62,7 +62,7 @@ CTexturePropertiesDgl::CTexturePropertiesDgl(CLevelMapDoc& document, TextureMapp
     Bind(wxEVT_CLOSE_WINDOW, &CTexturePropertiesDgl::OnClose, this);
 
     RegisterMappingEditor(*this);
-    ShowValues();
+    ShowAllValues();
     PlaceOnMousePointer();
     Show();
 }
@@ -81,9 +81,16 @@ void CTexturePropertiesDgl::CloseEditor()
 
 void CTexturePropertiesDgl::ShowValues()
 {
-    // Its own change leaves the text typed into the other rows alone.
-    if (m_changing)
+    // Its own step leaves the text typed into the other rows alone.
+    if (m_committing || !m_pMapping)
         return;
+    if (!m_previewing)
+        m_kept = Capture(*m_pMapping);
+    ShowAllValues();
+}
+
+void CTexturePropertiesDgl::ShowAllValues()
+{
     for (const MappingRow& row : ROWS)
         ShowValue(row);
 }
@@ -106,8 +113,8 @@ void CTexturePropertiesDgl::ApplyEdits()
         if (const std::optional<float> value = ReadNumber(*FindControl<wxTextCtrl>(*this, row.editId), false))
             (edited.*row.set)(*value);
     }
-    Change(Capture(edited));
-    ShowValues();
+    Preview(Capture(edited));
+    ShowAllValues();
 }
 
 void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
@@ -116,29 +123,36 @@ void CTexturePropertiesDgl::OnSpin(const MappingRow& row, float direction)
         return;
     TextureMapping edited = *m_pMapping;
     (edited.*row.set)((edited.*row.get)() + direction * row.step);
-    Change(Capture(edited));
+    Preview(Capture(edited));
     ShowValue(row);
 }
 
-void CTexturePropertiesDgl::Change(const MappingValues& values)
+void CTexturePropertiesDgl::Preview(const MappingValues& values)
 {
-    using MappingStep = ValueCommand<TextureMapping, MappingValues>;
     m_document.CancelGesture();
-    CCommandProcessor* history = m_document.GetHistory();
-    m_changing = true;
-    // This opening's step, still the newest and not the saved point: the click belongs to it.
-    // The identity is never reused, so a match is this very step.
-    HistoryStep* current = history->CurrentStep();
-    const bool newest = current && history->GetCommands().GetLast()->GetData() == current;
-    if (newest && current->GetId() == m_stepId && !history->AtSavedState()) {
-        static_cast<MappingStep*>(current)->Amend(values);
-        m_document.OnHistoryChanged();
-    } else {
-        auto* step = new MappingStep(m_document, _("Edit Texture Mapping"), *m_pMapping, Capture(*m_pMapping), values);
-        const HistoryStep::Id id = step->GetId();
-        m_stepId = m_document.Submit(step) ? id : 0;
-    }
-    m_changing = false;
+    ::Restore(m_document, *m_pMapping, values);
+    m_previewing = true;
+    RefreshViews();
+}
+
+void CTexturePropertiesDgl::RefreshViews()
+{
+    // Only the pictures change: the forms keep what is typed into them.
+    for (CView* view : m_document.GetViewList())
+        view->GetWindow()->Refresh(false);
+}
+
+void CTexturePropertiesDgl::CommitEdits()
+{
+    if (!m_pMapping || !m_previewing)
+        return;
+    using MappingStep = ValueCommand<TextureMapping, MappingValues>;
+    const MappingValues shown = Capture(*m_pMapping);
+    m_committing = true;
+    m_previewing = false;
+    m_document.Submit(new MappingStep(m_document, _("Edit Texture Mapping"), *m_pMapping, m_kept, shown));
+    m_kept = shown;
+    m_committing = false;
 }
 
 void CTexturePropertiesDgl::OnApply(wxCommandEvent&)
@@ -149,16 +163,26 @@ void CTexturePropertiesDgl::OnApply(wxCommandEvent&)
 void CTexturePropertiesDgl::OnOK(wxCommandEvent&)
 {
     ApplyEdits();
+    CommitEdits();
     CloseEditor();
 }
 
 void CTexturePropertiesDgl::OnCancel(wxCommandEvent&)
 {
-    CloseEditor();
+    Cancel();
 }
 
 void CTexturePropertiesDgl::OnClose(wxCloseEvent&)
 {
+    Cancel();
+}
+
+void CTexturePropertiesDgl::Cancel()
+{
+    if (m_pMapping && m_previewing) {
+        ::Restore(m_document, *m_pMapping, m_kept);
+        RefreshViews();
+    }
     CloseEditor();
 }
 

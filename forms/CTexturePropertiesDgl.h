@@ -3,17 +3,18 @@
 #include <wx/dialog.h>
 
 #include "document/MappingEditors.h"
-#include "framework/HistoryStep.h"
+#include "document/EditStates.h"
 
 class CLevelMapDoc;
 class TextureMapping;
-struct MappingValues;
 
 // The modeless texture properties dialog: edits the translation, scale and rotation of one
-// floor's or wall's texture in place. Spin clicks change the mapping at once; typed values are
-// written by Apply and OK; Cancel undoes nothing. All changes of one opening are one step of
-// the undo history. The dialog owns itself and is destroyed with its window. The document closes
-// it before the mapping's node goes away.
+// floor's or wall's texture in place. Spin clicks and Apply show their change on the mapping at
+// once, as a preview; OK keeps the preview as one step of the undo history, while Cancel, Escape
+// and the close box put the mapping back as it was and leave no step. A command on the level
+// while the dialog is open keeps the preview so far as a step first (CommitEdits). The dialog
+// owns itself and is destroyed with its window. The document closes it before the mapping's
+// node goes away.
 class CTexturePropertiesDgl : public wxDialog, public MappingEditor {
 public:
     // Creates and shows the dialog, centred on the mouse pointer.
@@ -22,9 +23,12 @@ public:
 
     const TextureMapping* GetEditedMapping() const override { return m_pMapping; }
     void CloseEditor() override;
-    // Every edit shows its stored value.
+    // The history changed the level: every edit shows its stored value, which Cancel now goes
+    // back to unless a preview is under way.
     void ShowValues() override;
-    // Every edit's number is written through its setter; a value that is not finite is skipped.
+    void CommitEdits() override;
+    // Every edit's number is written through its setter as a preview; a value that is not
+    // finite is skipped.
     void ApplyEdits();
 
     struct MappingRow;
@@ -36,13 +40,18 @@ private:
     void OnOK(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    // Puts the mapping back as the history holds it and closes.
+    void Cancel();
+    void RefreshViews();
     void ShowValue(const MappingRow& row);
+    void ShowAllValues();
     void PlaceOnMousePointer();
-    // Makes `values` the mapping's, as this opening's one step of the history.
-    void Change(const MappingValues& values);
+    // Makes `values` the mapping's at once, without a step.
+    void Preview(const MappingValues& values);
 
     CLevelMapDoc& m_document;
     TextureMapping* m_pMapping; // not owned; null once the dialog is closing
-    HistoryStep::Id m_stepId = 0; // this opening's step; 0 before the first change
-    bool m_changing = false;
+    MappingValues m_kept;       // the values the history holds: Cancel puts them back
+    bool m_previewing = false;  // the mapping shows values the history does not hold
+    bool m_committing = false;
 };

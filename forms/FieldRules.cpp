@@ -6,6 +6,7 @@
 
 #include "forms/DialogLayout.h"
 #include "forms/FieldText.h"
+#include "framework/CView.h"
 #include "framework/MessageBox.h"
 
 FieldRule AnyNumber(int editId)
@@ -21,16 +22,30 @@ FieldRule RangeRule(int editId, const SettingRange& range, const wxString& messa
 
 std::optional<float> FieldReader::Read(const FieldRule& rule)
 {
-    wxTextCtrl& edit = *FindControl<wxTextCtrl>(m_form, rule.editId);
+    wxTextCtrl& edit = *FindControl<wxTextCtrl>(*m_form.GetWindow(), rule.editId);
     const std::optional<float> value = ReadNumber(edit, rule.integer);
     if (value && *value >= rule.min && *value <= rule.max)
         return value;
-    if (!rule.message.empty()) {
-        ShowMessageBox(wxGetTranslation(rule.message), wxString(), wxOK | wxICON_EXCLAMATION);
-        FocusAndSelectAll(edit);
-        m_lastRejected = &edit;
-    }
+    m_refused = true;
+    Report(rule, edit);
     return std::nullopt;
+}
+
+void FieldReader::Report(const FieldRule& rule, wxTextCtrl& edit)
+{
+    if (m_refusal == Refusal::MessageBox) {
+        // Apply's own message: a field without one (an angle) is left as it was, unsaid.
+        if (rule.message.empty())
+            return;
+        ShowMessageBox(wxGetTranslation(rule.message), wxString(), wxOK | wxICON_EXCLAMATION);
+    } else {
+        m_form.SetStatusText(rule.message.empty() ? wxString::Format(_("\"%s\" is not a number"), edit.GetValue())
+                                                  : wxGetTranslation(rule.message));
+        if (m_refusal == Refusal::Status)
+            return;
+    }
+    FocusAndSelectAll(edit);
+    m_lastRejected = &edit;
 }
 
 void FieldReader::ReselectRejected() const

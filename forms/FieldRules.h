@@ -6,8 +6,8 @@
 
 #include "level/SettingRanges.h"
 
+class CView;
 class wxTextCtrl;
-class wxWindow;
 
 // One edit of a form read on Apply: its number and the inclusive range it must lie in.
 struct FieldRule {
@@ -22,21 +22,32 @@ FieldRule AnyNumber(int editId);
 // A number of one of the level's setting ranges, refused with `message`.
 FieldRule RangeRule(int editId, const SettingRange& range, const wxString& message);
 
-// Reads the fields of one Apply, each on its own.
+// How a refused field is reported.
+enum class Refusal {
+    MessageBox,    // a modal box with the rule's message (none without one), then the field is marked
+    StatusAndMark, // the status bar says why and the field is marked: a command waits for it
+    Status,        // the status bar only: the focus is on its way elsewhere
+};
+
+// Reads the fields of one step, each on its own.
 class FieldReader {
 public:
-    explicit FieldReader(const wxWindow& form) : m_form(form) {}
+    FieldReader(const CView& form, Refusal refusal) : m_form(form), m_refusal(refusal) {}
 
     // The edit's number when its whole text is one finite number of the rule's kind within the
-    // rule's range. Otherwise the rule's message is shown (when it has one), the edit
-    // takes the focus with all its text selected, and nothing is returned: the caller keeps the
-    // stored value.
+    // rule's range. Otherwise the refusal is reported, a marked edit takes the focus with all
+    // its text selected, and nothing is returned: the caller keeps the stored value.
     std::optional<float> Read(const FieldRule& rule);
+    bool Refused() const { return m_refused; }
     // Once the form shows the stored values again, the last refused field (with a message)
     // takes the focus again with its text selected, ready to be typed over.
     void ReselectRejected() const;
 
 private:
-    const wxWindow& m_form;
+    void Report(const FieldRule& rule, wxTextCtrl& edit);
+
+    const CView& m_form;
+    Refusal m_refusal;
+    bool m_refused = false;
     wxTextCtrl* m_lastRejected = nullptr;
 };

@@ -68,21 +68,21 @@ bool SameRange(const ItemTypeInfo& a, const ItemTypeInfo& b)
 using Range = SelectionField::Range;
 
 const SelectionField SELECTION_FIELDS[8] = {
-    {IDC_SELECTION_WIDTH, nullptr, &WallShape::width, nullptr, nullptr, Range::Fixed, 1, 99,
+    {IDC_SELECTION_WIDTH, wxTRANSLATE("Width"), nullptr, &WallShape::width, nullptr, nullptr, Range::Fixed, 1, 99,
      wxTRANSLATE("Not a valid value for selection width! (valid range: 1-99 units)")},
-    {IDC_SELECTION_DEPTH, nullptr, &WallShape::depth, nullptr, nullptr, Range::Fixed, 1, 99,
+    {IDC_SELECTION_DEPTH, wxTRANSLATE("Height"), nullptr, &WallShape::depth, nullptr, nullptr, Range::Fixed, 1, 99,
      wxTRANSLATE("Not a valid value for selection height! (valid range: 1-99 units)")},
-    {IDC_POSITION_X, &ObjectPosition::x, nullptr, nullptr, nullptr, Range::Position, 0, 0,
+    {IDC_POSITION_X, "X", &ObjectPosition::x, nullptr, nullptr, nullptr, Range::Position, 0, 0,
      wxTRANSLATE("Not a valid value for position X! (valid range: %s to %s units)")},
-    {IDC_POSITION_Z, &ObjectPosition::z, nullptr, nullptr, nullptr, Range::Position, 0, 0,
+    {IDC_POSITION_Z, "Z", &ObjectPosition::z, nullptr, nullptr, nullptr, Range::Position, 0, 0,
      wxTRANSLATE("Not a valid value for position Z! (valid range: %s to %s units)")},
-    {IDC_ROTATION_ANGLE, nullptr, &WallShape::angle, nullptr, &MarkerHeading::angle, Range::Angle, 0, 0, nullptr},
-    {IDC_RESPAWN_TIME, nullptr, nullptr, &ItemValues::respawnTime, nullptr, Range::Fixed, 20, 120,
+    {IDC_ROTATION_ANGLE, wxTRANSLATE("Rotation"), nullptr, &WallShape::angle, nullptr, &MarkerHeading::angle, Range::Angle, 0, 0, nullptr},
+    {IDC_RESPAWN_TIME, wxTRANSLATE("Respawn Time"), nullptr, nullptr, &ItemValues::respawnTime, nullptr, Range::Fixed, 20, 120,
      wxTRANSLATE("Not a valid value for item respawn time! (valid range: 20-120 seconds)")},
     // A new item lives 1 second before it is picked, so 1 is the lower bound.
-    {IDC_TTL_BEFORE_PICKED, nullptr, nullptr, &ItemValues::ttl, nullptr, Range::Fixed, 1, 20,
+    {IDC_TTL_BEFORE_PICKED, wxTRANSLATE("Time Before Picked"), nullptr, nullptr, &ItemValues::ttl, nullptr, Range::Fixed, 1, 20,
      wxTRANSLATE("Not a valid value for item TTL before picked! (valid range: 1-20 seconds)")},
-    {IDC_AMOUNT, nullptr, nullptr, &ItemValues::amount, nullptr, Range::Amount, 0, 0, nullptr},
+    {IDC_AMOUNT, wxTRANSLATE("Amount"), nullptr, nullptr, &ItemValues::amount, nullptr, Range::Amount, 0, 0, nullptr},
 };
 
 std::optional<FieldRule> RuleOf(const SelectionField& field, const FieldContext& context)

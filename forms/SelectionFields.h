@@ -19,6 +19,7 @@ struct FieldContext {
 // values; a null member means that kind has no such field.
 struct SelectionField {
     int editId;
+    const char* name; // in step names ("Set Width of Wall"), before translation
     float ObjectPosition::*position;
     float WallShape::*wall;
     float ItemValues::*item;

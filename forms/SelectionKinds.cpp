@@ -7,7 +7,8 @@
 #include "scenegraph/NodeType.h"
 
 // The names come from the one table of the designer's words (constant data, ready before this).
-const ItemTypeInfo ITEM_TYPES[5] = {
+const ItemTypeInfo ITEM_TYPES[6] = {
+    {ITEM_NORMAL, KindName(ITEM_NORMAL), false, 0.0f, 0.0f, 0.0f},
     {ITEM_LIFE_EXTRA, KindName(ITEM_LIFE_EXTRA), false, 0.0f, 0.0f, 0.0f},
     {ITEM_NO_GROWTH, KindName(ITEM_NO_GROWTH), true, 5.0f, 20.0f, 5.0f},
     {ITEM_DECREASE_LENGTH, KindName(ITEM_DECREASE_LENGTH), true, 0.5f, 2.5f, 0.5f},

@@ -13,7 +13,7 @@ class CSGNode;
 // "3 Walls", "2 Walls, 1 Item", "1 Wall, Start position".
 wxString SelectionLabel(const std::vector<CSGNode*>& nodes);
 
-// The special item types of the type list, in list order.
+// The item types of the type list, in list order (the order of their numbers).
 struct ItemTypeInfo {
     int type;            // ItemTypeID, the list entry's data
     const char* name;    // list text and kind label, before translation
@@ -22,7 +22,7 @@ struct ItemTypeInfo {
     float defaultAmount; // the amount a change to this type puts in
 };
 
-extern const ItemTypeInfo ITEM_TYPES[5];
+extern const ItemTypeInfo ITEM_TYPES[6];
 
-// The entry of a special item type, or null for any other value.
+// The entry of an item type, or null for any other value.
 const ItemTypeInfo* FindItemType(int type);

@@ -52,6 +52,14 @@ void CDocument::OnHistoryChanged()
     UpdateAllViews();
 }
 
+bool CDocument::CommitPendingEdits()
+{
+    for (CView* view : GetViewList())
+        if (!view->CommitPendingEdits())
+            return false;
+    return true;
+}
+
 void CDocument::BeginGesture(std::function<void()> cancel)
 {
     m_cancelGesture = std::move(cancel);

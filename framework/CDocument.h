@@ -54,6 +54,9 @@ public:
     // history, or writes it, calls this first, so it acts on the document as it was before the
     // press and no gesture goes on with what the change freed.
     void CancelGesture();
+    // Every view puts its typed but not yet applied values into the document (CView). False as
+    // soon as one cannot: whatever was about to act on the document must then stop.
+    virtual bool CommitPendingEdits();
     // The views of the document, in the order they were attached.
     std::vector<CView*> GetViewList() const;
     CDocManager* GetDocManager() const;

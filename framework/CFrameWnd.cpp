@@ -46,8 +46,17 @@ wxStatusBar* CFrameWnd::CreateStatusBarWithIndicators(const std::vector<Indicato
     return bar;
 }
 
+bool CFrameWnd::CommitPendingEdits() const
+{
+    CDocument* document = m_manager ? m_manager->GetDocument() : nullptr;
+    return !document || document->CommitPendingEdits();
+}
+
 bool CFrameWnd::TryBefore(wxEvent& event)
 {
+    // A command acts on the document with every typed value in it, or not at all.
+    if (event.GetEventType() == wxEVT_MENU && !CommitPendingEdits())
+        return true;
     if (wxFrame::TryBefore(event))
         return true;
     // Only commands and their update handlers follow the command route.
@@ -59,7 +68,7 @@ bool CFrameWnd::TryBefore(wxEvent& event)
 void CFrameWnd::OnCloseWindow(wxCloseEvent& event)
 {
     CDocument* document = m_manager ? m_manager->GetDocument() : nullptr;
-    if (event.CanVeto() && document && !document->SaveModified()) {
+    if (event.CanVeto() && document && (!document->CommitPendingEdits() || !document->SaveModified())) {
         event.Veto();
         return;
     }

@@ -33,7 +33,10 @@ public:
     virtual void OnInitialUpdate() {}
 
 protected:
+    // Every command first puts the values typed into the panes into the document; a refused
+    // value stops it.
     bool TryBefore(wxEvent& event) override;
+    bool CommitPendingEdits() const;
     // Next / previous pane (F6 / Shift+F6); the base frame has no panes.
     virtual void ActivateNextPane(bool) {}
     // The frame is closing for good: it keeps in the settings what the next run restores.

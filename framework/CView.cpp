@@ -81,6 +81,10 @@ void CView::OnChildFocus(wxChildFocusEvent& event)
 
 void CView::OnMouseDown(wxMouseEvent& event)
 {
+    // A press acts on the level with every typed value in it; while one is refused, the press
+    // does nothing, so that the text stays to be mended.
+    if (CDocument* document = GetDocument(); document && !document->CommitPendingEdits())
+        return;
     MakeActive();
     if (m_window->AcceptsFocus() && wxWindow::FindFocus() != m_window)
         m_window->SetFocus();

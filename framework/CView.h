@@ -34,6 +34,13 @@ public:
     bool IsActive() const;
     // Shows `text` in the message pane of the main frame's status bar.
     void SetStatusText(const wxString& text) const;
+    // Puts what the user typed into the pane's fields but has not applied yet into the
+    // document. False when some text cannot be applied: the pane then shows which and why,
+    // and the caller must not act. The base pane has no fields.
+    virtual bool CommitPendingEdits() { return true; }
+    // Takes the keyboard focus for the view keys after a form field is done with; false for a
+    // pane that does not take it (the base).
+    virtual bool TakeKeyboard() { return false; }
 
 protected:
     // Makes the pane window (with `parent` as its parent) and returns it, or null on failure.

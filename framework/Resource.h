@@ -38,3 +38,6 @@ constexpr int ID_VIEW_TEXTURES = 160;
 constexpr int ID_VIEW_LEVEL = 170;
 constexpr int ID_VIEW_SELECTION = 171;
 constexpr int ID_VIEW_RESET_LAYOUT = 172;
+constexpr int ID_PLAY_DRIVE = 161;
+constexpr int ID_PLAY_LAUNCH_GAME = 162;
+constexpr int ID_EDIT_PREFERENCES = 163;

@@ -97,12 +97,61 @@ std::string SystemError(const std::string& what)
     return what + ": " + std::strerror(errno);
 }
 
+// Why a picture is not written over something that exists and is no regular file: renaming
+// over it would replace the folder, FIFO or device itself instead of writing into it.
+std::string NotAFile(std::filesystem::file_type type)
+{
+    using std::filesystem::file_type;
+    switch (type) {
+    case file_type::directory:
+        return "is a folder, not a regular file";
+    case file_type::fifo:
+        return "is a FIFO, not a regular file";
+    case file_type::character:
+    case file_type::block:
+        return "is a device, not a regular file";
+    default:
+        return "is not a regular file";
+    }
+}
+
+// The file that writing `path` replaces: links are followed to the file they name, which need
+// not exist yet, as the shell's redirection creates it. False with the reason, naming `path`,
+// when that is no regular file or the links cannot be followed.
+bool OutputTarget(const std::string& path, std::filesystem::path& target, std::string& error)
+{
+    namespace fs = std::filesystem;
+    // As many links as the system itself follows in one path before it gives up.
+    constexpr int kMostLinks = 40;
+    std::error_code failure;
+    target = path;
+    fs::file_status status = fs::symlink_status(target, failure);
+    for (int links = 0; fs::is_symlink(status); ++links) {
+        const fs::path next = fs::read_symlink(target, failure);
+        if (failure || links == kMostLinks) {
+            error = path + ": cannot follow the symbolic link: " +
+                    (failure ? failure.message() : std::string("too many levels of links"));
+            return false;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+        status = fs::symlink_status(target, failure);
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        error = path + ": " + NotAFile(status.type());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool WritePngFile(const std::string& path, const RgbaPicture& picture, const PngTexts& texts, bool ownerOnly,
                   std::string& error)
 {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::filesystem::path target;
+    if (!OutputTarget(path, target, error))
+        return false;
+    const std::filesystem::path parent = target.parent_path();
     const std::string folder = parent.empty() ? "." : parent.string();
     std::string temporary = folder + "/.trelkan-png-XXXXXX";
     const int descriptor = mkstemp(temporary.data());
@@ -110,22 +159,35 @@ bool WritePngFile(const std::string& path, const RgbaPicture& picture, const Png
         error = SystemError(path + ": cannot create a file in " + folder);
         return false;
     }
-    std::vector<png_text> chunks = TextChunks(texts);
-    bool written = fchmod(descriptor, ownerOnly ? S_IRUSR | S_IWUSR : CreationMode()) == 0;
-    if (File file{fdopen(descriptor, "wb")}) {
-        written = WritePng(file.get(), picture, chunks.data(), static_cast<int>(chunks.size())) && written;
-        written = std::fflush(file.get()) == 0 && written;
-    } else {
-        close(descriptor);
-        written = false;
+    // The file is closed before it is renamed into place.
+    bool written = false;
+    {
+        const bool permitted = fchmod(descriptor, ownerOnly ? S_IRUSR | S_IWUSR : CreationMode()) == 0;
+        File file{permitted ? fdopen(descriptor, "wb") : nullptr};
+        if (file) {
+            written = WritePngStream(file.get(), path, picture, texts, error);
+        } else {
+            error = SystemError(path + ": cannot write the picture");
+            close(descriptor);
+        }
     }
-    if (!written)
-        error = SystemError(path + ": cannot write the picture");
-    else if (std::rename(temporary.c_str(), path.c_str()) != 0)
+    if (written && std::rename(temporary.c_str(), target.c_str()) != 0)
         error = SystemError(path + ": cannot replace the file");
     if (error.empty())
         return true;
     std::remove(temporary.c_str());
+    return false;
+}
+
+bool WritePngStream(std::FILE* stream, const std::string& name, const RgbaPicture& picture, const PngTexts& texts,
+                    std::string& error)
+{
+    std::vector<png_text> chunks = TextChunks(texts);
+    errno = 0;
+    if (WritePng(stream, picture, chunks.data(), static_cast<int>(chunks.size())) && std::fflush(stream) == 0 &&
+        !std::ferror(stream))
+        return true;
+    error = SystemError(name + ": cannot write the picture");
     return false;
 }
 

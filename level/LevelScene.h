@@ -20,6 +20,8 @@ public:
     // Name path of the nearest object drawn by the LevelGroupNode under client pixel (x, y) with
     // the current view's matrices: [0, k, ...] or [-1] for no hit. Needs a current context.
     virtual std::vector<int> Pick(int x, int y, const float& time);
+    // The name paths of every object under the pixel, nearest first; none for no hit.
+    std::vector<std::vector<int>> PickAll(int x, int y, const float& time);
 
     // Remembered nodes; none of them owns (the nodes belong to the tree).
     GameSettingsNode* m_pGameSettings = nullptr;

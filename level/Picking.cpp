@@ -47,18 +47,32 @@ std::vector<PickHit> ParseHitRecords(const unsigned* buffer, std::size_t size, i
     return hits;
 }
 
+std::vector<std::vector<int>> PathsNearestFirst(std::vector<PickHit> hits)
+{
+    std::sort(hits.begin(), hits.end(), NearerHit);
+    std::vector<std::vector<int>> paths;
+    paths.reserve(hits.size());
+    for (PickHit& hit : hits)
+        paths.push_back(std::move(hit.names));
+    return paths;
+}
+
 std::vector<int> NearestHitPath(std::vector<PickHit> hits)
 {
-    if (hits.empty())
-        return kMiss;
-    std::sort(hits.begin(), hits.end(), NearerHit);
-    return hits.front().names;
+    std::vector<std::vector<int>> paths = PathsNearestFirst(std::move(hits));
+    return paths.empty() ? kMiss : paths.front();
 }
 
 std::vector<int> LevelScene::Pick(int x, int y, const float& time)
 {
+    std::vector<std::vector<int>> paths = PickAll(x, y, time);
+    return paths.empty() ? kMiss : paths.front();
+}
+
+std::vector<std::vector<int>> LevelScene::PickAll(int x, int y, const float& time)
+{
     if (!m_pLevelGroup)
-        return kMiss;
+        return {};
     glSelectBuffer(static_cast<GLsizei>(kSelectionBufferSize), g_selectionBuffer);
     glRenderMode(GL_SELECT);
     glInitNames();
@@ -89,9 +103,9 @@ std::vector<int> LevelScene::Pick(int x, int y, const float& time)
     const GLint hitCount = glRenderMode(GL_RENDER);
     // A miss, or an overflow that OpenGL reports as -1: both deselect.
     if (hitCount <= 0)
-        return kMiss;
+        return {};
     std::vector<PickHit> hits = ParseHitRecords(g_selectionBuffer, kSelectionBufferSize, hitCount);
     for (PickHit& hit : hits)
         hit.names = walk.PathOf(hit.names);
-    return NearestHitPath(std::move(hits));
+    return PathsNearestFirst(std::move(hits));
 }

@@ -8,7 +8,7 @@
 #include <wx/menu.h>
 #include <wx/time.h>
 
-#include "checks/CheckedLevel.h"
+#include "checks/ShownNumber.h"
 #include "document/CLevelMapDoc.h"
 #include "document/QuickFixSteps.h"
 #include "level/GameSettingsNode.h"
@@ -30,7 +30,7 @@ const ColumnInfo COLUMNS[] = {{wxTRANSLATE("Severity"), 80}, {wxTRANSLATE("Messa
 } // namespace
 
 CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
-    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_SINGLE_SEL),
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_VIRTUAL),
       m_document(document)
 {
     for (const ColumnInfo& column : COLUMNS)
@@ -68,17 +68,38 @@ void CProblemsPanel::Check()
 
 void CProblemsPanel::ShowProblems()
 {
-    Freeze();
-    DeleteAllItems();
-    for (const Problem& problem : m_problems) {
-        const bool error = problem.severity == Severity::Error;
-        const long row = InsertItem(GetItemCount(), error ? _("Error") : _("Warning"), m_icons ? (error ? 0 : 1) : -1);
-        SetItem(row, MESSAGE, wxString::FromUTF8(problem.message));
-        const std::vector<CSGNode*> nodes = SelectableNodes(problem);
-        if (const auto* object = nodes.empty() ? nullptr : dynamic_cast<const LevelObject*>(nodes.front()))
-            SetItem(row, PLACE, CheckedLevel::Place(object->x, object->z));
+    SetItemCount(static_cast<long>(m_problems.size()));
+    Refresh();
+}
+
+wxString CProblemsPanel::OnGetItemText(long row, long column) const
+{
+    if (row < 0 || static_cast<size_t>(row) >= m_problems.size())
+        return wxString();
+    const Problem& problem = m_problems[static_cast<size_t>(row)];
+    switch (column) {
+    case SEVERITY: {
+        const wxString words[] = {_("Error"), _("Warning"), _("Info")};
+        return words[static_cast<int>(problem.severity)];
     }
-    Thaw();
+    case MESSAGE:
+        return wxString::FromUTF8(problem.message.Shown([](const char* english) {
+            return std::string(wxGetTranslation(wxString::FromUTF8(english)).utf8_str());
+        }));
+    case PLACE: {
+        const std::vector<CSGNode*> nodes = SelectableNodes(problem);
+        const auto* object = nodes.empty() ? nullptr : dynamic_cast<const LevelObject*>(nodes.front());
+        return object ? wxString(ShownPlace(object->x, object->z)) : wxString();
+    }
+    }
+    return wxString();
+}
+
+int CProblemsPanel::OnGetItemColumnImage(long row, long column) const
+{
+    if (!m_icons || column != SEVERITY || row < 0 || static_cast<size_t>(row) >= m_problems.size())
+        return -1;
+    return static_cast<int>(m_problems[static_cast<size_t>(row)].severity);
 }
 
 std::vector<CSGNode*> CProblemsPanel::SelectableNodes(const Problem& problem) const
@@ -106,7 +127,7 @@ const Problem* CProblemsPanel::CurrentProblem(long row)
     const Problem listed = m_problems[static_cast<size_t>(row)];
     Check();
     for (const Problem& problem : m_problems)
-        if (std::strcmp(problem.id, listed.id) == 0 && problem.message == listed.message)
+        if (std::strcmp(problem.id, listed.id) == 0 && problem.message.English() == listed.message.English())
             return &problem;
     return nullptr;
 }
@@ -142,10 +163,13 @@ void CProblemsPanel::AddSeverityIcons()
     const wxSize size = FromDIP(wxSize(16, 16));
     const wxBitmap error = wxArtProvider::GetBitmap(wxART_ERROR, wxART_LIST, size);
     const wxBitmap warning = wxArtProvider::GetBitmap(wxART_WARNING, wxART_LIST, size);
-    if (!error.IsOk() || !warning.IsOk())
+    const wxBitmap info = wxArtProvider::GetBitmap(wxART_INFORMATION, wxART_LIST, size);
+    if (!error.IsOk() || !warning.IsOk() || !info.IsOk())
         return;
+    // In the order of the severities.
     m_icons = new wxImageList(size.x, size.y);
     m_icons->Add(error);
     m_icons->Add(warning);
+    m_icons->Add(info);
     AssignImageList(m_icons, wxIMAGE_LIST_SMALL);
 }

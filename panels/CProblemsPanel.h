@@ -14,7 +14,8 @@ class CSGNode;
 // The Problems panel: the open level's problems (severity, message, place), checked again on
 // idle after a change, never while a gesture runs and at most twice a second, so that typing
 // and dragging stay smooth. A click on a row selects its objects, a double-click also zooms to
-// them; a row's context menu offers its plain fix, if it has one.
+// them; a row's context menu offers its plain fix, if it has one. The list is virtual: it asks
+// for the rows it shows, so a hundred thousand problems cost what thirty do.
 class CProblemsPanel : public wxListCtrl {
 public:
     static constexpr int RECHECK_MILLISECONDS = 500;
@@ -36,6 +37,8 @@ public:
 private:
     void Check();
     void ShowProblems();
+    wxString OnGetItemText(long row, long column) const override;
+    int OnGetItemColumnImage(long row, long column) const override;
     void OnRowSelected(wxListEvent& event) { SelectRow(event.GetIndex(), false); }
     void OnRowActivated(wxListEvent& event) { SelectRow(event.GetIndex(), true); }
     void OnRowMenu(wxListEvent& event);
@@ -50,7 +53,7 @@ private:
     void AddSeverityIcons();
 
     CLevelMapDoc& m_document;
-    // The severities' icons (error, warning), owned by the list; null without them.
+    // The severities' icons (error, warning, info), owned by the list; null without them.
     wxImageList* m_icons = nullptr;
     std::vector<Problem> m_problems;
     unsigned long m_checkedChange = ~0ul;

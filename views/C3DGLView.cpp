@@ -46,6 +46,7 @@ wxWindow* C3DGLView::CreateViewWindow(wxWindow* parent)
     canvas->Bind(wxEVT_RIGHT_DOWN, &C3DGLView::OnRightDown, this);
     // The popup menu's command comes back to the canvas that showed it.
     canvas->Bind(wxEVT_MENU, &C3DGLView::OnToggleAnimation, this, ID_TOGGLE_ANIMATION);
+    canvas->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) { event.Skip(!m_drive.OnKey(event)); });
     return canvas;
 }
 
@@ -109,7 +110,11 @@ void C3DGLView::DrawFrame()
     LevelScene* scene = document ? document->m_pScene.get() : nullptr;
     if (scene)
         document->RunTextureWork(scene->Root());
-    DrawPreviewFrame(Camera(), scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f);
+    const wxSize size = PhysicalClientSize();
+    if (m_drive.IsOn())
+        m_drive.Draw(m_aspect, size.x, size.y);
+    else
+        DrawPreviewFrame(Camera(), scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f);
     ShowImageNotices();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/CDriveMode.h"
 #include "views/CGLView.h"
 #include "views/CTrackball.h"
 #include "views/PreviewScene.h"
@@ -22,6 +23,8 @@ public:
     void OnInitialUpdate() override;
     // Zooms so that the whole floor shows, turned as it is now.
     void ZoomToFit();
+    // The snake's run shown in this pane instead of the level's preview.
+    CDriveMode& DriveMode() { return m_drive; }
 
 protected:
     wxWindow* CreateViewWindow(wxWindow* parent) override;
@@ -48,4 +51,5 @@ private:
 
     bool m_trackballReady = false;
     bool m_openGLReady = false;
+    CDriveMode m_drive{*this};
 };

@@ -6,6 +6,9 @@
 #include <wx/image.h>
 #include <wx/imagbmp.h>
 
+#include <algorithm>
+
+#include "batching/FlatHandles.h"
 #include "framework/Resource.h"
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
@@ -21,7 +24,10 @@
 #include "level/LevelObject.h"
 #include "level/LevelScene.h"
 #include "level/Wall.h"
+#include "scenegraph/NodeType.h"
 #include "scenegraph/NumberText.h"
+#include "views/PickPath.h"
+#include "views/RunDrawing.h"
 
 namespace {
 
@@ -159,10 +165,28 @@ void CEditGLView::DrawFrame()
     CLevelMapDoc* document = GetLevelDocument();
     CSGGroup* levelGroup = document && document->m_pScene ? document->m_pScene->m_pLevelGroup : nullptr;
     DrawEditFrame(Camera(), m_gridSize, levelGroup);
+    DrawWallHandles(WallsWithHandles(), static_cast<float>(kHandleHalfPixels * LevelUnitsPerPixel()),
+                    static_cast<float>(kHandlesFromPixels * LevelUnitsPerPixel()));
     if (const auto* box = dynamic_cast<const BoxGesture*>(m_gesture.get())) {
         const LevelRect band = box->Band();
-        DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ);
+        DrawRubberBand(Camera(), band.minX, band.minZ, band.maxX, band.maxZ, box->Touching());
     }
+    if (ShowsRunTrace())
+        DrawRunTrace(Camera(), m_runTrace);
+}
+
+void CEditGLView::ShowRunTrace(std::vector<TracePoint> trace)
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    m_runTrace = document ? std::move(trace) : std::vector<TracePoint>();
+    m_runTraceChange = document ? document->m_changeCount : 0;
+    GetCanvas()->Refresh(false);
+}
+
+bool CEditGLView::ShowsRunTrace() const
+{
+    const CLevelMapDoc* document = GetLevelDocument();
+    return !m_runTrace.empty() && document && document->m_changeCount == m_runTraceChange;
 }
 
 void CEditGLView::OnResize(int width, int height)
@@ -267,6 +291,12 @@ void CEditGLView::EndGesture(bool commit)
     UpdateAllViews();
 }
 
+bool CEditGLView::TakeKeyboard()
+{
+    GetCanvas()->SetFocus();
+    return true;
+}
+
 void CEditGLView::CancelGesture()
 {
     EndGesture(false);
@@ -307,27 +337,127 @@ void CEditGLView::OnLeftDown(wxMouseEvent& event)
     }
 }
 
+CEditGLView::PointPicks CEditGLView::PicksAt(const wxPoint& point)
+{
+    PointPicks picks;
+    CLevelMapDoc* document = GetLevelDocument();
+    if (!MakeCurrent())
+        return picks;
+    // The camera as it is now, as UnprojectPoint takes it.
+    glViewport(0, 0, m_width, m_height);
+    ApplyEditCamera(Camera());
+    const CSGGroup& group = *document->m_pScene->m_pLevelGroup;
+    std::vector<CSGNode*> objects;
+    for (const std::vector<int>& path : PickLevelPaths(*document->m_pScene, point.x, point.y, FLAT_DRAW_TIME)) {
+        CSGNode* node = NodeAtPath(group, path);
+        if (node && node->GetType() == LEVEL_FLOOR_NODE)
+            picks.floor = node;
+        else if (node)
+            objects.push_back(node);
+    }
+    picks.objects = PickCycle::BySize(std::move(objects));
+    return picks;
+}
+
 void CEditGLView::SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event)
 {
     CLevelMapDoc* document = GetLevelDocument();
     Selection& selection = document->m_selection;
     const bool toggle = event.ShiftDown() || event.ControlDown();
-    CSGNode* hit = PickNodeAt(point.x, point.y, FLAT_DRAW_TIME);
-    if (!hit || hit->GetType() == LEVEL_FLOOR_NODE) {
-        // Where there is no wall, item or start marker the press draws a rubber band.
+    if (!event.AltDown() && !event.ControlDown()) {
+        Wall* wall = nullptr;
+        Handle handle{};
+        if (HandleUnder(point, wall, handle)) {
+            StartGesture(std::make_unique<ResizeGesture>(*this, *document, point, *wall, handle));
+            return;
+        }
+    }
+    const PointPicks picks = PicksAt(point);
+    // With Alt the press always draws a band: Alt touches, Ctrl+Alt takes out.
+    if (event.AltDown() || picks.objects.empty()) {
+        CSGNode* pressed = picks.objects.empty() ? picks.floor : picks.objects.front();
         const BoxGesture::Keys keys{event.AltDown(), toggle};
-        StartGesture(std::make_unique<BoxGesture>(*this, *document, point, hit, keys));
+        StartGesture(std::make_unique<BoxGesture>(*this, *document, point, pressed, keys));
         return;
     }
-    // A press on an object moves it at once, with the rest of the selection when it is in it.
+    // A press on a selected object drags the selection, whatever lies over it; elsewhere the
+    // smallest object under the pointer is taken.
+    const auto selected = std::find_if(picks.objects.begin(), picks.objects.end(),
+                                       [&selection](const CSGNode* node) { return selection.Contains(node); });
+    const bool wasSelected = selected != picks.objects.end();
+    const std::size_t pressedAt = wasSelected ? static_cast<std::size_t>(selected - picks.objects.begin()) : 0;
+    CSGNode* pressed = picks.objects[pressedAt];
+    std::size_t picksAt = pressedAt;
+    if (!toggle)
+        picksAt = m_pickCycle.Take(point.x, point.y, picks.objects, selection.Single(), pressedAt);
+    CSGNode* clicked = picks.objects[picksAt];
+    const wxString status = picks.objects.size() > 1 ? OneOfHereStatus(*clicked, picksAt, picks.objects.size())
+                                                     : DescribeObject(*clicked);
     std::vector<CSGNode*> before = selection.Nodes();
-    const bool wasSelected = selection.Contains(hit);
     if (!wasSelected && toggle)
-        selection.Add(hit);
+        selection.Add(pressed);
     else if (!wasSelected)
-        selection.Set(hit);
-    StartGesture(std::make_unique<DragGesture>(*this, *document, point, *hit, std::move(before), wasSelected, toggle));
+        selection.Set(pressed);
+    const DragGesture::Click click{wasSelected, toggle, clicked, status};
+    StartGesture(std::make_unique<DragGesture>(*this, *document, point, *pressed, std::move(before), click));
     UpdateAllViews();
+}
+
+double CEditGLView::LevelUnitsPerPixel() const
+{
+    return 2.0 / (std::max(m_height, 1) * static_cast<double>(m_zoom));
+}
+
+std::vector<CSGNode*> CEditGLView::WallsWithHandles() const
+{
+    CLevelMapDoc* document = GetLevelDocument();
+    std::vector<CSGNode*> walls;
+    if (!document || m_mode != MODE_SELECT)
+        return walls;
+    for (CSGNode* node : document->m_selection.Nodes()) {
+        if (node->GetType() != WALL_NODE)
+            continue;
+        // Beyond a few, a selection is something to move as a whole, not to reshape.
+        if (walls.size() == kMostWallsWithHandles)
+            return {};
+        walls.push_back(node);
+    }
+    return walls;
+}
+
+bool CEditGLView::HandleUnder(const wxPoint& point, Wall*& wall, Handle& handle)
+{
+    const std::vector<CSGNode*> walls = WallsWithHandles();
+    if (walls.empty())
+        return false;
+    const LevelPoint p = UnprojectPoint(point.x, point.y);
+    const double reach = kHandleReachPixels * LevelUnitsPerPixel();
+    const double leastSide = kHandlesFromPixels * LevelUnitsPerPixel();
+    for (CSGNode* node : walls) {
+        Footprint footprint;
+        if (Footprint::Of(*node, footprint) && HasHandles(footprint, leastSide)
+            && HandleNear(footprint, p.x, p.z, reach, handle)) {
+            wall = static_cast<Wall*>(node);
+            return true;
+        }
+    }
+    return false;
+}
+
+wxCursor CEditGLView::HandleCursor(const wxPoint& point)
+{
+    Wall* wall = nullptr;
+    Handle handle{};
+    if (!HandleUnder(point, wall, handle))
+        return wxCursor(wxCURSOR_ARROW);
+    Footprint footprint;
+    Footprint::Of(*wall, footprint);
+    const FlatPoint place = HandlePlace(footprint, handle);
+    // Level Z grows downward on the screen, as pixel rows do.
+    const double degrees = std::atan2(place.z - wall->z, place.x - wall->x) * 180.0 / 3.14159265358979;
+    const double across = std::fmod(degrees + 360.0 + 22.5, 180.0);
+    static const wxStockCursor kByDirection[] = {wxCURSOR_SIZEWE, wxCURSOR_SIZENWSE, wxCURSOR_SIZENS, wxCURSOR_SIZENESW};
+    return wxCursor(kByDirection[std::min(3, static_cast<int>(across / 45.0))]);
 }
 
 void CEditGLView::InsertItem(const wxPoint& point)
@@ -362,6 +492,7 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
     }
     switch (code) {
     case WXK_ESCAPE:
+        m_runTrace.clear();
         if (GestureRunning())
             CancelGesture();
         else
@@ -392,11 +523,11 @@ void CEditGLView::OnKeyDown(wxKeyEvent& event)
         break;
     case '[':
     case '{':
-        TurnSelection(*document, -turn);
+        TurnSelection(*document, -turn, m_snapToGrid ? m_gridSize : 0);
         break;
     case ']':
     case '}':
-        TurnSelection(*document, turn);
+        TurnSelection(*document, turn, m_snapToGrid ? m_gridSize : 0);
         break;
     default:
         event.Skip();
@@ -425,6 +556,8 @@ void CEditGLView::OnMotion(wxMouseEvent& event)
     const wxPoint point = PhysicalPosition(event);
     ShowPointerPlace(point);
     if (!m_gesture) {
+        if (m_mode == MODE_SELECT)
+            GetCanvas()->SetCursor(HandleCursor(point));
         event.Skip();
         return;
     }
@@ -462,7 +595,7 @@ void CEditGLView::OnSetCursor(wxSetCursorEvent& event)
 {
     switch (m_mode) {
     case MODE_SELECT:
-        event.SetCursor(wxCursor(wxCURSOR_ARROW));
+        event.SetCursor(HandleCursor(PointerNow()));
         break;
     case MODE_CREATE_WALL:
         event.SetCursor(wxCursor(wxCURSOR_CROSS));

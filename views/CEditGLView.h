@@ -8,9 +8,11 @@
 
 #include "document/EditStates.h"
 #include "document/ObjectClipboard.h"
+#include "play/PlayRun.h"
 #include "views/CGLView.h"
 #include "views/EditGestures.h"
 #include "views/EditProjection.h"
+#include "views/PickPath.h"
 
 class wxKeyEvent;
 class wxMouseCaptureLostEvent;
@@ -45,6 +47,11 @@ public:
     std::optional<EditGesture::Kind> RunningGesture() const;
     // Centres the floor and zooms so that all of it shows.
     void ZoomToFit();
+    // The view keys (S, W, I, arrows, Delete) act here again once a form field is done with.
+    bool TakeKeyboard() override;
+    // Shows the head's path of a run over the level until the level changes or Escape.
+    void ShowRunTrace(std::vector<TracePoint> trace);
+    bool ShowsRunTrace() const;
 
     // --- for the gestures ---
     void SetCamera(const EditCamera& camera);
@@ -81,8 +88,24 @@ protected:
 
 private:
     // Left-button actions by mode.
-    // Select mode: a press on an object drags it, elsewhere it draws a rubber band.
+    // Select mode: a press on a selected wall's handle resizes it, on an object drags it,
+    // elsewhere (and with Alt anywhere) it draws a rubber band.
     void SelectOrStartDrag(const wxPoint& point, const wxMouseEvent& event);
+    // What lies under a pixel: the walls, items and start marker in the order clicks take them,
+    // and the floor when it is there.
+    struct PointPicks {
+        std::vector<CSGNode*> objects;
+        CSGNode* floor = nullptr;
+    };
+    PointPicks PicksAt(const wxPoint& point);
+    // The selected walls that show handles: in select mode, while no more than
+    // kMostWallsWithHandles walls are selected.
+    std::vector<CSGNode*> WallsWithHandles() const;
+    // The handle of a selected wall under the pixel.
+    bool HandleUnder(const wxPoint& point, Wall*& wall, Handle& handle);
+    // The sizing cursor of the handle under the pixel; the arrow elsewhere.
+    wxCursor HandleCursor(const wxPoint& point);
+    double LevelUnitsPerPixel() const;
     void InsertItem(const wxPoint& point);
     // The gesture runs from now until EndGesture; the document can cancel it.
     void StartGesture(std::unique_ptr<EditGesture> gesture);
@@ -121,4 +144,14 @@ private:
     // The frame that carries the Grid commands for this view, whichever pane is active.
     wxWindow* m_commandFrame = nullptr;
     std::unique_ptr<EditGesture> m_gesture;
+    PickCycle m_pickCycle;
+    // A handle is drawn this many pixels from its place to each side, and taken this far away.
+    static constexpr double kHandleHalfPixels = 3.5;
+    static constexpr double kHandleReachPixels = 5.0;
+    // A wall smaller than this on the screen has none: its handles would cover it.
+    static constexpr double kHandlesFromPixels = 12.0;
+    static constexpr std::size_t kMostWallsWithHandles = 8;
+    std::vector<TracePoint> m_runTrace;
+    // The document's change count when the run ended: the path shows while it is unchanged.
+    unsigned long m_runTraceChange = 0;
 };

@@ -6,14 +6,17 @@
 #include <wx/cursor.h>
 #include <wx/event.h>
 #include <wx/glcanvas.h>
+#include <wx/utils.h>
 #include <wx/window.h>
 
 #include "document/CLevelMapDoc.h"
 #include "document/NodeListCommand.h"
 #include "document/ObjectNames.h"
+#include "document/ObjectValuesCommand.h"
 #include "document/SelectionSteps.h"
 #include "framework/CFrameWnd.h"
 #include "level/LevelGroupNode.h"
+#include "level/LevelObject.h"
 #include "level/LevelScene.h"
 #include "level/Wall.h"
 #include "scenegraph/NumberText.h"
@@ -25,31 +28,55 @@ wxString PointStatus(const wxString& format, double x, double z)
     return wxString::FromUTF8(FormatCLocale(format.utf8_str(), x, z));
 }
 
+namespace {
+
+// A pointer that moved less than this many pixels since the press still clicks.
+constexpr int kClickPixels = 3;
+
+bool NearPress(const wxPoint& press, const wxPoint& point)
+{
+    const wxPoint moved = point - press;
+    return std::abs(moved.x) < kClickPixels && std::abs(moved.y) < kClickPixels;
+}
+
+// The point of an object that a snapped drag puts on the grid.
+FlatPoint SnapAnchor(const CSGNode& node, const ObjectPosition& press)
+{
+    Footprint footprint;
+    if (const auto* wall = dynamic_cast<const Wall*>(&node); wall && Footprint::Of(*wall, footprint))
+        return NearestCorner(footprint.Bounds(), press.x, press.z);
+    const auto& object = dynamic_cast<const LevelObject&>(node);
+    return {object.x, object.z};
+}
+
+} // namespace
+
 // --- drag ---
 
 DragGesture::DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode& pressed,
-                         std::vector<CSGNode*> selectionBefore, bool wasSelected, bool toggle)
+                         std::vector<CSGNode*> selectionBefore, Click click)
     : m_view(view), m_document(document), m_pressed(pressed), m_selectionBefore(std::move(selectionBefore)),
-      m_wasSelected(wasSelected), m_toggle(toggle)
+      m_click(std::move(click)), m_pressPixel(press)
 {
     for (CSGNode* node : MovableSelection(document))
         m_moved.push_back({node, PlacementCommand::Capture(*node)});
     const LevelPoint p = m_view.UnprojectPoint(press.x, press.y);
     m_pressedAt = {static_cast<float>(p.x), static_cast<float>(p.z)};
+    m_anchor = SnapAnchor(pressed, m_pressedAt);
     m_view.SetStatusText(_("Dragging..."));
 }
 
 void DragGesture::Update(const wxPoint& point)
 {
+    if (!m_hasMoved && NearPress(m_pressPixel, point))
+        return;
+    m_hasMoved = true;
     const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
-    float dx = static_cast<float>(p.x) - m_pressedAt.x;
-    float dz = static_cast<float>(p.z) - m_pressedAt.z;
-    if (m_view.m_snapToGrid) {
-        const float grid = static_cast<float>(m_view.m_gridSize);
-        dx = std::round(dx / grid) * grid;
-        dz = std::round(dz / grid) * grid;
-    }
-    m_hasMoved = m_hasMoved || dx != 0.0f || dz != 0.0f;
+    FlatPoint move{p.x - m_pressedAt.x, p.z - m_pressedAt.z};
+    if (m_view.m_snapToGrid)
+        move = SnapAnchorMove(m_anchor, move.x, move.z, m_view.m_gridSize);
+    const auto dx = static_cast<float>(move.x);
+    const auto dz = static_cast<float>(move.z);
     for (const Moved& moved : m_moved)
         PlacementCommand::Place(*moved.node, {moved.from.x + dx, moved.from.z + dz, moved.from.angle});
     // Both panes show the objects where they are dragged; the step comes at the release.
@@ -59,13 +86,13 @@ void DragGesture::Update(const wxPoint& point)
 void DragGesture::Commit()
 {
     if (!m_hasMoved) {
-        // A click: it says what it picked. On a selected object it selects it alone, or with
-        // Shift or Ctrl takes it out.
-        m_view.SetStatusText(DescribeObject(m_pressed));
-        if (m_wasSelected && m_toggle)
+        // A click: it says what it picked. On a selected object it selects what the click picks
+        // alone, or with Shift or Ctrl takes the pressed one out.
+        m_view.SetStatusText(m_click.status);
+        if (m_click.wasSelected && m_click.toggle)
             m_document.m_selection.Remove(&m_pressed);
-        else if (m_wasSelected)
-            m_document.SetSelection(&m_pressed);
+        else if (m_click.wasSelected)
+            m_document.SetSelection(m_click.picks);
         return;
     }
     m_view.SetStatusText(CFrameWnd::IdleMessage());
@@ -84,6 +111,48 @@ void DragGesture::Cancel()
     for (const Moved& moved : m_moved)
         PlacementCommand::Place(*moved.node, moved.from);
     m_document.m_selection.Set(m_selectionBefore);
+}
+
+// --- resize ---
+
+ResizeGesture::ResizeGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, Wall& wall,
+                             Handle handle)
+    : m_view(view), m_document(document), m_wall(wall), m_handle(handle), m_before(CaptureWithPosition(wall)),
+      m_pressPixel(press)
+{
+    Footprint::Of(wall, m_start);
+    const LevelPoint p = m_view.UnprojectPoint(press.x, press.y);
+    const FlatPoint place = HandlePlace(m_start, handle);
+    m_offset = {place.x - p.x, place.z - p.z};
+    m_view.SetStatusText(WallSizeStatus(wall.Width, wall.Depth));
+}
+
+void ResizeGesture::Update(const wxPoint& point)
+{
+    // A click on a handle leaves the wall as it is, even off the grid.
+    if (!m_hasMoved && NearPress(m_pressPixel, point))
+        return;
+    m_hasMoved = true;
+    const LevelPoint p = m_view.UnprojectPoint(point.x, point.y);
+    const ResizeRule rule{m_view.m_snapToGrid ? m_view.m_gridSize : 0, wxGetKeyState(WXK_SHIFT)};
+    const Footprint shape = ResizeWall(m_start, m_handle, p.x + m_offset.x, p.z + m_offset.z, rule);
+    m_wall.x = shape.x;
+    m_wall.z = shape.z;
+    m_wall.Width = 2.0f * shape.halfX;
+    m_wall.Depth = 2.0f * shape.halfZ;
+    m_view.SetStatusText(WallSizeStatus(m_wall.Width, m_wall.Depth));
+    m_view.RefreshPanes();
+}
+
+void ResizeGesture::Commit()
+{
+    std::vector<ObjectValues> changes{WallChange{&m_wall, m_before, CaptureWithPosition(m_wall)}};
+    m_document.Submit(new ObjectValuesCommand(m_document, _("Resize Wall"), std::move(changes)));
+}
+
+void ResizeGesture::Cancel()
+{
+    Restore(m_document, m_wall, m_before);
 }
 
 // --- box ---
@@ -108,18 +177,21 @@ LevelRect BoxGesture::Band() const
     return LevelRect::Between(m_from.x, m_from.z, m_to.x, m_to.z);
 }
 
+bool BoxGesture::Touching() const
+{
+    return m_keys.alt || m_to.x < m_from.x;
+}
+
 void BoxGesture::Commit()
 {
     // A band narrower than a few pixels is a click.
-    constexpr int CLICK_PIXELS = 3;
-    const wxPoint moved = m_pointPixel - m_pressPixel;
-    if (std::abs(moved.x) < CLICK_PIXELS && std::abs(moved.y) < CLICK_PIXELS) {
+    if (NearPress(m_pressPixel, m_pointPixel)) {
         m_document.m_selection.Click(m_pressed, m_keys.add);
         m_view.SetStatusText(m_pressed ? DescribeObject(*m_pressed) : CFrameWnd::IdleMessage());
         return;
     }
     Selection& selection = m_document.m_selection;
-    const std::vector<CSGNode*> inside = ObjectsInRect(*m_document.m_pScene->m_pLevelGroup, Band(), m_keys.alt);
+    const std::vector<CSGNode*> inside = ObjectsInRect(*m_document.m_pScene->m_pLevelGroup, Band(), Touching());
     if (m_keys.add && m_keys.alt) {
         for (CSGNode* node : inside)
             selection.Remove(node);

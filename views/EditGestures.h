@@ -10,6 +10,7 @@
 #include "document/EditStates.h"
 #include "document/PlacementCommand.h"
 #include "geometry/Footprint.h"
+#include "geometry/WallHandles.h"
 
 class CEditGLView;
 class CLevelMapDoc;
@@ -25,7 +26,7 @@ wxString PointStatus(const wxString& format, double x, double z);
 // No step can run while a gesture does, so the nodes it holds stay alive until it ends.
 class EditGesture {
 public:
-    enum class Kind { Drag, Wall, Pan, Box };
+    enum class Kind { Drag, Wall, Pan, Box, Resize };
 
     virtual ~EditGesture() = default;
     virtual Kind GetKind() const = 0;
@@ -36,15 +37,22 @@ public:
     virtual void Cancel() = 0;
 };
 
-// Moves the selected walls, items and start marker with the pointer, by its displacement in
-// whole grid steps while snapping is on, so the object under the pointer lands where it is
-// dropped. A release without a move is a click: it selects the pressed object alone, or with
-// Shift or Ctrl takes a selected one out.
+// Moves the selected walls, items and start marker with the pointer. While snapping is on, the
+// corner of the pressed object's bounds nearest the press (an item's or the start marker's
+// centre) lands on the grid, so walls can be made flush. A release without a move is a click:
+// on an object that was selected it selects `picks` alone (the next one under the spot when
+// clicks cycle), or with Shift or Ctrl takes the pressed one out.
 class DragGesture : public EditGesture {
 public:
-    // The press was on `pressed`, now selected; `wasSelected` says whether it was before.
+    struct Click {
+        bool wasSelected, toggle;
+        CSGNode* picks;
+        wxString status;
+    };
+
+    // The press was on `pressed`, now selected.
     DragGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, CSGNode& pressed,
-                std::vector<CSGNode*> selectionBefore, bool wasSelected, bool toggle);
+                std::vector<CSGNode*> selectionBefore, Click click);
     Kind GetKind() const override { return Kind::Drag; }
     int Button() const override { return wxMOUSE_BTN_LEFT; }
     void Update(const wxPoint& point) override;
@@ -61,15 +69,46 @@ private:
     CLevelMapDoc& m_document;
     CSGNode& m_pressed;
     std::vector<CSGNode*> m_selectionBefore;
-    bool m_wasSelected, m_toggle;
+    Click m_click;
     std::vector<Moved> m_moved;
+    wxPoint m_pressPixel;
     ObjectPosition m_pressedAt;
+    // The point of the pressed object that snapping puts on the grid.
+    FlatPoint m_anchor;
+    bool m_hasMoved = false;
+};
+
+// Drags one handle of a selected wall: that edge or corner follows the pointer with the opposite
+// one fixed (Shift, held at any time: the centre fixed), on the grid while snapping is on. The
+// status shows the size; the release makes it one step.
+class ResizeGesture : public EditGesture {
+public:
+    ResizeGesture(CEditGLView& view, CLevelMapDoc& document, const wxPoint& press, Wall& wall, Handle handle);
+    Kind GetKind() const override { return Kind::Resize; }
+    int Button() const override { return wxMOUSE_BTN_LEFT; }
+    void Update(const wxPoint& point) override;
+    void Commit() override;
+    void Cancel() override;
+
+private:
+    using Shape = StatePair<ObjectPosition, WallShape>;
+
+    CEditGLView& m_view;
+    CLevelMapDoc& m_document;
+    Wall& m_wall;
+    Handle m_handle;
+    Shape m_before;
+    Footprint m_start;
+    // From the pointer to the handle at the press, so the handle does not jump to the pointer.
+    FlatPoint m_offset;
+    wxPoint m_pressPixel;
     bool m_hasMoved = false;
 };
 
 // A rubber band from where the press was: at the release, the walls and items wholly inside it
-// (Alt: touching it) become the selection, or with Shift or Ctrl are added, or with Ctrl+Alt
-// taken out. A release where the press was is a click on the floor (or outside it).
+// become the selection, or with Shift or Ctrl are added, or with Ctrl+Alt taken out. Drawn from
+// right to left, or with Alt, it takes those it touches instead (and is drawn dashed). A release
+// where the press was is a click on `pressed`.
 class BoxGesture : public EditGesture {
 public:
     struct Keys {
@@ -84,6 +123,8 @@ public:
     void Cancel() override {}
     // The band's corners in level units.
     LevelRect Band() const;
+    // Whether it takes what it touches rather than what it encloses.
+    bool Touching() const;
 
 private:
     CEditGLView& m_view;

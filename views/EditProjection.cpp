@@ -192,10 +192,14 @@ void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup)
     glFlush();
 }
 
-void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1)
+void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed)
 {
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
     glDisable(GL_DEPTH_TEST);
+    if (dashed) {
+        glEnable(GL_LINE_STIPPLE);
+        glLineStipple(1, 0xF0F0);
+    }
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     ApplyEditCamera(camera);

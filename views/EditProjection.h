@@ -74,8 +74,9 @@ void ApplyEditCamera(const EditCamera& camera);
 void DrawGrid(const EditCamera& camera, int gridSize);
 // One whole frame of the edit view: white background, grid, then the level group flat.
 void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup);
-// The box selection's rubber band between two level points, over the frame.
-void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1);
+// The box selection's rubber band between two level points, over the frame; dashed when it
+// takes what it touches.
+void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed);
 
 struct LevelPoint {
     double x, y, z;

@@ -86,7 +86,7 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
     std::vector<wxString> titles;
     for (size_t i = 0; i < bar.GetMenuCount(); ++i)
         titles.push_back(bar.GetMenuLabel(i));
-    EXPECT_EQ(titles, (std::vector<wxString>{"&File", "&Edit", "&View", "Insert", "Grid", "Options", "&Help"}));
+    EXPECT_EQ(titles, (std::vector<wxString>{"&File", "&Edit", "&View", "Insert", "Grid", "Options", "&Play", "&Help"}));
 
     auto labels = [](const wxMenu& menu) {
         std::vector<wxString> texts;
@@ -98,11 +98,12 @@ TEST_F(MainFrameTest, MenusCarryTheEditorsTextsInOrder)
                                                               "Save &As...", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(labels(*bar.GetMenu(1)), (std::vector<wxString>{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                                               "&Paste\tCtrl+V", "&Delete\tDel", "-", "D&uplicate\tCtrl+D",
-                                                              "Select &All\tCtrl+A"}));
+                                                              "Select &All\tCtrl+A", "-", "Pre&ferences..."}));
     EXPECT_EQ(labels(*bar.GetMenu(4)), (std::vector<wxString>{"Size", "Snap to grid"}));
     EXPECT_EQ(labels(*bar.GetMenu(4)->FindItemByPosition(0)->GetSubMenu()),
               (std::vector<wxString>{"1 unit", "2 units", "5 units", "10 units"}));
     EXPECT_EQ(labels(*bar.GetMenu(5)), (std::vector<wxString>{"Select\tS", "Create Wall\tW"}));
+    EXPECT_EQ(labels(*bar.GetMenu(6)), (std::vector<wxString>{"&Drive\tF5", "&Launch Game\tCtrl+R"}));
     EXPECT_EQ(bar.GetHelpString(ID_MODE_CREATE_WALL), "Enable wall creation mode");
     EXPECT_EQ(frame->GetToolBar()->GetToolShortHelp(ID_INSERT_SPECIAL_ITEM), " Click to insert a new special item");
     EXPECT_EQ(frame->GetToolBar()->GetToolLongHelp(ID_MODE_SELECT), "Enable item insertion mode");

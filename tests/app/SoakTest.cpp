@@ -1,5 +1,7 @@
 // A random soak test with real input: weighted random clicks, drags, walls, items, pans, keys
-// (some in the middle of a gesture), form edits with good and bad text, and mode switches,
+// (some in the middle of a gesture), form edits with good and bad text (applied, abandoned with
+// Escape or left typed for the next action), the texture dialog opened, clicked and ended each
+// way, and mode switches,
 // sent through the X test extension to the main window at its first-run size. After every
 // action the texture table must agree with a recount and the selection must be in the level;
 // at the end the level must survive saving and reloading byte for byte, and undoing every step
@@ -15,12 +17,21 @@
 #include <random>
 #include <sstream>
 
+#include "document/EditStates.h"
+#include "forms/StepButton.h"
 #include "framework/CCommandProcessor.h"
+#include "level/LevelFloor.h"
 #include "level/LevelObject.h"
 #include "tests/forms/FormFixture.h"
 #include "tests/views/ViewFixture.h"
 
 namespace {
+
+// A floor is also a level object: the mapping part of its values.
+MappingValues MappingValuesOf(const TextureMapping& mapping)
+{
+    return Capture(mapping);
+}
 
 unsigned long EnvironmentNumber(const char* name, unsigned long otherwise)
 {
@@ -179,7 +190,8 @@ protected:
         MoveTo(*edit->GetCanvas(), EditTarget()); // the keys go where the pointer is
         Key(AnyOf(LEVEL_KEYS));
     }
-    // Types into a field of one of the forms, then applies with the button or Enter.
+    // Types into a field of one of the forms, then applies with the button or Enter, abandons
+    // it with Escape, or leaves it typed for whatever comes next.
     void EditForm()
     {
         const bool selection = Chance(0.5);
@@ -190,12 +202,58 @@ protected:
         const char* text = AnyOf(FIELD_TEXTS);
         Note("type \"" + std::string(text) + "\" into field " + std::to_string(field->GetId()));
         Type(form, field->GetId(), text);
-        if (Chance(0.7)) {
+        switch (Uniform(0, 3)) {
+        case 0:
             Note("click Apply");
             Click(form, IDC_APPLY);
-        } else {
+            break;
+        case 1:
             Key({WXK_RETURN, 0, "Return"});
+            break;
+        case 2:
+            Key({WXK_ESCAPE, 0, "Escape"});
+            break;
+        default:
+            Note("leave the text typed");
         }
+    }
+
+    // Opens the floor's texture dialog, clicks its arrows and ends it with Cancel, Escape or OK:
+    // all but OK put the mapping back.
+    void TextureDialog()
+    {
+        Note("click Texture properties...");
+        Click(LevelForm(), IDC_TEXTURE_PROPERTIES);
+        const std::vector<CTexturePropertiesDgl*> dialogs = TextureDialogs();
+        if (dialogs.empty())
+            return;
+        CTexturePropertiesDgl& dialog = *dialogs.back();
+        const LevelFloor& floor = *document->m_pScene->m_pFloor;
+        const MappingValues before = MappingValuesOf(floor);
+        const int spins[] = {IDC_TEX_TX_SPIN, IDC_TEX_TY_SPIN, IDC_TEX_SCALE_X_SPIN, IDC_TEX_SCALE_Y_SPIN,
+                             IDC_TEX_ROTATION_SPIN};
+        for (int click = Uniform(1, 5); click > 0; --click) {
+            const wxRect arrows = FindControl<StepButton>(dialog, AnyOf(spins))->GetScreenRect();
+            const bool up = Chance(0.5);
+            Note(std::string("click a spin ") + (up ? "up" : "down"));
+            m_input.MouseMove(arrows.x + arrows.width / 2, arrows.y + arrows.height * (up ? 1 : 3) / 4);
+            PumpFor(15);
+            m_input.MouseClick();
+            PumpFor(60); // apart from the next click, which would be a double click
+        }
+        const int ending = Uniform(0, 2);
+        if (ending == 0) {
+            Key({WXK_ESCAPE, 0, "Escape"});
+        } else {
+            const wxRect button = FindControl<wxButton>(dialog, ending == 1 ? IDC_CANCEL : IDC_OK)->GetScreenRect();
+            Note(ending == 1 ? "click Cancel" : "click OK");
+            m_input.MouseMove(button.GetPosition() + wxPoint(5, 5));
+            PumpFor(15);
+            m_input.MouseClick();
+        }
+        Settle();
+        if (ending != 2)
+            dialogCancelled = dialogCancelled && SameState(MappingValuesOf(floor), before);
     }
 
     // The table's counts as a recount of the level's floors and walls finds them.
@@ -257,6 +315,7 @@ protected:
     wxPoint at;
     long events = 0;
     std::deque<std::string> recent;
+    bool dialogCancelled = true; // every cancelled texture dialog put the mapping back
 };
 
 const SoakTest::Action SoakTest::ACTIONS[] = {
@@ -264,7 +323,7 @@ const SoakTest::Action SoakTest::ACTIONS[] = {
     {"draw a wall", 6, &SoakTest::DrawWall},              {"insert an item", 3, &SoakTest::InsertItem},
     {"pan", 3, &SoakTest::Pan},                           {"click in the preview", 3, &SoakTest::ClickPreview},
     {"key", 10, &SoakTest::PressLevelKey},                {"form edit", 4, &SoakTest::EditForm},
-    {"mode switch", 2, &SoakTest::SwitchMode},
+    {"mode switch", 2, &SoakTest::SwitchMode},          {"texture dialog", 2, &SoakTest::TextureDialog},
 };
 
 TEST_F(SoakTest, RandomRealInputKeepsTheLevelWhole)
@@ -291,6 +350,7 @@ TEST_F(SoakTest, RandomRealInputKeepsTheLevelWhole)
         ASSERT_FALSE(edit->GestureRunning()) << "after action " << actions << "; " << Replay();
         ASSERT_TRUE(SelectionInLevel()) << "after action " << actions << "; " << Replay();
         ASSERT_EQ(TextureUsers(), RecountedTextureUsers()) << "after action " << actions << "; " << Replay();
+        ASSERT_TRUE(dialogCancelled) << "after action " << actions << "; " << Replay();
     }
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("soak: %d actions, %ld events in %.1f s: %.1f events/s\n", actions, events, elapsed, events / elapsed);

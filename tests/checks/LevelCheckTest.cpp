@@ -44,17 +44,17 @@ TEST(LevelCheck, PrintsEachProblemAtItsLineThenOneSummaryPerFile)
     EXPECT_EQ(CheckPrinted({clean, problems, missing}, status),
               clean + ": OK\n" +
               problems + ":2: error: The snake's initial velocity 9 lies outside 2 to 5 [setting-range]\n" +
-              problems + ":2: warning: The start position (0, 0) faces the floor's edge 8 ahead, nearer than 2 "
-                         "seconds at the initial velocity (18) [start-facing-wall]\n" +
+              problems + ":2: warning: The start position (0, 0) faces the floor's edge 8 units ahead: 0.89 s at the "
+                         "initial velocity 9 (warned under 2 s) [start-facing-wall]\n" +
               problems + ":5: error: Texture 1 \"../data/Textures/Walls/gone.jpg\" cannot be read: No such file "
                          "or directory [texture-missing]\n" +
               problems + ":13: error: Wall at (500, 0): Width \"abc\" is not a number (read as 0) [not-a-number]\n" +
               problems + ":13: error: Wall at (500, 0) has the size 0 x 1, which is not positive and finite "
                          "[wall-size]\n" +
+              problems + ":16: warning: Item at (-3, 2) is 0.5 from the item at (-3.5, 2), closer than an item's "
+                         "size (1) [items-overlap]\n" +
               problems + ":19: error: Item at (-3.5, 2) has the type 30, which the game does not know (16 to 21) "
                          "[item-type]\n" +
-              problems + ":19: warning: Item at (-3.5, 2) is 0.5 from the item at (-3, 2), closer than an item's "
-                         "size (1) [items-overlap]\n" +
               problems + ": 5 errors, 2 warnings\n" +
               missing + ": error: cannot open file: No such file or directory\n");
     EXPECT_EQ(status, 1);

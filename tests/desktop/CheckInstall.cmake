@@ -26,7 +26,8 @@ foreach(file bin/trelkan share/applications/trelkan.desktop libexec/trelkan/trel
              share/icons/hicolor/16x16/apps/trelkan.png
              share/icons/hicolor/48x48/apps/trelkan.png
              share/icons/hicolor/256x256/apps/trelkan.png
-             share/locale/it/LC_MESSAGES/trelkan.mo)
+             share/locale/it/LC_MESSAGES/trelkan.mo share/man/man1/trelkan.1.gz
+             share/doc/trelkan/copyright share/doc/trelkan/changelog.gz)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -1,8 +1,8 @@
 # Checks the Debian package that `cpack -G DEB` made in a build folder (test.sh makes one):
-#   cmake -DBUILD=<build dir> -DVERSION=<version> -P CheckPackage.cmake
-# Its Depends name the system's libraries, its files lie under /usr and bundle no library, and it
-# carries no maintainer scripts (Debian's triggers update the desktop's databases). Without a
-# package it says so and the test counts as skipped.
+#   cmake -DBUILD=<build dir> -DBUILD_TYPE=<its CMAKE_BUILD_TYPE> -DVERSION=<version> -P CheckPackage.cmake
+# Its Depends name the system's libraries, its files lie under /usr and bundle no library, it
+# carries no maintainer scripts (Debian's triggers update the desktop's databases), and lintian
+# finds nothing in it. Without a package it says so and the test counts as skipped.
 cmake_minimum_required(VERSION 3.20)
 
 set(package ${BUILD}/trelkan_${VERSION}_amd64.deb)
@@ -48,3 +48,32 @@ foreach(path ${paths})
     message(FATAL_ERROR "the package should not hold ${path}")
   endif()
 endforeach()
+
+# lintian: no error and no warning; of its notes, those that a distribution's review asks about.
+# The hardening notes count for release builds only, as only they are built with the
+# distribution's flags (fortified functions need an optimised build).
+set(notes)
+if(BUILD_TYPE STREQUAL "Release")
+  list(APPEND notes hardening-no-bindnow hardening-no-fortify-functions hardening-no-relro)
+endif()
+find_program(LINTIAN lintian)
+if(NOT LINTIAN)
+  message(FATAL_ERROR "lintian is not installed (tools/install-deps.sh installs it)")
+endif()
+execute_process(COMMAND ${LINTIAN} --display-info --fail-on none --tag-display-limit 0 ${package}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lintian could not check ${package}:\n${err}")
+endif()
+string(REGEX MATCHALL "(^|\n)[EWI]: [^\n]*" findings "${out}")
+set(faults)
+foreach(finding ${findings})
+  string(STRIP "${finding}" finding)
+  string(REGEX REPLACE "^[EWI]: [^:]+: ([^ ]+).*" "\\1" tag "${finding}")
+  if(finding MATCHES "^[EW]: " OR tag IN_LIST notes)
+    string(APPEND faults "\n  ${finding}")
+  endif()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "lintian finds in ${package}:${faults}")
+endif()

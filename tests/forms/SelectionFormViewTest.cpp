@@ -50,15 +50,24 @@ protected:
     }
     wxComboBox& ItemTypes() { return *FindControl<wxComboBox>(SelectionForm(), IDC_ITEM_TYPE); }
 
-    // Picks an entry of the item type list as a choice from the drop-down list does.
-    void ChooseItemType(int position)
+    // Picks the entry of an item type in the list as a choice from the drop-down list does.
+    void ChooseItemType(int type)
     {
+        const int position = ListPosition(type);
         ItemTypes().SetSelection(position);
         wxCommandEvent chosen(wxEVT_COMBOBOX, IDC_ITEM_TYPE);
         chosen.SetEventObject(&ItemTypes());
         chosen.SetInt(position);
         ItemTypes().ProcessWindowEvent(chosen);
         Settle();
+    }
+
+    int ListPosition(int type)
+    {
+        for (unsigned i = 0; i < ItemTypes().GetCount(); ++i)
+            if (reinterpret_cast<std::intptr_t>(ItemTypes().GetClientData(i)) == type)
+                return static_cast<int>(i);
+        return wxNOT_FOUND;
     }
 
     bool On(int id) { return Enabled(SelectionForm(), id); }
@@ -201,9 +210,10 @@ TEST_F(SelectionFormTest, ANewSpecialItemShowsItsTypeWithoutAmount)
 {
     AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_LIFE_EXTRA));
     EXPECT_EQ(KindLabel(), "Extra life");
-    ASSERT_EQ(ItemTypes().GetCount(), 5u);
-    EXPECT_EQ(ItemTypes().GetString(4), "Slower");
-    EXPECT_EQ(ItemTypes().GetSelection(), 0);
+    ASSERT_EQ(ItemTypes().GetCount(), 6u);
+    EXPECT_EQ(ItemTypes().GetString(0), "Normal");
+    EXPECT_EQ(ItemTypes().GetString(5), "Slower");
+    EXPECT_EQ(ItemTypes().GetSelection(), ListPosition(ITEM_LIFE_EXTRA));
     EXPECT_EQ(Field(IDC_RESPAWN_TIME), "20.00");
     EXPECT_EQ(Field(IDC_TTL_BEFORE_PICKED), "1.00");
     EXPECT_FALSE(On(IDC_AMOUNT));
@@ -220,10 +230,10 @@ TEST_F(SelectionFormTest, ANewSpecialItemShowsItsTypeWithoutAmount)
 TEST_F(SelectionFormTest, TheItemTypeListSetsTypeAndAmountAtOnce)
 {
     Item* item = AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_LIFE_EXTRA));
-    for (unsigned i = 0; i < 5; ++i)
-        EXPECT_EQ(reinterpret_cast<std::intptr_t>(ItemTypes().GetClientData(i)), 17 + int(i));
+    for (unsigned i = 0; i < 6; ++i)
+        EXPECT_EQ(reinterpret_cast<std::intptr_t>(ItemTypes().GetClientData(i)), ITEM_NORMAL + int(i));
 
-    ChooseItemType(1);
+    ChooseItemType(ITEM_NO_GROWTH);
     EXPECT_EQ(item->ItemTypeID, ITEM_NO_GROWTH);
     EXPECT_FLOAT_EQ(item->Amount, 5.0f);
     EXPECT_EQ(KindLabel(), "No growth");
@@ -239,13 +249,13 @@ TEST_F(SelectionFormTest, TheItemTypeListSetsTypeAndAmountAtOnce)
     EXPECT_FLOAT_EQ(item->Amount, 5.0f);
 
     const float expected[] = {0.5f, 0.1f, 0.1f};
-    for (int position = 2; position <= 4; ++position) {
-        ChooseItemType(position);
-        EXPECT_EQ(item->ItemTypeID, 17 + position);
-        EXPECT_FLOAT_EQ(item->Amount, expected[position - 2]);
+    for (int type = ITEM_DECREASE_LENGTH; type <= ITEM_DECREASE_SPEED; ++type) {
+        ChooseItemType(type);
+        EXPECT_EQ(item->ItemTypeID, type);
+        EXPECT_FLOAT_EQ(item->Amount, expected[type - ITEM_DECREASE_LENGTH]);
     }
     // Back to an extra life: the amount stays stored, only hidden.
-    ChooseItemType(0);
+    ChooseItemType(ITEM_LIFE_EXTRA);
     EXPECT_EQ(item->ItemTypeID, ITEM_LIFE_EXTRA);
     EXPECT_FLOAT_EQ(item->Amount, 0.1f);
     EXPECT_EQ(Field(IDC_AMOUNT), "");
@@ -279,13 +289,23 @@ TEST_F(SelectionFormTest, ItemFieldsAreCheckedOneByOne)
               "Not a valid value for amount value! (valid values range: 0.50-2.50)");
 }
 
-TEST_F(SelectionFormTest, ANormalItemIsNamedButNotEditable)
+TEST_F(SelectionFormTest, ANormalItemIsShownAndEditedLikeTheOthers)
 {
-    AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_NORMAL));
+    Item* item = AddAndSelect(new Item(1.0f, 0.0f, 1.0f, ITEM_NORMAL));
     EXPECT_EQ(KindLabel(), "Normal");
-    for (int id : EVERY_CONTROL)
-        EXPECT_FALSE(On(id)) << id;
-    EXPECT_EQ(ItemTypes().GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(ItemTypes().GetSelection(), ListPosition(ITEM_NORMAL));
+    for (int id : {IDC_ITEM_TYPE, IDC_RESPAWN_TIME, IDC_TTL_BEFORE_PICKED, IDC_POSITION_X, IDC_APPLY})
+        EXPECT_TRUE(On(id)) << id;
+    EXPECT_FALSE(On(IDC_AMOUNT));
+
+    Type(SelectionForm(), IDC_POSITION_X, "3");
+    Apply();
+    EXPECT_FLOAT_EQ(item->x, 3.0f);
+    ChooseItemType(ITEM_LIFE_EXTRA);
+    EXPECT_EQ(item->ItemTypeID, ITEM_LIFE_EXTRA);
+    ChooseItemType(ITEM_NORMAL);
+    EXPECT_EQ(item->ItemTypeID, ITEM_NORMAL);
+    EXPECT_EQ(KindLabel(), "Normal");
 }
 
 TEST_F(SelectionFormTest, TextureBrowseGivesTheSelectedWallItsImage)
@@ -434,11 +454,11 @@ TEST_F(SelectionFormTest, TheItemTypeListSetsTheTypeOfEverySelectedItem)
     EXPECT_EQ(ItemTypes().GetSelection(), wxNOT_FOUND);
     EXPECT_FALSE(On(IDC_AMOUNT)); // their amounts take different ranges
     const std::size_t steps = Steps();
-    ChooseItemType(4);
+    ChooseItemType(ITEM_DECREASE_SPEED);
     EXPECT_EQ(Steps(), steps + 1);
     for (int i : {0, 1})
         EXPECT_EQ(static_cast<Item*>(items[i])->ItemTypeID, ITEM_DECREASE_SPEED);
-    EXPECT_EQ(ItemTypes().GetSelection(), 4);
+    EXPECT_EQ(ItemTypes().GetSelection(), ListPosition(ITEM_DECREASE_SPEED));
     EXPECT_EQ(Field(IDC_AMOUNT), "0.10");
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ctime>
 #include <memory>
+#include <random>
+#include <string>
 
 #include <wx/button.h>
 #include <wx/display.h>
@@ -14,7 +17,7 @@
 #include "forms/StepButton.h"
 #include "document/CLevelMapDoc.h"
 #include "document/MappingEditors.h"
-#include "document/ValueCommand.h"
+#include "document/EditStates.h"
 #include "framework/CCommandProcessor.h"
 #include "level/LevelFloor.h"
 #include "level/LevelGroupNode.h"
@@ -23,10 +26,16 @@
 
 namespace {
 
+// A floor is also a level object: the mapping part of its values.
+MappingValues MappingValuesOf(const TextureMapping& mapping)
+{
+    return Capture(mapping);
+}
+
 // An owner frame and one texture dialog on a floor's mapping, driven by simulated mouse and
 // keyboard input.
 class TextureDialogTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
         m_owner = new wxFrame(nullptr, wxID_ANY, "owner", wxPoint(0, 0), wxSize(400, 300));
@@ -173,14 +182,64 @@ TEST_F(TextureDialogTest, ValuesThatAreNoNumbersKeepTheStoredValue)
     EXPECT_EQ(Text(IDC_TEX_SCALE_Y), "1.0000");
 }
 
-TEST_F(TextureDialogTest, CancelKeepsSpinChangesAndDropsTypedText)
+// Five clicks on the upper arrows of seeded random rows, then each way to end the dialog: Cancel,
+// Escape and the close box put the mapping back as it was and leave no step; OK keeps the values
+// shown as one step, which one undo takes back.
+TEST_F(TextureDialogTest, EachEndingAfterFiveSpinClicksKeepsOneStepOrNone)
 {
-    ClickSpin(IDC_TEX_SCALE_Y_SPIN, true);
-    Type(IDC_TEX_TX, "7");
+    struct Ending {
+        const char* name;
+        void (*end)(TextureDialogTest&);
+        bool keeps;
+    };
+    const Ending endings[] = {
+        {"Cancel", [](TextureDialogTest& test) { test.ClickButton(IDC_CANCEL); }, false},
+        {"Escape", [](TextureDialogTest& test) { test.m_input.Char(WXK_ESCAPE); }, false},
+        {"close box", [](TextureDialogTest& test) { test.m_dialog->Close(); }, false},
+        {"OK", [](TextureDialogTest& test) { test.ClickButton(IDC_OK); }, true},
+    };
+    const int spins[] = {IDC_TEX_TX_SPIN, IDC_TEX_TY_SPIN, IDC_TEX_SCALE_X_SPIN, IDC_TEX_SCALE_Y_SPIN,
+                         IDC_TEX_ROTATION_SPIN};
+    const auto seed = static_cast<unsigned>(std::time(nullptr));
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    CCommandProcessor& history = *m_document.GetHistory();
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        if (!DialogIsOpen())
+            m_dialog = Open(&m_floor);
+        const MappingValues before = MappingValuesOf(m_floor);
+        const std::size_t steps = history.GetCommands().GetCount();
+        for (int click = 0; click < 5; ++click)
+            ClickSpin(spins[std::uniform_int_distribution<int>(0, 4)(random)], true);
+        const MappingValues shown = MappingValuesOf(m_floor);
+        ASSERT_FALSE(SameState(shown, before));
+        ending.end(*this);
+        Settle();
+        EXPECT_FALSE(DialogIsOpen());
+        EXPECT_TRUE(SameState(MappingValuesOf(m_floor), ending.keeps ? shown : before));
+        EXPECT_EQ(history.GetCommands().GetCount(), steps + (ending.keeps ? 1 : 0));
+        if (ending.keeps) {
+            history.Undo();
+            EXPECT_TRUE(SameState(MappingValuesOf(m_floor), before));
+        }
+    }
+}
+
+// A command on the level while the dialog is open keeps what it shows as a step first; Cancel
+// then goes back only as far as that.
+TEST_F(TextureDialogTest, ACommandKeepsThePreviewAsAStepBeforeItActs)
+{
+    CCommandProcessor& history = *m_document.GetHistory();
+    ClickSpin(IDC_TEX_TX_SPIN, true);
+    EXPECT_EQ(history.GetCommands().GetCount(), 0u);
+    EXPECT_TRUE(m_document.CommitPendingEdits());
+    EXPECT_EQ(history.GetCommands().GetCount(), 1u);
+    ClickSpin(IDC_TEX_TY_SPIN, true);
     ClickButton(IDC_CANCEL);
-    EXPECT_FALSE(DialogIsOpen());
-    EXPECT_NEAR(m_floor.GetTexScaleY(), 1.05f, 1e-5f);
-    EXPECT_FLOAT_EQ(m_floor.GetTexTX(), 0.0f);
+    EXPECT_FLOAT_EQ(m_floor.GetTexTX(), 0.05f);
+    EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 0.0f);
+    EXPECT_EQ(history.GetCommands().GetCount(), 1u);
 }
 
 TEST_F(TextureDialogTest, EscapeCancelsAndEnterIsOK)
@@ -254,36 +313,6 @@ TEST_F(TextureDialogTest, ADialogClosesWhenItsNodeIsDeleted)
     CloseAllMappingEditors();
     Settle();
     EXPECT_FALSE(DialogIsOpen());
-}
-
-// A dialog adds its clicks to its own step only while that very step is the newest: after its
-// step was undone and cut off, the next step of another dialog or edit is never taken for it.
-TEST_F(TextureDialogTest, AClickNeverAmendsAStepThatIsNotTheDialogsOwn)
-{
-    Wall wall(0.0f, 0.0f, 2.0f, 1.0f);
-    CCommandProcessor& history = *m_document.GetHistory();
-    ClickSpin(IDC_TEX_TX_SPIN, true);
-    history.Undo();
-    CTexturePropertiesDgl* wallDialog = Open(&wall);
-    // Beside the floor's dialog, so that each click reaches the dialog it is meant for.
-    wallDialog->Move(m_dialog->GetScreenRect().GetTopRight() + wxPoint(20, 0));
-    Settle();
-    std::swap(m_dialog, wallDialog);
-    ClickSpin(IDC_TEX_SCALE_X_SPIN, true);
-    history.Undo();
-    m_document.Submit(new ValueCommand<LevelObject, ObjectPosition>(m_document, "Move", wall, {0, 0}, {1, 1}));
-    std::swap(m_dialog, wallDialog);
-    ClickSpin(IDC_TEX_TY_SPIN, true);
-
-    EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 0.05f);
-    EXPECT_FLOAT_EQ(wall.GetTexTY(), 0.0f);
-    EXPECT_FLOAT_EQ(wall.GetTexScaleX(), 1.0f);
-    EXPECT_FLOAT_EQ(wall.x, 1.0f);
-    EXPECT_EQ(history.GetCurrentCommand()->GetName(), "Edit Texture Mapping");
-    history.Undo();
-    EXPECT_FLOAT_EQ(m_floor.GetTexTY(), 0.0f);
-    EXPECT_FLOAT_EQ(wall.x, 1.0f);
-    wallDialog->CloseEditor();
 }
 
 } // namespace

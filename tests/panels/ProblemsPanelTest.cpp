@@ -10,6 +10,8 @@
 #include <X11/keysym.h>
 
 #include "panels/CProblemsPanel.h"
+#include "level/StartPositionNode.h"
+#include "level/Item.h"
 #include "level/Wall.h"
 #include "tests/app/LevelEditing.h"
 #include "tests/app/MainFrameFixture.h"
@@ -78,6 +80,28 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
     TempFolder folder;
     ASSERT_TRUE(document->OnSaveDocument(folder.Path() + "/level.xml"));
     EXPECT_EQ(bar.GetStatusText(0), "Saved with 1 error");
+}
+
+// A paste landed twice: 2 000 items at one spot are one row, not two million; the start inside
+// a wall is an error, and the reachability it stops is an info row that the count leaves out.
+TEST_F(MainFrameTest, StackedItemsAreOneRowAndAStoppedCheckIsAnInfoRow)
+{
+    LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
+    std::vector<NodeListCommand::Addition> additions;
+    for (int i = 0; i < 2000; ++i)
+        additions.push_back({&group, group.ChildCount() + additions.size(), std::make_unique<Item>(3.0f, 0.0f, 3.0f, ITEM_NORMAL), {}});
+    ASSERT_TRUE(document->Submit(NodeListCommand::Adding(*document, "Paste", std::move(additions))));
+    AddWall(*document, document->m_pStartMarker->x, document->m_pStartMarker->z);
+    CProblemsPanel& panel = *frame->m_pProblems;
+    wxStatusBar& bar = *frame->GetStatusBar();
+    ASSERT_TRUE(PumpUntil([&] { return bar.GetStatusText(4).StartsWith("1 error, 1 warning"); })) << bar.GetStatusText(4);
+    ASSERT_EQ(panel.GetItemCount(), 3);
+    std::vector<wxString> rows;
+    for (long row = 0; row < panel.GetItemCount(); ++row)
+        rows.push_back(panel.GetItemText(row, 0) + ": " + panel.GetItemText(row, 1));
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Warning: Item at (3, 3) overlaps 1999 items"), rows.end());
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Info: reachability not checked: the start position lies inside a wall"),
+              rows.end());
 }
 
 } // namespace

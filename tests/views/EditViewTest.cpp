@@ -156,26 +156,24 @@ TEST_F(EditViewTest, ClickSelectsSayingWhatAndWhereAndAMissDeselects)
     EXPECT_EQ(Status(), "Ready");
 }
 
-TEST_F(EditViewTest, APressOnAnObjectDragsItInWholeGridSteps)
+TEST_F(EditViewTest, APressOnAnObjectDragsItsNearestCornerOntoTheGrid)
 {
     ASSERT_TRUE(Command(ID_GRID_SIZE_5));
-    Wall* wall = AddWall(-6.7f, 1.0f, 2.0f, 2.0f);
-    MoveToLevel(-6.5, 1.2);
+    Wall* wall = AddWall(-6.7f, 1.0f, 2.0f, 2.0f); // from (-7.7, 0) to (-5.7, 2)
+    MoveToLevel(-6.5, 1.2);                       // nearest corner (-5.7, 2)
     Press(); // on an object: selected and dragged at once
     ASSERT_EQ(document->SelectedNode(), wall);
     EXPECT_EQ(edit->RunningGesture(), EditGesture::Kind::Drag);
     EXPECT_EQ(Status(), "Dragging...");
     EXPECT_TRUE(Captured());
 
-    // The pointer's displacement, to the nearest whole step.
+    // The corner goes to the grid corner nearest to where the pointer takes it.
     MoveToLevel(-6.5 + 2.4, 1.2);
-    EXPECT_FLOAT_EQ(wall->x, -6.7f);
-    MoveToLevel(-6.5 + 2.6, 1.2 - 0.5);
-    EXPECT_FLOAT_EQ(wall->x, -1.7f);
-    EXPECT_FLOAT_EQ(wall->z, 1.0f);
-    MoveToLevel(-6.5 + 10.3, 1.2 - 5.2);
-    EXPECT_FLOAT_EQ(wall->x, 3.3f);
-    EXPECT_FLOAT_EQ(wall->z, -4.0f);
+    EXPECT_FLOAT_EQ(wall->x, -6.0f);
+    EXPECT_FLOAT_EQ(wall->z, -1.0f);
+    MoveToLevel(-6.5 + 6.0, 1.2 + 3.5);
+    EXPECT_FLOAT_EQ(wall->x, -1.0f);
+    EXPECT_FLOAT_EQ(wall->z, 4.0f);
 
     Release();
     EXPECT_FALSE(edit->GestureRunning());

@@ -79,7 +79,7 @@ TEST_F(MultiSelectionTest, EveryActionTakesTheWholeSelection)
     EXPECT_EQ(LevelGroup().ChildCount(), before);
     EXPECT_EQ(document->m_selection.Size(), 3u) << "undo selects what it brought back";
 
-    // A press on an unselected wall drags it at once, by whole grid steps, in one step.
+    // A press on an unselected wall drags it at once, its corner on the grid, in one step.
     MoveToLevel(-6.0, -4.0);
     Press();
     MoveToLevel(-4.0, -3.0);
@@ -87,7 +87,7 @@ TEST_F(MultiSelectionTest, EveryActionTakesTheWholeSelection)
     Release();
     EXPECT_EQ(document->SelectedNode(), first);
     EXPECT_FLOAT_EQ(first->x, -2.0f);
-    EXPECT_FLOAT_EQ(first->z, -2.0f);
+    EXPECT_FLOAT_EQ(first->z, -1.5f);
     EXPECT_EQ(UndoLabel(), "&Undo Move Wall\tCtrl+Z");
 
     ASSERT_TRUE(Command(ID_EDIT_DUPLICATE));
@@ -96,7 +96,7 @@ TEST_F(MultiSelectionTest, EveryActionTakesTheWholeSelection)
     ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy, first);
     EXPECT_FLOAT_EQ(copy->x, -1.0f);
-    EXPECT_FLOAT_EQ(copy->z, -1.0f);
+    EXPECT_FLOAT_EQ(copy->z, -0.5f);
     EXPECT_EQ(UndoLabel(), "&Undo Duplicate Wall\tCtrl+Z");
 
     ASSERT_TRUE(Command(ID_EDIT_SELECT_ALL));

@@ -75,7 +75,7 @@ TEST_F(PlacementTest, ThePointerPaneShowsTheLevelPointSnappedAsTheModeWouldPlace
     EXPECT_EQ(PointerPane(), "");
 }
 
-TEST_F(PlacementTest, PositionFieldsApplyWithTheOtherFieldsAsOneUndoStep)
+TEST_F(PlacementTest, PositionFieldsApplyAsTheyAreLeftEachAsOneUndoStep)
 {
     Wall* wall = DrawWall();
     ASSERT_NE(wall, nullptr);
@@ -87,23 +87,25 @@ TEST_F(PlacementTest, PositionFieldsApplyWithTheOtherFieldsAsOneUndoStep)
     EXPECT_EQ(wall->Width, 6.0f);
     EXPECT_EQ(wall->x, -3.5f);
     EXPECT_EQ(wall->z, 4.25f);
+    EXPECT_EQ(document->GetHistory()->GetCurrentCommand()->GetName(), "Move Wall");
 
-    edit->GetCanvas()->SetFocus();
+    // Enter gave the keys back to the edit view: Ctrl+Z takes the last field's step back.
     PressKey('Z', wxMOD_CONTROL);
-    EXPECT_EQ(wall->Width, 3.0f);
-    EXPECT_EQ(wall->x, 2.5f);
+    EXPECT_EQ(wall->x, -3.5f);
     EXPECT_EQ(Field(IDC_POSITION_Z).GetValue(), "2.00") << "the form shows the undone place";
-    EXPECT_EQ(document->GetHistory()->GetCurrentCommand()->GetName(), "Create Wall");
 
-    // Off the 20 x 16 floor: refused, while the other fields apply and an untouched place,
-    // shown rounded, stays exact.
+    // Off the 20 x 16 floor: refused with the reason in the status bar, no box; Escape puts the
+    // place back, and an untouched place, shown rounded, stays exact.
     wall->x = 2.125f;
     document->UpdateAllViews();
     MessageBoxRecorder boxes;
     Type(IDC_POSITION_Z, "8.5");
+    PressKey(WXK_RETURN);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Not a valid value for position Z! (valid range: -8.00 to 8.00 units)");
+    PressKey(WXK_ESCAPE);
     Type(IDC_ROTATION_ANGLE, "30");
     PressKey(WXK_RETURN);
-    EXPECT_EQ(boxes.Texts(), std::vector<wxString>{"Not a valid value for position Z! (valid range: -8.00 to 8.00 units)"});
     EXPECT_EQ(wall->x, 2.125f);
     EXPECT_EQ(wall->z, 2.0f);
     EXPECT_EQ(wall->OrientationAngle, 30.0f);

@@ -13,6 +13,14 @@ namespace {
 constexpr int FAILED = 1;
 constexpr int USAGE_ERROR = 2;
 
+// The picture goes to the file named, or to standard output for `-`.
+bool WritePicture(const std::string& output, const RgbaPicture& picture, std::string& error)
+{
+    if (output == "-")
+        return WritePngStream(stdout, "standard output", picture, {}, error);
+    return WritePngFile(output, picture, {}, false, error);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -24,7 +32,7 @@ int main(int argc, char** argv)
     }
     RgbaPicture picture;
     std::string error;
-    if (!DrawLevelPicture(request, picture, error) || !WritePngFile(request.output, picture, {}, false, error)) {
+    if (!DrawLevelPicture(request, picture, error) || !WritePicture(request.output, picture, error)) {
         std::fprintf(stderr, "trelkan: %s\n", error.c_str());
         return FAILED;
     }

@@ -8,7 +8,8 @@
 const char* const RENDER_USAGE =
     "Usage: trelkan --render LEVEL.xml OUT.png [--view top|preview] [--size N]\n"
     "Draws the level without a display and writes it as a PNG picture of N x N pixels\n"
-    "(256 unless given, at most 4096): the top view fitted to the floor, or the preview.\n";
+    "(256 unless given, at most 4096): the top view fitted to the floor, or the preview.\n"
+    "OUT.png may be a symbolic link to the file to write, or - for standard output.\n";
 
 namespace {
 
