@@ -23,6 +23,7 @@
 #include "forms/CSelectionFormView.h"
 #include "panels/CTexturePanel.h"
 #include "app/Commands.h"
+#include "app/DefaultLayout.h"
 #include "framework/Resource.h"
 #include "framework/CCommandProcessor.h"
 #include "framework/CDocManager.h"
@@ -62,17 +63,37 @@ bool IsUndoOrRedo(int commandId)
     return commandId == StandardId::EditUndo || commandId == StandardId::EditRedo;
 }
 
-// The settings groups of the window's place and of the panes' split.
+// The settings groups of the window's place, of the views' split and of the docked panels.
 constexpr const char* WINDOW_SETTINGS = "/MainFrame/Window";
-constexpr const char* SPLITTER_SETTINGS = "/MainFrame/Panes";
+constexpr const char* SPLITTER_SETTINGS = "/MainFrame/Views";
 constexpr const char* DOCKING_SETTINGS = "/MainFrame/Docking";
 constexpr const char* TEXTURED_TOP_SETTING = "/MainFrame/TexturedTopView";
-// The docking layout's names of the four panes and of the Problems panel.
+// The docking layout's names of the two views (its centre) and of the docked panels.
 constexpr const char* PANES_NAME = "panes";
 constexpr const char* PROBLEMS_NAME = "problems";
 constexpr const char* TEXTURES_NAME = "textures";
+constexpr const char* LEVEL_NAME = "level";
+constexpr const char* SELECTION_NAME = "selection";
 constexpr const char* FILE_NOTICE_NAME = "file-notice";
-constexpr int TEXTURES_WIDTH = 300;
+// The edit view takes this share of the centre's width, the preview the rest.
+constexpr double EDIT_VIEW_SHARE = 2.0 / 3.0;
+// A first run fills the screen up to this size.
+const wxSize FIRST_RUN_LARGEST(1600, 1000);
+
+// The docked panels, their place in the default layout and the View command that shows them.
+struct DockedPanel {
+    const char* name;
+    int direction; // wxAUI_DOCK_*
+    int position;  // in its dock, from the top or the left
+    int commandId;
+};
+
+const DockedPanel DOCKED_PANELS[] = {
+    {TEXTURES_NAME, wxAUI_DOCK_LEFT, 0, ID_VIEW_TEXTURES},
+    {LEVEL_NAME, wxAUI_DOCK_RIGHT, 0, ID_VIEW_LEVEL},
+    {SELECTION_NAME, wxAUI_DOCK_RIGHT, 1, ID_VIEW_SELECTION},
+    {PROBLEMS_NAME, wxAUI_DOCK_BOTTOM, 0, ID_VIEW_PROBLEMS},
+};
 
 const ModeCommand* FindModeCommand(int commandId)
 {
@@ -176,8 +197,13 @@ bool CMainFrame::Create(CDocManager* manager, CDocument* document)
     }, ID_VIEW_TEXTURED_TOP);
     Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(m_pEditView && m_pEditView->m_texturedTop); },
          ID_VIEW_TEXTURED_TOP);
-    Bind(wxEVT_MENU, &CMainFrame::OnToggleProblems, this, ID_VIEW_PROBLEMS);
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateProblems, this, ID_VIEW_PROBLEMS);
+    for (const DockedPanel& panel : DOCKED_PANELS) {
+        const char* name = panel.name;
+        Bind(wxEVT_MENU, [this, name](wxCommandEvent&) { TogglePane(name); }, panel.commandId);
+        Bind(wxEVT_UPDATE_UI, [this, name](wxUpdateUIEvent& event) { event.Check(m_docking.GetPane(name).IsShown()); },
+             panel.commandId);
+    }
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { ResetLayout(); }, ID_VIEW_RESET_LAYOUT);
     // Also while the panel is hidden: the status bar shows the count.
     Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
@@ -257,28 +283,36 @@ void CMainFrame::OnStatusBarClick(wxMouseEvent& event)
     event.Skip();
 }
 
-template <class View> View* CMainFrame::CreatePane(int row, int column, CDocument& document)
+template <class View> View* CMainFrame::CreatePane(wxWindow* parent, CDocument& document)
 {
     auto* view = new View;
-    if (!view->Create(m_wndSplitter, &document)) {
+    if (!view->Create(parent, &document)) {
         delete view;
         return nullptr;
     }
-    m_wndSplitter->SetPane(row, column, view->GetWindow());
     return view;
 }
 
 bool CMainFrame::OnCreateClient(CDocument& document)
 {
     m_wndSplitter = new CStaticSplitter;
-    if (!m_wndSplitter->Create(this, 2, 2))
+    if (!m_wndSplitter->Create(this, 1, 2))
         return false;
     // Created in this order, so that the document lists its views in this order too.
-    m_pEditView = CreatePane<CEditGLView>(0, 0, document);
-    m_p3DView = m_pEditView ? CreatePane<C3DGLView>(0, 1, document) : nullptr;
-    m_pMainFormView = m_p3DView ? CreatePane<CMainFormView>(1, 0, document) : nullptr;
-    m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(1, 1, document) : nullptr;
+    m_pEditView = CreatePane<CEditGLView>(m_wndSplitter, document);
+    m_p3DView = m_pEditView ? CreatePane<C3DGLView>(m_wndSplitter, document) : nullptr;
+    m_pMainFormView = m_p3DView ? CreatePane<CMainFormView>(this, document) : nullptr;
+    m_pSelectionFormView = m_pMainFormView ? CreatePane<CSelectionFormView>(this, document) : nullptr;
     m_splitterReady = m_pSelectionFormView != nullptr;
+    if (!m_splitterReady)
+        return false;
+    wxWindow* canvas = m_pEditView->GetCanvas();
+    canvas->Bind(wxEVT_SIZE, &CMainFrame::OnEditViewSize, this);
+    for (const wxEventTypeTag<wxMouseEvent>& type : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MOUSEWHEEL})
+        canvas->Bind(type, &CMainFrame::OnEditViewInput, this);
+    canvas->Bind(wxEVT_KEY_DOWN, &CMainFrame::OnEditViewInput, this);
+    m_wndSplitter->SetPane(0, 0, m_pEditView->GetWindow());
+    m_wndSplitter->SetPane(0, 1, m_p3DView->GetWindow());
     if (m_pEditView) {
         const int pane = m_wndStatusBar->GetFieldsCount() - 1;
         m_pEditView->m_pointerReadout = [this, pane](const wxString& text) {
@@ -286,35 +320,59 @@ bool CMainFrame::OnCreateClient(CDocument& document)
                 bar->SetStatusText(text, pane);
         };
     }
-    // The edit view and the preview take three fifths of the height, the left column three
-    // fifths of the width, until the user drags a bar.
-    for (int i = 0; i < 2; ++i) {
-        m_wndSplitter->SetColumnInfo(i, i == 0 ? 3.0 : 2.0, PANE_MINIMUM);
-        m_wndSplitter->SetRowInfo(i, i == 0 ? 3.0 : 2.0, PANE_MINIMUM);
-    }
+    m_wndSplitter->SetRowInfo(0, 1.0, PANE_MINIMUM);
+    SplitViews();
     SetMinClientSize(m_wndSplitter->GetMinimumSize());
+    m_docking.SetManagedWindow(this);
+    m_docking.AddPane(m_wndSplitter, wxAuiPaneInfo().Name(PANES_NAME).CenterPane().PaneBorder(false));
+    AddInspector();
     AddProblemsPanel(document);
     AddFileNotice();
-    if (m_splitterReady)
-        AddTexturePanel(static_cast<CLevelMapDoc&>(document));
-    return m_splitterReady;
+    AddTexturePanel(static_cast<CLevelMapDoc&>(document));
+    return true;
+}
+
+void CMainFrame::SplitViews()
+{
+    m_wndSplitter->SetColumnInfo(0, EDIT_VIEW_SHARE, PANE_MINIMUM);
+    m_wndSplitter->SetColumnInfo(1, 1.0 - EDIT_VIEW_SHARE, PANE_MINIMUM);
+    m_wndSplitter->RecalcLayout();
+}
+
+void CMainFrame::AddInspector()
+{
+    const std::pair<const char*, wxWindow*> forms[] = {{LEVEL_NAME, m_pMainFormView->GetWindow()},
+                                                        {SELECTION_NAME, m_pSelectionFormView->GetWindow()}};
+    for (const auto& [name, window] : forms)
+        m_docking.AddPane(window, wxAuiPaneInfo()
+                                      .Name(name)
+                                      .Caption(PanelCaption(name))
+                                      .Right()
+                                      .BestSize(window->GetBestSize())
+                                      .MinSize(FromDIP(wxSize(160, 100))));
+}
+
+wxString CMainFrame::PanelCaption(const wxString& name)
+{
+    if (name == LEVEL_NAME)
+        return _("Level");
+    if (name == SELECTION_NAME)
+        return _("Selection");
+    return name == PROBLEMS_NAME ? _("Problems") : _("Textures");
 }
 
 void CMainFrame::AddProblemsPanel(CDocument& document)
 {
-    m_docking.SetManagedWindow(this);
-    m_docking.AddPane(m_wndSplitter, wxAuiPaneInfo().Name(PANES_NAME).CenterPane().PaneBorder(false));
     m_pProblems = new CProblemsPanel(this, static_cast<CLevelMapDoc&>(document));
     m_pProblems->m_onChecked = [this](const std::vector<Problem>& problems) { ShowProblemCount(problems); };
     m_pProblems->m_onSelected = [this](const std::vector<CSGNode*>& nodes, bool zoom) { ShowEditViewObjects(nodes, zoom); };
     m_docking.AddPane(m_pProblems, wxAuiPaneInfo()
                                        .Name(PROBLEMS_NAME)
-                                       .Caption(_("Problems"))
+                                       .Caption(PanelCaption(PROBLEMS_NAME))
                                        .Bottom()
                                        .BestSize(FromDIP(wxSize(600, 150)))
                                        .MinSize(FromDIP(wxSize(200, 60)))
                                        .Hide());
-    m_docking.Update();
 }
 
 void CMainFrame::AddFileNotice()
@@ -373,17 +431,12 @@ void CMainFrame::AddTexturePanel(CLevelMapDoc& document)
     m_pTextures = new CTexturePanel(this, document, NormalThumbnailFolder());
     m_docking.AddPane(m_pTextures, wxAuiPaneInfo()
                                        .Name(TEXTURES_NAME)
-                                       .Caption(_("Textures"))
+                                       .Caption(PanelCaption(TEXTURES_NAME))
                                        .Left()
-                                       .BestSize(FromDIP(wxSize(TEXTURES_WIDTH, 400)))
+                                       .BestSize(FromDIP(wxSize(TEXTURES_BEST_WIDTH, 400)))
                                        .MinSize(FromDIP(wxSize(120, 120))));
-    m_docking.Update();
-    KeepRoomForPanes();
     m_pTextures->AcceptDropsOn(*m_pEditView, [] { return FLAT_DRAW_TIME; });
     m_pTextures->AcceptDropsOn(*m_p3DView, [&document] { return document.m_animTime; });
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePane(TEXTURES_NAME); }, ID_VIEW_TEXTURES);
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(m_docking.GetPane(TEXTURES_NAME).IsShown()); },
-         ID_VIEW_TEXTURES);
 }
 
 void CMainFrame::TogglePane(const char* name)
@@ -404,6 +457,10 @@ void CMainFrame::KeepRoomForPanes()
     // Each docked panel takes its sash and its border on both sides besides its own room.
     wxAuiDockArt& art = *m_docking.GetArtProvider();
     const int sash = art.GetMetric(wxAUI_DOCKART_SASH_SIZE) + 2 * art.GetMetric(wxAUI_DOCKART_PANE_BORDER_SIZE);
+    const int caption = art.GetMetric(wxAUI_DOCKART_CAPTION_SIZE);
+    // Panels stacked in a column beside the views need their minimum heights one above the other.
+    int leftColumn = 0;
+    int rightColumn = 0;
     const wxAuiPaneInfoArray& panes = m_docking.GetAllPanes();
     for (std::size_t i = 0; i < panes.GetCount(); ++i) {
         const wxAuiPaneInfo& pane = panes[i];
@@ -411,18 +468,11 @@ void CMainFrame::KeepRoomForPanes()
             continue;
         const bool beside = pane.dock_direction == wxAUI_DOCK_LEFT || pane.dock_direction == wxAUI_DOCK_RIGHT;
         (beside ? minimum.x : minimum.y) += (beside ? pane.rect.width : pane.rect.height) + sash;
+        if (beside)
+            (pane.dock_direction == wxAUI_DOCK_LEFT ? leftColumn : rightColumn) += pane.min_size.y + caption + sash;
     }
+    minimum.y = std::max({minimum.y, leftColumn, rightColumn});
     SetMinClientSize(minimum);
-}
-
-void CMainFrame::OnToggleProblems(wxCommandEvent&)
-{
-    TogglePane(PROBLEMS_NAME);
-}
-
-void CMainFrame::OnUpdateProblems(wxUpdateUIEvent& event)
-{
-    event.Check(m_docking.GetPane(PROBLEMS_NAME).IsShown());
 }
 
 void CMainFrame::ShowProblemCount(const std::vector<Problem>& problems)
@@ -512,8 +562,25 @@ bool CMainFrame::RouteToFocusedText(wxEvent& event)
 
 void CMainFrame::ActivateNextPane(bool previous)
 {
-    if (m_splitterReady)
-        m_wndSplitter->ActivateNextPane(previous);
+    if (!m_splitterReady)
+        return;
+    // The two views, then the inspector's forms, round the end.
+    std::vector<wxWindow*> panes = {m_pEditView->GetWindow(), m_p3DView->GetWindow()};
+    for (const char* name : {LEVEL_NAME, SELECTION_NAME})
+        if (m_docking.GetPane(name).IsShown())
+            panes.push_back(m_docking.GetPane(name).window);
+    wxWindow* focus = FindFocus();
+    auto at = std::find_if(panes.begin(), panes.end(), [focus](wxWindow* pane) {
+        for (wxWindow* window = focus; window; window = window->GetParent())
+            if (window == pane)
+                return true;
+        return false;
+    });
+    const std::size_t count = panes.size();
+    std::size_t next = previous ? count - 1 : 0;
+    if (at != panes.end())
+        next = (static_cast<std::size_t>(at - panes.begin()) + (previous ? count - 1 : 1)) % count;
+    panes[next]->SetFocus();
 }
 
 void CMainFrame::FitBothViews()
@@ -533,6 +600,31 @@ void CMainFrame::OnInitialUpdate()
     if (!m_pEditView || !m_p3DView)
         return;
     m_pEditView->ClearMeasure();
+    // The views get their sizes from the docking layout only once the window shows, and the
+    // aspect decides the fits: until the designer acts in the edit view, a new size of it
+    // decides again.
+    m_initialCameraPending = true;
+    ApplyInitialCamera();
+}
+
+void CMainFrame::OnEditViewSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // After the view has taken the size itself.
+    if (m_initialCameraPending)
+        CallAfter(&CMainFrame::ApplyInitialCamera);
+}
+
+void CMainFrame::OnEditViewInput(wxEvent& event)
+{
+    event.Skip();
+    m_initialCameraPending = false;
+}
+
+void CMainFrame::ApplyInitialCamera()
+{
+    if (!m_pEditView || !m_p3DView)
+        return;
     // The edit view shows the whole floor; the preview starts at its default camera unless the
     // floor is larger than the edit view's default camera shows.
     EditCamera standard;
@@ -590,36 +682,58 @@ void CMainFrame::OnUpdateMode(wxUpdateUIEvent& event)
 void CMainFrame::RestoreWindowState()
 {
     wxConfigBase* settings = CurrentAppSettings();
-    if (settings) {
-        if (m_pEditView)
-            m_pEditView->m_texturedTop = settings->ReadBool(TEXTURED_TOP_SETTING, false);
-        RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
-        // The saved layout holds the caption in the language of its run.
-        if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
-            m_docking.GetPane(PROBLEMS_NAME).Caption(_("Problems"));
-            m_docking.GetPane(TEXTURES_NAME).Caption(_("Textures"));
-            // A notice is about the last run's file, not this one's.
-            m_docking.GetPane(FILE_NOTICE_NAME).Hide();
-            m_docking.Update();
-            KeepRoomForPanes();
-        }
+    const bool placed = settings && RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS);
+    if (!placed) {
+        const int display = wxDisplay::GetFromWindow(this);
+        const wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
+        SetSize(std::min(screen.width, FIRST_RUN_LARGEST.x), std::min(screen.height, FIRST_RUN_LARGEST.y));
+        CentreOnScreen();
     }
-    if (!settings || !RestoreWindowGeometry(*this, *settings, WINDOW_SETTINGS))
-        FitFormsOnScreen();
+    ResetLayout();
+    if (!settings)
+        return;
+    if (m_pEditView)
+        m_pEditView->m_texturedTop = settings->ReadBool(TEXTURED_TOP_SETTING, false);
+    RestoreSplitterShares(*m_wndSplitter, *settings, SPLITTER_SETTINGS);
+    // The saved layout holds the captions in the language of its run.
+    if (RestoreDockingLayout(m_docking, *settings, DOCKING_SETTINGS)) {
+        for (const DockedPanel& panel : DOCKED_PANELS)
+            m_docking.GetPane(panel.name).Caption(PanelCaption(panel.name));
+        // A notice is about the last run's file, not this one's.
+        m_docking.GetPane(FILE_NOTICE_NAME).Hide();
+        m_docking.Update();
+        KeepRoomForPanes();
+    }
 }
 
-void CMainFrame::FitFormsOnScreen()
+void CMainFrame::ResetLayout()
 {
-    const int display = wxDisplay::GetFromWindow(this);
-    const wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
-    wxSize panes = m_wndSplitter->GetSizeToShowPanes();
-    // The Textures panel docks left of the panes on the first run; the panes keep their room.
-    if (m_pTextures)
-        panes.x += m_docking.GetPane(TEXTURES_NAME).best_size.x +
-                   m_docking.GetArtProvider()->GetMetric(wxAUI_DOCKART_SASH_SIZE);
-    const wxSize frame = ClientToWindowSize(panes);
-    SetSize(std::min(frame.x, screen.width), std::min(frame.y, screen.height));
-    CentreOnScreen();
+    wxAuiDockArt& art = *m_docking.GetArtProvider();
+    const int sash = art.GetMetric(wxAUI_DOCKART_SASH_SIZE) + 2 * art.GetMetric(wxAUI_DOCKART_PANE_BORDER_SIZE);
+    const wxSize client = GetClientSize();
+    int inspector = 0;
+    for (const char* name : {LEVEL_NAME, SELECTION_NAME})
+        inspector = std::max(inspector, m_docking.GetPane(name).window->GetBestSize().x);
+    const PanelWidths widths = DefaultPanelWidths({client.x, inspector, sash});
+    // A layout of the panels alone, without the docks' sizes, makes the docks take the panels'
+    // best sizes again.
+    wxString perspective = "layout2|";
+    for (const DockedPanel& panel : DOCKED_PANELS) {
+        wxAuiPaneInfo& pane = m_docking.GetPane(panel.name);
+        pane.Direction(panel.direction).Layer(0).Row(0).Position(panel.position).Dock();
+        if (panel.direction == wxAUI_DOCK_LEFT)
+            pane.BestSize(widths.textures > 0 ? widths.textures : TEXTURES_BEST_WIDTH, client.y).Show(widths.textures > 0);
+        else if (panel.direction == wxAUI_DOCK_RIGHT)
+            // The two forms share the column's height as their whole columns would.
+            pane.BestSize(widths.inspector, pane.window->GetBestSize().y).Show();
+        else
+            pane.Hide();
+        perspective += m_docking.SavePaneInfo(pane) + "|";
+    }
+    perspective += m_docking.SavePaneInfo(m_docking.GetPane(PANES_NAME)) + "|";
+    m_docking.LoadPerspective(perspective);
+    SplitViews();
+    KeepRoomForPanes();
 }
 
 void CMainFrame::SaveWindowState(wxConfigBase& settings) const

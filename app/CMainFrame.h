@@ -23,16 +23,16 @@ class wxInfoBarGeneric;
 class wxStatusBar;
 class wxToolBar;
 
-// The main window: menu, tool bar, status bar and the 2 x 2 panes, all four views of the one
-// document: edit view (top left), preview (top right), level properties (bottom left) and
-// selection properties (bottom right), the centre of a docking layout whose Problems panel
-// (View > Problems) docks below them, hidden at first so that the panes keep their room, and
-// whose Textures panel (View > Textures) docks left of them, shown at first. The
-// panes start split 3:2 both ways; the window's place, the split and the docking layout the
-// user chose are kept for the next run.
+// The main window: menu, tool bar, status bar and a docking layout of the four views of the one
+// document. The edit view and the preview share its centre side by side (2:1); the level form
+// ("Level") above the selection form ("Selection") make an inspector column on the right; the
+// Textures panel docks left and the Problems panel below, hidden. The first run fills the
+// screen (up to 1600 x 1000) and gives the views their room first (View > Reset Layout puts
+// that layout back); the window's place, the split and the docking layout the user chose are
+// kept for the next run.
 class CMainFrame : public CFrameWnd {
 public:
-    // No pane is ever made smaller: a form pane needs this much room for its scroll bars.
+    // No view is ever made smaller.
     static constexpr int PANE_MINIMUM = 80;
 
     CMainFrame();
@@ -40,14 +40,16 @@ public:
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
     bool Create(CDocManager* manager, CDocument* document);
-    // A level opens at the views' default cameras, or fitted in both views (as Zoom to Fit
-    // fits it) when the edit view's default camera does not show its whole floor.
+    // A level opens with its whole floor fitted in the edit view, and in the preview too when
+    // the edit view's default camera would not show it whole.
     void OnInitialUpdate() override;
     // The notice sits in a bar above the panes, with Reload and Dismiss.
     void ShowFileNotice(const wxString& text, std::function<void()> reload) override;
     void HideFileNotice() override;
     // The notice shown now; empty while there is none.
     wxString FileNotice() const;
+    // The default layout of the panels and the views for the window's present size.
+    void ResetLayout();
 
     CStaticSplitter* m_wndSplitter = nullptr;
     bool m_splitterReady = false;
@@ -72,11 +74,13 @@ protected:
 private:
     bool CreateBars();
     bool OnCreateClient(CDocument& document);
-    template <class View> View* CreatePane(int row, int column, CDocument& document);
-    // The last run's place and split, or the first run's: both forms whole where the screen
-    // has room for them.
+    template <class View> View* CreatePane(wxWindow* parent, CDocument& document);
+    void SplitViews();
+    // The two forms, docked right, the level's above the selection's.
+    void AddInspector();
+    static wxString PanelCaption(const wxString& name);
+    // The last run's place, split and layout, or the first run's.
     void RestoreWindowState();
-    void FitFormsOnScreen();
 
     // The status-bar panes, right of the lock keys, that show the problem count and the
     // pointer's level coordinates.
@@ -104,9 +108,7 @@ private:
     // The window keeps room for the panes' minimum beside the docked panels as they are now: the
     // docking layout would take that room from the panes.
     void KeepRoomForPanes();
-    void OnToggleProblems(wxCommandEvent&);
     void OnStatusBarClick(wxMouseEvent& event);
-    void OnUpdateProblems(wxUpdateUIEvent& event);
     void ShowProblemCount(const std::vector<Problem>& problems);
     // Scrolls the objects into the edit view's sight; with `zoom`, centres and zooms so that
     // they fill it.
@@ -117,6 +119,13 @@ private:
     void OnActivate(wxActivateEvent& event);
     void CheckFileOnDisk();
 
+    // The default camera, or the floor fitted in both views when the default does not show it.
+    void ApplyInitialCamera();
+    void OnEditViewSize(wxSizeEvent& event);
+    void OnEditViewInput(wxEvent& event);
+
+    // The level's first camera follows the edit view's size until the designer acts there.
+    bool m_initialCameraPending = false;
     // The check's own message box activates the frame again: one check at a time.
     bool m_checkingFile = false;
     std::function<void()> m_reloadFile;

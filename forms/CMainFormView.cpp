@@ -10,7 +10,7 @@
 #include "forms/ChosenPaths.h"
 #include "forms/DialogTemplates.h"
 #include "forms/FieldRules.h"
-#include "forms/FormPane.h"
+#include "forms/InspectorPane.h"
 #include "forms/FieldText.h"
 #include "forms/ImageChoice.h"
 #include "forms/StepNames.h"
@@ -57,7 +57,7 @@ const LevelField LEVEL_FIELDS[] = {
 
 wxWindow* CMainFormView::CreateViewWindow(wxWindow* parent)
 {
-    auto* form = new FormPane(parent, LEVEL_FORM_TEMPLATE);
+    auto* form = new InspectorPane(parent, LEVEL_FORM_TEMPLATE);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnApply(); }, IDC_APPLY);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnFloorTextureBrowse(); },
                IDC_FLOOR_TEXTURE_BROWSE);

@@ -12,7 +12,7 @@
 #include "forms/DialogTemplates.h"
 #include "forms/FieldRules.h"
 #include "forms/FieldText.h"
-#include "forms/FormPane.h"
+#include "forms/InspectorPane.h"
 #include "forms/ImageChoice.h"
 #include "forms/SelectionFields.h"
 #include "forms/SelectionKinds.h"
@@ -73,7 +73,7 @@ std::vector<int> FieldIds()
 
 wxWindow* CSelectionFormView::CreateViewWindow(wxWindow* parent)
 {
-    auto* form = new FormPane(parent, SELECTION_FORM_TEMPLATE);
+    auto* form = new InspectorPane(parent, SELECTION_FORM_TEMPLATE);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnApply(); }, IDC_APPLY);
     form->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTextureBrowse(); },
                IDC_SELECTION_TEXTURE_BROWSE);

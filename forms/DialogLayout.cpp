@@ -10,6 +10,7 @@
 #include <wx/combobox.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -57,15 +58,21 @@ wxWindow* CreateFramedLabel(wxWindow& parent, const ControlRow& row, const wxStr
                             const wxPoint& pos, const wxSize& size)
 {
     auto* frame = new wxPanel(&parent, wxID_ANY, pos, size, wxBORDER_SIMPLE);
-    const wxSize inside = frame->GetClientSize();
     const int textHeight = parent.GetTextExtent(text.empty() ? wxString("X") : text).y;
-    new wxStaticText(frame, row.id, text, wxPoint(0, std::max((inside.y - textHeight) / 2, 0)),
-                     wxSize(inside.x, textHeight), LabelStyle(row.style));
+    auto* label = new wxStaticText(frame, row.id, text, wxDefaultPosition, wxSize(-1, textHeight), LabelStyle(row.style));
+    // A sizer keeps the text centred in a frame whose size a table or a column gives.
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->AddStretchSpacer();
+    column->Add(label, 0, wxEXPAND);
+    column->AddStretchSpacer();
+    frame->SetSizer(column);
+    frame->Layout();
     return frame;
 }
 
-wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& pos,
-                        const wxSize& size)
+} // namespace
+
+wxWindow* CreateTableControl(wxWindow& parent, const ControlRow& row, const wxPoint& pos, const wxSize& size)
 {
     // Edits start empty; every other text is shown in the desktop's language.
     const wxString text = *row.text ? wxGetTranslation(row.text) : wxString();
@@ -98,6 +105,9 @@ wxWindow* CreateControl(wxWindow& parent, const ControlRow& row, const wxPoint& 
     }
     return nullptr;
 }
+
+namespace {
+
 
 // The toolkit draws wider frames around edits, check boxes and labels than the dialog units
 // allow for, so a control narrower or lower than it needs to show its content whole is
@@ -152,14 +162,24 @@ void FitContent(wxWindow& control, const ControlRow& row, const wxRect& table,
     control.SetSize(x, y, size.x, size.y);
 }
 
-// The fields of a built dialog, in table order: the controls that take the focus now.
+// The fields of a built dialog, in table order: the controls that take the focus now, also
+// those inside the panels that hold part of a form (a scrolled body, a foot).
+void CollectFocusableFields(const wxWindow& window, std::vector<wxWindow*>& fields)
+{
+    for (wxWindow* child : window.GetChildren()) {
+        if (!dynamic_cast<wxControl*>(child)) {
+            if (child->IsShown())
+                CollectFocusableFields(*child, fields);
+        } else if (child->IsShown() && child->IsEnabled() && child->AcceptsFocusFromKeyboard()) {
+            fields.push_back(child);
+        }
+    }
+}
+
 std::vector<wxWindow*> FocusableFields(const wxWindow& window)
 {
     std::vector<wxWindow*> fields;
-    for (wxWindow* child : window.GetChildren())
-        if (dynamic_cast<wxControl*>(child) && child->IsShown() && child->IsEnabled() &&
-            child->AcceptsFocusFromKeyboard())
-            fields.push_back(child);
+    CollectFocusableFields(window, fields);
     return fields;
 }
 
@@ -169,8 +189,9 @@ void MoveFocusAmongFields(wxWindow& window, bool forward)
     const std::vector<wxWindow*> fields = FocusableFields(window);
     if (fields.empty())
         return;
+    // The focus may sit inside a field (the text of a combo box).
     wxWindow* focus = wxWindow::FindFocus();
-    while (focus && focus->GetParent() != &window)
+    while (focus && focus != &window && std::find(fields.begin(), fields.end(), focus) == fields.end())
         focus = focus->GetParent();
     const std::size_t count = fields.size();
     const auto found = std::find(fields.begin(), fields.end(), focus);
@@ -209,9 +230,17 @@ void BuildDialog(wxWindow& window, const DialogTemplate& dialog)
         const wxPoint pos = DialogUnitsToPixels(window, wxPoint(row.x, row.y));
         const wxPoint end = DialogUnitsToPixels(window, wxPoint(row.x + row.width, row.y + row.height));
         const wxSize size(end.x - pos.x, end.y - pos.y);
-        wxWindow* control = CreateControl(window, row, pos, size);
+        wxWindow* control = CreateTableControl(window, row, pos, size);
         FitContent(*control, row, wxRect(pos, size),
                    i + 1 < dialog.rowCount ? &dialog.rows[i + 1] : nullptr);
+    }
+    BindDialogKeys(window, dialog);
+}
+
+void BindDialogKeys(wxWindow& window, const DialogTemplate& dialog)
+{
+    for (std::size_t i = 0; i < dialog.rowCount; ++i) {
+        const ControlRow& row = dialog.rows[i];
         if (row.kind == ControlKind::Button && (row.style & STYLE_DEFAULT)) {
             const int id = row.id;
             window.Bind(wxEVT_TEXT_ENTER, [&window, id](wxCommandEvent&) { PressButton(window, id); });

@@ -57,6 +57,15 @@ void SetDialogFont(wxWindow& window);
 // Shift+Tab go round the enabled fields in table order.
 void BuildDialog(wxWindow& window, const DialogTemplate& dialog);
 
+// One control of a table row, as a child of `parent`, at `pos` and `size` in pixels (a default
+// position and size let a sizer place it).
+wxWindow* CreateTableControl(wxWindow& parent, const ControlRow& row, const wxPoint& pos, const wxSize& size);
+
+// The keys of a built dialog, for controls anywhere below `window`: Enter in an edit presses the
+// template's default button while that button is enabled; Tab and Shift+Tab go round the
+// enabled fields in table order.
+void BindDialogKeys(wxWindow& window, const DialogTemplate& dialog);
+
 // Dialog units in pixels of `window`'s own font.
 wxPoint DialogUnitsToPixels(const wxWindow& window, const wxPoint& units);
 wxSize DialogUnitsToPixels(const wxWindow& window, const wxSize& units);

@@ -44,3 +44,6 @@ constexpr int ID_INSERT_ITEM_LAST = 166;
 constexpr int ID_VIEW_ACTUAL_SIZE = 167;
 constexpr int ID_TOOLS_MEASURE = 168;
 constexpr int ID_VIEW_TEXTURED_TOP = 176;
+constexpr int ID_VIEW_LEVEL = 170;
+constexpr int ID_VIEW_SELECTION = 171;
+constexpr int ID_VIEW_RESET_LAYOUT = 172;

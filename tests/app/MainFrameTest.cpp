@@ -18,14 +18,14 @@
 
 namespace {
 
-TEST_F(MainFrameTest, FourPanesAreViewsOfTheOneDocumentInOrder)
+TEST_F(MainFrameTest, TheViewsAndTheInspectorAreViewsOfTheOneDocumentInOrder)
 {
     EXPECT_TRUE(frame->m_splitterReady);
     CStaticSplitter& splitter = *frame->m_wndSplitter;
     EXPECT_EQ(splitter.GetPane(0, 0), frame->m_pEditView->GetWindow());
     EXPECT_EQ(splitter.GetPane(0, 1), frame->m_p3DView->GetWindow());
-    EXPECT_EQ(splitter.GetPane(1, 0), frame->m_pMainFormView->GetWindow());
-    EXPECT_EQ(splitter.GetPane(1, 1), frame->m_pSelectionFormView->GetWindow());
+    EXPECT_EQ(frame->m_docking.GetPane(frame->m_pMainFormView->GetWindow()).caption, "Level");
+    EXPECT_EQ(frame->m_docking.GetPane(frame->m_pSelectionFormView->GetWindow()).caption, "Selection");
     std::vector<CView*> expected{frame->m_pEditView, frame->m_p3DView, frame->m_pMainFormView,
                                  frame->m_pSelectionFormView};
     EXPECT_EQ(document->GetViewList(), expected);

@@ -58,17 +58,18 @@ protected:
         PumpFor(20);
     }
 
-    // A real click in the middle of a control, scrolled into view first.
+    // A real click in the middle of a control, scrolled into view first where it scrolls.
     void Click(wxWindow& form, int id)
     {
         wxWindow& control = *form.FindWindow(id);
-        auto& scrolled = static_cast<wxScrolledWindow&>(form);
-        const wxPoint virtualPos = scrolled.CalcUnscrolledPosition(control.GetPosition());
-        int unitX = 1;
-        int unitY = 1;
-        scrolled.GetScrollPixelsPerUnit(&unitX, &unitY);
-        scrolled.Scroll(0, unitY > 0 ? virtualPos.y / unitY : 0);
-        PumpFor(30);
+        if (auto* scrolled = dynamic_cast<wxScrolledWindow*>(control.GetParent())) {
+            const wxPoint virtualPos = scrolled->CalcUnscrolledPosition(control.GetPosition());
+            int unitX = 1;
+            int unitY = 1;
+            scrolled->GetScrollPixelsPerUnit(&unitX, &unitY);
+            scrolled->Scroll(0, unitY > 0 ? virtualPos.y / unitY : 0);
+            PumpFor(30);
+        }
         ClickAt(control, wxPoint(control.GetClientSize().x / 2, control.GetClientSize().y / 2));
         Settle();
     }

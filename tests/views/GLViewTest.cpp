@@ -66,8 +66,8 @@ TEST_F(GLViewTest, EachWheelNotchIsOneZoomStepWithinTheLimits)
 
 TEST_F(GLViewTest, ResizeRecordsTheAspectAndTheEditViewsSize)
 {
-    frame->SetClientSize(900, 700);
-    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(900, 700); }));
+    frame->SetClientSize(1300, 800);
+    ASSERT_TRUE(PumpUntil([this] { return frame->GetClientSize() == wxSize(1300, 800); }));
     PumpFor(100);
     for (CGLView* view : {static_cast<CGLView*>(edit), static_cast<CGLView*>(preview)}) {
         const wxSize size = view->GetCanvas()->GetClientSize();
