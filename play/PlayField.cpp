@@ -57,7 +57,8 @@ void PlayField::GatherFreeCells()
     const float step = CellGrid::kCellSize;
     for (float z = floor.minZ + 0.5f * step; z < floor.maxZ; z += step)
         for (float x = floor.minX + 0.5f * step; x < floor.maxX; x += step)
-            if (cells.Reached(x, z, false))
+            // The cell itself, not a neighbour of it: its centre is free floor.
+            if (cells.Reached(x, z, true))
                 m_freeCells.push_back({x, z});
 }
 
