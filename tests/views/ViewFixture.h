@@ -6,7 +6,9 @@
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
+#include "framework/CStaticSplitter.h"
 #include "level/LevelGroupNode.h"
+#include "panels/CTexturePanel.h"
 #include "level/LevelScene.h"
 #include "tests/app/MainFrameFixture.h"
 #include "views/C3DGLView.h"
@@ -44,6 +46,13 @@ protected:
             return;
         edit = frame->m_pEditView;
         preview = frame->m_p3DView;
+        // The gestures are placed across a wide edit view: the Textures panel (one click away)
+        // gives its room to the views, and the edit view takes most of the centre.
+        if (frame->m_docking.GetPane(frame->m_pTextures).IsShown())
+            Command(ID_VIEW_TEXTURES);
+        frame->m_wndSplitter->SetColumnInfo(0, 0.78, CMainFrame::PANE_MINIMUM);
+        frame->m_wndSplitter->SetColumnInfo(1, 0.22, CMainFrame::PANE_MINIMUM);
+        frame->m_wndSplitter->RecalcLayout();
         ASSERT_TRUE(WaitUntilShown(*edit->GetCanvas()));
         ASSERT_TRUE(WaitUntilShown(*preview->GetCanvas()));
         Redraw();
