@@ -1,5 +1,7 @@
 #include "panels/CProblemsPanel.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include <wx/app.h>
@@ -35,10 +37,17 @@ CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
 {
     for (const ColumnInfo& column : COLUMNS)
         AppendColumn(wxGetTranslation(column.title), wxLIST_FORMAT_LEFT, FromDIP(column.width));
+    AddSeverityIcons();
+    FitSeverityColumn();
+    // The message takes the room the other columns leave.
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        const int rest = GetClientSize().x - GetColumnWidth(SEVERITY) - GetColumnWidth(PLACE);
+        SetColumnWidth(MESSAGE, std::max(rest, FromDIP(COLUMNS[MESSAGE].width) / 2));
+    });
     Bind(wxEVT_LIST_ITEM_SELECTED, &CProblemsPanel::OnRowSelected, this);
     Bind(wxEVT_LIST_ITEM_ACTIVATED, &CProblemsPanel::OnRowActivated, this);
     Bind(wxEVT_LIST_ITEM_RIGHT_CLICK, &CProblemsPanel::OnRowMenu, this);
-    AddSeverityIcons();
     Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxWakeUpIdle(); });
     m_wake.SetOwner(this);
 }
@@ -78,10 +87,8 @@ wxString CProblemsPanel::OnGetItemText(long row, long column) const
         return wxString();
     const Problem& problem = m_problems[static_cast<size_t>(row)];
     switch (column) {
-    case SEVERITY: {
-        const wxString words[] = {_("Error"), _("Warning"), _("Info")};
-        return words[static_cast<int>(problem.severity)];
-    }
+    case SEVERITY:
+        return SeverityWords()[static_cast<std::size_t>(problem.severity)];
     case MESSAGE:
         return wxString::FromUTF8(problem.message.Shown([](const char* english) {
             return std::string(wxGetTranslation(wxString::FromUTF8(english)).utf8_str());
@@ -155,6 +162,21 @@ void CProblemsPanel::OnRowMenu(wxListEvent& event)
     menu.Append(wxID_ANY, QuickFixLabel(*fix));
     menu.Bind(wxEVT_MENU, [this, fix](wxCommandEvent&) { ApplyQuickFix(m_document, *fix); });
     PopupMenu(&menu);
+}
+
+std::array<wxString, 3> CProblemsPanel::SeverityWords()
+{
+    return {_("Error"), _("Warning"), _("Info")};
+}
+
+void CProblemsPanel::FitSeverityColumn()
+{
+    // The icon and the longest word whole, and no more: the rest is the message's.
+    int widest = 0;
+    for (const wxString& word : SeverityWords())
+        widest = std::max(widest, GetTextExtent(word).x);
+    const int icon = m_icons ? FromDIP(16) + FromDIP(6) : 0;
+    SetColumnWidth(SEVERITY, widest + icon + FromDIP(16));
 }
 
 void CProblemsPanel::AddSeverityIcons()

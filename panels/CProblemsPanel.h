@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <functional>
 #include <vector>
 
@@ -51,6 +53,8 @@ private:
     std::vector<CSGNode*> SelectableNodes(const Problem& problem) const;
 
     void AddSeverityIcons();
+    void FitSeverityColumn();
+    static std::array<wxString, 3> SeverityWords();
 
     CLevelMapDoc& m_document;
     // The severities' icons (error, warning, info), owned by the list; null without them.
