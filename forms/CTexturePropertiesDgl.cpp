@@ -107,10 +107,14 @@ void CTexturePropertiesDgl::ApplyEdits()
 {
     if (!m_pMapping)
         return;
-    // The setters normalise (the rotation); a scratch copy gives the values they store.
+    // The setters normalise (the rotation); a scratch copy gives the values they store. A row
+    // whose text still shows its value keeps the value itself, not the text's four decimals.
     TextureMapping edited = *m_pMapping;
     for (const MappingRow& row : ROWS) {
-        if (const std::optional<float> value = ReadNumber(*FindControl<wxTextCtrl>(*this, row.editId), false))
+        wxTextCtrl& edit = *FindControl<wxTextCtrl>(*this, row.editId);
+        if (edit.GetValue() == FormatFloat(VALUE_FORMAT, (edited.*row.get)()))
+            continue;
+        if (const std::optional<float> value = ReadNumber(edit, false))
             (edited.*row.set)(*value);
     }
     Preview(Capture(edited));
