@@ -49,15 +49,23 @@ std::string GeneratedLevelText(int objects)
     return text + "</LevelGroupNode>\n</CSGGroup>\n";
 }
 
-void SimulationStep(benchmark::State& state)
+// The generated level of the benchmark's size, read as the editor reads a file; null (the run
+// skipped, saying why) when it cannot be read.
+auto ReadGeneratedLevel(benchmark::State& state)
 {
     const std::string text = GeneratedLevelText(static_cast<int>(state.range(0)));
     std::string error;
-    const auto scene = ReadLevelBuffer(text.data(), text.size(), error);
-    if (!scene) {
+    auto scene = ReadLevelBuffer(text.data(), text.size(), error);
+    if (!scene)
         state.SkipWithError(error.c_str());
+    return scene;
+}
+
+void SimulationStep(benchmark::State& state)
+{
+    const auto scene = ReadGeneratedLevel(state);
+    if (!scene)
         return;
-    }
     const PlayField field(*scene, {});
     SnakeState snake = SnakeRules::Start(field, 1);
     std::uint64_t steps = 0;
@@ -77,13 +85,9 @@ void DriveFrame(benchmark::State& state)
     InitExtensions();
     glViewport(0, 0, kWidth, kHeight);
     GeneratedLevel level(static_cast<int>(state.range(0)) / 2);
-    const std::string text = GeneratedLevelText(static_cast<int>(state.range(0)));
-    std::string error;
-    const auto scene = ReadLevelBuffer(text.data(), text.size(), error);
-    if (!scene) {
-        state.SkipWithError(error.c_str());
+    const auto scene = ReadGeneratedLevel(state);
+    if (!scene)
         return;
-    }
     const PlayField field(*scene, {});
     SnakeState snake = SnakeRules::Start(field, 1);
     ChaseCamera camera(0.0f);

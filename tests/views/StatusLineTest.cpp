@@ -17,13 +17,7 @@ protected:
         ViewTest::SetUp();
         if (HasFatalFailure())
             return;
-        edit->m_zoom = 0.12f;
-        std::vector<NodeListCommand::Addition> additions;
-        const std::size_t end = LevelGroup().ChildCount();
-        for (float x : {-6.0f, -2.0f, 2.0f})
-            additions.push_back({&LevelGroup(), end + additions.size(), std::make_unique<Wall>(x, -4.0f, 2.0f, 1.0f), {}});
-        additions.push_back({&LevelGroup(), end + 3, std::make_unique<Item>(6.0f, 0.0f, 4.0f, ITEM_NORMAL), {}});
-        document->Submit(NodeListCommand::Adding(*document, "Add", std::move(additions)));
+        AddRowOfWallsAndAnItem();
         document->m_selection.Clear();
         Redraw();
         edit->GetCanvas()->SetFocus();

@@ -6,10 +6,13 @@
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
+#include "document/NodeListCommand.h"
 #include "framework/CStaticSplitter.h"
+#include "level/Item.h"
 #include "level/LevelGroupNode.h"
-#include "panels/CTexturePanel.h"
 #include "level/LevelScene.h"
+#include "level/Wall.h"
+#include "panels/CTexturePanel.h"
 #include "tests/app/MainFrameFixture.h"
 #include "views/C3DGLView.h"
 #include "views/CEditGLView.h"
@@ -59,6 +62,20 @@ protected:
     }
 
     void Redraw() { RedrawGLPanes(*frame); }
+
+    // Close up (a pixel is a small part of a grid step), three walls in a row at z = -4 and a
+    // Normal item at (6, 4), added as one step.
+    void AddRowOfWallsAndAnItem()
+    {
+        edit->m_zoom = 0.12f;
+        std::vector<NodeListCommand::Addition> additions;
+        const std::size_t end = LevelGroup().ChildCount();
+        for (float x : {-6.0f, -2.0f, 2.0f})
+            additions.push_back({&LevelGroup(), end + additions.size(), std::make_unique<Wall>(x, -4.0f, 2.0f, 1.0f), {}});
+        additions.push_back({&LevelGroup(), end + 3, std::make_unique<Item>(6.0f, 0.0f, 4.0f, ITEM_NORMAL), {}});
+        document->Submit(NodeListCommand::Adding(*document, "Add", std::move(additions)));
+        Redraw();
+    }
 
     LevelGroupNode& LevelGroup() { return *document->m_pScene->m_pLevelGroup; }
     wxString Status() const { return frame->m_wndStatusBar->GetStatusText(0); }
