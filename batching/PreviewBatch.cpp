@@ -5,6 +5,8 @@
 #include <cstring>
 #include <numeric>
 
+#include "batching/FrontFaces.h"
+#include "batching/BallMesh.h"
 #include "scenegraph/CSGNode.h"
 #include "scenegraph/Matrix4.h"
 
@@ -74,20 +76,30 @@ bool PreviewBatch::Take(CSGNode& node, float t)
     return parts->AddPreviewParts(*this, t);
 }
 
-void PreviewBatch::Add(
-    const PreviewParts& node, int part, const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box)
+int PreviewBatch::SphereDetail(const float centre[3], float radius)
 {
-    AddPart(&node, part, look, colour, box, 0, 0);
+    if (!m_clipKnown) {
+        m_clip = CurrentClipMatrix();
+        glGetIntegerv(GL_VIEWPORT, m_viewport);
+        m_clipKnown = true;
+    }
+    return SphereDetailFor(BallPixelRadius(m_clip, m_viewport, centre, radius));
 }
 
-void PreviewBatch::AddPart(const PreviewParts* node, int part, const PreviewLook& look, const GLfloat colour[4],
+void PreviewBatch::AddOwnMesh(
+    const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box, const MeshVertex* corners, int count)
+{
+    AddPart(corners, look, colour, box, 0, count);
+}
+
+void PreviewBatch::AddPart(const MeshVertex* own, const PreviewLook& look, const GLfloat colour[4],
                            const DrawnBox& box, std::size_t meshFirst, int meshCount)
 {
     const auto known = std::find(m_looks.begin(), m_looks.end(), look);
     const int index = static_cast<int>(known - m_looks.begin());
     if (known == m_looks.end())
         m_looks.push_back(look);
-    Part added{node, part, index, {}, box, meshFirst, meshCount};
+    Part added{own, index, {}, box, meshFirst, meshCount};
     std::memcpy(added.colour, colour, sizeof added.colour);
     m_parts.push_back(added);
 }
@@ -262,6 +274,7 @@ void PreviewBatch::Flush()
     glColor4fv(colour);
     m_parts.clear();
     m_looks.clear();
+    m_clipKnown = false;
 }
 
 void PreviewBatch::Draw(const std::vector<std::size_t>& order, const std::vector<char>& alone)
@@ -269,6 +282,7 @@ void PreviewBatch::Draw(const std::vector<std::size_t>& order, const std::vector
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
+    const FrontFaces faces;
     int look = -1;
     const GLfloat* colour = nullptr;
     for (const std::size_t index : order) {
@@ -278,8 +292,9 @@ void PreviewBatch::Draw(const std::vector<std::size_t>& order, const std::vector
             look = part.look;
             const PreviewLook& applied = m_looks[static_cast<std::size_t>(look)];
             ApplyPreviewLook(applied);
-            // Untextured parts send no texture coordinates, as they do when they draw themselves.
-            if (applied.texture)
+            // Untextured parts and the sphere-mapped glass, whose coordinates are generated, send
+            // no texture coordinates, as they do when they draw themselves.
+            if (applied.texture && !applied.sphereMap)
                 glEnableClientState(GL_TEXTURE_COORD_ARRAY);
             else
                 glDisableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -289,17 +304,16 @@ void PreviewBatch::Draw(const std::vector<std::size_t>& order, const std::vector
             colour = part.colour;
             glColor4fv(colour);
         }
-        if (part.node) {
+        const MeshVertex* mesh = part.own ? part.own : m_meshes.Vertices() + part.meshFirst;
+        if (alone[index]) {
+            // Its faces all go, as when it draws itself: which of them need clipping decides
+            // how the renderer rounds the rest.
             DrawMeshRun();
-            part.node->DrawPreviewPart(part.part, m_time);
-            continue;
+            m_run.insert(m_run.end(), mesh, mesh + part.meshCount);
+            DrawMeshRun();
+        } else {
+            faces.Append(mesh, part.meshCount, m_run);
         }
-        if (alone[index])
-            DrawMeshRun();
-        const MeshVertex* mesh = m_meshes.Vertices() + part.meshFirst;
-        m_run.insert(m_run.end(), mesh, mesh + part.meshCount);
-        if (alone[index])
-            DrawMeshRun();
     }
     DrawMeshRun();
     glPopClientAttrib();
@@ -309,11 +323,6 @@ void PreviewBatch::DrawMeshRun()
 {
     if (m_run.empty())
         return;
-    // One array of the run's corners: Mesa draws an indexed array apart from immediate quads,
-    // a plain one as it draws them.
-    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), m_run.data()->position);
-    glNormalPointer(GL_FLOAT, sizeof(MeshVertex), m_run.data()->normal);
-    glTexCoordPointer(2, GL_FLOAT, sizeof(MeshVertex), m_run.data()->texCoord);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(m_run.size()));
+    DrawQuadArray(m_run.data(), static_cast<int>(m_run.size()));
     m_run.clear();
 }

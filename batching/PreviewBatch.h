@@ -7,6 +7,7 @@
 
 #include "batching/MeshCache.h"
 #include "level/DrawnBox.h"
+#include "scenegraph/Matrix4.h"
 
 class CSGNode;
 class PreviewBatch;
@@ -30,9 +31,6 @@ public:
     // Hands the node's parts to the batch in the order in which the node draws them; false
     // when the node draws itself this time.
     virtual bool AddPreviewParts(PreviewBatch& batch, float t) = 0;
-    // Draws one part with its own matrix steps from the modelview the node starts from; the
-    // batch has set the part's look and colour. Parts handed over as meshes need none.
-    virtual void DrawPreviewPart(int /*part*/, float /*t*/) const {}
 
 protected:
     ~PreviewParts() = default;
@@ -50,12 +48,12 @@ protected:
 // Every node puts the colour back as it found it, so with colour material on the material
 // follows each part's colour; lights, groups and other nodes end a batch.
 //
-// A part may come as a mesh, corners already in the coordinates of its group: the meshes that
-// follow one another in the drawing order with one look and colour go out in one draw, whatever
-// their number.
+// Every part is a mesh, corners already in the coordinates of its group: the meshes that follow
+// one another in the drawing order with one look and colour go out in one draw, whatever their
+// number, without the faces that turn away from the eye (see FrontFaces).
 class PreviewBatch {
 public:
-    PreviewBatch(float t, MeshCache& meshes) : m_time(t), m_meshes(meshes) {}
+    explicit PreviewBatch(MeshCache& meshes) : m_meshes(meshes) {}
     ~PreviewBatch() { Flush(); }
     PreviewBatch(const PreviewBatch&) = delete;
     PreviewBatch& operator=(const PreviewBatch&) = delete;
@@ -63,23 +61,26 @@ public:
     // Takes a wall's or an item's parts; false for any other node and for one that draws
     // itself.
     bool Take(CSGNode& node, float t);
-    // A part of `node` in `colour` that draws within `box` (in the current modelview).
-    void Add(const PreviewParts& node, int part, const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box);
+    // A mesh in `colour` within `box` (in the current modelview): `count` corners of quads that
+    // its node keeps unchanged until the batch is flushed.
+    void AddOwnMesh(const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box, const MeshVertex* corners,
+                    int count);
     // A mesh in `colour` within `box`, the quads that `build` writes for `key` (see MeshCache).
     template <typename Build>
     void AddMesh(const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box, const MeshKey& key, Build build)
     {
         int count = 0;
         const std::size_t first = m_meshes.Next(key, build, count);
-        AddPart(nullptr, 0, look, colour, box, first, count);
+        AddPart(nullptr, look, colour, box, first, count);
     }
     // Draws what has been taken, under the modelview current when it was taken.
     void Flush();
+    // The cut (see SphereDetailFor) of a ball of `radius` about `centre` in the current modelview.
+    int SphereDetail(const float centre[3], float radius);
 
 private:
     struct Part {
-        const PreviewParts* node; // null for a mesh
-        int part;
+        const MeshVertex* own; // null for a mesh in the cache
         int look; // index in m_looks
         GLfloat colour[4];
         DrawnBox box;
@@ -87,8 +88,8 @@ private:
         int meshCount;
     };
 
-    void AddPart(const PreviewParts* node, int part, const PreviewLook& look, const GLfloat colour[4],
-                 const DrawnBox& box, std::size_t meshFirst, int meshCount);
+    void AddPart(const MeshVertex* own, const PreviewLook& look, const GLfloat colour[4], const DrawnBox& box,
+                 std::size_t meshFirst, int meshCount);
     // The parts that may show, in the order to draw them; `alone` marks those that may need
     // clipping.
     std::vector<std::size_t> DrawingOrder(std::vector<char>& alone) const;
@@ -96,8 +97,11 @@ private:
     // Draws the meshes gathered since the last call.
     void DrawMeshRun();
 
-    float m_time;
     MeshCache& m_meshes;
+    // The projection times modelview and the viewport the batch draws under, read once a batch.
+    Matrix4 m_clip{};
+    GLint m_viewport[4] = {};
+    bool m_clipKnown = false;
     std::vector<Part> m_parts;
     std::vector<PreviewLook> m_looks;
     // The corners of the meshes of one run, copied from the cache's arrays.

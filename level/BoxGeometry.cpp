@@ -103,6 +103,14 @@ void DrawQuadMesh(const MeshVertex* vertices, int count, bool textured)
     glEnd();
 }
 
+void DrawQuadArray(const MeshVertex* vertices, int count)
+{
+    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), vertices->position);
+    glNormalPointer(GL_FLOAT, sizeof(MeshVertex), vertices->normal);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(MeshVertex), vertices->texCoord);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(count));
+}
+
 void DrawBox(const BoxExtent& box, bool withBottom, bool textured)
 {
     MeshVertex corners[BOX_MESH_VERTICES];

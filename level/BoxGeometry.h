@@ -23,6 +23,11 @@ constexpr int BOX_MESH_VERTICES = 24;
 int BoxMesh(const BoxExtent& box, bool withBottom, MeshVertex out[BOX_MESH_VERTICES]);
 // Draws quads from corners already laid out, with their texture coordinates when textured.
 void DrawQuadMesh(const MeshVertex* vertices, int count, bool textured);
+// The same quads from one plain array, with whichever of the vertex, normal and texture
+// coordinate arrays the caller has enabled. Mesa draws an indexed array apart from immediate
+// quads, a plain one as it draws them; except where a draw needs clipping, so a node that the
+// preview batches draws a clipped mesh this way too.
+void DrawQuadArray(const MeshVertex* vertices, int count);
 
 // One GL_QUADS batch: top, bottom (when withBottom), front, back, left, right, each with its
 // normal. With textured, every corner gets the texture coordinates of the level geometry:

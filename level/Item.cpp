@@ -1,11 +1,13 @@
 #include "level/Item.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "batching/BallMesh.h"
 #include "batching/FlatBatch.h"
 #include "level/AttributeTable.h"
 #include "level/BoxGeometry.h"
@@ -116,18 +118,22 @@ void Item::Draw(float t)
         PreviewColour(own);
         glColor4fv(own);
     }
-    if (!IsFlatDraw(t)) {
+    if (IsFlatDraw(t)) {
+        glPushMatrix();
+        Place();
+        DrawFlat();
+        glPopMatrix();
+    } else {
+        // From arrays, as the preview's batch draws them, so that a clipped item rounds alike.
+        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
         MeshVertex mesh[BOX_MESH_VERTICES];
         for (int bar = 0; bar < SignBars(); ++bar)
-            DrawQuadMesh(mesh, SignBarMesh(bar, t, mesh), false);
-    }
-    glPushMatrix();
-    Place();
-    if (IsFlatDraw(t))
-        DrawFlat();
-    else
+            DrawQuadArray(mesh, SignBarMesh(bar, t, mesh));
         DrawGlassSphere();
-    glPopMatrix();
+        glPopClientAttrib();
+    }
     colour.Restore();
     glPopAttrib();
 }
@@ -141,16 +147,24 @@ bool Item::AddPreviewParts(PreviewBatch& batch, float t)
         const MeshKey key = {x, y, z, m_size, t, static_cast<float>(bar), 0, 0, 0, 0, 0, 0};
         batch.AddMesh({}, colour, box, key, [this, bar, t](MeshVertex* out) { return SignBarMesh(bar, t, out); });
     }
-    batch.Add(*this, kGlass, {m_sphereMapTexture, true}, colour, box);
+    UpdateGlassMesh(batch.SphereDetail(GlassCentre().data(), m_size));
+    batch.AddOwnMesh({m_sphereMapTexture, true}, colour, box, m_glass.data(), static_cast<int>(m_glass.size()));
     return true;
 }
 
-void Item::DrawPreviewPart(int, float) const
+std::array<float, 3> Item::GlassCentre() const
 {
-    glPushMatrix();
-    Place();
-    glCallList(m_sphereList);
-    glPopMatrix();
+    return {x, y + m_size, z};
+}
+
+void Item::UpdateGlassMesh(int detail)
+{
+    const std::array<float, 3> centre = GlassCentre();
+    const float key[5] = {centre[0], centre[1], centre[2], m_size, static_cast<float>(detail)};
+    if (!m_glass.empty() && std::equal(key, key + 5, m_glassKey))
+        return;
+    BallMesh(centre.data(), m_size, detail, m_glass);
+    std::copy(key, key + 5, m_glassKey);
 }
 
 void Item::PreviewColour(GLfloat colour[4]) const
@@ -220,10 +234,13 @@ int Item::SignBarMesh(int bar, float t, MeshVertex out[BOX_MESH_VERTICES]) const
     return count;
 }
 
-void Item::DrawGlassSphere() const
+void Item::DrawGlassSphere()
 {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    UpdateGlassMesh(SphereDetailFor(BallPixelRadius(CurrentClipMatrix(), viewport, GlassCentre().data(), m_size)));
     ApplyPreviewLook({m_sphereMapTexture, true});
-    glCallList(m_sphereList);
+    DrawQuadArray(m_glass.data(), static_cast<int>(m_glass.size()));
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }

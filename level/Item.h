@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <vector>
+
 #include <GL/gl.h>
 
 #include "batching/PreviewBatch.h"
@@ -21,7 +24,6 @@ public:
     void Draw(float t) override;
     // The sign's one or two bars as meshes, then the glass, all in the item's colour.
     bool AddPreviewParts(PreviewBatch& batch, float t) override;
-    void DrawPreviewPart(int part, float t) const override;
     void WriteXml(std::FILE* file) override;
     void ReadXml(const XmlElement& element, CSGScene& factory) override;
 
@@ -37,7 +39,11 @@ public:
     bool m_listsNeeded = true;
 
 private:
-    enum Part { kBarAcross, kBarUpright, kGlass };
+    enum Bar { kBarAcross, kBarUpright };
+
+    // The glass's quads, kept while the item keeps its place, size and cut.
+    std::vector<MeshVertex> m_glass;
+    float m_glassKey[5] = {};
 
     // The selection's red, the type's colour, or for a type the game does not know the current one.
     void PreviewColour(GLfloat colour[4]) const;
@@ -50,6 +56,11 @@ private:
     int SignBarMesh(int bar, float t, MeshVertex out[BOX_MESH_VERTICES]) const;
     // The bars the sign is made of: one for a minus, two for a plus.
     int SignBars() const;
-    // The translucent sphere-mapped ball around the sign.
-    void DrawGlassSphere() const;
+    // The translucent sphere-mapped ball around the sign, cut as finely as the current view
+    // shows it (see BallMesh), from the vertex and normal arrays the caller has enabled.
+    void DrawGlassSphere();
+    // The ball's centre, m_size above the item's position.
+    std::array<float, 3> GlassCentre() const;
+    // Brings the glass's quads up to date for cut `detail`.
+    void UpdateGlassMesh(int detail);
 };

@@ -157,7 +157,7 @@ void DrawPreviewFrame(const PreviewCamera& camera, CSGGroup* root, float t, Mesh
         MeshCache& kept = meshes ? *meshes : frameOnly;
         kept.Rewind();
         {
-            PreviewBatch batch(t, kept);
+            PreviewBatch batch(kept);
             DrawGroupThrough(*root, batch, t);
         }
         kept.Finish();

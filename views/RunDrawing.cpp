@@ -84,7 +84,7 @@ void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, c
     if (root) {
         meshes.Rewind();
         {
-            PreviewBatch batch(t, meshes);
+            PreviewBatch batch(meshes);
             DrawGroupThrough(*root, batch, t);
         }
         meshes.Finish();
