@@ -13,6 +13,11 @@ public:
 
     GameCommand Command() const;
 
+    // The Browse buttons: a file chooser for the program, a folder chooser for the working
+    // folder, each starting from what its field holds; the chosen path replaces the field's text.
+    void BrowseProgram();
+    void BrowseFolder();
+
 private:
     wxTextCtrl* m_program = nullptr;
     wxTextCtrl* m_arguments = nullptr;

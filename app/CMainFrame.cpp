@@ -306,11 +306,8 @@ bool CMainFrame::OnCreateClient(CDocument& document)
     m_splitterReady = m_pSelectionFormView != nullptr;
     if (!m_splitterReady)
         return false;
-    wxWindow* canvas = m_pEditView->GetCanvas();
-    canvas->Bind(wxEVT_SIZE, &CMainFrame::OnEditViewSize, this);
-    for (const wxEventTypeTag<wxMouseEvent>& type : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MOUSEWHEEL})
-        canvas->Bind(type, &CMainFrame::OnEditViewInput, this);
-    canvas->Bind(wxEVT_KEY_DOWN, &CMainFrame::OnEditViewInput, this);
+    // Once the panes beside the edit view have their new sizes too.
+    m_pEditView->m_firstCameraFitted = [this] { CallAfter(&CMainFrame::PlacePreviewFirstCamera); };
     m_wndSplitter->SetPane(0, 0, m_pEditView->GetWindow());
     m_wndSplitter->SetPane(0, 1, m_p3DView->GetWindow());
     if (m_pEditView) {
@@ -597,36 +594,16 @@ void CMainFrame::OnInitialUpdate()
         m_pProblems->LevelReplaced();
     if (m_pTextures)
         m_pTextures->LevelReplaced();
-    if (!m_pEditView || !m_p3DView)
-        return;
-    m_pEditView->ClearMeasure();
-    // The views get their sizes from the docking layout only once the window shows, and the
-    // aspect decides the fits: until the designer acts in the edit view, a new size of it
-    // decides again.
-    m_initialCameraPending = true;
-    ApplyInitialCamera();
+    if (m_pEditView)
+        m_pEditView->ClearMeasure();
 }
 
-void CMainFrame::OnEditViewSize(wxSizeEvent& event)
-{
-    event.Skip();
-    // After the view has taken the size itself.
-    if (m_initialCameraPending)
-        CallAfter(&CMainFrame::ApplyInitialCamera);
-}
-
-void CMainFrame::OnEditViewInput(wxEvent& event)
-{
-    event.Skip();
-    m_initialCameraPending = false;
-}
-
-void CMainFrame::ApplyInitialCamera()
+void CMainFrame::PlacePreviewFirstCamera()
 {
     if (!m_pEditView || !m_p3DView)
         return;
-    // The edit view shows the whole floor; the preview starts at its default camera unless the
-    // floor is larger than the edit view's default camera shows.
+    // The preview starts at its default camera unless the floor is larger than the edit view's
+    // default camera shows.
     EditCamera standard;
     standard.aspect = m_pEditView->m_aspect;
     const LevelFloor* floor = m_pEditView->GetFloor();
@@ -634,7 +611,6 @@ void CMainFrame::ApplyInitialCamera()
     if (floor && !ShowsWholeFloor(standard, *floor))
         m_p3DView->ZoomToFit();
     m_p3DView->GetCanvas()->Refresh(false);
-    m_pEditView->ZoomToFit();
 }
 
 void CMainFrame::ClearEarlierStatus()

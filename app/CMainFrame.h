@@ -40,8 +40,7 @@ public:
 
     // Makes the window with its menus, bars and panes; false when any part cannot be made.
     bool Create(CDocManager* manager, CDocument* document);
-    // A level opens with its whole floor fitted in the edit view, and in the preview too when
-    // the edit view's default camera would not show it whole.
+    // A level came: the panels check and list it afresh.
     void OnInitialUpdate() override;
     // The notice sits in a bar above the panes, with Reload and Dismiss.
     void ShowFileNotice(const wxString& text, std::function<void()> reload) override;
@@ -119,13 +118,10 @@ private:
     void OnActivate(wxActivateEvent& event);
     void CheckFileOnDisk();
 
-    // The default camera, or the floor fitted in both views when the default does not show it.
-    void ApplyInitialCamera();
-    void OnEditViewSize(wxSizeEvent& event);
-    void OnEditViewInput(wxEvent& event);
+    // Beside the edit view's first camera: the preview's default camera, or the floor fitted
+    // when the edit view's default camera would not show it whole.
+    void PlacePreviewFirstCamera();
 
-    // The level's first camera follows the edit view's size until the designer acts there.
-    bool m_initialCameraPending = false;
     // The check's own message box activates the frame again: one check at a time.
     bool m_checkingFile = false;
     std::function<void()> m_reloadFile;

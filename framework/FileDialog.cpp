@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <wx/config.h>
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -52,7 +53,7 @@ void RememberFolder(const FileDialogRequest& request, const wxString& chosen)
     wxConfigBase* settings = CurrentAppSettings();
     if (!settings || request.folderKey.empty())
         return;
-    wxFileName file(chosen);
+    wxFileName file = request.folder ? wxFileName::DirName(chosen) : wxFileName(chosen);
     file.MakeAbsolute();
     settings->Write(request.folderKey, file.GetPath());
     settings->Flush();
@@ -66,8 +67,19 @@ wxString WithDefaultExtension(const wxString& path, const wxString& ext)
     return name.GetFullPath();
 }
 
+std::optional<wxString> RunFolderDialog(const FileDialogRequest& request)
+{
+    wxString message = request.message.empty() ? wxString(wxDirSelectorPromptStr) : request.message;
+    wxDirDialog dialog(request.parent, message, request.startFolder, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return std::nullopt;
+    return dialog.GetPath();
+}
+
 std::optional<wxString> RunDialog(const FileDialogRequest& request)
 {
+    if (request.folder)
+        return RunFolderDialog(request);
     // wxFD_CHANGE_DIR is never set: the current directory must stay where it is.
     long style = request.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     wxString message = request.message.empty() ? wxString(wxFileSelectorPromptStr) : request.message;

@@ -13,6 +13,7 @@ class wxWindow;
 
 struct FileDialogRequest {
     bool save = false;     // file-save dialog (with overwrite prompt) rather than file-open
+    bool folder = false;   // chooses an existing folder rather than a file
     wxString message;      // dialog title; empty for the toolkit's default
     wxString filter;       // wx wildcard, e.g. "Level Map Files (*.xml)|*.xml"
     wxString defaultExt;   // without the dot, added when the chosen name has no extension

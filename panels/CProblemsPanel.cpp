@@ -27,7 +27,8 @@ struct ColumnInfo {
     int width;
 };
 
-const ColumnInfo COLUMNS[] = {{wxTRANSLATE("Severity"), 80}, {wxTRANSLATE("Message"), 520}, {wxTRANSLATE("Place"), 120}};
+// The severity column shows its icons alone, without a title to cut.
+const ColumnInfo COLUMNS[] = {{"", 80}, {wxTRANSLATE("Message"), 520}, {wxTRANSLATE("Place"), 120}};
 
 } // namespace
 
@@ -36,7 +37,8 @@ CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
       m_document(document)
 {
     for (const ColumnInfo& column : COLUMNS)
-        AppendColumn(wxGetTranslation(column.title), wxLIST_FORMAT_LEFT, FromDIP(column.width));
+        AppendColumn(*column.title ? wxGetTranslation(column.title) : wxString(), wxLIST_FORMAT_LEFT,
+                     FromDIP(column.width));
     AddSeverityIcons();
     FitSeverityColumn();
     // The message takes the room the other columns leave.
@@ -44,6 +46,12 @@ CProblemsPanel::CProblemsPanel(wxWindow* parent, CLevelMapDoc& document)
         event.Skip();
         const int rest = GetClientSize().x - GetColumnWidth(SEVERITY) - GetColumnWidth(PLACE);
         SetColumnWidth(MESSAGE, std::max(rest, FromDIP(COLUMNS[MESSAGE].width) / 2));
+    });
+    // The list hands the pointer's events in its rows to itself, in the rows' coordinates.
+    Bind(wxEVT_MOTION, &CProblemsPanel::OnPointerMove, this);
+    Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        event.Skip();
+        ShowSeverityTip(wxString());
     });
     Bind(wxEVT_LIST_ITEM_SELECTED, &CProblemsPanel::OnRowSelected, this);
     Bind(wxEVT_LIST_ITEM_ACTIVATED, &CProblemsPanel::OnRowActivated, this);
@@ -171,12 +179,43 @@ std::array<wxString, 3> CProblemsPanel::SeverityWords()
 
 void CProblemsPanel::FitSeverityColumn()
 {
-    // The icon and the longest word whole, and no more: the rest is the message's.
+    if (m_icons) {
+        int width = 0, height = 0;
+        m_icons->GetSize(0, width, height);
+        SetColumnWidth(SEVERITY, width + ICON_PADDING);
+        return;
+    }
+    // Without icons the words show whole.
     int widest = 0;
     for (const wxString& word : SeverityWords())
         widest = std::max(widest, GetTextExtent(word).x);
-    const int icon = m_icons ? FromDIP(16) + FromDIP(6) : 0;
-    SetColumnWidth(SEVERITY, widest + icon + FromDIP(16));
+    SetColumnWidth(SEVERITY, widest + FromDIP(16));
+}
+
+void CProblemsPanel::OnPointerMove(wxMouseEvent& event)
+{
+    event.Skip();
+    ShowSeverityTip(SeverityWordAt(event.GetPosition()));
+}
+
+wxString CProblemsPanel::SeverityWordAt(const wxPoint& point) const
+{
+    int flags = 0;
+    const long row = HitTest(point, flags);
+    const wxPoint unscrolled = CalcUnscrolledPosition(point);
+    if (row < 0 || static_cast<size_t>(row) >= m_problems.size() || unscrolled.x >= GetColumnWidth(SEVERITY))
+        return wxString();
+    return SeverityWords()[static_cast<std::size_t>(m_problems[static_cast<size_t>(row)].severity)];
+}
+
+void CProblemsPanel::ShowSeverityTip(const wxString& word)
+{
+    if (word == GetToolTipText())
+        return;
+    if (word.empty())
+        UnsetToolTip();
+    else
+        SetToolTip(word);
 }
 
 void CProblemsPanel::AddSeverityIcons()

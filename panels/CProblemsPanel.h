@@ -21,6 +21,9 @@ class CSGNode;
 class CProblemsPanel : public wxListCtrl {
 public:
     static constexpr int RECHECK_MILLISECONDS = 500;
+    // Pixels beside the severity icon: fewer than the list needs after an icon to begin a text,
+    // so that the row's word, kept as its text for whatever reads the list, is not drawn.
+    static constexpr int ICON_PADDING = 12;
 
     CProblemsPanel(wxWindow* parent, CLevelMapDoc& document);
 
@@ -54,6 +57,12 @@ private:
 
     void AddSeverityIcons();
     void FitSeverityColumn();
+    // Over a row's icon the tooltip names its severity.
+    void OnPointerMove(wxMouseEvent& event);
+    // The severity word of the row whose icon lies under the point (in the rows' window), or
+    // nothing.
+    wxString SeverityWordAt(const wxPoint& point) const;
+    void ShowSeverityTip(const wxString& word);
     static std::array<wxString, 3> SeverityWords();
 
     CLevelMapDoc& m_document;

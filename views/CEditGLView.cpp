@@ -119,6 +119,9 @@ wxWindow* CEditGLView::CreateViewWindow(wxWindow* parent)
     canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditGLView::OnCaptureLost, this);
     canvas->Bind(wxEVT_SET_CURSOR, &CEditGLView::OnSetCursor, this);
     canvas->Bind(wxEVT_KEY_DOWN, &CEditGLView::OnKeyDown, this);
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MOUSEWHEEL})
+        canvas->Bind(type, &CEditGLView::OnDesignerInput, this);
+    canvas->Bind(wxEVT_KEY_DOWN, &CEditGLView::OnDesignerInput, this);
     // The grid settings are the edit view's own, so its commands work whichever pane is
     // active: they are handled where every command ends up, at the frame.
     m_commandFrame = wxGetTopLevelParent(parent);
@@ -176,7 +179,6 @@ void CEditGLView::ZoomToFit()
     const LevelFloor* floor = GetFloor();
     if (!floor)
         return;
-    m_fitWhenSized = m_width <= 0 || m_height <= 0;
     EditCamera camera = Camera();
     FitFloor(camera, static_cast<float>(floor->Width), static_cast<float>(floor->Heigth));
     SetCamera(camera);
@@ -264,8 +266,28 @@ void CEditGLView::OnResize(int width, int height)
 {
     m_width = width;
     m_height = height;
-    if (m_fitWhenSized && width > 0 && height > 0)
-        ZoomToFit();
+    if (m_firstCameraFollows && width > 0 && height > 0)
+        FitFirstCamera();
+}
+
+void CEditGLView::OnInitialUpdate()
+{
+    CGLView::OnInitialUpdate();
+    m_firstCameraFollows = true;
+    FitFirstCamera();
+}
+
+void CEditGLView::FitFirstCamera()
+{
+    ZoomToFit();
+    if (m_firstCameraFitted)
+        m_firstCameraFitted();
+}
+
+void CEditGLView::OnDesignerInput(wxEvent& event)
+{
+    event.Skip();
+    m_firstCameraFollows = false;
 }
 
 LevelPoint CEditGLView::UnprojectPoint(int x, int y)

@@ -49,9 +49,12 @@ public:
     void CancelGesture();
     bool GestureRunning() const { return m_gesture != nullptr; }
     std::optional<EditGesture::Kind> RunningGesture() const;
-    // Centres the floor and zooms so that all of it shows; before the view has its size, as soon
-    // as it has it.
+    // Centres the floor and zooms so that all of it shows.
     void ZoomToFit();
+    // A level came: its first camera shows the whole floor, fitted again at each new size of the
+    // view (docked panes get their sizes only once the window shows), until the designer presses
+    // a button, turns the wheel or types in the view.
+    void OnInitialUpdate() override;
     // The view keys (S, W, I, arrows, Delete) act here again once a form field is done with.
     bool TakeKeyboard() override;
     // Shows the head's path of a run over the level until the level changes or Escape.
@@ -97,6 +100,8 @@ public:
     // Shows the pointer's level coordinates ("X: 1.00  Z: 2.00", snapped as a click of the
     // current mode would be), or an empty text when the pointer leaves the view.
     std::function<void(const wxString&)> m_pointerReadout;
+    // After each fit of the level's first camera, which the preview's first camera goes by.
+    std::function<void()> m_firstCameraFitted;
     // The readout for where the pointer is now: after a change of mode, grid or camera, which
     // the next move would otherwise be the first to show.
     void ShowPointerPlaceNow();
@@ -150,6 +155,7 @@ private:
     void StartCapture();
     void EndCapture();
     void UpdateAllViews();
+    void FitFirstCamera();
 
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
@@ -157,6 +163,8 @@ private:
     void OnMiddleUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    // A press, a wheel turn or a key: the camera is the designer's from now on.
+    void OnDesignerInput(wxEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnGridCommand(wxCommandEvent& event);
@@ -182,6 +190,6 @@ private:
     std::vector<TracePoint> m_runTrace;
     // The document's change count when the run ended: the path shows while it is unchanged.
     unsigned long m_runTraceChange = 0;
-    // A fit asked for before the view had its size.
-    bool m_fitWhenSized = false;
+    // The level's first camera is fitted again at each new size.
+    bool m_firstCameraFollows = false;
 };

@@ -2,8 +2,10 @@
 // the row's objects and centres the edit view on them, a double-click zooms to them; the row's
 // plain fix is one step; a level saved with errors says so.
 #include <algorithm>
+#include <set>
 
 #include <wx/glcanvas.h>
+#include <wx/imaglist.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -89,6 +91,7 @@ TEST_F(MainFrameTest, AProblemRowSelectsZoomsAndFixesItsObject)
 
 // A paste landed twice: 2 000 items at one spot are one row, not two million; the start inside
 // a wall is an error, and the reachability it stops is an info row that the count leaves out.
+// Each row's severity shows as its icon alone, named by the tooltip over it.
 TEST_F(MainFrameTest, StackedItemsAreOneRowAndAStoppedCheckIsAnInfoRow)
 {
     LevelGroupNode& group = *document->m_pScene->m_pLevelGroup;
@@ -107,6 +110,42 @@ TEST_F(MainFrameTest, StackedItemsAreOneRowAndAStoppedCheckIsAnInfoRow)
     EXPECT_NE(std::find(rows.begin(), rows.end(), "Warning: Item at (3, 3) overlaps 1999 items"), rows.end());
     EXPECT_NE(std::find(rows.begin(), rows.end(), "Info: reachability not checked: the start position lies inside a wall"),
               rows.end());
+
+    // The severity column is about its icon wide and draws nothing beside the icon; the message
+    // takes the rest of the width.
+    if (!panel.IsShownOnScreen())
+        Command(ID_VIEW_PROBLEMS);
+    ASSERT_TRUE(WaitUntilShown(panel));
+    PumpFor(100);
+    const wxImageList* icons = panel.GetImageList(wxIMAGE_LIST_SMALL);
+    ASSERT_NE(icons, nullptr);
+    int iconWidth = 0, iconHeight = 0;
+    icons->GetSize(0, iconWidth, iconHeight);
+    const int severityWidth = panel.GetColumnWidth(0);
+    EXPECT_GE(severityWidth, iconWidth + 4);
+    EXPECT_LE(severityWidth, iconWidth + 16);
+    EXPECT_EQ(severityWidth + panel.GetColumnWidth(1) + panel.GetColumnWidth(2), panel.GetClientSize().x);
+    // The tooltip over a row's icon is its severity's word, which stays the row's text.
+    std::set<wxString> words;
+    for (long row = 0; row < panel.GetItemCount(); ++row) {
+        wxRect cell;
+        ASSERT_TRUE(panel.GetItemRect(row, cell));
+        const int middle = cell.y + cell.height / 2;
+        const wxRect besideIcon(panel.ClientToScreen(wxPoint(cell.x + iconWidth + 3, middle - 4)),
+                                wxSize(severityWidth - iconWidth - 4, 8));
+        const wxImage picture = ScreenPicture(besideIcon);
+        const unsigned char* rgb = picture.GetData();
+        EXPECT_TRUE(std::all_of(rgb, rgb + 3 * picture.GetWidth() * picture.GetHeight(),
+                                [&](const unsigned char& c) { return c == rgb[(&c - rgb) % 3]; }))
+            << "row " << row << " draws beside its icon";
+        const wxString word = panel.GetItemText(row, 0);
+        wxUIActionSimulator().MouseMove(panel.ClientToScreen(wxPoint(cell.x + 2 + iconWidth / 2, middle)));
+        EXPECT_TRUE(PumpUntil([&] { return panel.GetToolTipText() == word; })) << row << ": " << panel.GetToolTipText();
+        words.insert(panel.GetToolTipText());
+        wxUIActionSimulator().MouseMove(panel.ClientToScreen(wxPoint(cell.x + severityWidth + 40, middle)));
+        EXPECT_TRUE(PumpUntil([&] { return panel.GetToolTipText().empty(); })) << row << ": " << panel.GetToolTipText();
+    }
+    EXPECT_EQ(words, (std::set<wxString>{"Error", "Warning", "Info"}));
 }
 
 } // namespace
