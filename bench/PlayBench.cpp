@@ -98,7 +98,7 @@ void DriveFrame(benchmark::State& state)
         if (snake.over)
             snake = SnakeRules::Start(field, 1);
         DrawDriveFrame(camera.Look(snake.body.Head(), ChaseView::Behind, GeneratedLevel::FLOOR_SIZE),
-                       static_cast<float>(kWidth) / kHeight, &level.Root(), t, snake, meshes);
+                       static_cast<float>(kWidth) / kHeight, &level.Root(), t, snake, {}, meshes);
         glFinish();
         t += 0.02f;
     }

@@ -35,7 +35,7 @@ PlayField::PlayField(const LevelScene& scene, const PlayStart& playStart) : star
         if (item.GetType() < ITEM_NORMAL || item.GetType() > ITEM_DECREASE_SPEED)
             continue;
         const PlayItem playItem{static_cast<ItemKind>(item.ItemTypeID), {item.x, item.z}, item.m_size,
-                                item.RespawnTime, item.Amount};
+                                item.RespawnTime, item.Amount, &item};
         const float r = playItem.reach;
         m_itemsByPlace->Insert(static_cast<int>(items.size()), {item.x - r, item.z - r, item.x + r, item.z + r});
         items.push_back(playItem);

@@ -7,6 +7,7 @@
 #include "checks/BucketGrid.h"
 #include "checks/FootprintMath.h"
 
+class CSGNode;
 class LevelScene;
 
 // A point on the floor, in level units.
@@ -32,6 +33,7 @@ struct PlayItem {
     float reach = kSize;
     float respawnTime = 0.0f; // seconds until it comes back once taken
     float amount = 0.0f;      // the size of its effect
+    const CSGNode* node = nullptr; // the level's item it stands for
 };
 
 // What a run reads of a level, gathered once when the run starts: the floor, the walls filed by

@@ -17,6 +17,15 @@ PlayRun::PlayRun(const LevelScene& scene, const PlayStart& start, std::uint64_t 
     m_trace.push_back({m_state.body.Head(), 0.0, true});
 }
 
+std::vector<const CSGNode*> PlayRun::ItemsAway() const
+{
+    std::vector<const CSGNode*> away;
+    for (std::size_t i = 0; i < m_field.items.size(); ++i)
+        if (!SnakeRules::ItemPresent(m_state, i))
+            away.push_back(m_field.items[i].node);
+    return away;
+}
+
 void PlayRun::Advance(double seconds)
 {
     if (m_paused)

@@ -33,6 +33,8 @@ public:
     const PlayField& Field() const { return m_field; }
     const SnakeState& State() const { return m_state; }
     double Time() const { return SnakeRules::Time(m_state); }
+    // The level's items that the snake has taken and that are not back yet.
+    std::vector<const CSGNode*> ItemsAway() const;
     const std::vector<TracePoint>& Trace() const { return m_trace; }
 
 private:

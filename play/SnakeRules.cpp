@@ -121,7 +121,7 @@ void SnakeRules::TakeItems(const PlayField& field, SnakeState& state, const Play
     for (int index : field.ItemsNear(to)) {
         const auto i = static_cast<std::size_t>(index);
         const PlayItem& item = field.items[i];
-        if (now >= state.itemBackAt[i] && Enters(from, to, item.place, item.reach)) {
+        if (ItemPresent(state, i) && Enters(from, to, item.place, item.reach)) {
             state.itemBackAt[i] = now + item.respawnTime;
             Apply(item, state);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "play/SnakeState.h"
 
 // The snake's rules: how a run starts and how one fixed step of time changes it.
@@ -20,6 +22,8 @@ public:
     static SnakeState Step(const PlayField& field, const SnakeState& state, const StepInput& input, std::uint64_t seed);
 
     static double Time(const SnakeState& state) { return static_cast<double>(state.steps) * kStep; }
+    // Whether level item `item` lies in the level now: never taken, or back after its respawn time.
+    static bool ItemPresent(const SnakeState& state, std::size_t item) { return Time(state) >= state.itemBackAt[item]; }
 
 private:
     // The snake at the start with a fresh body, its velocity and length as the level sets them.

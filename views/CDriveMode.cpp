@@ -150,6 +150,6 @@ void CDriveMode::Draw(float aspect, int width, int height)
     const float span = floor ? static_cast<float>(std::max(floor->Width, floor->Heigth)) : 20.0f;
     const LookAt look = m_camera.Look(m_run->State().body.Head(), m_look, span);
     DrawDriveFrame(look, aspect, scene ? &scene->Root() : nullptr, document ? document->m_animTime : 0.0f,
-                   m_run->State(), m_meshes);
+                   m_run->State(), m_run->ItemsAway(), m_meshes);
     m_overlay.Draw(Lines(), width, height);
 }

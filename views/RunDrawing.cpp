@@ -1,6 +1,8 @@
 #include "views/RunDrawing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -67,9 +69,28 @@ void DrawSnake(const SnakeState& snake)
                 2.0f * kExtraItemSize);
 }
 
+// The preview's batch, which passes over the nodes it is told are away.
+class DriveBatch {
+public:
+    DriveBatch(MeshCache& meshes, std::vector<const CSGNode*> away) : m_batch(meshes), m_away(std::move(away))
+    {
+        std::sort(m_away.begin(), m_away.end());
+    }
+    bool Take(CSGNode& node, float t)
+    {
+        return std::binary_search(m_away.begin(), m_away.end(), &node) || m_batch.Take(node, t);
+    }
+    void Flush() { m_batch.Flush(); }
+
+private:
+    PreviewBatch m_batch;
+    std::vector<const CSGNode*> m_away;
+};
+
 } // namespace
 
-void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake, MeshCache& meshes)
+void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, const SnakeState& snake,
+                    const std::vector<const CSGNode*>& away, MeshCache& meshes)
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -84,7 +105,7 @@ void DrawDriveFrame(const LookAt& look, float aspect, CSGGroup* root, float t, c
     if (root) {
         meshes.Rewind();
         {
-            PreviewBatch batch(meshes);
+            DriveBatch batch(meshes, away);
             DrawGroupThrough(*root, batch, t);
         }
         meshes.Finish();

@@ -120,6 +120,7 @@ TEST(SnakeRules, FollowTheLevelsSettings)
          [](const SnakeState& s) {
              EXPECT_EQ(s.itemsTaken, 1);
              EXPECT_NEAR(s.body.Length(), 9.0f, 1e-3);
+             EXPECT_TRUE(SnakeRules::ItemPresent(s, 0));
          }},
         {"Extra life gives a life", Item(17, -2, 0, 20), "", {}, 1,
          [](const SnakeState& s) { EXPECT_EQ(s.lives, SnakeRules::kLives + 1); }},
@@ -139,7 +140,10 @@ TEST(SnakeRules, FollowTheLevelsSettings)
         {"a taken item comes back after its respawn time", Item(20, -2, 0.1f, 1) + Wall(0, -5, 20, 1), "", {}, 6,
          [](const SnakeState& s) { EXPECT_EQ(s.itemsTaken, 3); }},
         {"and not before", Item(20, -2, 0.1f, 20) + Wall(0, -5, 20, 1), "", {}, 6,
-         [](const SnakeState& s) { EXPECT_EQ(s.itemsTaken, 1); }},
+         [](const SnakeState& s) {
+             EXPECT_EQ(s.itemsTaken, 1);
+             EXPECT_FALSE(SnakeRules::ItemPresent(s, 0));
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
