@@ -6,22 +6,13 @@
 
 namespace {
 
-const SphereFacets kDetails[SPHERE_DETAILS] = {{6, 3}, {9, 5}, {12, 6}, {15, 8}};
-
 // Facets may stray from the true ball by this many pixels.
 constexpr double kMostPixelError = 0.5;
-
-// How far a facet's middle lies inside the ball, per unit of radius: the larger of the gaps
-// across a slice and across a stack.
-double FacetGap(const SphereFacets& facets)
-{
-    const double acrossSlice = 1.0 - std::cos(M_PI / facets.slices);
-    const double acrossStack = 1.0 - std::cos(M_PI / (2.0 * facets.stacks));
-    return std::max(acrossSlice, acrossStack);
-}
+// Fewer would not be a ball at all.
+constexpr BallFacets kCoarsest = {4, 2};
 
 // The unit direction at slice `slice` and stack `stack` (stack 0 at +Z).
-void Direction(const SphereFacets& facets, int slice, int stack, double out[3])
+void Direction(const BallFacets& facets, int slice, int stack, double out[3])
 {
     const double around = 2.0 * M_PI * (slice % facets.slices) / facets.slices;
     const double down = M_PI * stack / facets.stacks;
@@ -33,17 +24,18 @@ void Direction(const SphereFacets& facets, int slice, int stack, double out[3])
 
 } // namespace
 
-SphereFacets SphereDetailFacets(int detail)
+BallFacets BallFacetsFor(double pixelRadius)
 {
-    return kDetails[std::clamp(detail, 0, SPHERE_DETAILS - 1)];
-}
-
-int SphereDetailFor(double pixelRadius)
-{
-    for (int detail = 0; detail < SPHERE_DETAILS - 1; ++detail)
-        if (pixelRadius * FacetGap(kDetails[detail]) <= kMostPixelError)
-            return detail;
-    return SPHERE_DETAILS - 1;
+    if (!(pixelRadius > kMostPixelError))
+        return kCoarsest;
+    // A facet's middle lies inside the ball by 1 - cos(half its angle), in radii: across a
+    // slice the angle is 2 pi / slices, across a stack pi / stacks.
+    const double halfAngle = std::acos(1.0 - kMostPixelError / pixelRadius);
+    const double slices = std::ceil(M_PI / halfAngle);
+    const double stacks = std::ceil(M_PI / (2.0 * halfAngle));
+    if (!(slices < FINEST_BALL.slices && stacks < FINEST_BALL.stacks))
+        return FINEST_BALL;
+    return {std::max(kCoarsest.slices, static_cast<int>(slices)), std::max(kCoarsest.stacks, static_cast<int>(stacks))};
 }
 
 double BallPixelRadius(const Matrix4& clip, const GLint viewport[4], const float centre[3], float radius)
@@ -61,9 +53,8 @@ double BallPixelRadius(const Matrix4& clip, const GLint viewport[4], const float
     return radius * most / w;
 }
 
-void BallMesh(const float centre[3], float radius, int detail, std::vector<MeshVertex>& out)
+void BallMesh(const float centre[3], float radius, const BallFacets& facets, std::vector<MeshVertex>& out)
 {
-    const SphereFacets facets = SphereDetailFacets(detail);
     out.clear();
     out.reserve(static_cast<std::size_t>(facets.slices) * facets.stacks * 4);
     // Counter-clockwise seen from outside: on to the next slice, then down the stack.

@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "batching/FrontFaces.h"
-#include "batching/BallMesh.h"
 #include "scenegraph/CSGNode.h"
 #include "scenegraph/Matrix4.h"
 
@@ -76,14 +75,14 @@ bool PreviewBatch::Take(CSGNode& node, float t)
     return parts->AddPreviewParts(*this, t);
 }
 
-int PreviewBatch::SphereDetail(const float centre[3], float radius)
+BallFacets PreviewBatch::BallFacetsOf(const float centre[3], float radius)
 {
     if (!m_clipKnown) {
         m_clip = CurrentClipMatrix();
         glGetIntegerv(GL_VIEWPORT, m_viewport);
         m_clipKnown = true;
     }
-    return SphereDetailFor(BallPixelRadius(m_clip, m_viewport, centre, radius));
+    return BallFacetsFor(BallPixelRadius(m_clip, m_viewport, centre, radius));
 }
 
 void PreviewBatch::AddOwnMesh(

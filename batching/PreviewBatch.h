@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include "batching/BallMesh.h"
 #include "batching/MeshCache.h"
 #include "level/DrawnBox.h"
 #include "scenegraph/Matrix4.h"
@@ -75,8 +76,9 @@ public:
     }
     // Draws what has been taken, under the modelview current when it was taken.
     void Flush();
-    // The cut (see SphereDetailFor) of a ball of `radius` about `centre` in the current modelview.
-    int SphereDetail(const float centre[3], float radius);
+    // The facets (see BallFacetsFor) of a ball of `radius` about `centre` in the current
+    // modelview.
+    BallFacets BallFacetsOf(const float centre[3], float radius);
 
 private:
     struct Part {

@@ -147,7 +147,7 @@ bool Item::AddPreviewParts(PreviewBatch& batch, float t)
         const MeshKey key = {x, y, z, m_size, t, static_cast<float>(bar), 0, 0, 0, 0, 0, 0};
         batch.AddMesh({}, colour, box, key, [this, bar, t](MeshVertex* out) { return SignBarMesh(bar, t, out); });
     }
-    UpdateGlassMesh(batch.SphereDetail(GlassCentre().data(), m_size));
+    UpdateGlassMesh(batch.BallFacetsOf(GlassCentre().data(), m_size));
     batch.AddOwnMesh({m_sphereMapTexture, true}, colour, box, m_glass.data(), static_cast<int>(m_glass.size()));
     return true;
 }
@@ -157,14 +157,15 @@ std::array<float, 3> Item::GlassCentre() const
     return {x, y + m_size, z};
 }
 
-void Item::UpdateGlassMesh(int detail)
+void Item::UpdateGlassMesh(const BallFacets& facets)
 {
     const std::array<float, 3> centre = GlassCentre();
-    const float key[5] = {centre[0], centre[1], centre[2], m_size, static_cast<float>(detail)};
-    if (!m_glass.empty() && std::equal(key, key + 5, m_glassKey))
+    const float key[6] = {centre[0], centre[1], centre[2], m_size, static_cast<float>(facets.slices),
+                          static_cast<float>(facets.stacks)};
+    if (!m_glass.empty() && std::equal(key, key + 6, m_glassKey))
         return;
-    BallMesh(centre.data(), m_size, detail, m_glass);
-    std::copy(key, key + 5, m_glassKey);
+    BallMesh(centre.data(), m_size, facets, m_glass);
+    std::copy(key, key + 6, m_glassKey);
 }
 
 void Item::PreviewColour(GLfloat colour[4]) const
@@ -238,7 +239,7 @@ void Item::DrawGlassSphere()
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    UpdateGlassMesh(SphereDetailFor(BallPixelRadius(CurrentClipMatrix(), viewport, GlassCentre().data(), m_size)));
+    UpdateGlassMesh(BallFacetsFor(BallPixelRadius(CurrentClipMatrix(), viewport, GlassCentre().data(), m_size)));
     ApplyPreviewLook({m_sphereMapTexture, true});
     DrawQuadArray(m_glass.data(), static_cast<int>(m_glass.size()));
     glDisable(GL_BLEND);

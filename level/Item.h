@@ -41,9 +41,9 @@ public:
 private:
     enum Bar { kBarAcross, kBarUpright };
 
-    // The glass's quads, kept while the item keeps its place, size and cut.
+    // The glass's quads, kept while the item keeps its place, size and facets.
     std::vector<MeshVertex> m_glass;
-    float m_glassKey[5] = {};
+    float m_glassKey[6] = {};
 
     // The selection's red, the type's colour, or for a type the game does not know the current one.
     void PreviewColour(GLfloat colour[4]) const;
@@ -57,10 +57,10 @@ private:
     // The bars the sign is made of: one for a minus, two for a plus.
     int SignBars() const;
     // The translucent sphere-mapped ball around the sign, cut as finely as the current view
-    // shows it (see BallMesh), from the vertex and normal arrays the caller has enabled.
+    // shows it (see BallFacetsFor), from the vertex and normal arrays the caller has enabled.
     void DrawGlassSphere();
     // The ball's centre, m_size above the item's position.
     std::array<float, 3> GlassCentre() const;
-    // Brings the glass's quads up to date for cut `detail`.
-    void UpdateGlassMesh(int detail);
+    // Brings the glass's quads up to date for `facets`.
+    void UpdateGlassMesh(const BallFacets& facets);
 };

@@ -72,9 +72,9 @@ TEST_F(BallMeshTest, ASmallBallKeepsItsOutlineToAPixel)
         glTranslatef(-centre[0], -centre[1], 0.0f);
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        const int detail = SphereDetailFor(BallPixelRadius(CurrentClipMatrix(), viewport, centre, radius));
+        const BallFacets facets = BallFacetsFor(BallPixelRadius(CurrentClipMatrix(), viewport, centre, radius));
         std::vector<MeshVertex> ball;
-        BallMesh(centre, radius, detail, ball);
+        BallMesh(centre, radius, facets, ball);
         glClear(GL_COLOR_BUFFER_BIT);
         DrawArray(ball);
         const std::vector<unsigned char> pixels = Pixels();
@@ -84,9 +84,9 @@ TEST_F(BallMeshTest, ASmallBallKeepsItsOutlineToAPixel)
                 const bool lit = pixels[static_cast<std::size_t>((y * kSize + x) * 4)] != 0;
                 // Half a pixel for the facets, the rest for the pixel centres' rule.
                 ASSERT_TRUE(!lit || away <= radius + 1.0)
-                    << "seed " << seed << ", radius " << radius << ", cut " << detail << ", lit at " << x << ", " << y;
+                    << "seed " << seed << ", radius " << radius << ", facets " << facets.slices << " x " << facets.stacks << ", lit at " << x << ", " << y;
                 ASSERT_TRUE(lit || away >= radius - 1.5)
-                    << "seed " << seed << ", radius " << radius << ", cut " << detail << ", a hole at " << x << ", " << y;
+                    << "seed " << seed << ", radius " << radius << ", facets " << facets.slices << " x " << facets.stacks << ", a hole at " << x << ", " << y;
             }
     }
 }
@@ -96,13 +96,13 @@ std::vector<MeshVertex> RandomShapes(std::mt19937& random)
 {
     std::uniform_real_distribution<float> place(-2.0f, 2.0f);
     std::uniform_real_distribution<float> size(0.1f, 1.0f);
-    std::uniform_int_distribution<int> cut(0, SPHERE_DETAILS - 1);
+    std::uniform_real_distribution<double> shown(0.0, 30.0);
     std::vector<MeshVertex> shapes;
     for (int shape = 0; shape < 12; ++shape) {
         const float at[3] = {place(random), place(random), place(random)};
         if (shape % 2) {
             std::vector<MeshVertex> ball;
-            BallMesh(at, size(random), cut(random), ball);
+            BallMesh(at, size(random), BallFacetsFor(shown(random)), ball);
             shapes.insert(shapes.end(), ball.begin(), ball.end());
             continue;
         }
