@@ -8,6 +8,8 @@
 #include <wx/image.h>
 #include <wx/settings.h>
 
+#include "views/PixelMatrices.h"
+
 namespace {
 
 constexpr int kMargin = 6;
@@ -60,17 +62,10 @@ void DriveOverlay::Draw(const std::vector<wxString>& lines, int width, int heigh
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glRasterPos2i(0, std::max(0, height - m_height));
-    glDrawPixels(m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
+    {
+        const PixelMatrices pixels(width, height);
+        glRasterPos2i(0, std::max(0, height - m_height));
+        glDrawPixels(m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
+    }
     glPopAttrib();
 }

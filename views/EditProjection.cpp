@@ -219,17 +219,28 @@ void DrawEditFrame(const EditCamera& camera, int gridSize, CSGGroup* levelGroup,
     glFlush();
 }
 
-void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed)
+EditOverlay::EditOverlay(const EditCamera& camera)
 {
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
     glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    ApplyEditCamera(camera);
+}
+
+EditOverlay::~EditOverlay()
+{
+    glPopAttrib();
+    glFlush();
+}
+
+void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, float z1, bool dashed)
+{
+    const EditOverlay overlay(camera);
     if (dashed) {
         glEnable(GL_LINE_STIPPLE);
         glLineStipple(1, 0xF0F0);
     }
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    ApplyEditCamera(camera);
     glColor3f(0.0f, 0.0f, 1.0f);
     glLineWidth(1.0f);
     glBegin(GL_LINE_LOOP);
@@ -238,17 +249,11 @@ void DrawRubberBand(const EditCamera& camera, float x0, float z0, float x1, floa
     glVertex3f(x1, 0.0f, z1);
     glVertex3f(x0, 0.0f, z1);
     glEnd();
-    glPopAttrib();
-    glFlush();
 }
 
 void DrawMeasureLine(const EditCamera& camera, float x0, float z0, float x1, float z1)
 {
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    ApplyEditCamera(camera);
+    const EditOverlay overlay(camera);
     glColor3f(0.85f, 0.35f, 0.0f);
     glLineWidth(2.0f);
     // The end bars are a few pixels long whatever the zoom: the viewport is 2/z units high.
@@ -266,25 +271,17 @@ void DrawMeasureLine(const EditCamera& camera, float x0, float z0, float x1, flo
         glVertex3f(x + acrossX, 0.0f, z + acrossZ);
     }
     glEnd();
-    glPopAttrib();
-    glFlush();
 }
 
 void DrawHighlight(const EditCamera& camera, const std::vector<MeasurePoint>& corners)
 {
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    ApplyEditCamera(camera);
+    const EditOverlay overlay(camera);
     glColor3f(0.0f, 0.65f, 0.2f);
     glLineWidth(3.0f);
     glBegin(GL_LINE_LOOP);
     for (const MeasurePoint& corner : corners)
         glVertex3d(corner.x, 0.0, corner.z);
     glEnd();
-    glPopAttrib();
-    glFlush();
 }
 
 LevelPoint UnprojectPoint(int x, int y)

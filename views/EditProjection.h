@@ -76,6 +76,17 @@ int GridDrawStep(int g, double pixelsPerUnit);
 void SetupEditRenderingState();
 // Loads projection and modelview of the camera; the modelview leaves level coordinates current.
 void ApplyEditCamera(const EditCamera& camera);
+
+// Lines drawn over a finished edit view frame, in level coordinates: while it lives there is no
+// depth test, texture or lighting; at its end the colour, enables and line state are put back
+// and the drawing is flushed.
+class EditOverlay {
+public:
+    explicit EditOverlay(const EditCamera& camera);
+    ~EditOverlay();
+    EditOverlay(const EditOverlay&) = delete;
+    EditOverlay& operator=(const EditOverlay&) = delete;
+};
 // Draws the grid lines over the visible rectangle, thinned out for the viewport's height;
 // writes no depth and restores every state and matrix it touches.
 void DrawGrid(const EditCamera& camera, int gridSize);

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "views/PixelMatrices.h"
+
 void DrawFocusFrame(int width, int height, int thickness, const FocusFrameColour& colour)
 {
     // The lighting bit too: with colour material on, the colour would change the material.
@@ -13,24 +15,14 @@ void DrawFocusFrame(int width, int height, int thickness, const FocusFrameColour
     glDisable(GL_BLEND);
     glDisable(GL_FOG);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-
-    glColor3ub(colour.red, colour.green, colour.blue);
-    const int t = thickness;
-    glRecti(0, 0, width, t);                  // bottom
-    glRecti(0, height - t, width, height);    // top
-    glRecti(0, t, t, height - t);             // left
-    glRecti(width - t, t, width, height - t); // right
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    {
+        const PixelMatrices pixels(width, height);
+        glColor3ub(colour.red, colour.green, colour.blue);
+        const int t = thickness;
+        glRecti(0, 0, width, t);                  // bottom
+        glRecti(0, height - t, width, height);    // top
+        glRecti(0, t, t, height - t);             // left
+        glRecti(width - t, t, width, height - t); // right
+    }
     glPopAttrib();
 }

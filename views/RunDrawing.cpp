@@ -118,11 +118,7 @@ void DrawRunTrace(const EditCamera& camera, const std::vector<TracePoint>& trace
 {
     if (trace.empty())
         return;
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    ApplyEditCamera(camera);
+    const EditOverlay overlay(camera);
     glLineWidth(3.0f);
     const double end = trace.back().time > 0.0 ? trace.back().time : 1.0;
     glBegin(GL_LINE_STRIP);
@@ -136,6 +132,4 @@ void DrawRunTrace(const EditCamera& camera, const std::vector<TracePoint>& trace
         glVertex3f(point.place.x, 0.0f, point.place.z);
     }
     glEnd();
-    glPopAttrib();
-    glFlush();
 }

@@ -26,33 +26,36 @@ class PreviewNavigationTest : public ::testing::Test {
 protected:
     PreviewNavigationTest() { glViewport(0, 0, kWidth, kHeight); }
 
+    // The matrices and viewport a camera sets.
+    struct Matrices {
+        explicit Matrices(const PreviewCamera& camera)
+        {
+            ApplyPreviewCamera(camera);
+            glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+            glGetDoublev(GL_PROJECTION_MATRIX, projection);
+            glGetIntegerv(GL_VIEWPORT, viewport);
+        }
+        GLdouble modelview[16], projection[16];
+        GLint viewport[4];
+    };
+
     // Where the camera shows a level point.
     static Shown ShownAt(const PreviewCamera& camera, const std::array<double, 3>& p)
     {
-        ApplyPreviewCamera(camera);
-        GLdouble modelview[16], projection[16];
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
+        const Matrices m(camera);
         GLdouble x, y, z;
-        gluProject(p[0], p[1], p[2], modelview, projection, viewport, &x, &y, &z);
+        gluProject(p[0], p[1], p[2], m.modelview, m.projection, m.viewport, &x, &y, &z);
         return {x, kHeight - y, z};
     }
 
     // The point of the floor's top plane under the middle of a window pixel.
     static std::array<double, 3> FloorUnder(const PreviewCamera& camera, int x, int y)
     {
-        ApplyPreviewCamera(camera);
-        GLdouble modelview[16], projection[16];
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
+        const Matrices m(camera);
         double ray[2][3];
         for (int end = 0; end < 2; ++end)
-            gluUnProject(x + 0.5, kHeight - y - 0.5, end, modelview, projection, viewport, &ray[end][0], &ray[end][1],
-                         &ray[end][2]);
+            gluUnProject(x + 0.5, kHeight - y - 0.5, end, m.modelview, m.projection, m.viewport, &ray[end][0],
+                         &ray[end][1], &ray[end][2]);
         const double t = ray[0][1] / (ray[0][1] - ray[1][1]);
         return {ray[0][0] + t * (ray[1][0] - ray[0][0]), 0.0, ray[0][2] + t * (ray[1][2] - ray[0][2])};
     }

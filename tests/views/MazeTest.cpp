@@ -26,11 +26,7 @@ protected:
     }
     void Drag(double x0, double z0, double x1, double z1)
     {
-        MoveToLevel(x0, z0);
-        Press();
-        MoveToLevel((x0 + x1) / 2, (z0 + z1) / 2);
-        MoveToLevel(x1, z1);
-        Release();
+        DragLevel(x0, z0, x1, z1);
         Redraw();
         ++actions;
     }

@@ -22,15 +22,6 @@ protected:
         Redraw();
         edit->GetCanvas()->SetFocus();
     }
-
-    void Drag(double x0, double z0, double x1, double z1)
-    {
-        MoveToLevel(x0, z0);
-        Press();
-        MoveToLevel((x0 + x1) / 2, (z0 + z1) / 2);
-        MoveToLevel(x1, z1);
-        Release();
-    }
     // Without a move between press and release.
     void Click(double x, double z)
     {
@@ -52,18 +43,18 @@ TEST_F(StatusLineTest, EachActionLeavesOneLineNamingWhatItDid)
         const char* notSaying = "";
     };
     const Step steps[] = {
-        {"band", [&] { Drag(-8.0, -6.0, 4.0, -2.0); }, L"Selected 3 walls"},
+        {"band", [&] { DragLevel(-8.0, -6.0, 4.0, -2.0); }, L"Selected 3 walls"},
         {"duplicate", [] { PressKey('D', wxMOD_CONTROL); }, L"Duplicated 3 walls"},
         {"delete", [] { PressKey(WXK_DELETE); }, L"Deleted 3 walls"},
         {"select all", [] { PressKey('A', wxMOD_CONTROL); }, L"Selected 4 objects"},
         {"copy", [] { PressKey('C', wxMOD_CONTROL); }, L"Copied 4 objects to the clipboard"},
-        {"band over nothing", [&] { Drag(-7.0, 5.0, -5.0, 7.0); }, L"Nothing selected"},
+        {"band over nothing", [&] { DragLevel(-7.0, 5.0, -5.0, 7.0); }, L"Nothing selected"},
         {"save", [] { PressKey('S', wxMOD_CONTROL); }, L"Saved maze.xml"},
         {"pick", [&] { Click(6.0, 4.0); }, L"Item \"Normal\" at (6, 4)"},
         {"move by key", [] { PressKey(WXK_RIGHT); }, L"Item \"Normal\" at (7, 4)"},
         {"undo", [] { PressKey('Z', wxMOD_CONTROL); }, L"Item \"Normal\" at (6, 4)"},
         {"redo", [] { PressKey('Y', wxMOD_CONTROL); }, L"Item \"Normal\" at (7, 4)"},
-        {"drag", [&] { Drag(7.0, 4.0, 9.0, 4.0); }, L"Moved 1 item"},
+        {"drag", [&] { DragLevel(7.0, 4.0, 9.0, 4.0); }, L"Moved 1 item"},
         {"undo after a line", [] { PressKey('Z', wxMOD_CONTROL); }, L"Undone: Move Item"},
         {"wall click", [&] {
              PressKey('W');

@@ -99,6 +99,15 @@ protected:
         input.MouseUp(button);
         PumpFor(60);
     }
+    // A left drag in the edit view between two level points, through their middle.
+    void DragLevel(double x0, double z0, double x1, double z1)
+    {
+        MoveToLevel(x0, z0);
+        Press();
+        MoveToLevel((x0 + x1) / 2, (z0 + z1) / 2);
+        MoveToLevel(x1, z1);
+        Release();
+    }
 
     CEditGLView* edit = nullptr;
     C3DGLView* preview = nullptr;
