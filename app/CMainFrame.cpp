@@ -86,13 +86,14 @@ struct DockedPanel {
     int direction; // wxAUI_DOCK_*
     int position;  // in its dock, from the top or the left
     int commandId;
+    const char* caption; // translated where it shows
 };
 
 const DockedPanel DOCKED_PANELS[] = {
-    {TEXTURES_NAME, wxAUI_DOCK_LEFT, 0, ID_VIEW_TEXTURES},
-    {LEVEL_NAME, wxAUI_DOCK_RIGHT, 0, ID_VIEW_LEVEL},
-    {SELECTION_NAME, wxAUI_DOCK_RIGHT, 1, ID_VIEW_SELECTION},
-    {PROBLEMS_NAME, wxAUI_DOCK_BOTTOM, 0, ID_VIEW_PROBLEMS},
+    {TEXTURES_NAME, wxAUI_DOCK_LEFT, 0, ID_VIEW_TEXTURES, wxTRANSLATE("Textures")},
+    {LEVEL_NAME, wxAUI_DOCK_RIGHT, 0, ID_VIEW_LEVEL, wxTRANSLATE("Level")},
+    {SELECTION_NAME, wxAUI_DOCK_RIGHT, 1, ID_VIEW_SELECTION, wxTRANSLATE("Selection")},
+    {PROBLEMS_NAME, wxAUI_DOCK_BOTTOM, 0, ID_VIEW_PROBLEMS, wxTRANSLATE("Problems")},
 };
 
 const ModeCommand* FindModeCommand(int commandId)
@@ -351,11 +352,9 @@ void CMainFrame::AddInspector()
 
 wxString CMainFrame::PanelCaption(const wxString& name)
 {
-    if (name == LEVEL_NAME)
-        return _("Level");
-    if (name == SELECTION_NAME)
-        return _("Selection");
-    return name == PROBLEMS_NAME ? _("Problems") : _("Textures");
+    const auto panel = std::find_if(std::begin(DOCKED_PANELS), std::end(DOCKED_PANELS),
+                                    [&name](const DockedPanel& docked) { return name == docked.name; });
+    return panel == std::end(DOCKED_PANELS) ? name : wxGetTranslation(panel->caption);
 }
 
 void CMainFrame::AddProblemsPanel(CDocument& document)
