@@ -125,24 +125,37 @@ TEST_F(MainFrameTest, StackedItemsAreOneRowAndAStoppedCheckIsAnInfoRow)
     EXPECT_GE(severityWidth, iconWidth + 4);
     EXPECT_LE(severityWidth, iconWidth + 16);
     EXPECT_EQ(severityWidth + panel.GetColumnWidth(1) + panel.GetColumnWidth(2), panel.GetClientSize().x);
-    // The tooltip over a row's icon is its severity's word, which stays the row's text.
+    std::vector<wxRect> cells(static_cast<std::size_t>(panel.GetItemCount()));
+    for (long row = 0; row < panel.GetItemCount(); ++row) {
+        wxRect& cell = cells[static_cast<std::size_t>(row)];
+        ASSERT_TRUE(panel.GetItemRect(row, cell));
+        const wxRect besideIcon(panel.ClientToScreen(wxPoint(cell.x + iconWidth + 3, cell.y + cell.height / 2 - 4)),
+                                wxSize(severityWidth - iconWidth - 4, 8));
+        // Once the list has painted its new column widths.
+        const auto blank = [&] {
+            const wxImage picture = ScreenPicture(besideIcon);
+            const unsigned char* rgb = picture.GetData();
+            return std::all_of(rgb, rgb + 3 * picture.GetWidth() * picture.GetHeight(),
+                               [&](const unsigned char& c) { return c == rgb[(&c - rgb) % 3]; });
+        };
+        EXPECT_TRUE(PumpUntil(blank)) << "row " << row << " draws beside its icon";
+    }
+    // The tooltip over a row's icon is its severity's word, which stays the row's text. (After
+    // the pictures: a tooltip that is slow to go could cover the next row's.)
     std::set<wxString> words;
     for (long row = 0; row < panel.GetItemCount(); ++row) {
-        wxRect cell;
-        ASSERT_TRUE(panel.GetItemRect(row, cell));
+        const wxRect& cell = cells[static_cast<std::size_t>(row)];
         const int middle = cell.y + cell.height / 2;
-        const wxRect besideIcon(panel.ClientToScreen(wxPoint(cell.x + iconWidth + 3, middle - 4)),
-                                wxSize(severityWidth - iconWidth - 4, 8));
-        const wxImage picture = ScreenPicture(besideIcon);
-        const unsigned char* rgb = picture.GetData();
-        EXPECT_TRUE(std::all_of(rgb, rgb + 3 * picture.GetWidth() * picture.GetHeight(),
-                                [&](const unsigned char& c) { return c == rgb[(&c - rgb) % 3]; }))
-            << "row " << row << " draws beside its icon";
         const wxString word = panel.GetItemText(row, 0);
         wxUIActionSimulator().MouseMove(panel.ClientToScreen(wxPoint(cell.x + 2 + iconWidth / 2, middle)));
         EXPECT_TRUE(PumpUntil([&] { return panel.GetToolTipText() == word; })) << row << ": " << panel.GetToolTipText();
         words.insert(panel.GetToolTipText());
-        wxUIActionSimulator().MouseMove(panel.ClientToScreen(wxPoint(cell.x + severityWidth + 40, middle)));
+        // In steps, as a hand moves: a single jump may land on the tooltip itself.
+        for (int step = 1; step <= 4; ++step) {
+            const int x = cell.x + 2 + iconWidth / 2 + step * (severityWidth + 40 - 2 - iconWidth / 2) / 4;
+            wxUIActionSimulator().MouseMove(panel.ClientToScreen(wxPoint(x, middle)));
+            PumpFor(20);
+        }
         EXPECT_TRUE(PumpUntil([&] { return panel.GetToolTipText().empty(); })) << row << ": " << panel.GetToolTipText();
     }
     EXPECT_EQ(words, (std::set<wxString>{"Error", "Warning", "Info"}));
